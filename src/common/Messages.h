@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every box the user sees goes through here, so that tests can record them instead.
+namespace zedur {
+
+enum class MessageKind { Warning, Error, Information, Question, Plain };
+
+// Line break inside message texts, as the screens have always written it.
+inline const QString LB = QStringLiteral("\n\r");
+
+class MessageSink
+{
+public:
+    virtual ~MessageSink() = default;
+    // Shows one box; for questions the answer is true for Yes.
+    virtual bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) = 0;
+};
+
+// The sink in use: the real boxes unless a test installed a recorder.
+MessageSink &messageSink();
+void setMessageSink(MessageSink *sink); // nullptr restores the real boxes
+
+namespace msg {
+void warning(const QString &text, const QString &title = {});
+void error(const QString &text, const QString &title = {});
+void information(const QString &text, const QString &title = {});
+void plain(const QString &text);
+// A Yes/No box; `icon` is the kind of box it looks like (some questions are warnings).
+bool ask(const QString &text, MessageKind icon = MessageKind::Question, const QString &title = {});
+} // namespace msg
+
+class Failure;
+
+// The error box of a failed action (screen text, the error's message and class, each
+// followed by two line breaks) and its error-log entry, built in one place. A log that
+// cannot be written is reported too, so that no error goes unrecorded unnoticed.
+void reportFailure(const QString &screenText, const QString &location, const QString &content,
+                   const Failure &failure);
+QString failureText(const QString &screenText, const Failure &failure);
+
+} // namespace zedur

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// What the program knows about the machine it runs on and the folder it runs from.
+namespace zedur {
+
+// The executable's folder, ending with "/"; tests point it at a temporary folder.
+QString appDir();
+void setAppDirForTesting(const QString &dir);
+QString exeFileName();
+
+QString databasePath();  // Access_Db/ZedUr_DB.mdb beside the executable
+QString errorLogPath();  // Data_Save/ErrorMessage.Txt beside the executable
+QString dataSaveDir();   // Data_Save/ beside the executable
+
+QString fComputerName();
+// "XXXX - XXXX": the file-system id of the volume holding path, high word first.
+QString fVolumeSerial(const QString &path);
+
+// The program's own date format; the user's system settings are never touched.
+void ChangeDateFormat(const QString &format);
+QString dateFormat();
+
+// "yyyy-mm-dd hh:mm:ss"; the time is left out at exactly midnight.
+QString saveDateText(const QDateTime &when);
+QString saveDateNow();
+
+// The audit columns every insert writes (_Check_03 .. _Check_05 and _SaveDate).
+struct AuditValues {
+    QString volumeSerial;
+    QString computerName;
+    QString folder;
+    QString saveDate;
+    static AuditValues now();
+};
+
+} // namespace zedur

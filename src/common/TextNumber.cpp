@@ -1,0 +1,266 @@
+#include "common/TextNumber.h"
+
+#include "common/Failure.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdio>
+
+namespace zedur {
+
+QString fTrimLeftBlank(const QString &text)
+{
+    int i = 0;
+    while (i < text.size() && text.at(i) == u' ')
+        ++i;
+    return text.mid(i);
+}
+
+QString fDeleteBlank(const QString &text)
+{
+    QString out = text;
+    out.remove(u' ');
+    return out;
+}
+
+double fNumValue(const QString &text)
+{
+    static const QString allowed = QStringLiteral("-0123456789.");
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar c : text)
+        if (allowed.contains(c))
+            kept.append(c);
+    if (kept.isEmpty())
+        return 0.0;
+    static const QRegularExpression number(QStringLiteral("^-?(\\d+(\\.\\d*)?|\\.\\d+)$"));
+    if (!number.match(kept).hasMatch())
+        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(kept));
+    return kept.toDouble();
+}
+
+bool IsDouble(const QString &text)
+{
+    double value = 0.0;
+    try {
+        value = fNumValue(fDeleteBlank(text));
+    } catch (const ConversionError &) {
+        return false;
+    }
+    // The old check went through a fixed-point currency of four decimals.
+    constexpr double currencyLimit = 922337203685477.5807;
+    return std::isfinite(value) && std::fabs(roundDecimals(value, 1)) <= currencyLimit;
+}
+
+namespace {
+
+// |value| rounded half away from zero at `decimals` decimals, from its 15-significant-digit
+// decimal form: integer digits and exactly `decimals` fraction digits.
+struct DecimalText {
+    QString integer;
+    QString fraction;
+    bool isZero() const
+    {
+        for (QChar c : integer + fraction)
+            if (c != u'0')
+                return false;
+        return true;
+    }
+};
+
+DecimalText toDecimal(double value, int decimals)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const QString text = QString::fromLatin1(buf);
+    const int e = text.indexOf(u'e');
+    QString digits = text.left(e);
+    digits.remove(u'.');
+    int point = text.mid(e + 1).toInt() + 1; // digits before the decimal point
+    if (std::fabs(value) == 0.0) {
+        digits = QStringLiteral("0");
+        point = 1;
+    }
+
+    const int keep = point + decimals;
+    if (keep < 0) {
+        digits.clear();
+    } else if (keep < digits.size()) {
+        const bool up = digits.at(keep) >= u'5';
+        digits.truncate(keep);
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && digits.at(i) == u'9') {
+                digits[i] = u'0';
+                --i;
+            }
+            if (i >= 0) {
+                digits[i] = QChar(digits.at(i).unicode() + 1);
+            } else {
+                digits.prepend(u'1');
+                ++point;
+            }
+        }
+    }
+
+    DecimalText out;
+    auto digitAt = [&](int i) { return (i >= 0 && i < digits.size()) ? digits.at(i) : QChar(u'0'); };
+    for (int i = 0; i < point; ++i)
+        out.integer.append(digitAt(i));
+    if (out.integer.isEmpty())
+        out.integer = QStringLiteral("0");
+    for (int i = point; i < point + decimals; ++i)
+        out.fraction.append(digitAt(i));
+    // Strip leading zeros of the integer part, keep one.
+    int lead = 0;
+    while (lead < out.integer.size() - 1 && out.integer.at(lead) == u'0')
+        ++lead;
+    out.integer = out.integer.mid(lead);
+    return out;
+}
+
+struct Picture {
+    QString prefix;
+    QString suffix;
+    bool hasDigits = false;
+    bool thousands = false;
+    int integerZeros = 0;
+    int fractionMin = 0;
+    int fractionMax = 0;
+};
+
+Picture parsePicture(const QString &section)
+{
+    static const QString placeholders = QStringLiteral("0#.,");
+    Picture p;
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < section.size(); ++i) {
+        if (placeholders.contains(section.at(i))) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    if (first < 0) {
+        p.prefix = section;
+        return p;
+    }
+    p.hasDigits = true;
+    p.prefix = section.left(first);
+    p.suffix = section.mid(last + 1);
+    const QString core = section.mid(first, last - first + 1);
+    const int dot = core.indexOf(u'.');
+    const QString integer = dot < 0 ? core : core.left(dot);
+    const QString fraction = dot < 0 ? QString() : core.mid(dot + 1);
+    p.thousands = integer.contains(u',');
+    p.integerZeros = integer.count(u'0');
+    p.fractionMin = fraction.count(u'0');
+    p.fractionMax = fraction.count(u'0') + fraction.count(u'#');
+    return p;
+}
+
+QString applyPicture(const Picture &p, double magnitude)
+{
+    if (!p.hasDigits)
+        return p.prefix;
+    const DecimalText d = toDecimal(magnitude, p.fractionMax);
+    QString integer = d.integer;
+    if (integer == u"0" && p.integerZeros == 0)
+        integer.clear();
+    while (integer.size() < p.integerZeros)
+        integer.prepend(u'0');
+    if (p.thousands) {
+        for (int i = integer.size() - 3; i > 0; i -= 3)
+            integer.insert(i, u',');
+    }
+    QString fraction = d.fraction;
+    while (fraction.size() > p.fractionMin && fraction.endsWith(u'0'))
+        fraction.chop(1);
+    QString out = p.prefix + integer;
+    if (!fraction.isEmpty())
+        out += u'.' + fraction;
+    return out + p.suffix;
+}
+
+} // namespace
+
+QString formatFloat(const QString &picture, double value)
+{
+    const QStringList sections = picture.split(u';');
+    const Picture positive = parsePicture(sections.value(0));
+    const bool zero = toDecimal(value, positive.fractionMax).isZero();
+    if (zero) {
+        if (sections.size() >= 3 && !sections.at(2).isEmpty())
+            return applyPicture(parsePicture(sections.at(2)), 0.0);
+        return applyPicture(positive, 0.0);
+    }
+    if (value < 0) {
+        if (sections.size() >= 2 && !sections.at(1).isEmpty())
+            return applyPicture(parsePicture(sections.at(1)), -value);
+        return u'-' + applyPicture(positive, -value);
+    }
+    return applyPicture(positive, value);
+}
+
+double roundDecimals(double value, int decimals)
+{
+    const DecimalText d = toDecimal(value, decimals);
+    const double magnitude = (d.integer + u'.' + d.fraction + u'0').toDouble();
+    return value < 0 ? -magnitude : magnitude;
+}
+
+double round15(double value)
+{
+    return QString::number(value, 'g', 15).toDouble();
+}
+
+QString fRoundDown(int digits, double value)
+{
+    // Truncation is symmetric around zero: -1.234567 cut to five decimals is -1.23456.
+    const bool negative = value < 0;
+    const double v = std::fabs(value) + 1e-14; // absorbs representation error (2.3 stored as 2.29999...)
+    const double whole = std::trunc(v);
+    const QString sign = negative ? QStringLiteral("-") : QString();
+
+    if (digits < 0) {
+        const int decimals = -digits;
+        const QString fractionText = QString::number(v - whole, 'f', 12);
+        const double fraction = fractionText.left(decimals + 2).toDouble();
+        const double result = whole + fraction;
+        if (result == 0.0)
+            return QString::number(0.0, 'f', 12);
+        return sign + QString::number(result, 'f', 12);
+    }
+    QString wholeText = QString::number(whole, 'f', 0);
+    if (digits == 0)
+        return whole == 0.0 ? wholeText : sign + wholeText;
+    if (wholeText.size() <= digits)
+        return QStringLiteral("0");
+    for (int i = wholeText.size() - digits; i < wholeText.size(); ++i)
+        wholeText[i] = u'0';
+    return sign + wholeText;
+}
+
+double roundDown(int digits, double value)
+{
+    return fNumValue(fRoundDown(digits, value));
+}
+
+int StringIndex(const QString &text, const QStringList &names)
+{
+    for (int i = 0; i < names.size(); ++i)
+        if (names.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int displayWidth(const QString &text)
+{
+    int width = 0;
+    for (QChar c : text)
+        width += c.unicode() > 0xFF ? 2 : 1;
+    return width;
+}
+
+} // namespace zedur

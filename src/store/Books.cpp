@@ -1,0 +1,37 @@
+#include "store/Books.h"
+
+#include "store/AccountChart.h"
+#include "store/Db.h"
+#include "store/Schema.h"
+
+namespace zedur {
+
+namespace {
+void recreateBookTables(Db &db)
+{
+    for (const TableDef &t : schema::baseTables())
+        if (t.name != schema::accountTable)
+            schema::recreateTable(db, t);
+}
+} // namespace
+
+void initialiseBooks(Db &db, const Period &start, const AuditValues &audit)
+{
+    Transaction t(db);
+    recreateBookTables(db);
+    period::insertInitialRows(db, start, audit);
+    t.commit();
+}
+
+void createDatabase(const QString &path, const Period &start, const AuditValues &audit)
+{
+    auto db = Db::create(path);
+    Transaction t(*db);
+    schema::recreateTable(*db, schema::table(schema::accountTable));
+    insertStartingChart(*db, audit);
+    recreateBookTables(*db);
+    period::insertInitialRows(*db, start, audit);
+    t.commit();
+}
+
+} // namespace zedur

@@ -1,0 +1,231 @@
+#include "store/Db.h"
+
+#include "common/Messages.h"
+#include "common/SystemInfo.h"
+#include "store/StoreError.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+namespace zedur {
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("zedur_%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString describe(const QSqlError &error)
+{
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.text();
+    if (!error.driverText().isEmpty() && !text.contains(error.driverText()))
+        text += QStringLiteral(" (") + error.driverText() + u')';
+    return text.trimmed();
+}
+
+void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
+{
+    if (!q.prepare(sql))
+        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+    for (const auto &[name, value] : params) {
+        // A null QString would be stored as NULL; the books keep empty text instead, so
+        // that a column never holds two kinds of "nothing".
+        if (value.typeId() == QMetaType::QString && value.toString().isNull())
+            q.bindValue(name, QStringLiteral(""));
+        else
+            q.bindValue(name, value);
+        // Qt ignores a name the statement does not have and leaves the column NULL.
+        if (!q.boundValue(name).isValid())
+            throw StoreError(QStringLiteral("statement has no parameter %1: %2").arg(name, sql.trimmed()));
+    }
+}
+
+void run(QSqlQuery &q, const QString &sql)
+{
+    if (!q.exec())
+        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+}
+
+} // namespace
+
+Db::Db(const QString &path) : m_path(path), m_connectionName(nextConnectionName()) {}
+
+Db::~Db()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        if (db.isOpen()) {
+            if (m_depth > 0)
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+std::unique_ptr<Db> Db::open(const QString &path)
+{
+    std::unique_ptr<Db> db(new Db(path));
+    db->connect(true);
+    return db;
+}
+
+std::unique_ptr<Db> Db::create(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        throw StoreError(QStringLiteral("database file already exists: %1").arg(path));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    std::unique_ptr<Db> db(new Db(path));
+    db->connect(false);
+    return db;
+}
+
+std::unique_ptr<Db> Db::openDefault()
+{
+    return open(databasePath());
+}
+
+void Db::connect(bool mustExist)
+{
+    const QFileInfo info(m_path);
+    if (mustExist && !(info.exists() && info.isFile() && info.isReadable()))
+        throw StoreError(QStringLiteral("database file not found or not readable: %1").arg(m_path));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    if (mustExist) {
+        // Open through a URI in read-write mode, which never creates a missing file.
+        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    } else {
+        db.setDatabaseName(m_path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    }
+    if (!db.open())
+        throw StoreError(describe(db.lastError()));
+    // The probe: a file that is not a database fails here rather than at the first screen.
+    scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    // Write-ahead logging lets the main window's and a screen's connection read and
+    // write the same file without blocking each other.
+    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+}
+
+void Db::exec(const QString &sql, const Params &params)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    prepareAndBind(q, sql, params);
+    run(q, sql);
+    q.finish();
+}
+
+ResultSet Db::query(const QString &sql, const Params &params)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    q.setForwardOnly(true);
+    prepareAndBind(q, sql, params);
+    run(q, sql);
+    const QSqlRecord record = q.record();
+    QStringList columns;
+    for (int i = 0; i < record.count(); ++i)
+        columns << record.fieldName(i);
+    QVector<QVector<QVariant>> rows;
+    while (q.next()) {
+        QVector<QVariant> row(columns.size());
+        for (int i = 0; i < columns.size(); ++i)
+            row[i] = q.value(i);
+        rows.append(std::move(row));
+    }
+    if (q.lastError().isValid())
+        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+    q.finish();
+    return ResultSet(columns, rows);
+}
+
+QVariant Db::scalar(const QString &sql, const Params &params)
+{
+    const ResultSet rs = query(sql, params);
+    if (rs.isEmpty() || rs.columns().isEmpty())
+        return {};
+    return rs.rows().first().first();
+}
+
+int Db::count(const QString &sql, const Params &params)
+{
+    return query(sql, params).size();
+}
+
+QStringList Db::tableNames()
+{
+    QStringList names;
+    const ResultSet rs = query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    for (const auto &row : rs.rows()) {
+        const QString name = row.first().toString();
+        if (!name.startsWith(QStringLiteral("sqlite_")))
+            names << name;
+    }
+    return names;
+}
+
+void Db::recreate(const QString &table, const QStringList &createStatements)
+{
+    exec(QStringLiteral("DROP TABLE IF EXISTS \"%1\"").arg(table));
+    for (const QString &statement : createStatements)
+        exec(statement);
+}
+
+void Db::backupTo(const QString &targetPath)
+{
+    QDir().mkpath(QFileInfo(targetPath).absolutePath());
+    // VACUUM INTO reads through this connection, so rows still in the write-ahead log are included.
+    exec(QStringLiteral("VACUUM INTO :target"), {{QStringLiteral(":target"), targetPath}});
+}
+
+void Db::begin()
+{
+    if (m_depth == 0)
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+    else
+        exec(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    ++m_depth;
+}
+
+void Db::commit()
+{
+    Q_ASSERT(m_depth > 0);
+    if (m_depth == 1)
+        exec(QStringLiteral("COMMIT"));
+    else
+        exec(QStringLiteral("RELEASE sp%1").arg(m_depth - 1));
+    --m_depth;
+}
+
+void Db::rollback()
+{
+    Q_ASSERT(m_depth > 0);
+    --m_depth;
+    if (m_depth == 0) {
+        exec(QStringLiteral("ROLLBACK"));
+    } else {
+        exec(QStringLiteral("ROLLBACK TO sp%1").arg(m_depth));
+        exec(QStringLiteral("RELEASE sp%1").arg(m_depth));
+    }
+}
+
+QString connectionWarningText(const QString &databaseFile)
+{
+    return QStringLiteral("Data Source=") + databaseFile + QStringLiteral("  의") + LB + LB +
+           QStringLiteral("  액세스[Access] DB의 화일이나 경로에 ") + LB + LB + QStringLiteral("  오류가 발생 되었으니") +
+           LB + LB + QStringLiteral("  확인해 보세요........     ") + LB;
+}
+
+} // namespace zedur

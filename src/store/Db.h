@@ -1,0 +1,93 @@
+#pragma once
+
+#include "common/ResultSet.h"
+
+#include <QList>
+#include <QPair>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+namespace zedur {
+
+// Named parameters of one statement: {{":tbCode", code}, {":tbName", name}}.
+using Params = QList<QPair<QString, QVariant>>;
+
+// One connection to the database file. Each screen opens its own and closes it when it
+// is destroyed. Every value goes in as a bound parameter; statements fail with StoreError.
+class Db
+{
+public:
+    // Opens an existing database file; a missing or unreadable file fails instead of
+    // creating an empty database.
+    static std::unique_ptr<Db> open(const QString &path);
+    // Creates a new, empty database file (only the new-database tool and tests do this).
+    static std::unique_ptr<Db> create(const QString &path);
+    // The database beside the executable.
+    static std::unique_ptr<Db> openDefault();
+
+    ~Db();
+    Db(const Db &) = delete;
+    Db &operator=(const Db &) = delete;
+
+    const QString &path() const { return m_path; }
+
+    void exec(const QString &sql, const Params &params = {});
+    ResultSet query(const QString &sql, const Params &params = {});
+    // The first column of the first row; an invalid QVariant when there is no row.
+    QVariant scalar(const QString &sql, const Params &params = {});
+    // Number of rows the query returns.
+    int count(const QString &sql, const Params &params = {});
+
+    QStringList tableNames();
+    // Drops the table when present and runs its creation statements, in the caller's transaction.
+    void recreate(const QString &table, const QStringList &createStatements);
+    // A consistent copy of the whole database into a new file.
+    void backupTo(const QString &targetPath);
+
+    // Transactions nest: the outermost one begins and commits, inner ones are savepoints.
+    void begin();
+    void commit();
+    void rollback();
+
+private:
+    explicit Db(const QString &path);
+    void connect(bool mustExist);
+
+    QString m_path;
+    QString m_connectionName;
+    int m_depth = 0;
+};
+
+// All of an action or nothing: rolls back unless commit() was called.
+class Transaction
+{
+public:
+    explicit Transaction(Db &db) : m_db(db) { m_db.begin(); }
+    ~Transaction()
+    {
+        if (!m_done) {
+            try {
+                m_db.rollback();
+            } catch (...) {
+            }
+        }
+    }
+    void commit()
+    {
+        m_db.commit();
+        m_done = true;
+    }
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+private:
+    Db &m_db;
+    bool m_done = false;
+};
+
+// The warning shown when the database cannot be opened.
+QString connectionWarningText(const QString &databaseFile);
+
+} // namespace zedur

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace zedur {
+
+class Db;
+
+enum class ColumnType { Text, Real, Integer };
+
+struct ColumnDef {
+    QString name;
+    ColumnType type = ColumnType::Text;
+    int width = 0; // characters, for text columns
+    bool notNull = false;
+};
+
+struct TableDef {
+    QString name;
+    QVector<ColumnDef> columns;
+    QString primaryKey; // empty: no key
+    QStringList columnNames() const;
+};
+
+namespace schema {
+
+// The fourteen base tables in the order the books are initialised; the account chart
+// (MC_AcNameCode) is among them but survives an initialisation.
+const QVector<TableDef> &baseTables();
+const TableDef &table(const QString &name);
+
+inline const QString accountTable = QStringLiteral("MC_AcNameCode");
+
+// CREATE TABLE and CREATE INDEX statements of a table. Text columns ignore case and refuse
+// texts longer than their width; link and period columns are indexed.
+QStringList createStatements(const TableDef &table);
+
+// Drops and creates the table with its indexes (in the caller's transaction).
+void recreateTable(Db &db, const TableDef &table);
+
+// Definition of a work table: a plain CREATE TABLE from column definitions.
+QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &columns);
+
+} // namespace schema
+} // namespace zedur

@@ -1,0 +1,147 @@
+#include "common/Failure.h"
+#include "common/TextNumber.h"
+
+#include <QTest>
+
+using namespace zedur;
+
+class TextNumberTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void numValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty is zero") << "" << 0.0;
+        QTest::newRow("thousands separators dropped") << "1,234.5678" << 1234.5678;
+        QTest::newRow("blanks and letters dropped") << " 1 234.5 kg" << 1234.5;
+        QTest::newRow("negative") << "-12.5" << -12.5;
+        QTest::newRow("leading point") << ".25" << 0.25;
+        QTest::newRow("no digits left") << "abc" << 0.0;
+    }
+    void numValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(fNumValue(text), value);
+    }
+
+    void numValueRefusesWhatIsNoNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two points") << "1.2.3";
+        QTest::newRow("trailing minus") << "5-";
+        QTest::newRow("double minus") << "--5";
+        QTest::newRow("minus alone") << "-";
+    }
+    void numValueRefusesWhatIsNoNumber()
+    {
+        QFETCH(QString, text);
+        QVERIFY_THROWS_EXCEPTION(ConversionError, fNumValue(text));
+    }
+
+    void isDouble_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("blanks inside a number") << "1 234.5" << true;
+        QTest::newRow("two points") << "1.2.3" << false;
+        QTest::newRow("double minus") << "--5" << false;
+        QTest::newRow("top of currency range") << "922337203685477" << true;
+        QTest::newRow("beyond currency range") << "922337203685478" << false;
+        QTest::newRow("far beyond") << "1000000000000000000" << false;
+        QTest::newRow("negative edge") << "-922337203685477" << true;
+    }
+    void isDouble()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QCOMPARE(IsDouble(text), accepted);
+    }
+
+    void roundDownCuts_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("five decimals") << -5 << 1.234567 << 1.23456;
+        QTest::newRow("two decimals") << -2 << 2.999 << 2.99;
+        QTest::newRow("negative is symmetric") << -5 << -1.234567 << -1.23456;
+        QTest::newRow("representation error absorbed") << -2 << 2.3 << 2.3;
+        QTest::newRow("rate 12.999") << -2 << 12.999 << 12.99;
+        QTest::newRow("whole number") << 0 << 12.9 << 12.0;
+        QTest::newRow("tens") << 2 << 12345.0 << 12300.0;
+        QTest::newRow("fewer digits than asked") << 3 << 12.0 << 0.0;
+        QTest::newRow("quantity times price") << -5 << 3 * 1234.5679 << 3703.7037;
+    }
+    void roundDownCuts()
+    {
+        QFETCH(int, digits);
+        QFETCH(double, value);
+        QFETCH(double, expected);
+        QCOMPARE(roundDown(digits, value), expected);
+    }
+
+    void roundDownText()
+    {
+        QCOMPARE(fRoundDown(-5, 1.234567), QStringLiteral("1.234560000000"));
+        QCOMPARE(fRoundDown(-5, -1.234567), QStringLiteral("-1.234560000000"));
+        QCOMPARE(fRoundDown(0, 7.5), QStringLiteral("7"));
+        QCOMPARE(fRoundDown(2, 12345), QStringLiteral("12300"));
+    }
+
+    void formats_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("four decimals") << "#,##0.0000" << 1234567.891 << "1,234,567.8910";
+        QTest::newRow("rounds to four") << "#,##0.0000" << 1.234567 << "1.2346";
+        QTest::newRow("half away from zero") << "0.000" << 1.0005 << "1.001";
+        QTest::newRow("negative half away") << "0.000" << -1.0005 << "-1.001";
+        QTest::newRow("zero section blank") << "#,##0.0000;-#,##0.0000; ;" << 0.0 << " ";
+        QTest::newRow("tiny rounds into zero section") << "#,##0.0000;-#,##0.0000; ;" << 0.00001 << " ";
+        QTest::newRow("negative section") << "#,##0.0000;-#,##0.0000; ;" << -1234.5 << "-1,234.5000";
+        QTest::newRow("zero without sections") << "#,##0.0000" << 0.0 << "0.0000";
+        QTest::newRow("rates") << "#,##0.00" << 75.12 << "75.12";
+        QTest::newRow("whole with separators") << "#,##0" << 1234567.5 << "1,234,568";
+        QTest::newRow("plain four") << "0.0000" << 433.58021 << "433.5802";
+        QTest::newRow("one decimal") << "0.0" << 0.0 << "0.0";
+        QTest::newRow("padded") << "000" << 7.0 << "007";
+        QTest::newRow("eleven digits") << "#,##0.0000" << 12345678901.0 << "12,345,678,901.0000";
+        QTest::newRow("optional decimals") << "#,##0.##" << 2.5 << "2.5";
+        QTest::newRow("negative rounding to zero has no sign") << "0.00" << -0.001 << "0.00";
+    }
+    void formats()
+    {
+        QFETCH(QString, picture);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(formatFloat(picture, value), text);
+    }
+
+    void roundingHelpers()
+    {
+        QCOMPARE(roundDecimals(433.580213, 4), 433.5802);
+        QCOMPARE(roundDecimals(-2.675, 2), -2.68); // the decimal text, not the binary value, decides
+        QCOMPARE(round15(0.1 + 0.2), 0.3);
+    }
+
+    void stringIndexIgnoresCase()
+    {
+        const QStringList names{"edWon_Code", "edWon_Name"};
+        QCOMPARE(StringIndex("EDWON_NAME", names), 1);
+        QCOMPARE(StringIndex("edWon_Bigo", names), -1);
+    }
+
+    void displayWidthCountsKoreanTwice()
+    {
+        QCOMPARE(displayWidth(QStringLiteral("원자재")), 6);
+        QCOMPARE(displayWidth(QStringLiteral("A1 원")), 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TextNumberTest)
+#include "tst_textnumber.moc"

@@ -1,0 +1,176 @@
+#include "TestBooks.h"
+#include "store/Schema.h"
+#include "store/StoreError.h"
+
+#include <QTest>
+
+using namespace zedur;
+
+class SchemaTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tablesHaveTheirColumnsInOrder_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("raw materials") << "MC_WonJaJeyCode" << 18 << "Won_Serial" << "Won_SaveDate";
+        QTest::newRow("products") << "MC_JeyPumCode" << 17 << "Jey_Serial" << "Jey_SaveDate";
+        QTest::newRow("trees") << "MC_JeyPumTreeWonJaJey" << 18 << "Tr_Index" << "Tr_Check05";
+        QTest::newRow("accounts") << "MC_AcNameCode" << 20 << "Ac_Serial" << "Ac_SaveDate";
+        QTest::newRow("receipts") << "MC_WonJaJeyInPut" << 27 << "InPut_Serial" << "InPut_InPutSerial";
+        QTest::newRow("receipt transfers") << "MC_WonJaJeyInPut_TaAc" << 27 << "TaInPut_Serial"
+                                           << "TaInPut_InPutSerial";
+        QTest::newRow("lots") << "MC_JeyGongPumInPut" << 42 << "Gong_Serial" << "Gong_GongSerial";
+        QTest::newRow("lot transfers") << "MC_JeyGongPumInPut_TaAc" << 46 << "TaGong_Serial"
+                                       << "TaGong_JeyPumSerial";
+        QTest::newRow("completions") << "MC_ChaongGoJeyGongPumInJeyGong" << 47 << "InGong_Serial"
+                                     << "InGong_JeyPumSerial";
+        QTest::newRow("product receipts") << "MC_ChaongGoJeyPumInPut" << 34 << "JeyPum_Serial"
+                                          << "JeyPum_JeyPumSerial";
+        QTest::newRow("product transfers") << "MC_ChaongGoJeyPumInPut_TaAc" << 31 << "TaJeyPum_Serial"
+                                           << "TaJeyPum_JeyPumSerial";
+        QTest::newRow("shipments") << "MC_ChaongGoJeyPumInPut_ChulGo" << 31 << "ChulGo_Serial"
+                                   << "BanPum_NewJeyPumSerial";
+        QTest::newRow("amounts") << "MC_AcNameAmtInPut" << 19 << "Amt_Serial" << "Amt_SaveDate";
+        QTest::newRow("periods") << "MC_YearMonthCheck" << 13 << "YM_Serial" << "YM_SaveDate";
+    }
+    void tablesHaveTheirColumnsInOrder()
+    {
+        QFETCH(QString, table);
+        QFETCH(int, columns);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        test::TestBooks books;
+        const ResultSet info = books.db().query(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table));
+        QCOMPARE(info.size(), columns);
+        QCOMPARE(info.rows().first().first().toString(), first);
+        QCOMPARE(info.rows().last().first().toString(), last);
+        QCOMPARE(schema::table(table).columnNames().size(), columns);
+    }
+
+    void derivedTablesKeepTheirOwnWidths()
+    {
+        test::TestBooks books;
+        const QString create = books.db().scalar("SELECT sql FROM sqlite_master WHERE name = 'MC_JeyGongPumInPut_TaAc'").toString();
+        QVERIFY(create.contains("TaGong_Check_03 TEXT COLLATE NOCASE CHECK (length(TaGong_Check_03) <= 30)"));
+        QVERIFY(create.contains("TaGong_JeyPumSuKg REAL"));
+    }
+
+    void overLongTextIsRefused()
+    {
+        test::TestBooks books;
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_DanWi) VALUES (:s, :u)",
+                                                 {{":s", "A0000000001"}, {":u", QString(51, u'원')}}));
+        books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_DanWi) VALUES (:s, :u)",
+                        {{":s", "A0000000001"}, {":u", QString(50, u'원')}});
+    }
+
+    void keysCannotBeNullOrTwice()
+    {
+        test::TestBooks books;
+        // MC_JeyPumCode's key has no Not Null mark of its own; every key is NOT NULL all the same.
+        QVERIFY_THROWS_EXCEPTION(StoreError, books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Code) VALUES ('X')"));
+        books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000001')");
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('a0000000001')"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, books.db().exec("INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Level) VALUES (0)"));
+    }
+
+    void quotesRoundTripAndTextIgnoresCase()
+    {
+        test::TestBooks books;
+        const QString name = QStringLiteral("O'Neil's \"볼트\" '); DROP TABLE MC_JeyPumCode; --");
+        books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Code, Jey_Name) VALUES (:s, :c, :n)",
+                        {{":s", "A0000000001"}, {":c", "abc1"}, {":n", name}});
+        QCOMPARE(books.db().scalar("SELECT Jey_Name FROM MC_JeyPumCode WHERE Jey_Code = :c", {{":c", "ABC1"}}).toString(),
+                 name);
+        QCOMPARE(books.db().count("SELECT * FROM MC_JeyPumCode WHERE Jey_Name LIKE :n", {{":n", "%'%"}}), 1);
+    }
+
+    void nullTextIsStoredAsEmptyText()
+    {
+        test::TestBooks books;
+        books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Bigo) VALUES ('A0000000001', :b)",
+                        {{":b", QString()}});
+        QCOMPARE(books.db().count("SELECT * FROM MC_JeyPumCode WHERE Jey_Bigo = ''"), 1);
+    }
+
+    void misspelledParameterIsAnError()
+    {
+        test::TestBooks books;
+        QVERIFY_THROWS_EXCEPTION(StoreError, books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES (:tbSerial)",
+                                                             {{":tbserial_typo", "A0000000001"}}));
+    }
+
+    void linkAndPeriodColumnsAreIndexed()
+    {
+        test::TestBooks books;
+        const ResultSet indexes = books.db().query("SELECT name FROM sqlite_master WHERE type = 'index'");
+        QStringList names;
+        for (const auto &row : indexes.rows())
+            names << row.first().toString();
+        for (const char *expected :
+             {"IX_MC_JeyGongPumInPut_Gong_InPutSerial", "IX_MC_JeyGongPumInPut_Period",
+              "IX_MC_ChaongGoJeyGongPumInJeyGong_InGong_GongSerial", "IX_MC_AcNameAmtInPut_Amt_JeyGongPumSerial",
+              "IX_MC_AcNameAmtInPut_Amt_AcCode", "IX_MC_JeyPumTreeWonJaJey_Tr_Code",
+              "IX_MC_ChaongGoJeyPumInPut_ChulGo_ChulGo_JeyPumSerial", "IX_MC_YearMonthCheck_Period"})
+            QVERIFY2(names.contains(expected), expected);
+    }
+
+    void transactionIsAllOrNothing()
+    {
+        test::TestBooks books;
+        Db &db = books.db();
+        try {
+            Transaction t(db);
+            db.exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000001')");
+            {
+                Transaction inner(db);
+                db.exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000002')");
+                inner.commit();
+            }
+            db.exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000001')"); // duplicate key
+            t.commit();
+        } catch (const StoreError &) {
+        }
+        QCOMPARE(db.count("SELECT * FROM MC_JeyPumCode"), 0);
+    }
+
+    void openingNeverCreatesAFile()
+    {
+        QVERIFY_THROWS_EXCEPTION(StoreError, Db::open("/tmp/no-such-folder-zedur/ZedUr_DB.mdb"));
+        QVERIFY(!QFile::exists("/tmp/no-such-folder-zedur/ZedUr_DB.mdb"));
+        QTemporaryDir dir;
+        const QString notADatabase = dir.path() + "/ZedUr_DB.mdb";
+        QFile f(notADatabase);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        QVERIFY_THROWS_EXCEPTION(StoreError, Db::open(notADatabase));
+    }
+
+    void secondConnectionSeesCommittedRows()
+    {
+        test::TestBooks books;
+        auto other = books.connect();
+        books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000001')");
+        QCOMPARE(other->count("SELECT * FROM MC_JeyPumCode"), 1);
+    }
+
+    void backupHoldsEveryRow()
+    {
+        test::TestBooks books;
+        books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000001')");
+        const QString copy = books.dir() + "Access_Db/backup/copy.mdb";
+        books.db().backupTo(copy);
+        auto restored = Db::open(copy);
+        QCOMPARE(restored->count("SELECT * FROM MC_JeyPumCode"), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(SchemaTest)
+#include "tst_schema.moc"

@@ -1,0 +1,35 @@
+#include "TestBooks.h"
+
+#include "common/SpreadsheetExport.h"
+#include "common/SystemInfo.h"
+#include "store/Books.h"
+
+namespace zedur::test {
+
+TestBooks::TestBooks(const Period &start)
+{
+    setAppDirForTesting(m_dir.path());
+    setFileOpenerForTesting([](const QString &) { return true; });
+    createDatabase(databasePath(), start, fixedAudit());
+    m_db = Db::openDefault();
+}
+
+TestBooks::~TestBooks()
+{
+    m_db.reset();
+    setAppDirForTesting(QString());
+    setFileOpenerForTesting(nullptr);
+}
+
+std::unique_ptr<Db> TestBooks::connect() const
+{
+    return Db::openDefault();
+}
+
+AuditValues TestBooks::fixedAudit()
+{
+    return {QStringLiteral("1234 - ABCD"), QStringLiteral("TESTHOST"), QStringLiteral("/opt/zedur/"),
+            QStringLiteral("2005-04-17 10:00:00")};
+}
+
+} // namespace zedur::test

@@ -1,0 +1,38 @@
+// zedur-newdb PATH [YYYY-MM]: creates a new database file with every table, the starting
+// chart of accounts and the open month (default: the current month).
+#include "common/SystemInfo.h"
+#include "store/Books.h"
+#include "store/StoreError.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2 || args.size() > 3) {
+        std::fprintf(stderr, "usage: zedur-newdb PATH [YYYY-MM]\n");
+        return 2;
+    }
+    const QString path = args.at(1);
+    QString month = args.size() == 3 ? args.at(2) : QDate::currentDate().toString(QStringLiteral("yyyy-MM"));
+    const QRegularExpression shape(QStringLiteral("^(\\d{4})-(0[1-9]|1[0-2])$"));
+    const auto match = shape.match(month);
+    if (!match.hasMatch()) {
+        std::fprintf(stderr, "zedur-newdb: month must be YYYY-MM, got %s\n", qPrintable(month));
+        return 2;
+    }
+    try {
+        zedur::createDatabase(path, {match.captured(1), match.captured(2)}, zedur::AuditValues::now());
+    } catch (const zedur::StoreError &e) {
+        QFile::remove(path);
+        std::fprintf(stderr, "zedur-newdb: %s\n", qPrintable(e.message()));
+        return 1;
+    }
+    std::printf("created %s, open month %s\n", qPrintable(path), qPrintable(month));
+    return 0;
+}
