@@ -1,0 +1,252 @@
+#include "app/TMC_ZedUrMain_Form.h"
+
+#include "app/MenuTree.h"
+#include "common/ErrorLog.h"
+#include "common/Messages.h"
+#include "common/SystemInfo.h"
+#include "masters/TMC_WonJaJeyCode_Form.h"
+#include "closing/TMC_TableCreate_Form.h"
+#include "store/Db.h"
+#include "store/StoreError.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace zedur {
+
+namespace {
+
+constexpr int codeRole = Qt::UserRole;
+
+QIcon iconForLevel(const QWidget *w, int level, bool group)
+{
+    if (group)
+        return w->style()->standardIcon(QStyle::SP_DirIcon);
+    return w->style()->standardIcon(level == 0 ? QStyle::SP_DialogCloseButton : QStyle::SP_FileIcon);
+}
+
+QFont gulimLike(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("NanumGothic"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QString mainDescriptionText()
+{
+    const QStringList lines = {
+        "  본", "  원가계산 프로그램은", "  사칙연산의 제어 가능한 ", "  엑셀 편집기로", "  결론에 도달하지",
+        "  못한 정보를", "  사용자가 손쉽게", "  원자재,재공품,제품,", "  제조원가명세서,", "  손익계산서등과 ",
+        "  연계하여,", "  원가계산을 테스트하는 ", "  프로그램입니다.", "", "", "", "  프로그램의 최대 장점은,",
+        "  추가 배부된 데이타 ", "  흐름에 대하여", "  확인 체크가 뛰어나다는 점과", "  재고자산 계정의 입출고 정보와",
+        "  제조원가명세서. 손익계산서등과", "  연계하여,", "  제품매출액 대한 제품매출원가와",
+        "  매출총이익을 연동 관계를 ", "  확인하는 프로그램입니다.", "", "", "", "  원가계산 프로그램에 대한",
+        "  자세한 사항은,", "  편집화일 도움말을", "  참조 바랍니다.", "", "", "", "  배부액 계산시",
+        "  소숫점 두자리까지의", "  계산을 원칙으로 하였으나", "  데이타 집계와", "  현황 레포트사이에",
+        "  약간의 차액이 발생될", "  소지가 있습니다."};
+    return lines.join(u'\n');
+}
+
+MenuTreeView::MenuTreeView(QWidget *parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("tvGroup"));
+    setHeaderHidden(true);
+    setIndentation(19);
+    setExpandsOnDoubleClick(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void MenuTreeView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    const QModelIndex index = indexAt(at);
+    // The expand button lies left of the node's own rectangle; the tree handles it alone.
+    if (!index.isValid() || at.x() < visualRect(index).left())
+        return;
+    QTreeWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    const int code = item->data(0, codeRole).toInt();
+    if (code >= 0)
+        emit entryClicked(code);
+    else
+        item->setExpanded(!item->isExpanded());
+}
+
+TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TMC_ZedUrMain_Form"));
+    setWindowTitle(QStringLiteral("제조원가 산출, 계산,  흐름의Report등을 테스트하는 프로젝트 프로그램입니다."));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(790, 650);
+    setFont(gulimLike(13, false));
+
+    auto *central = new QWidget(this);
+    auto *row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedWidth(390);
+    auto *left = new QVBoxLayout(Panel1);
+    left->setContentsMargins(0, 0, 0, 0);
+    tvGroup = new MenuTreeView(Panel1);
+    left->addWidget(tvGroup);
+
+    Panel3 = new QWidget(central);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    auto *right = new QVBoxLayout(Panel3);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    Memo2 = new QPlainTextEdit(Panel3);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setReadOnly(true);
+    Memo2->setFixedHeight(50);
+    Memo2->setFont(gulimLike(21, true));
+    Memo2->setStyleSheet(QStringLiteral("QPlainTextEdit { background: yellow; color: red; }"));
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setPlainText(QStringLiteral("제조원가 계산 프로그램"));
+    Memo2->document()->setDefaultTextOption(QTextOption(Qt::AlignCenter));
+    Memo2->setPlainText(Memo2->toPlainText());
+    Memo3 = new QPlainTextEdit(Panel3);
+    Memo3->setObjectName(QStringLiteral("Memo3"));
+    Memo3->setReadOnly(true);
+    Memo3->setFont(gulimLike(21, true));
+    Memo3->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #ffffe1; color: blue; }"));
+    Memo3->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo3->setPlainText(mainDescriptionText());
+    right->addWidget(Memo2);
+    right->addWidget(Memo3, 1);
+
+    row->addWidget(Panel1);
+    row->addWidget(Panel3, 1);
+    setCentralWidget(central);
+
+    for (const MenuNode &node : mainMenu()) {
+        auto *top = new QTreeWidgetItem(tvGroup, {node.text});
+        top->setData(0, codeRole, node.code);
+        top->setIcon(0, iconForLevel(this, 0, node.code < 0));
+        for (const MenuNode &child : node.children) {
+            auto *item = new QTreeWidgetItem(top, {child.text});
+            item->setData(0, codeRole, child.code);
+            item->setIcon(0, iconForLevel(this, 1, false));
+        }
+    }
+    tvGroup->collapseAll();
+    connect(tvGroup, &MenuTreeView::entryClicked, this, &TMC_ZedUrMain_Form::pRunMenu);
+
+    ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
+    try {
+        m_connection = Db::openDefault();
+    } catch (const StoreError &e) {
+        msg::warning(connectionWarningText(databasePath()));
+        if (!LogError({QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),
+                       QStringLiteral("액세스[Access] DB의 화일오류"), e.className(), e.message()}))
+            msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
+    }
+}
+
+TMC_ZedUrMain_Form::~TMC_ZedUrMain_Form() = default;
+
+void TMC_ZedUrMain_Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
+        msg::plain(QStringLiteral("현재 \"Alt+F4\"키는 종료를 못 시킵니다"));
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
+{
+    {
+        ScreenClass screen(this);
+        screen.exec();
+    }
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void TMC_ZedUrMain_Form::pRunMenu(int code)
+{
+    switch (code) {
+    case 110: pShow_110(); break;
+    case 111: pShow_111(); break;
+    case 112: pShow_112(); break;
+    case 113: pShow_113(); break;
+    case 210: pShow_210(); break;
+    case 211: pShow_211(); break;
+    case 212: pShow_212(); break;
+    case 213: pShow_213(); break;
+    case 214: pShow_214(); break;
+    case 215: pShow_215(); break;
+    case 216: pShow_216(); break;
+    case 217: pShow_217(); break;
+    case 218: pShow_218(); break;
+    case 310: pShow_310(); break;
+    case 311: pShow_311(); break;
+    case 312: pShow_312(); break;
+    case 313: pShow_313(); break;
+    case 314: pShow_314(); break;
+    case 351: pShow_351(); break;
+    case 352: pShow_352(); break;
+    case 353: pShow_353(); break;
+    case 354: pShow_354(); break;
+    case 355: pShow_355(); break;
+    case 356: pShow_356(); break;
+    case 510: pShow_510(); break;
+    case 511: pShow_511(); break;
+    case 900: pClose(); break;
+    default: break;
+    }
+}
+
+void TMC_ZedUrMain_Form::pClose()
+{
+    close();
+}
+
+void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
+// The screens below arrive with their own work; until then their entries open nothing.
+void TMC_ZedUrMain_Form::pShow_111() {}
+void TMC_ZedUrMain_Form::pShow_112() {}
+void TMC_ZedUrMain_Form::pShow_113() {}
+void TMC_ZedUrMain_Form::pShow_210() {}
+void TMC_ZedUrMain_Form::pShow_211() {}
+void TMC_ZedUrMain_Form::pShow_212() {}
+void TMC_ZedUrMain_Form::pShow_213() {}
+void TMC_ZedUrMain_Form::pShow_214() {}
+void TMC_ZedUrMain_Form::pShow_215() {}
+void TMC_ZedUrMain_Form::pShow_216() {}
+void TMC_ZedUrMain_Form::pShow_217() {}
+void TMC_ZedUrMain_Form::pShow_218() {}
+void TMC_ZedUrMain_Form::pShow_310() {}
+void TMC_ZedUrMain_Form::pShow_311() {}
+void TMC_ZedUrMain_Form::pShow_312() {}
+void TMC_ZedUrMain_Form::pShow_313() {}
+void TMC_ZedUrMain_Form::pShow_314() {}
+void TMC_ZedUrMain_Form::pShow_351() {}
+void TMC_ZedUrMain_Form::pShow_352() {}
+void TMC_ZedUrMain_Form::pShow_353() {}
+void TMC_ZedUrMain_Form::pShow_354() {}
+void TMC_ZedUrMain_Form::pShow_355() {}
+void TMC_ZedUrMain_Form::pShow_356() {}
+void TMC_ZedUrMain_Form::pShow_510() { showScreen<TMC_TableCreate_Form>(); }
+void TMC_ZedUrMain_Form::pShow_511() {}
+
+} // namespace zedur

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTreeWidget>
+#include <memory>
+
+class QPlainTextEdit;
+
+namespace zedur {
+
+class Db;
+
+// The tree menu: a click on a group toggles it, a click on an expand button only expands
+// or collapses, a click on an entry runs it; moving with the keyboard opens nothing.
+class MenuTreeView : public QTreeWidget
+{
+    Q_OBJECT
+public:
+    explicit MenuTreeView(QWidget *parent = nullptr);
+signals:
+    void entryClicked(int code);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// The main screen: the tree menu on the left, the program's description on the right.
+// Every other screen opens from the menu, modally, and is destroyed when closed.
+class TMC_ZedUrMain_Form : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMC_ZedUrMain_Form(QWidget *parent = nullptr);
+    ~TMC_ZedUrMain_Form() override;
+
+    // Whether the database could be opened when the screen was created.
+    bool connected() const { return bool(m_connection); }
+
+    void pRunMenu(int code);
+
+    QWidget *Panel1;
+    MenuTreeView *tvGroup;
+    QWidget *Panel3;
+    QPlainTextEdit *Memo2;
+    QPlainTextEdit *Memo3;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    template <class ScreenClass> void showScreen();
+    void pClose();
+    void pShow_110();
+    void pShow_111();
+    void pShow_112();
+    void pShow_113();
+    void pShow_210();
+    void pShow_211();
+    void pShow_212();
+    void pShow_213();
+    void pShow_214();
+    void pShow_215();
+    void pShow_216();
+    void pShow_217();
+    void pShow_218();
+    void pShow_310();
+    void pShow_311();
+    void pShow_312();
+    void pShow_313();
+    void pShow_314();
+    void pShow_351();
+    void pShow_352();
+    void pShow_353();
+    void pShow_354();
+    void pShow_355();
+    void pShow_356();
+    void pShow_510();
+    void pShow_511();
+
+    std::unique_ptr<Db> m_connection; // ADOConnection1: held for the program's life
+};
+
+// The main screen's description text.
+QString mainDescriptionText();
+
+} // namespace zedur

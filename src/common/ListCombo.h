@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace zedur {
+
+// A combo box that takes only a pick from its list: typed characters are refused, the
+// list drops down when the box is entered from the keyboard, and leaving it without a
+// valid pick warns "잘못 선택 하였읍니다....." and returns the focus (checked by the screen's
+// exit rules, see ExitGuard).
+class ListCombo : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ListCombo(const QString &objectName, const QStringList &items = {}, QWidget *parent = nullptr);
+
+    bool hasValidPick() const { return currentIndex() >= 0 && currentIndex() < count(); }
+    // Shows the warning and keeps the focus when the pick is not valid.
+    bool checkPick();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+inline const QString wrongPickText = QStringLiteral("잘못 선택 하였읍니다.....");
+
+} // namespace zedur

@@ -1,0 +1,29 @@
+#include "common/NumberBox.h"
+
+#include "common/TextNumber.h"
+
+namespace zedur {
+
+NumberBox::NumberBox(const QString &objectName, const QString &picture, QWidget *parent)
+    : QLineEdit(parent), m_picture(picture)
+{
+    setObjectName(objectName);
+    CallRightEdit(this);
+}
+
+void NumberBox::showValue(double value)
+{
+    setText(formatFloat(m_picture, value));
+}
+
+double NumberBox::value() const
+{
+    return fNumValue(fTrimLeftBlank(text()));
+}
+
+void CallRightEdit(QLineEdit *box)
+{
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+} // namespace zedur

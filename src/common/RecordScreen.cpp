@@ -1,0 +1,215 @@
+#include "common/RecordScreen.h"
+
+#include "common/ListCombo.h"
+#include "common/NumberBox.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zedur {
+
+namespace {
+constexpr int boxColumns = 2; // label/box pairs per line
+}
+
+RecordScreen::RecordScreen(const ScreenSpec &spec, QWidget *parent, const QList<Button> &buttons)
+    : Screen(spec, parent), m_buttonBar(new ButtonBar(this, buttons)), m_boxArea(new QGridLayout),
+      m_main(new QVBoxLayout(this))
+{
+    InsertBtn = m_buttonBar->button(Button::Insert);
+    CancelBtn = m_buttonBar->button(Button::Cancel);
+    SaveBtn = m_buttonBar->button(Button::Save);
+    DeleteBtn = m_buttonBar->button(Button::Delete);
+    PrintBtn = m_buttonBar->button(Button::Print);
+    CloseBtn = m_buttonBar->button(Button::Close);
+    DBGrid1 = new DataGrid(QStringLiteral("DBGrid1"), this);
+
+    connect(m_buttonBar, &ButtonBar::clicked, this, [this](Button b) {
+        switch (b) {
+        case Button::Insert:
+            insertClicked();
+            break;
+        case Button::Cancel:
+            cancelClicked();
+            break;
+        case Button::Save:
+            saveClicked();
+            break;
+        case Button::Delete:
+            deleteClicked();
+            break;
+        case Button::Print:
+            printClicked();
+            break;
+        case Button::Close:
+            close();
+            break;
+        }
+    });
+    connect(DBGrid1, &DataGrid::rowPicked, this, [this] { rowPicked(); });
+    exits().setExempt({DBGrid1, CancelBtn, CloseBtn});
+}
+
+QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
+                                    KeySet keys)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxLength);
+    setKeySet(edit, keys);
+    enterMovesOn(edit);
+    m_boxes.append({edit, column});
+    placeBox(label, edit);
+    return edit;
+}
+
+QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &label, const QString &column)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setReadOnly(true);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #e4e4e4; }"));
+    enterMovesOn(edit);
+    m_boxes.append({edit, column});
+    placeBox(label, edit);
+    return edit;
+}
+
+NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
+                                      const QString &picture, KeySet keys)
+{
+    auto *box = new NumberBox(name, picture, this);
+    setKeySet(box, keys);
+    enterMovesOn(box);
+    m_boxes.append({box, column});
+    placeBox(label, box);
+    return box;
+}
+
+void RecordScreen::placeBox(const QString &label, QWidget *box)
+{
+    const int index = int(m_boxes.size()) - 1;
+    const int row = index / boxColumns;
+    const int column = (index % boxColumns) * 2;
+    auto *caption = new QLabel(label, this);
+    caption->setBuddy(box);
+    m_boxArea->addWidget(caption, row, column, Qt::AlignRight);
+    m_boxArea->addWidget(box, row, column + 1);
+}
+
+void RecordScreen::setGridColumns(const QVector<GridColumn> &columns)
+{
+    DBGrid1->setColumns(columns);
+}
+
+void RecordScreen::setSearchItems(const QVector<SearchItem> &items, const SearchBar::Names &names)
+{
+    m_searchBar = new SearchBar(this, items, names);
+    cbSearch = m_searchBar->combo();
+    edSearch = m_searchBar->edit();
+    SearchBtn = m_searchBar->button();
+    exits().onLeave(cbSearch, [this] { return cbSearch->checkPick(); });
+    connect(m_searchBar, &SearchBar::searchRequested, this, [this] {
+        const int entry = cbSearch->currentIndex();
+        const QString text = edSearch->text();
+        pClear();
+        cbSearch->setCurrentIndex(entry);
+        edSearch->setText(text);
+        pQuery();
+    });
+}
+
+void RecordScreen::finishLayout()
+{
+    m_boxArea->setColumnStretch(1, 1);
+    m_boxArea->setColumnStretch(3, 1);
+    m_main->addLayout(m_boxArea);
+    m_main->addWidget(m_buttonBar);
+    if (m_searchBar) {
+        auto *search = new QHBoxLayout;
+        search->addWidget(new QLabel(QStringLiteral("검색"), this));
+        search->addWidget(cbSearch);
+        search->addWidget(edSearch, 1);
+        search->addWidget(SearchBtn);
+        m_main->addLayout(search);
+    }
+    m_main->addWidget(DBGrid1, 1);
+    // Tab order follows the declarations, then the search bar and the grid.
+    QWidget *previous = nullptr;
+    auto chain = [&previous, this](QWidget *w) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    };
+    for (const Box &b : m_boxes)
+        chain(b.edit);
+    if (m_searchBar) {
+        chain(cbSearch);
+        chain(edSearch);
+        chain(SearchBtn);
+    }
+    chain(DBGrid1);
+}
+
+QLineEdit *RecordScreen::boxFor(const QString &column) const
+{
+    for (const Box &b : m_boxes)
+        if (!column.isEmpty() && b.column.compare(column, Qt::CaseInsensitive) == 0)
+            return b.edit;
+    return nullptr;
+}
+
+QVariant RecordScreen::boxValue(const QString &column) const
+{
+    QLineEdit *box = boxFor(column);
+    if (!box)
+        return {};
+    if (auto *number = qobject_cast<NumberBox *>(box))
+        return number->value();
+    return box->text().trimmed();
+}
+
+void RecordScreen::pEnabledBtn()
+{
+    m_buttonBar->applyMode(m_mode);
+}
+
+void RecordScreen::pClear()
+{
+    for (const Box &b : m_boxes)
+        b.edit->clear();
+    if (m_searchBar)
+        m_searchBar->reset();
+}
+
+void RecordScreen::pDisplay()
+{
+    const ResultSet &rs = DBGrid1->result();
+    const int row = DBGrid1->currentRowIndex();
+    if (row < 0)
+        return;
+    for (const Box &b : m_boxes) {
+        if (b.column.isEmpty())
+            continue;
+        if (auto *number = qobject_cast<NumberBox *>(b.edit))
+            number->showValue(rs.number(row, b.column));
+        else
+            b.edit->setText(rs.text(row, b.column));
+    }
+    if (m_serialBox)
+        holdSerial(m_serialBox->text());
+}
+
+void RecordScreen::rowPicked()
+{
+    pClear();
+    pDisplay();
+    setMode(2);
+    pEnabledBtn();
+}
+
+} // namespace zedur

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "common/ButtonBar.h"
+#include "common/DataGrid.h"
+#include "common/KeyFilters.h"
+#include "common/Screen.h"
+#include "common/SearchBar.h"
+
+#include <QVector>
+
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace zedur {
+
+class NumberBox;
+
+// A screen of rows: edit boxes above, the button bar, the search bar and the grid below,
+// with the three screen modes (1 browsing, 2 a row selected, 3 a new row), the held serial
+// beside the serial box, and pClear/pDisplay over the declared boxes. A concrete screen
+// declares its boxes, grid columns and search entries, and writes its own queries and checks.
+class RecordScreen : public Screen
+{
+    Q_OBJECT
+public:
+    RecordScreen(const ScreenSpec &spec, QWidget *parent = nullptr,
+                 const QList<Button> &buttons = {Button::Insert, Button::Cancel, Button::Save, Button::Delete,
+                                                 Button::Print, Button::Close});
+
+    int mode() const { return m_mode; }
+    const QString &heldSerial() const { return m_heldSerial; }
+
+    QPushButton *InsertBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QPushButton *SaveBtn = nullptr;
+    QPushButton *DeleteBtn = nullptr;
+    QPushButton *PrintBtn = nullptr;
+    QPushButton *CloseBtn = nullptr;
+    DataGrid *DBGrid1 = nullptr;
+    ListCombo *cbSearch = nullptr;
+    QLineEdit *edSearch = nullptr;
+    QPushButton *SearchBtn = nullptr;
+
+protected:
+    // Declarations, in tab order. A box bound to a column is filled by pDisplay from the
+    // grid's current row (text trimmed, numbers in the box's picture) and emptied by pClear.
+    QLineEdit *addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
+                          KeySet keys = KeySet::Any);
+    QLineEdit *addReadOnlyBox(const QString &name, const QString &label, const QString &column);
+    NumberBox *addNumberBox(const QString &name, const QString &label, const QString &column,
+                            const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number);
+    // The box showing the row's serial; pDisplay also holds it as the current serial.
+    void setSerialBox(QLineEdit *box) { m_serialBox = box; }
+    void setGridColumns(const QVector<GridColumn> &columns);
+    void setSearchItems(const QVector<SearchItem> &items, const SearchBar::Names &names = {});
+    // Lays the declared parts out; call once at the end of the constructor.
+    void finishLayout();
+    // Leaving a box towards these runs no exit check (besides the grid, Cancel and Close).
+    void exemptFromExitChecks(QWidget *control) { exits().addExempt(control); }
+
+    void setMode(int mode) { m_mode = mode; }
+    void pEnabledBtn();
+    void holdSerial(const QString &serial) { m_heldSerial = serial.trimmed(); }
+    QLineEdit *serialBox() const { return m_serialBox; }
+    SearchBar *searchBar() const { return m_searchBar; }
+    QGridLayout *boxArea() const { return m_boxArea; }
+    // The box bound to a column (nullptr when none) and the value a save writes from it:
+    // the trimmed text, or for a number box the number it shows.
+    QLineEdit *boxFor(const QString &column) const;
+    QVariant boxValue(const QString &column) const;
+    QVBoxLayout *mainLayout() const { return m_main; }
+
+    virtual void pClear();
+    virtual void pDisplay();
+    // Runs the list query with the current search settings.
+    virtual void pQuery() = 0;
+
+    // The button bar's actions; Close closes the screen.
+    virtual void insertClicked() {}
+    virtual void cancelClicked() {}
+    virtual void saveClicked() {}
+    virtual void deleteClicked() {}
+    virtual void printClicked() {}
+
+    // A grid click or grid key: the row into the boxes, mode 2.
+    virtual void rowPicked();
+
+private:
+    struct Box {
+        QLineEdit *edit;
+        QString column;
+    };
+    void placeBox(const QString &label, QWidget *box);
+
+    ButtonBar *m_buttonBar;
+    SearchBar *m_searchBar = nullptr;
+    QVector<Box> m_boxes;
+    QLineEdit *m_serialBox = nullptr;
+    QGridLayout *m_boxArea;
+    QVBoxLayout *m_main;
+    int m_mode = 1;
+    QString m_heldSerial;
+};
+
+} // namespace zedur

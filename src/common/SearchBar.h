@@ -1,0 +1,69 @@
+#pragma once
+
+#include "store/Db.h"
+
+#include <QObject>
+#include <QVector>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zedur {
+
+class ListCombo;
+
+// One entry of a search list: its label and the condition it adds to the list query.
+// The condition may use the search parameter (":tbName" unless the screen names another),
+// which gets "%" + the search text without blanks + "%". An entry that ignores the text
+// ("전체" and the like) empties the search box when the list runs.
+struct SearchItem {
+    QString label;
+    QString condition;
+    bool usesText = true;
+};
+
+// Matches every row: what "전체" selects.
+inline const QString everyRow = QStringLiteral("1 = 1");
+
+// The search list, the search text and the search button of a screen.
+class SearchBar : public QObject
+{
+    Q_OBJECT
+public:
+    struct Names {
+        QString combo = QStringLiteral("cbSearch");
+        QString edit = QStringLiteral("edSearch");
+        QString button = QStringLiteral("SearchBtn");
+        QString buttonText = QStringLiteral("&F 검색");
+        QString parameter = QStringLiteral(":tbName");
+        int maxLength = 100;
+    };
+    SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names);
+    SearchBar(QWidget *owner, const QVector<SearchItem> &items) : SearchBar(owner, items, Names()) {}
+
+    ListCombo *combo() const { return m_combo; }
+    QLineEdit *edit() const { return m_edit; }
+    QPushButton *button() const { return m_button; }
+
+    // The condition of the chosen entry; adds its parameter when it takes one. Entries that
+    // ignore the text empty the search box.
+    QString condition(Params &params) const;
+    // Back to the first entry with an empty text.
+    void reset();
+
+signals:
+    // The search button was pressed or the search text was left.
+    void searchRequested();
+
+private:
+    QVector<SearchItem> m_items;
+    QString m_parameter;
+    ListCombo *m_combo;
+    QLineEdit *m_edit;
+    QPushButton *m_button;
+};
+
+// "%" + text without blanks + "%": the pattern every search field uses.
+QString likePattern(const QString &text);
+
+} // namespace zedur
