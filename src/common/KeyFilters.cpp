@@ -42,6 +42,7 @@ protected:
                                     !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (typesCharacter && !keyAllowed(m_keys, text.at(0))) {
             msg::plain(refusedKeyText);
+            runAfterKey();
             return true;
         }
         if (typesCharacter && m_keys == KeySet::CodeUpper && text.at(0).isLower()) {

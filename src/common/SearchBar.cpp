@@ -4,6 +4,8 @@
 #include "common/ListCombo.h"
 #include "common/TextNumber.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,11 +30,20 @@ SearchBar::SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Nam
     m_button = new QPushButton(names.buttonText, owner);
     m_button->setObjectName(names.button);
     connect(m_button, &QPushButton::clicked, this, &SearchBar::searchRequested);
-    connect(m_edit, &QLineEdit::editingFinished, this, [this] {
-        // Leaving the text (Enter or Tab) runs the search; the button does it itself.
-        if (!m_button->hasFocus())
+    m_edit->installEventFilter(this);
+}
+
+bool SearchBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const bool leftForGood = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        // A click on the search button searches by itself.
+        const bool buttonClicked = reason == Qt::MouseFocusReason && QApplication::focusWidget() == m_button;
+        if (leftForGood && !buttonClicked)
             emit searchRequested();
-    });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QString SearchBar::condition(Params &params) const

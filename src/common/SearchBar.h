@@ -51,6 +51,9 @@ public:
     // Back to the first entry with an empty text.
     void reset();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The search button was pressed or the search text was left.
     void searchRequested();

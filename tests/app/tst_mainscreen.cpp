@@ -1,0 +1,156 @@
+#include "MessageRecorder.h"
+#include "ScreenDriver.h"
+#include "TestBooks.h"
+#include "app/MenuTree.h"
+#include "app/TMC_ZedUrMain_Form.h"
+#include "common/ErrorLog.h"
+#include "common/SystemInfo.h"
+#include "store/Db.h"
+
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace zedur;
+using namespace zedur::test;
+
+namespace {
+QTreeWidgetItem *itemWithText(QTreeWidget *tree, const QString &text)
+{
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void clickItem(QTreeWidget *tree, QTreeWidgetItem *item, bool onExpandButton = false)
+{
+    QRect r = tree->visualItemRect(item);
+    const QPoint at = onExpandButton ? QPoint(r.left() - tree->indentation() / 2, r.center().y()) : r.center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QApplication::processEvents();
+}
+
+// Closes the modal screen a menu entry opens and tells which one it was.
+QString screenOpenedBy(const std::function<void()> &action)
+{
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    action();
+    return opened;
+}
+} // namespace
+
+class MainScreenTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuHasEveryEntryCollapsed()
+    {
+        TestBooks books;
+        TMC_ZedUrMain_Form main;
+        QCOMPARE(main.windowTitle(), QStringLiteral("제조원가 산출, 계산,  흐름의Report등을 테스트하는 프로젝트 프로그램입니다."));
+        QCOMPARE(main.size(), QSize(790, 650));
+        QTreeWidget *tree = main.tvGroup;
+        QStringList top;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+            top << tree->topLevelItem(i)->text(0);
+            QVERIFY(!tree->topLevelItem(i)->isExpanded());
+        }
+        QCOMPARE(top, (QStringList{"기초 코드 등록", "자료 등록 및 생성", "레포트 현황 정보", "마감이월 및 테이블 초기화 작업", "종료"}));
+        QList<int> codes;
+        for (const MenuNode &group : mainMenu())
+            for (const MenuNode &entry : group.children)
+                codes << entry.code;
+        QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 210, 211, 212, 213, 214, 215, 216, 217, 218, 310, 311, 312, 313,
+                                    314, 351, 352, 353, 354, 355, 356, 510, 511}));
+        QCOMPARE(itemWithText(tree, "배부액을 재공품과 제품등에 업데이트 등록 ")->data(0, Qt::UserRole).toInt(), 217);
+        const QString memo = main.Memo3->toPlainText();
+        QVERIFY(memo.startsWith("  본\n  원가계산 프로그램은\n  사칙연산의 제어 가능한 \n"));
+        QVERIFY(memo.contains("  프로그램입니다.\n\n\n\n  프로그램의 최대 장점은,"));
+        QVERIFY(memo.endsWith("  약간의 차액이 발생될\n  소지가 있습니다."));
+    }
+
+    void clicksToggleGroupsAndOpenEntries()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        TMC_ZedUrMain_Form main;
+        ScreenDriver ui(&main);
+        QTreeWidgetItem *group = itemWithText(main.tvGroup, "기초 코드 등록");
+        clickItem(main.tvGroup, group);
+        QVERIFY(group->isExpanded());
+        clickItem(main.tvGroup, group);
+        QVERIFY(!group->isExpanded());
+        clickItem(main.tvGroup, group, true); // the expand button only expands
+        QVERIFY(group->isExpanded());
+
+        QTreeWidgetItem *rawMaterials = itemWithText(main.tvGroup, "원자재코드 등록");
+        QCOMPARE(screenOpenedBy([&] { clickItem(main.tvGroup, rawMaterials); }), QStringLiteral("TMC_WonJaJeyCode_Form"));
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // Moving the selection with the keyboard opens nothing.
+        main.tvGroup->setFocus();
+        main.tvGroup->setCurrentItem(group);
+        QCOMPARE(screenOpenedBy([&] {
+                     QTest::keyClick(main.tvGroup, Qt::Key_Down);
+                     QTest::keyClick(main.tvGroup, Qt::Key_Return);
+                 }),
+                 QString());
+    }
+
+    void dispatchesEveryCodeItHasAScreenFor_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("110") << 110 << "TMC_WonJaJeyCode_Form";
+        QTest::newRow("510") << 510 << "TMC_TableCreate_Form";
+        QTest::newRow("unknown code") << 42 << "";
+    }
+    void dispatchesEveryCodeItHasAScreenFor()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, screen);
+        TestBooks books;
+        TMC_ZedUrMain_Form main;
+        ScreenDriver ui(&main);
+        QCOMPARE(screenOpenedBy([&] { main.pRunMenu(code); }), screen);
+    }
+
+    void altF4IsRefusedAndEndEnds()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        TMC_ZedUrMain_Form main;
+        ScreenDriver ui(&main);
+        QTest::keyClick(&main, Qt::Key_F4, Qt::AltModifier);
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("현재 \"Alt+F4\"키는 종료를 못 시킵니다")});
+        QVERIFY(main.isVisible());
+        clickItem(main.tvGroup, itemWithText(main.tvGroup, "종료"));
+        QVERIFY(!main.isVisible());
+    }
+
+    void missingDatabaseWarnsLogsAndStillShowsTheMenu()
+    {
+        QTemporaryDir dir;
+        setAppDirForTesting(dir.path());
+        MessageRecorder messages;
+        TMC_ZedUrMain_Form main;
+        QVERIFY(!main.connected());
+        const QString expected = "Data Source=" + appDir() + "Access_Db/ZedUr_DB.mdb  의" + LB + LB +
+                                 "  액세스[Access] DB의 화일이나 경로에 " + LB + LB + "  오류가 발생 되었으니" + LB + LB +
+                                 "  확인해 보세요........     " + LB;
+        QCOMPARE(messages.texts(), QStringList{expected});
+        QCOMPARE(nextErrorNumber(errorLogPath()), 2);
+        QCOMPARE(main.tvGroup->topLevelItemCount(), 5);
+        QVERIFY(!QFile::exists(databasePath())); // never created by the program
+        setAppDirForTesting(QString());
+    }
+};
+
+QTEST_MAIN(MainScreenTest)
+#include "tst_mainscreen.moc"

@@ -1,0 +1,60 @@
+#include "MessageRecorder.h"
+#include "ScreenDriver.h"
+#include "TestBooks.h"
+#include "closing/TMC_TableCreate_Form.h"
+#include "common/ListCombo.h"
+#include "store/Periods.h"
+
+#include <QDate>
+#include <QPushButton>
+#include <QTest>
+
+using namespace zedur;
+using namespace zedur::test;
+
+class TableCreateTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsTheBooksAfreshAfterABackup()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code) VALUES ('A0000000001', 'ST01')");
+        TMC_TableCreate_Form screen;
+        ScreenDriver ui(&screen);
+        QCOMPARE(screen.cbYear->currentText(), QString::number(QDate::currentDate().year()));
+        QCOMPARE(screen.cbMonth->currentIndex(), QDate::currentDate().month() - 1);
+        QCOMPARE(screen.cbYear->count(), 301);
+        QVERIFY(!screen.PrintBtn->isEnabled());
+
+        screen.cbYear->setCurrentIndex(screen.cbYear->findText("2005"));
+        screen.cbMonth->setCurrentIndex(11);
+        ui.click("BitBtn1");
+
+        QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.texts().join('|')));
+        QCOMPARE(books.db().count("SELECT * FROM MC_WonJaJeyCode"), 0);
+        QCOMPARE(period::theOpenPeriod(books.db())->period, (Period{"2005", "12"}));
+        QCOMPARE(period::find(books.db(), {"2005", "11"})->state, period::Closed);
+        QVERIFY(books.db().count("SELECT * FROM MC_AcNameCode") > 0);
+        // The backup holds the books as they were before.
+        auto backup = Db::open(screen.lastBackup());
+        QCOMPARE(backup->count("SELECT * FROM MC_WonJaJeyCode"), 1);
+        QVERIFY(screen.lastBackup().contains("/Access_Db/backup/ZedUr_DB_"));
+    }
+
+    void listsTakeNoTypedKeys()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        TMC_TableCreate_Form screen;
+        ScreenDriver ui(&screen);
+        ui.focus("cbYear");
+        ui.keys("7");
+        QCOMPARE(messages.texts(), QStringList{"잘못 입력하셨습니다"});
+        QCOMPARE(screen.windowTitle(), QStringLiteral("..................."));
+    }
+};
+
+QTEST_MAIN(TableCreateTest)
+#include "tst_tablecreate.moc"
