@@ -20,9 +20,7 @@ void GridModel::setColumns(const QVector<GridColumn> &columns)
 {
     beginResetModel();
     m_columns = columns;
-    m_fieldIndex.clear();
-    for (const GridColumn &c : m_columns)
-        m_fieldIndex << m_result.columnIndex(c.field);
+    indexFields();
     endResetModel();
 }
 
@@ -30,10 +28,15 @@ void GridModel::setResult(const ResultSet &result)
 {
     beginResetModel();
     m_result = result;
+    indexFields();
+    endResetModel();
+}
+
+void GridModel::indexFields()
+{
     m_fieldIndex.clear();
     for (const GridColumn &c : m_columns)
         m_fieldIndex << m_result.columnIndex(c.field);
-    endResetModel();
 }
 
 void GridModel::setRowStyle(std::function<std::optional<RowStyle>(const ResultSet &, int)> style)

@@ -46,6 +46,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void indexFields();
+
     QVector<GridColumn> m_columns;
     QVector<int> m_fieldIndex; // column -> index in the result, -1 when absent
     ResultSet m_result;
