@@ -1,0 +1,113 @@
+#include "MessageRecorder.h"
+#include "ScreenDriver.h"
+#include "TestBooks.h"
+#include "common/ListCombo.h"
+#include "common/Screen.h"
+#include "common/SystemInfo.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace zedur;
+using namespace zedur::test;
+
+namespace {
+// The smallest screen with a period: what every entry and report screen does when shown.
+class PeriodScreen : public Screen
+{
+public:
+    explicit PeriodScreen(PeriodRule rule)
+        : Screen({"TMC_Test_Form", "시험", rule}), year(new ListCombo("cbYear", {}, this)),
+          month(new ListCombo("cbMonth", {}, this))
+    {
+    }
+    bool unique = false;
+    ListCombo *year;
+    ListCombo *month;
+
+protected:
+    void onFirstShow() override { unique = applyPeriodRuleOnShow(year, month); }
+};
+} // namespace
+
+class ScreenRulesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void shownScreensTakeTheOpenMonth_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("stateAfter");
+        QTest::newRow("entry screens mark it for recalculation") << int(PeriodRule::Entry) << "배부액재계산";
+        QTest::newRow("report screens only read it") << int(PeriodRule::Report) << "미마감";
+    }
+    void shownScreensTakeTheOpenMonth()
+    {
+        QFETCH(int, rule);
+        QFETCH(QString, stateAfter);
+        TestBooks books;
+        MessageRecorder messages;
+        PeriodScreen screen(static_cast<PeriodRule>(rule));
+        ScreenDriver ui(&screen);
+        QVERIFY(screen.unique);
+        QCOMPARE(screen.year->currentText(), QStringLiteral("2005"));
+        QCOMPARE(screen.month->currentText(), QStringLiteral("04"));
+        QCOMPARE(screen.year->count(), 301);
+        QCOMPARE(period::theOpenPeriod(books.db())->state, stateAfter);
+        QVERIFY(messages.messages.isEmpty());
+    }
+
+    void twoOpenMonthsWarnAndRefuseEveryChange()
+    {
+        TestBooks books;
+        books.db().exec("UPDATE MC_YearMonthCheck SET YM_Kubun = '미마감'");
+        MessageRecorder messages;
+        PeriodScreen screen(PeriodRule::Entry);
+        ScreenDriver ui(&screen);
+        QVERIFY(!screen.unique);
+        QCOMPARE(messages.texts(), QStringList{period::notUniqueWarning()});
+        QVERIFY(messages.lastText().startsWith(QStringLiteral("월별 체크 테이블에 ") + LB + LB + "중대한 오류가 발행 하였으므로"));
+        QCOMPARE(period::openRows(books.db()).at(0).state, QStringLiteral("미마감")); // nothing marked
+        messages.clear();
+        QVERIFY(!screen.openPeriodShown({"2005", "04"}));
+        QCOMPARE(messages.texts(), QStringList{period::notUniqueWarning()});
+    }
+
+    void changesOnlyInTheOpenMonth()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        PeriodScreen screen(PeriodRule::Entry);
+        ScreenDriver ui(&screen);
+        QVERIFY(screen.openPeriodShown({"2005", "04"}));
+        QVERIFY(!screen.openPeriodShown({"2005", "03"}));
+        QVERIFY(!screen.openPeriodShown({"2005", "05"}, "수정 가능한 년도와 월입니다........"));
+        QCOMPARE(messages.texts(),
+                 (QStringList{QStringLiteral("미마감된 2005년과 04월만") + LB + "등록,수정,삭제등이 가능합니다........",
+                              QStringLiteral("미마감된 2005년과 04월만") + LB + "수정 가능한 년도와 월입니다........"}));
+    }
+
+    void aScreenWithoutItsDatabaseStillOpensAndReports()
+    {
+        QTemporaryDir dir;
+        setAppDirForTesting(dir.path());
+        MessageRecorder messages;
+        PeriodScreen screen(PeriodRule::Entry);
+        ScreenDriver ui(&screen);
+        QVERIFY(!screen.connected());
+        QCOMPARE(messages.messages.size(), 2); // the connection warning, then the failed first query
+        QCOMPARE(messages.messages.at(0).kind, MessageKind::Warning);
+        QCOMPARE(messages.messages.at(1).kind, MessageKind::Error);
+        setAppDirForTesting(QString());
+    }
+
+    void systemTexts()
+    {
+        QVERIFY(QRegularExpression("^[0-9A-F]{4} - [0-9A-F]{4}$").match(fVolumeSerial(QDir::tempPath())).hasMatch());
+        QCOMPARE(saveDateText(QDateTime(QDate(2005, 4, 17), QTime(15, 7, 9))), QStringLiteral("2005-04-17 15:07:09"));
+        QCOMPARE(saveDateText(QDateTime(QDate(2005, 4, 17), QTime(0, 0))), QStringLiteral("2005-04-17"));
+    }
+};
+
+QTEST_MAIN(ScreenRulesTest)
+#include "tst_screenrules.moc"
