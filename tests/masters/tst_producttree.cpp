@@ -95,30 +95,32 @@ QString problemsOf(Db &db)
     QString root;
     for (int i = 0; i < list.size(); ++i) {
         const TreeRow &row = list.row(i);
-        const QString at = QStringLiteral(" at %1 in %2").arg(i).arg(layout(db));
+        auto broken = [&](const char *what) {
+            return QString::fromUtf8(what) + QStringLiteral(" at %1 in %2").arg(i).arg(layout(db));
+        };
         if (rs.value(i, "Tr_Index").toInt() != i)
-            return "Tr_Index not contiguous" + at;
+            return broken("Tr_Index not contiguous");
         if (row.level > (i == 0 ? 0 : list.row(i - 1).level + 1))
-            return "level too deep" + at;
+            return broken("level too deep");
         if (row.level == 0) {
             root = row.code;
             if (row.kubun != kTreeProductKind)
-                return "root is no product" + at;
+                return broken("root is no product");
             if (roots.contains(root))
-                return "product is the root of two trees" + at;
+                return broken("product is the root of two trees");
             roots.insert(root);
         }
         if (row.kubun == kTreeRawMaterialKind && s.descendantCount(i) > 0)
-            return "raw material with children" + at;
+            return broken("raw material with children");
         if (shown.at(i) != s.parent(i))
-            return "tree view differs from the list" + at;
+            return broken("tree view differs from the list");
         if (row.check01 != root)
-            return "Tr_Check01 does not name the root" + at;
+            return broken("Tr_Check01 does not name the root");
         if (codesOfTree[root].contains(row.code))
-            return "code twice in one tree" + at;
+            return broken("code twice in one tree");
         codesOfTree[root].insert(row.code);
         if (rs.value(i, "Tr_Kubun").toString() != row.kubun)
-            return "Tr_Kubun not trimmed" + at;
+            return broken("Tr_Kubun not trimmed");
     }
     return {};
 }
