@@ -65,18 +65,18 @@ Checked<DayDate> savable(Db &db, const ReceiptSave &save)
     return receiptDate(save.shown, save.entry.day);
 }
 
-QString usedText(bool transfer, const QString &action)
+QString usedText(bool transfer, const QString &refused)
 {
     return (transfer ? QStringLiteral("타 계정 대체된 원자재가 있으므로") : QStringLiteral("제조공정에 투입된 원자재가 있으므로")) +
-           LB + action + QStringLiteral("가 불가능한 데이타 입니다.......");
+           LB + refused;
 }
 
-Verdict usedRefusal(Db &db, const QString &serial, const QString &action)
+Verdict usedRefusal(Db &db, const QString &serial, const QString &refused)
 {
     if (receiptHasTransfers(db, serial))
-        return clearing(usedText(true, action));
+        return clearing(usedText(true, refused));
     if (receiptHasLots(db, serial))
-        return clearing(usedText(false, action));
+        return clearing(usedText(false, refused));
     return std::nullopt;
 }
 
@@ -139,7 +139,7 @@ Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
     const Checked<DayDate> date = savable(db, save);
     if (!date.ok())
         return date.refusal;
-    if (Verdict used = usedRefusal(db, save.entry.serial, QStringLiteral("수정")))
+    if (Verdict used = usedRefusal(db, save.entry.serial, QStringLiteral("수정이 불가능한 데이타 입니다.......")))
         return used;
     updateRow(db, Table, receiptRow(save.entry, date.value.date, save.audit), QStringLiteral("InPut_Serial"),
               save.entry.serial);
@@ -153,7 +153,7 @@ Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial, const 
     Transaction t(db);
     if (Verdict r = rowStateRefusal(db, shown, remembered, gridCheck01))
         return r;
-    if (Verdict used = usedRefusal(db, serial, QStringLiteral("삭제")))
+    if (Verdict used = usedRefusal(db, serial, QStringLiteral("삭제가 불가능한 데이타 입니다.......")))
         return used;
     db.exec(QStringLiteral("Delete From MC_WonJaJeyInPut Where InPut_Serial = ( :tbSerial )"),
             {{":tbSerial", fDeleteBlank(serial)}});
