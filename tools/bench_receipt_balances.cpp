@@ -34,24 +34,27 @@ void fill(Db &db, int n)
         const QString date = p.year + u'-' + p.month + QStringLiteral("-15");
         for (int i = 0; i < n; ++i) {
             const QString receipt = serial(next++);
-            db.exec(QStringLiteral("Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, "
-                                   "InPut_WonCode, InPut_WonName, InPut_TextMemo, InPut_SuKg, InPut_DanGa, "
-                                   "InPut_GaAmt, InPut_Kubun, InPut_Check_01) Values (:s, :d, :y, :m, :c, :n, '', "
-                                   "100, 2, 200, '당월입고', '')"),
+            db.exec(QStringLiteral(
+                        "Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, "
+                        "InPut_WonCode, InPut_WonName, InPut_TextMemo, InPut_SuKg, InPut_DanGa, "
+                        "InPut_GaAmt, InPut_Kubun, InPut_Check_01) Values (:s, :d, :y, :m, :c, :n, '', "
+                        "100, 2, 200, '당월입고', '')"),
                     {{":s", receipt},
                      {":d", date},
                      {":y", p.year},
                      {":m", p.month},
                      {":c", QStringLiteral("W%1").arg(i % 97)},
                      {":n", QStringLiteral("원자재%1").arg(i % 97)}});
-            db.exec(QStringLiteral("Insert InTo MC_JeyGongPumInPut (Gong_Serial, Gong_Date, Gong_Year, Gong_Month, "
-                                   "Gong_SuKg, Gong_GaAmt, Gong_InPutSerial) Values (:s, :d, :y, :m, 30, 60, :r)"),
+            db.exec(QStringLiteral(
+                        "Insert InTo MC_JeyGongPumInPut (Gong_Serial, Gong_Date, Gong_Year, Gong_Month, "
+                        "Gong_SuKg, Gong_GaAmt, Gong_InPutSerial) Values (:s, :d, :y, :m, 30, 60, :r)"),
                     {{":s", serial(next++)}, {":d", date}, {":y", p.year}, {":m", p.month}, {":r", receipt}});
             if (i % 2 == 0)
-                db.exec(QStringLiteral("Insert InTo MC_WonJaJeyInPut_TaAc (TaInPut_Serial, TaInPut_Date, "
-                                       "TaInPut_Year, TaInPut_Month, TaInPut_SuKg, TaInPut_GaAmt, "
-                                       "TaInPut_InPutSerial) Values (:s, :d, :y, :m, 20, 40, :r)"),
-                        {{":s", serial(next++)}, {":d", date}, {":y", p.year}, {":m", p.month}, {":r", receipt}});
+                db.exec(
+                    QStringLiteral("Insert InTo MC_WonJaJeyInPut_TaAc (TaInPut_Serial, TaInPut_Date, "
+                                   "TaInPut_Year, TaInPut_Month, TaInPut_SuKg, TaInPut_GaAmt, "
+                                   "TaInPut_InPutSerial) Values (:s, :d, :y, :m, 20, 40, :r)"),
+                    {{":s", serial(next++)}, {":d", date}, {":y", p.year}, {":m", p.month}, {":r", receipt}});
         }
     }
     t.commit();
@@ -76,7 +79,8 @@ double timeList(int n)
             refillReceiptBalances(*db, Month);
             t.commit();
         }
-        const Statement list = issues::receiptBalanceList(Month, QStringLiteral("전체"), {}, QStringLiteral("기준일자"));
+        const Statement list =
+            issues::receiptBalanceList(Month, QStringLiteral("전체"), {}, QStringLiteral("기준일자"));
         const ResultSet rows = db->query(list.sql, list.params);
         best = std::min(best, timer.nsecsElapsed() / 1e6);
         if (rows.size() != n) {

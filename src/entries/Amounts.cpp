@@ -41,9 +41,11 @@ Checked<QString> savable(Db &db, const AmountSave &s)
     if (!day.ok())
         return {day.refusal, {}};
     if (fDeleteBlank(e.acName).isEmpty())
-        return {Refusal{QStringLiteral("원자재 이름를 등록 하세요......"), QStringLiteral("edAmt_AcName")}, {}};
+        return {Refusal{QStringLiteral("원자재 이름를 등록 하세요......"), QStringLiteral("edAmt_AcName")},
+                {}};
     if (fDeleteBlank(e.acCode).isEmpty())
-        return {Refusal{QStringLiteral("원자재 코드를 등록 하세요......"), QStringLiteral("edAmt_AcName")}, {}};
+        return {Refusal{QStringLiteral("원자재 코드를 등록 하세요......"), QStringLiteral("edAmt_AcName")},
+                {}};
     if (!IsDouble(e.amount) || storedAmount(e.amount) == 0)
         return {Refusal{QStringLiteral("기준금액을 등록 하세요......"), QStringLiteral("edAmt_Amt")}, {}};
     if (fDeleteBlank(e.lotBox).isEmpty())
@@ -51,7 +53,8 @@ Checked<QString> savable(Db &db, const AmountSave &s)
                         QStringLiteral("cbAmt_JeyJoKubun")},
                 {}};
     if (fDeleteBlank(e.textMemo).isEmpty())
-        return {Refusal{QStringLiteral("적요및메모를 등록 하세요......"), QStringLiteral("edAmt_TextMemo")}, {}};
+        return {Refusal{QStringLiteral("적요및메모를 등록 하세요......"), QStringLiteral("edAmt_TextMemo")},
+                {}};
     if (!kindFitsAccount(e))
         return {Refusal{{}, QStringLiteral("cbAmt_JeyJoKubun")}, {}};
     return {std::nullopt, day.value.date};
@@ -108,9 +111,10 @@ Verdict saveChangedAmount(Db &db, const AmountSave &save)
     if (!date.ok())
         return date.refusal;
     const QString serial = save.entry.serial.trimmed();
-    const ResultSet kept = db.query(
-        QStringLiteral("Select Amt_Check_01, Amt_Check_02 From MC_AcNameAmtInPut Where Amt_Serial = :tbSerial"),
-        {{":tbSerial", serial}});
+    const ResultSet kept =
+        db.query(QStringLiteral(
+                     "Select Amt_Check_01, Amt_Check_02 From MC_AcNameAmtInPut Where Amt_Serial = :tbSerial"),
+                 {{":tbSerial", serial}});
     const QString check01 = kept.isEmpty() ? QString("") : kept.text(0, "Amt_Check_01");
     const QString check02 = kept.isEmpty() ? QString("") : kept.text(0, "Amt_Check_02");
     updateRow(db, Table, amountRow(save.shown, save.entry, date.value, check01, check02, save.audit),

@@ -15,11 +15,11 @@ struct AmountEntry {
     QString serial;
     QString day;
     QString acCode, acName, groupAcName;
-    QString kind;     // "간접" or "직접"
-    QString lotBox;   // "간접(공통)비" or the picked lot's serial
+    QString kind;   // "간접" or "직접"
+    QString lotBox; // "간접(공통)비" or the picked lot's serial
     QString textMemo;
     QString bigo;
-    QString amount;   // shown text
+    QString amount; // shown text
 };
 
 struct AmountSave {
@@ -30,8 +30,8 @@ struct AmountSave {
 };
 
 // The nineteen columns in table order; the check columns as given.
-RowValues amountRow(const Period &shown, const AmountEntry &entry, const QString &date, const QString &check01,
-                    const QString &check02, const AuditValues &audit);
+RowValues amountRow(const Period &shown, const AmountEntry &entry, const QString &date,
+                    const QString &check01, const QString &check02, const AuditValues &audit);
 
 // "&I 등록": the tests before a new row is typed; the serial the new row will have.
 Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &gridCheck01);

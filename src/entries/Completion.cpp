@@ -20,15 +20,21 @@ const QVector<SearchItem> &rateItems()
 
 const QVector<SearchItem> &searchItems()
 {
-    static const QVector<SearchItem> items{
-        everyRowItem("Gong_Serial"),           likeItem("기준일자", "Gong_Date"),
-        likeItem("원자재코드", "Gong_WonCode"), likeItem("원자재이름", "Gong_WonName"),
-        likeItem("적요및메모", "Gong_TextMemo"), likeItem("비고", "Gong_Bigo"),
-        {"100%미만", "Gong_TotWoul <> 100.00"},  {"완성율100", "Gong_TotWoul = 100.00"},
-        likeItem("권번호", "Gong_TaxNumber"),    likeItem("전표번호", "Gong_SerialJen"),
-        likeItem("사업자번호", "Gong_SaleNumber"), likeItem("모델명", "Gong_Model"),
-        likeItem("품명", "Gong_PumName"),        likeItem("규격", "Gong_KuSize"),
-        likeItem("거래처상호", "Gong_SaleName")};
+    static const QVector<SearchItem> items{everyRowItem("Gong_Serial"),
+                                           likeItem("기준일자", "Gong_Date"),
+                                           likeItem("원자재코드", "Gong_WonCode"),
+                                           likeItem("원자재이름", "Gong_WonName"),
+                                           likeItem("적요및메모", "Gong_TextMemo"),
+                                           likeItem("비고", "Gong_Bigo"),
+                                           {"100%미만", "Gong_TotWoul <> 100.00"},
+                                           {"완성율100", "Gong_TotWoul = 100.00"},
+                                           likeItem("권번호", "Gong_TaxNumber"),
+                                           likeItem("전표번호", "Gong_SerialJen"),
+                                           likeItem("사업자번호", "Gong_SaleNumber"),
+                                           likeItem("모델명", "Gong_Model"),
+                                           likeItem("품명", "Gong_PumName"),
+                                           likeItem("규격", "Gong_KuSize"),
+                                           likeItem("거래처상호", "Gong_SaleName")};
     return items;
 }
 
@@ -55,7 +61,8 @@ Statement lotList(const Period &shown, const QString &rateItem, const QString &s
 {
     return periodList(QStringLiteral("Select * From MC_JeyGongPumInPut"), QStringLiteral("Gong_Year"),
                       QStringLiteral("Gong_Month"), shown, {itemNamed(rateItems(), rateItem).condition},
-                      itemNamed(searchItems(), searchItem), searchText, itemNamed(sortItems(), sortItem).orderBy);
+                      itemNamed(searchItems(), searchItem), searchText,
+                      itemNamed(sortItems(), sortItem).orderBy);
 }
 
 namespace {
@@ -71,23 +78,27 @@ Checked<CompletionFigures> savable(Db &db, const CompletionSave &s, const QStrin
         return {Refusal{warnings::closedData(), {}, true}, {}};
     if (Verdict p = periodRefusal(db, s.shown, QStringLiteral("수정 가능한 년도와 월입니다........")))
         return {p, {}};
-    if (anyRowWith(db, QStringLiteral("MC_ChaongGoJeyGongPumInJeyGong"), QStringLiteral("InGong_GongSerial"), serial))
+    if (anyRowWith(db, QStringLiteral("MC_ChaongGoJeyGongPumInJeyGong"), QStringLiteral("InGong_GongSerial"),
+                   serial))
         return {Refusal{movedOnText(QStringLiteral("재공품 100% 완성품 중"),
                                     QStringLiteral("제품창고에 입고된 재공품 데이타가 있으므로"))},
                 {}};
-    if (anyRowWith(db, QStringLiteral("MC_JeyGongPumInPut_TaAc"), QStringLiteral("TaGong_GongSerial"), serial))
+    if (anyRowWith(db, QStringLiteral("MC_JeyGongPumInPut_TaAc"), QStringLiteral("TaGong_GongSerial"),
+                   serial))
         return {Refusal{movedOnText(QStringLiteral("재공품의 타 계정 대체 중"),
                                     QStringLiteral("타 계정 대체 재공품 데이타가 있으므로"))},
                 {}};
 
-    const ResultSet lot =
-        db.query(QStringLiteral("Select Gong_JenGiWoul, Gong_GaAmt From MC_JeyGongPumInPut Where Gong_Serial = :tbSerial"),
-                 {{":tbSerial", serial}});
+    const ResultSet lot = db.query(
+        QStringLiteral(
+            "Select Gong_JenGiWoul, Gong_GaAmt From MC_JeyGongPumInPut Where Gong_Serial = :tbSerial"),
+        {{":tbSerial", serial}});
     const double earlier = lot.isEmpty() ? 0.0 : lot.number(0, "Gong_JenGiWoul");
     const double amount = lot.isEmpty() ? 0.0 : lot.number(0, "Gong_GaAmt");
     Checked<CompletionFigures> figures = leaveRateBox(s.typedRate, earlier, amount);
     if (!figures.ok() && figures.value.cumulative > 100.0)
-        figures.refusal->text = QStringLiteral("제조공정 완성율이") + LB + QStringLiteral("100.00%이상 될수가 없습니다......");
+        figures.refusal->text =
+            QStringLiteral("제조공정 완성율이") + LB + QStringLiteral("100.00%이상 될수가 없습니다......");
     if (!figures.ok())
         return figures;
 

@@ -10,9 +10,9 @@
 namespace zedur::completion {
 
 struct CompletionFigures {
-    double rate = 0;       // this month's, cut to two decimals
-    double cumulative = 0; // earlier + this month's, at two decimals
-    double monthCost = 0;  // rate x lot amount / 100, at four decimals
+    double rate = 0;                // this month's, cut to two decimals
+    double cumulative = 0;          // earlier + this month's, at two decimals
+    double monthCost = 0;           // rate x lot amount / 100, at four decimals
     QString rateText() const;       // "#,##0.00"
     QString cumulativeText() const; // "#,##0.00"
     QString monthCostText() const;  // "#,##0.0000"

@@ -25,8 +25,9 @@ QString periodTableFault(const Period &shown)
 {
     const QString two = LB + LB;
     return QStringLiteral("월별 체크 테이블에 ") + two + QStringLiteral("중대한 오류가 발행 하였거나") + two +
-           QStringLiteral("등록,수정,삭제할 연도와 월은") + two + shown.year.trimmed() + QStringLiteral("년도 ") +
-           shown.month.trimmed() + QStringLiteral("월인데") + two + QStringLiteral("체크 확인 바랍니다..................... ");
+           QStringLiteral("등록,수정,삭제할 연도와 월은") + two + shown.year.trimmed() +
+           QStringLiteral("년도 ") + shown.month.trimmed() + QStringLiteral("월인데") + two +
+           QStringLiteral("체크 확인 바랍니다..................... ");
 }
 
 QString pickRowToDelete()

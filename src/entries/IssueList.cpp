@@ -5,15 +5,15 @@ namespace zedur::issues {
 namespace {
 
 // The searchable columns, by stem, in the order of the search lists after "전체".
-const QStringList SearchStems{"Date",    "WonCode", "WonName",  "TextMemo",  "Bigo",     "Model",
+const QStringList SearchStems{"Date",    "WonCode", "WonName",   "TextMemo",  "Bigo",     "Model",
                               "PumName", "KuSize",  "SerialJen", "TaxNumber", "SaleName", "SaleNumber"};
 
 const QStringList IssueLabels{"기준일자", "원자재코드", "원자재이름", "적요및메모", "비고",   "모델명",
                               "품명",     "규격",       "전표번호",   "권번호",     "상호명", "사업자NO"};
 const QStringList LotViewerLabels{"기준일자", "원재료코드", "원재료이름", "적요및메모", "비고",   "모델명",
                                   "품명",     "규격",       "전표번호",   "권번호",     "상호명", "사업자NO"};
-const QStringList TransferViewerLabels{"일자", "코드",     "이름",   "적요",   "비고",   "모델명",
-                                       "품명", "규격",     "전표번호", "권번호", "상호명", "사업자NO"};
+const QStringList TransferViewerLabels{"일자", "코드", "이름",     "적요",   "비고",   "모델명",
+                                       "품명", "규격", "전표번호", "권번호", "상호명", "사업자NO"};
 
 QVector<SearchItem> searchOn(const QString &prefix, const QStringList &labels)
 {
@@ -26,11 +26,11 @@ QVector<SearchItem> searchOn(const QString &prefix, const QStringList &labels)
 QVector<SortItem> sortOn(const QString &prefix)
 {
     const QVector<QPair<QString, QStringList>> orders{
-        {"저장순서", {"Serial", "Date", "WonName"}},   {"기준일자", {"Date", "Serial", "WonName"}},
-        {"원자재코드", {"WonCode", "Date", "Serial"}}, {"원자재이름", {"WonName", "Date", "Serial"}},
-        {"모델명", {"Model", "Serial", "Date"}},       {"품명", {"PumName", "Date", "Serial"}},
-        {"규격", {"KuSize", "WonCode", "Date"}},       {"전표번호", {"SerialJen", "WonName", "Date"}},
-        {"권번호", {"TaxNumber", "Serial", "Date"}},   {"상호명", {"SaleName", "Date", "Serial"}},
+        {"저장순서", {"Serial", "Date", "WonName"}},    {"기준일자", {"Date", "Serial", "WonName"}},
+        {"원자재코드", {"WonCode", "Date", "Serial"}},  {"원자재이름", {"WonName", "Date", "Serial"}},
+        {"모델명", {"Model", "Serial", "Date"}},        {"품명", {"PumName", "Date", "Serial"}},
+        {"규격", {"KuSize", "WonCode", "Date"}},        {"전표번호", {"SerialJen", "WonName", "Date"}},
+        {"권번호", {"TaxNumber", "Serial", "Date"}},    {"상호명", {"SaleName", "Date", "Serial"}},
         {"사업자NO", {"SaleNumber", "WonCode", "Date"}}};
     QVector<SortItem> items;
     for (const auto &[label, stems] : orders) {
@@ -61,14 +61,18 @@ Statement receiptBalanceList(const Period &shown, const QString &searchItem, con
 {
     // The received figures come from the work table: both tables name them alike.
     const QString select = QStringLiteral(
-        "Select W.InPut_Serial, W.InPut_Date, W.InPut_WonName, W.InPut_DanWi, W.InPut_Model, W.InPut_PumName, "
+        "Select W.InPut_Serial, W.InPut_Date, W.InPut_WonName, W.InPut_DanWi, W.InPut_Model, "
+        "W.InPut_PumName, "
         "W.InPut_KuSize, W.InPut_SerialJen, W.InPut_TaxNumber, W.InPut_SaleCode, W.InPut_SaleName, "
-        "W.InPut_SaleNumber, W.InPut_SaleDyiPou, W.InPut_TextMemo, W.InPut_Bigo, W.InPut_DanGa, W.InPut_Kubun, "
+        "W.InPut_SaleNumber, W.InPut_SaleDyiPou, W.InPut_TextMemo, W.InPut_Bigo, W.InPut_DanGa, "
+        "W.InPut_Kubun, "
         "W.InPut_WonCode, T.InPut_SuKg, T.InPut_GaAmt, T.InPut_SuKgJeyGong, T.InPut_GaAmtJeyGong, "
         "T.InPut_SuKgTaAc, T.InPut_GaAmtTaAc, T.InPut_SuKgJan, T.InPut_GaAmtJan "
-        "From MC_WonJaJeyInPut W Inner Join MC_WonJaJeyInPut_SumVw02 T On ( W.InPut_Serial = T.InPut_InPutSerial )");
+        "From MC_WonJaJeyInPut W Inner Join MC_WonJaJeyInPut_SumVw02 T On ( W.InPut_Serial = "
+        "T.InPut_InPutSerial )");
     return periodList(select, QStringLiteral("W.InPut_Year"), QStringLiteral("W.InPut_Month"), shown, {},
-                      itemNamed(searchItems(), searchItem), searchText, itemNamed(sortItems(), sortItem).orderBy);
+                      itemNamed(searchItems(), searchItem), searchText,
+                      itemNamed(sortItems(), sortItem).orderBy);
 }
 
 const QVector<SearchItem> &lotViewerSearchItems()
@@ -107,8 +111,9 @@ Statement transferViewerList(const Period &shown, const QString &searchItem, con
                              const QString &sortItem)
 {
     return periodList(QStringLiteral("Select * From MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_Year"),
-                      QStringLiteral("TaInPut_Month"), shown, {}, itemNamed(transferViewerSearchItems(), searchItem),
-                      searchText, itemNamed(transferViewerSortItems(), sortItem).orderBy);
+                      QStringLiteral("TaInPut_Month"), shown, {},
+                      itemNamed(transferViewerSearchItems(), searchItem), searchText,
+                      itemNamed(transferViewerSortItems(), sortItem).orderBy);
 }
 
 } // namespace zedur::issues

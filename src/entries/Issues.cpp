@@ -42,14 +42,16 @@ QString exceedsText(const QString &material)
 
 QString beforeReceiptText()
 {
-    return QStringLiteral("제조 공정 투입(타 계정 대체) 기준일자는 ") + LB + QStringLiteral("원자재 입고 일자보다 작은 일자입니다.");
+    return QStringLiteral("제조 공정 투입(타 계정 대체) 기준일자는 ") + LB +
+           QStringLiteral("원자재 입고 일자보다 작은 일자입니다.");
 }
 
 // The receipt's descriptive columns under the prefix of the row made from it.
 RowValues copiedFromReceipt(const QString &prefix, const ResultSet &receipt)
 {
-    static const QStringList stems{"WonCode", "WonName",   "DanWi",    "Model",    "PumName",    "KuSize",
-                                   "SerialJen", "TaxNumber", "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"};
+    static const QStringList stems{"WonCode",  "WonName",  "DanWi",      "Model",
+                                   "PumName",  "KuSize",   "SerialJen",  "TaxNumber",
+                                   "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"};
     RowValues row;
     for (const QString &stem : stems)
         row.append({prefix + stem, receipt.text(0, QStringLiteral("InPut_") + stem)});
@@ -84,18 +86,16 @@ RowValues lotRow(const IssueFigures &f, const ResultSet &receipt, const IssueReq
                      {"Gong_Kubun", LotKubun},
                      {"Gong_Bigo", fDeleteBlank(r.bigo)}};
     // Completion rates and cost components: the completion and the allocation fill them.
-    for (const char *column : {"Gong_JenGiWoul", "Gong_DaongWoul", "Gong_TotWoul", "Gong_JenGiWonAmt",
-                               "Gong_JenGiNoMu_01", "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02",
-                               "Gong_DaongWonAmt", "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01",
-                               "Gong_DaongJeyJo_02"})
+    for (const char *column :
+         {"Gong_JenGiWoul", "Gong_DaongWoul", "Gong_TotWoul", "Gong_JenGiWonAmt", "Gong_JenGiNoMu_01",
+          "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02", "Gong_DaongWonAmt",
+          "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"})
         row.append({column, 0.0});
-    row << RowValues{{"Gong_WoulAmtTot", f.amount},
-                     {"Gong_Check_01", QString("")},
-                     {"Gong_Check_02", QString("")},
-                     {"Gong_Check_03", r.audit.volumeSerial},
-                     {"Gong_SaveDate", r.audit.saveDate},
-                     {"Gong_InPutSerial", receipt.text(0, "InPut_Serial")},
-                     {"Gong_GongSerial", QString("")}};
+    row << RowValues{
+        {"Gong_WoulAmtTot", f.amount},       {"Gong_Check_01", QString("")},
+        {"Gong_Check_02", QString("")},      {"Gong_Check_03", r.audit.volumeSerial},
+        {"Gong_SaveDate", r.audit.saveDate}, {"Gong_InPutSerial", receipt.text(0, "InPut_Serial")},
+        {"Gong_GongSerial", QString("")}};
     return row;
 }
 
@@ -124,7 +124,8 @@ void writeIssue(Db &db, const IssueRequest &r, const ResultSet &receipt, const Q
         f.serial = Serial_MaxValue(db, QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial"));
         insertRow(db, QStringLiteral("MC_JeyGongPumInPut"), lotRow(f, receipt, r));
     } else {
-        f.serial = Serial_MaxValue(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_Serial"));
+        f.serial =
+            Serial_MaxValue(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_Serial"));
         insertRow(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), transferRow(f, receipt, r));
     }
 }
@@ -144,11 +145,14 @@ Checked<QString> issueDate(Db &db, const IssueRequest &r, const ResultSet &recei
     if (found && exceeds(quantity, remainingQuantity(db, serial)))
         return {Refusal{exceedsText(QStringLiteral("원재료")), QuantityBox}, {}};
     if (serial.isEmpty())
-        return {Refusal{kindText(r.kind) + QStringLiteral("등록시") + LB + QStringLiteral("먼저 데이타를 선택 하세요............."),
+        return {Refusal{kindText(r.kind) + QStringLiteral("등록시") + LB +
+                            QStringLiteral("먼저 데이타를 선택 하세요............."),
                         QuantityBox},
                 {}};
     if (r.kind == IssueKind::None)
-        return {Refusal{QStringLiteral("저장 등록 구분을 먼저 선택 하세요......."), QStringLiteral("cbInKubun")}, {}};
+        return {
+            Refusal{QStringLiteral("저장 등록 구분을 먼저 선택 하세요......."), QStringLiteral("cbInKubun")},
+            {}};
     if (r.quantity.trimmed().isEmpty())
         return {Refusal{{}, QuantityBox}, {}};
     const Checked<DayDate> day = checkDay(r.shown, r.day, DayBox);
@@ -160,7 +164,8 @@ Checked<QString> issueDate(Db &db, const IssueRequest &r, const ResultSet &recei
     if (day.value.date < receipt.text(0, "InPut_Date"))
         return {Refusal{beforeReceiptText(), DayBox}, {}};
     if (quantity <= 0)
-        return {Refusal{QStringLiteral("현재 수량(중량)의 투입(타 계정 대체)은 원재료 재고는 제로[0.00] 입니다......."),
+        return {Refusal{QStringLiteral(
+                            "현재 수량(중량)의 투입(타 계정 대체)은 원재료 재고는 제로[0.00] 입니다......."),
                         QuantityBox},
                 {}};
     return {std::nullopt, day.value.date};
@@ -211,9 +216,10 @@ Verdict saveIssue(Db &db, const IssueRequest &request)
     Transaction t(db);
     const QString serial = request.receiptSerial.trimmed();
     const ResultSet receipt =
-        serial.isEmpty() ? ResultSet()
-                         : db.query(QStringLiteral("Select * From MC_WonJaJeyInPut Where InPut_Serial = ( :tbSerial )"),
-                                    {{":tbSerial", serial}});
+        serial.isEmpty()
+            ? ResultSet()
+            : db.query(QStringLiteral("Select * From MC_WonJaJeyInPut Where InPut_Serial = ( :tbSerial )"),
+                       {{":tbSerial", serial}});
     const Checked<QString> date = issueDate(db, request, receipt);
     if (!date.ok())
         return date.refusal;

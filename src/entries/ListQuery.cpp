@@ -17,8 +17,7 @@ SearchItem everyRowItem(const QString &column, const QString &label)
 }
 
 namespace {
-template <typename Item>
-QStringList labels(const QVector<Item> &items)
+template <typename Item> QStringList labels(const QVector<Item> &items)
 {
     QStringList out;
     for (const Item &item : items)
@@ -26,8 +25,7 @@ QStringList labels(const QVector<Item> &items)
     return out;
 }
 
-template <typename Item>
-const Item &named(const QVector<Item> &items, const QString &label)
+template <typename Item> const Item &named(const QVector<Item> &items, const QString &label)
 {
     for (const Item &item : items)
         if (item.label == label)
@@ -65,7 +63,8 @@ Statement periodList(const QString &select, const QString &yearColumn, const QSt
                      const Period &shown, const QStringList &conditions, const SearchItem &search,
                      const QString &searchText, const QString &orderBy)
 {
-    QStringList where{yearColumn + QStringLiteral(" Like :tbYear"), monthColumn + QStringLiteral(" Like :tbMonth")};
+    QStringList where{yearColumn + QStringLiteral(" Like :tbYear"),
+                      monthColumn + QStringLiteral(" Like :tbMonth")};
     where << conditions << u'(' + search.condition + u')';
     Statement s;
     s.sql = select + QStringLiteral(" Where ") + where.join(QStringLiteral(" And "));

@@ -18,8 +18,8 @@ const QVector<SearchItem> &searchItems()
         likeItem("적요", "InPut_TextMemo"),
         likeItem("비고", "InPut_Bigo"),
         likeItem("모든", "(InPut_WonCode || InPut_WonName || InPut_Model || InPut_PumName || InPut_KuSize || "
-                        "InPut_SerialJen || InPut_TaxNumber || InPut_SaleCode || InPut_SaleName || "
-                        "InPut_SaleDyiPou || InPut_TextMemo || InPut_Bigo)"),
+                         "InPut_SerialJen || InPut_TaxNumber || InPut_SaleCode || InPut_SaleName || "
+                         "InPut_SaleDyiPou || InPut_TextMemo || InPut_Bigo)"),
     };
     return items;
 }
@@ -27,8 +27,8 @@ const QVector<SearchItem> &searchItems()
 Statement receiptList(const Period &shown, const QString &searchItem, const QString &searchText)
 {
     return periodList(QStringLiteral("Select * From MC_WonJaJeyInPut"), QStringLiteral("InPut_Year"),
-                      QStringLiteral("InPut_Month"), shown, {}, itemNamed(searchItems(), searchItem), searchText,
-                      QStringLiteral("InPut_Date, InPut_WonName, InPut_WonCode, InPut_Serial"));
+                      QStringLiteral("InPut_Month"), shown, {}, itemNamed(searchItems(), searchItem),
+                      searchText, QStringLiteral("InPut_Date, InPut_WonName, InPut_WonCode, InPut_Serial"));
 }
 
 namespace {
@@ -38,13 +38,16 @@ const QString InATree =
 
 bool anyMaterialInATree(Db &db)
 {
-    return db.scalar(QStringLiteral("Select 1 From MC_WonJaJeyCode W Where ") + InATree + QStringLiteral(" Limit 1"))
+    return db
+        .scalar(QStringLiteral("Select 1 From MC_WonJaJeyCode W Where ") + InATree +
+                QStringLiteral(" Limit 1"))
         .isValid();
 }
 
 QString noMaterialInTreeWarning()
 {
-    return QStringLiteral("먼저 BOM Tree의 제품코드 구성과") + LB + LB + QStringLiteral("원자재 코드 정보를 연계하세요........");
+    return QStringLiteral("먼저 BOM Tree의 제품코드 구성과") + LB + LB +
+           QStringLiteral("원자재 코드 정보를 연계하세요........");
 }
 
 Statement materialDialogList(const QString &searchText)

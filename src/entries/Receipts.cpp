@@ -26,7 +26,8 @@ Verdict closedRefusal(const RememberedRow &remembered, const QString &gridCheck0
 }
 
 // The tests a save and a delete share, up to the open month.
-Verdict rowStateRefusal(Db &db, const Period &shown, const RememberedRow &remembered, const QString &gridCheck01)
+Verdict rowStateRefusal(Db &db, const Period &shown, const RememberedRow &remembered,
+                        const QString &gridCheck01)
 {
     if (remembered.kubun.trimmed() == CarriedForward)
         return clearing(warnings::carriedForward());
@@ -67,7 +68,8 @@ Checked<DayDate> savable(Db &db, const ReceiptSave &save)
 
 QString usedText(bool transfer, const QString &refused)
 {
-    return (transfer ? QStringLiteral("타 계정 대체된 원자재가 있으므로") : QStringLiteral("제조공정에 투입된 원자재가 있으므로")) +
+    return (transfer ? QStringLiteral("타 계정 대체된 원자재가 있으므로")
+                     : QStringLiteral("제조공정에 투입된 원자재가 있으므로")) +
            LB + refused;
 }
 
@@ -139,7 +141,8 @@ Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
     const Checked<DayDate> date = savable(db, save);
     if (!date.ok())
         return date.refusal;
-    if (Verdict used = usedRefusal(db, save.entry.serial, QStringLiteral("수정이 불가능한 데이타 입니다.......")))
+    if (Verdict used =
+            usedRefusal(db, save.entry.serial, QStringLiteral("수정이 불가능한 데이타 입니다.......")))
         return used;
     updateRow(db, Table, receiptRow(save.entry, date.value.date, save.audit), QStringLiteral("InPut_Serial"),
               save.entry.serial);
@@ -163,7 +166,8 @@ Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial, const 
 
 bool receiptHasTransfers(Db &db, const QString &serial)
 {
-    return anyRowWith(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_InPutSerial"), serial);
+    return anyRowWith(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_InPutSerial"),
+                      serial);
 }
 
 bool receiptHasLots(Db &db, const QString &serial)

@@ -11,7 +11,8 @@ namespace zedur {
 // Why an entry screen does not go on with an action, and how it tells the user: the
 // box to show, the control that gets the focus and whether the boxes are emptied.
 struct Refusal {
-    explicit Refusal(QString text = {}, QString focus = {}, bool clearsBoxes = false, bool selectsText = false)
+    explicit Refusal(QString text = {}, QString focus = {}, bool clearsBoxes = false,
+                     bool selectsText = false)
         : text(std::move(text)), focus(std::move(focus)), clearsBoxes(clearsBoxes), selectsText(selectsText)
     {
     }
@@ -29,8 +30,7 @@ using Verdict = std::optional<Refusal>;
 // A value worked out from the boxes, or the refusal that stops the user where he is.
 // Where a function says so, the value is filled in even when refused (the screen shows
 // it and still keeps the focus).
-template <typename T>
-struct Checked {
+template <typename T> struct Checked {
     Verdict refusal;
     T value{};
     bool ok() const { return !refusal; }

@@ -29,21 +29,24 @@ void insertRow(Db &db, const QString &table, const RowValues &row)
             paramsOf(row));
 }
 
-void updateRow(Db &db, const QString &table, const RowValues &row, const QString &keyColumn, const QString &key)
+void updateRow(Db &db, const QString &table, const RowValues &row, const QString &keyColumn,
+               const QString &key)
 {
     QStringList sets;
     for (const auto &cell : row)
         sets << cell.first + QStringLiteral(" = :") + cell.first;
     Params params = paramsOf(row);
     params.append({QStringLiteral(":tbKey"), key.trimmed()});
-    db.exec(QStringLiteral("UpDate %1 Set %2 Where %3 = :tbKey").arg(table, sets.join(QStringLiteral(", ")), keyColumn),
+    db.exec(QStringLiteral("UpDate %1 Set %2 Where %3 = :tbKey")
+                .arg(table, sets.join(QStringLiteral(", ")), keyColumn),
             params);
 }
 
 bool anyRowWith(Db &db, const QString &table, const QString &column, const QString &value)
 {
-    return db.scalar(QStringLiteral("Select 1 From %1 Where %2 = :tbCode Limit 1").arg(table, column),
-                     {{":tbCode", value.trimmed()}})
+    return db
+        .scalar(QStringLiteral("Select 1 From %1 Where %2 = :tbCode Limit 1").arg(table, column),
+                {{":tbCode", value.trimmed()}})
         .isValid();
 }
 

@@ -15,7 +15,8 @@ using RowValues = QVector<QPair<QString, QVariant>>;
 
 void insertRow(Db &db, const QString &table, const RowValues &row);
 // Rewrites the given columns of the row whose key column holds `key`.
-void updateRow(Db &db, const QString &table, const RowValues &row, const QString &keyColumn, const QString &key);
+void updateRow(Db &db, const QString &table, const RowValues &row, const QString &keyColumn,
+               const QString &key);
 
 // Whether any row of the table has `value` in the column (an indexed "=" lookup).
 bool anyRowWith(Db &db, const QString &table, const QString &column, const QString &value);

@@ -12,7 +12,8 @@ namespace zedur::test {
 
 inline const Period April{QStringLiteral("2005"), QStringLiteral("04")};
 
-inline receipts::ReceiptEntry receiptEntry(const QString &quantity, const QString &price, const QString &amount)
+inline receipts::ReceiptEntry receiptEntry(const QString &quantity, const QString &price,
+                                           const QString &amount)
 {
     receipts::ReceiptEntry e;
     e.day = QStringLiteral("10");
@@ -41,8 +42,8 @@ inline QString addReceipt(Db &db, double quantity, double price, const QString &
     return serial.value;
 }
 
-inline issues::IssueRequest issueRequest(const QString &receipt, issues::IssueKind kind, const QString &quantity,
-                                         const QString &day = QStringLiteral("20"))
+inline issues::IssueRequest issueRequest(const QString &receipt, issues::IssueKind kind,
+                                         const QString &quantity, const QString &day = QStringLiteral("20"))
 {
     issues::IssueRequest r;
     r.shown = April;

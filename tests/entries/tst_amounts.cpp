@@ -39,12 +39,31 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("group");
-        QTest::newRow("manufacturing") << "40403001" << "노무비(제)/임금" << "임금" << "제조원가명세서" << "노무비(제)";
-        QTest::newRow("income statement") << "40701001" << " 판매비와관리비/급여 " << "급여" << "손익계산서"
+        QTest::newRow("manufacturing") << "40403001"
+                                       << "노무비(제)/임금"
+                                       << "임금"
+                                       << "제조원가명세서"
+                                       << "노무비(제)";
+        QTest::newRow("income statement") << "40701001"
+                                          << " 판매비와관리비/급여 "
+                                          << "급여"
+                                          << "손익계산서"
                                           << "판매비와관리비";
-        QTest::newRow("call is the name") << "40901001" << "이자수익" << "이자수익" << "손익계산서" << "";
-        QTest::newRow("call shorter than the name") << "40404001" << "복리" << "복리후생비" << "제조원가명세서" << "";
-        QTest::newRow("only the separator left") << "40404005" << "/전력비" << "전력비" << "제조원가명세서" << "";
+        QTest::newRow("call is the name") << "40901001"
+                                          << "이자수익"
+                                          << "이자수익"
+                                          << "손익계산서"
+                                          << "";
+        QTest::newRow("call shorter than the name") << "40404001"
+                                                    << "복리"
+                                                    << "복리후생비"
+                                                    << "제조원가명세서"
+                                                    << "";
+        QTest::newRow("only the separator left") << "40404005"
+                                                 << "/전력비"
+                                                 << "전력비"
+                                                 << "제조원가명세서"
+                                                 << "";
     }
     void accountRules()
     {
@@ -64,9 +83,18 @@ private slots:
         QTest::addColumn<QString>("kindAfter");
         QTest::addColumn<QString>("lotAfter");
         QTest::addColumn<bool>("pickLot");
-        QTest::newRow("direct on manufacturing asks for the lot") << "40403001" << "직접" << "직접" << "" << true;
-        QTest::newRow("common on manufacturing") << "40403001" << "간접" << "간접" << "간접(공통)비" << false;
-        QTest::newRow("direct elsewhere becomes common") << "40701001" << "직접" << "간접" << "간접(공통)비" << false;
+        QTest::newRow("direct on manufacturing asks for the lot") << "40403001"
+                                                                  << "직접"
+                                                                  << "직접"
+                                                                  << "" << true;
+        QTest::newRow("common on manufacturing") << "40403001"
+                                                 << "간접"
+                                                 << "간접"
+                                                 << "간접(공통)비" << false;
+        QTest::newRow("direct elsewhere becomes common") << "40701001"
+                                                         << "직접"
+                                                         << "간접"
+                                                         << "간접(공통)비" << false;
     }
     void directOrCommon()
     {
@@ -85,11 +113,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown"); // "!": the warning, "-": refused silently
-        QTest::newRow("whole number") << "1500000" << "1,500,000.00";
-        QTest::newRow("negative") << "-2500" << "-2,500.00";
-        QTest::newRow("empty") << "" << "!";
-        QTest::newRow("zero") << "0" << "!";
-        QTest::newRow("no number") << "5-" << "-";
+        QTest::newRow("whole number") << "1500000"
+                                      << "1,500,000.00";
+        QTest::newRow("negative") << "-2500"
+                                  << "-2,500.00";
+        QTest::newRow("empty") << ""
+                               << "!";
+        QTest::newRow("zero") << "0"
+                              << "!";
+        QTest::newRow("no number") << "5-"
+                                   << "-";
     }
     void leavingTheAmountBox()
     {
@@ -97,7 +130,8 @@ private slots:
         QFETCH(QString, shown);
         const Checked<QString> out = leaveAmountBox(typed);
         if (shown == "!" || shown == "-") {
-            QCOMPARE(out.refusal->text, shown == "!" ? QStringLiteral("기준금액을 등록 하세요......") : QString());
+            QCOMPARE(out.refusal->text,
+                     shown == "!" ? QStringLiteral("기준금액을 등록 하세요......") : QString());
             QCOMPARE(out.refusal->focus, QStringLiteral("edAmt_Amt"));
         } else {
             QCOMPARE(out.value, shown);
@@ -114,13 +148,24 @@ private slots:
         const ResultSet rs = db.query("Select * From MC_AcNameAmtInPut");
         QCOMPARE(rs.size(), 1);
         QCOMPARE(rs.columns().size(), 19);
-        const QMap<QString, QString> texts{
-            {"Amt_Serial", "A0000000001"},   {"Amt_Date", "2005-04-25"},     {"Amt_Year", "2005"},
-            {"Amt_Month", "04"},             {"Amt_GroupKubun", "제조원가명세서"}, {"Amt_AcCode", "40403001"},
-            {"Amt_AcName", "임금"},          {"Amt_GroupAcName", "노무비(제)"}, {"Amt_JeyJoKubun", "간접"},
-            {"Amt_JeyGongPumSerial", "간접(공통)비"}, {"Amt_TextMemo", "4월 급여"}, {"Amt_Bigo", ""},
-            {"Amt_Check_01", ""},            {"Amt_Check_02", ""},           {"Amt_Check_03", "1234 - ABCD"},
-            {"Amt_Check_04", "TESTHOST"},    {"Amt_Check_05", "/opt/zedur/"}, {"Amt_SaveDate", "2005-04-17 10:00:00"}};
+        const QMap<QString, QString> texts{{"Amt_Serial", "A0000000001"},
+                                           {"Amt_Date", "2005-04-25"},
+                                           {"Amt_Year", "2005"},
+                                           {"Amt_Month", "04"},
+                                           {"Amt_GroupKubun", "제조원가명세서"},
+                                           {"Amt_AcCode", "40403001"},
+                                           {"Amt_AcName", "임금"},
+                                           {"Amt_GroupAcName", "노무비(제)"},
+                                           {"Amt_JeyJoKubun", "간접"},
+                                           {"Amt_JeyGongPumSerial", "간접(공통)비"},
+                                           {"Amt_TextMemo", "4월 급여"},
+                                           {"Amt_Bigo", ""},
+                                           {"Amt_Check_01", ""},
+                                           {"Amt_Check_02", ""},
+                                           {"Amt_Check_03", "1234 - ABCD"},
+                                           {"Amt_Check_04", "TESTHOST"},
+                                           {"Amt_Check_05", "/opt/zedur/"},
+                                           {"Amt_SaveDate", "2005-04-17 10:00:00"}};
         for (auto it = texts.begin(); it != texts.end(); ++it) {
             QVERIFY2(!rs.value(0, it.key()).isNull(), qPrintable(it.key()));
             QCOMPARE(rs.text(0, it.key()), it.value());
@@ -136,21 +181,36 @@ private slots:
         QTest::addColumn<bool>("clears");
         QTest::newRow("closed before the month") << "closed+month" << warnings::closedData() << "" << true;
         QTest::newRow("another month before no day")
-            << "month+noday" << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........" << "" << true;
-        QTest::newRow("no day before no account") << "noday+noname" << "기준일자를 등록 하세요......" << "edDay" << false;
-        QTest::newRow("no such day") << "day31+noname" << warnings::invalidDate("2005-04-31") << "edDay" << false;
-        QTest::newRow("no account name before no code")
-            << "noname+nocode" << "원자재 이름를 등록 하세요......" << "edAmt_AcName" << false;
-        QTest::newRow("no account code") << "nocode+noamount" << "원자재 코드를 등록 하세요......" << "edAmt_AcName"
-                                         << false;
-        QTest::newRow("no amount before no lot") << "noamount+nolot" << "기준금액을 등록 하세요......" << "edAmt_Amt"
-                                                 << false;
+            << "month+noday"
+            << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........"
+            << "" << true;
+        QTest::newRow("no day before no account") << "noday+noname"
+                                                  << "기준일자를 등록 하세요......"
+                                                  << "edDay" << false;
+        QTest::newRow("no such day") << "day31+noname" << warnings::invalidDate("2005-04-31") << "edDay"
+                                     << false;
+        QTest::newRow("no account name before no code") << "noname+nocode"
+                                                        << "원자재 이름를 등록 하세요......"
+                                                        << "edAmt_AcName" << false;
+        QTest::newRow("no account code") << "nocode+noamount"
+                                         << "원자재 코드를 등록 하세요......"
+                                         << "edAmt_AcName" << false;
+        QTest::newRow("no amount before no lot") << "noamount+nolot"
+                                                 << "기준금액을 등록 하세요......"
+                                                 << "edAmt_Amt" << false;
         QTest::newRow("no lot before no description")
-            << "nolot+nomemo" << "투입된 제조공정(재공품)의 저장번호를 등록 하세요......" << "cbAmt_JeyJoKubun" << false;
-        QTest::newRow("no description before the kind")
-            << "nomemo+directElsewhere" << "적요및메모를 등록 하세요......" << "edAmt_TextMemo" << false;
-        QTest::newRow("direct on an income account") << "directElsewhere" << "" << "cbAmt_JeyJoKubun" << false;
-        QTest::newRow("direct without its lot") << "directCommon" << "" << "cbAmt_JeyJoKubun" << false;
+            << "nolot+nomemo"
+            << "투입된 제조공정(재공품)의 저장번호를 등록 하세요......"
+            << "cbAmt_JeyJoKubun" << false;
+        QTest::newRow("no description before the kind") << "nomemo+directElsewhere"
+                                                        << "적요및메모를 등록 하세요......"
+                                                        << "edAmt_TextMemo" << false;
+        QTest::newRow("direct on an income account") << "directElsewhere"
+                                                     << ""
+                                                     << "cbAmt_JeyJoKubun" << false;
+        QTest::newRow("direct without its lot") << "directCommon"
+                                                << ""
+                                                << "cbAmt_JeyJoKubun" << false;
     }
     void saveRefusals()
     {

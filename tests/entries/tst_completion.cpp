@@ -19,7 +19,8 @@ class CompletionTest : public QObject
         if (issues::saveIssue(db, test::issueRequest(r, issues::IssueKind::Lot, "10")))
             throw std::runtime_error("issue refused");
         const QString serial = test::newest(db, "MC_JeyGongPumInPut", "Gong_Serial");
-        db.exec("UpDate MC_JeyGongPumInPut Set Gong_JenGiWoul = :e, Gong_GaAmt = 1234.5678 Where Gong_Serial = :s",
+        db.exec("UpDate MC_JeyGongPumInPut Set Gong_JenGiWoul = :e, Gong_GaAmt = 1234.5678 Where Gong_Serial "
+                "= :s",
                 {{":e", earlier}, {":s", serial}});
         return serial;
     }
@@ -37,17 +38,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown"); // rate, cumulative, cost
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("worked example") << 1234.5678 << 40.0 << "35.127" << QStringList{"35.12", "75.12", "433.5802"}
-                                        << true;
-        QTest::newRow("cut, not rounded") << 100.0 << 0.0 << "12.999" << QStringList{"12.99", "12.99", "12.9900"}
-                                          << true;
+        QTest::newRow("worked example")
+            << 1234.5678 << 40.0 << "35.127" << QStringList{"35.12", "75.12", "433.5802"} << true;
+        QTest::newRow("cut, not rounded")
+            << 100.0 << 0.0 << "12.999" << QStringList{"12.99", "12.99", "12.9900"} << true;
         QTest::newRow("exactly 100") << 1000.0 << 60.0 << "40" << QStringList{"40.00", "100.00", "400.0000"}
                                      << true;
-        QTest::newRow("halves that make 100") << 3.0 << 33.33 << "66.67" << QStringList{"66.67", "100.00", "2.0001"}
-                                              << true;
-        QTest::newRow("just above 100") << 1000.0 << 60.0 << "40.01" << QStringList{"40.01", "100.01", "0.0000"}
-                                        << false;
-        QTest::newRow("empty is none") << 1000.0 << 25.0 << "" << QStringList{"0.00", "25.00", "0.0000"} << true;
+        QTest::newRow("halves that make 100")
+            << 3.0 << 33.33 << "66.67" << QStringList{"66.67", "100.00", "2.0001"} << true;
+        QTest::newRow("just above 100")
+            << 1000.0 << 60.0 << "40.01" << QStringList{"40.01", "100.01", "0.0000"} << false;
+        QTest::newRow("empty is none")
+            << 1000.0 << 25.0 << "" << QStringList{"0.00", "25.00", "0.0000"} << true;
     }
     void leavingTheRateBox()
     {
@@ -82,8 +84,8 @@ private slots:
         const ResultSet before = db.query("Select * From MC_JeyGongPumInPut");
         QVERIFY(!saveCompletion(db, saveOf(serial, "40")));
         const ResultSet after = db.query("Select * From MC_JeyGongPumInPut");
-        const QStringList written{"Gong_TextMemo", "Gong_Bigo", "Gong_DaongWoul", "Gong_TotWoul", "Gong_DaongWonAmt",
-                                  "Gong_SaveDate"};
+        const QStringList written{"Gong_TextMemo", "Gong_Bigo",        "Gong_DaongWoul",
+                                  "Gong_TotWoul",  "Gong_DaongWonAmt", "Gong_SaveDate"};
         for (const QString &column : before.columns())
             if (!written.contains(column))
                 QCOMPARE(after.value(0, column), before.value(0, column));
@@ -113,20 +115,32 @@ private slots:
         QTest::addColumn<bool>("clears");
         QTest::newRow("closed before the month") << "closed+month" << warnings::closedData() << "" << true;
         QTest::newRow("another month before moved lots")
-            << "month+warehouse" << "미마감된 2005년과 04월만" + LB + "수정 가능한 년도와 월입니다........" << "" << true;
+            << "month+warehouse"
+            << "미마감된 2005년과 04월만" + LB + "수정 가능한 년도와 월입니다........"
+            << "" << true;
         QTest::newRow("in the warehouse before transferred")
             << "warehouse+transfer"
-            << "재공품 100% 완성품 중" + LB + "제품창고에 입고된 재공품 데이타가 있으므로" + LB + "수정이 불가능합니다......."
+            << "재공품 100% 완성품 중" + LB + "제품창고에 입고된 재공품 데이타가 있으므로" + LB +
+                   "수정이 불가능합니다......."
             << "" << false;
         QTest::newRow("transferred before the rate")
             << "transfer+over"
-            << "재공품의 타 계정 대체 중" + LB + "타 계정 대체 재공품 데이타가 있으므로" + LB + "수정이 불가능합니다......."
+            << "재공품의 타 계정 대체 중" + LB + "타 계정 대체 재공품 데이타가 있으므로" + LB +
+                   "수정이 불가능합니다......."
             << "" << false;
         QTest::newRow("above 100 before an empty list")
-            << "over+empty" << "제조공정 완성율이" + LB + "100.00%이상 될수가 없습니다......" << "edG_DaongWoul" << false;
-        QTest::newRow("empty list before no pick") << "empty+unpicked" << "데이타가 없습니다......" << "" << false;
-        QTest::newRow("no lot picked") << "unpicked+nocode" << "먼저 데이타를 선택 하세요....." << "edG_Serial" << false;
-        QTest::newRow("no code shown") << "nocode" << "먼저 데이타를 선택 하세요....." << "edG_WonCode" << false;
+            << "over+empty"
+            << "제조공정 완성율이" + LB + "100.00%이상 될수가 없습니다......"
+            << "edG_DaongWoul" << false;
+        QTest::newRow("empty list before no pick") << "empty+unpicked"
+                                                   << "데이타가 없습니다......"
+                                                   << "" << false;
+        QTest::newRow("no lot picked") << "unpicked+nocode"
+                                       << "먼저 데이타를 선택 하세요....."
+                                       << "edG_Serial" << false;
+        QTest::newRow("no code shown") << "nocode"
+                                       << "먼저 데이타를 선택 하세요....."
+                                       << "edG_WonCode" << false;
     }
     void saveRefusals()
     {
@@ -144,10 +158,12 @@ private slots:
         if (faults.contains("month"))
             save.shown = {"2005", "05"};
         if (faults.contains("warehouse"))
-            db.exec("Insert InTo MC_ChaongGoJeyGongPumInJeyGong (InGong_Serial, InGong_GongSerial) Values ('A0000000001', :s)",
+            db.exec("Insert InTo MC_ChaongGoJeyGongPumInJeyGong (InGong_Serial, InGong_GongSerial) Values "
+                    "('A0000000001', :s)",
                     {{":s", serial}});
         if (faults.contains("transfer"))
-            db.exec("Insert InTo MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_GongSerial) Values ('A0000000001', :s)",
+            db.exec("Insert InTo MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_GongSerial) Values "
+                    "('A0000000001', :s)",
                     {{":s", serial}});
         if (faults.contains("over"))
             save.typedRate = "40.01";
@@ -172,12 +188,24 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("rows");
-        QTest::newRow("all") << "전체분" << "전체" << "x" << 3;
-        QTest::newRow("unfinished") << "미완성" << "전체" << "" << 2;
-        QTest::newRow("finished") << "완성분" << "전체" << "" << 1;
-        QTest::newRow("below 100 ignores the text") << "전체분" << "100%미만" << "zzz" << 2;
-        QTest::newRow("at 100") << "전체분" << "완성율100" << "" << 1;
-        QTest::newRow("by memo") << "전체분" << "적요및메모" << "공정 투입" << 3;
+        QTest::newRow("all") << "전체분"
+                             << "전체"
+                             << "x" << 3;
+        QTest::newRow("unfinished") << "미완성"
+                                    << "전체"
+                                    << "" << 2;
+        QTest::newRow("finished") << "완성분"
+                                  << "전체"
+                                  << "" << 1;
+        QTest::newRow("below 100 ignores the text") << "전체분"
+                                                    << "100%미만"
+                                                    << "zzz" << 2;
+        QTest::newRow("at 100") << "전체분"
+                                << "완성율100"
+                                << "" << 1;
+        QTest::newRow("by memo") << "전체분"
+                                 << "적요및메모"
+                                 << "공정 투입" << 3;
     }
     void theList()
     {

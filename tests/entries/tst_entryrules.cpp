@@ -20,13 +20,27 @@ private slots:
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("date");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("one digit padded") << "04" << "7" << "2005-04-07" << true;
-        QTest::newRow("last of april") << "04" << "30" << "2005-04-30" << true;
-        QTest::newRow("april has no 31st") << "04" << "31" << "2005-04-31" << false;
-        QTest::newRow("february has no 30th") << "02" << "30" << "2005-02-30" << false;
-        QTest::newRow("no 29th in 2005") << "02" << "29" << "2005-02-29" << false;
-        QTest::newRow("day zero") << "04" << "00" << "2005-04-00" << false;
-        QTest::newRow("beyond any month") << "04" << "99" << "2005-04-99" << false;
+        QTest::newRow("one digit padded") << "04"
+                                          << "7"
+                                          << "2005-04-07" << true;
+        QTest::newRow("last of april") << "04"
+                                       << "30"
+                                       << "2005-04-30" << true;
+        QTest::newRow("april has no 31st") << "04"
+                                           << "31"
+                                           << "2005-04-31" << false;
+        QTest::newRow("february has no 30th") << "02"
+                                              << "30"
+                                              << "2005-02-30" << false;
+        QTest::newRow("no 29th in 2005") << "02"
+                                         << "29"
+                                         << "2005-02-29" << false;
+        QTest::newRow("day zero") << "04"
+                                  << "00"
+                                  << "2005-04-00" << false;
+        QTest::newRow("beyond any month") << "04"
+                                          << "99"
+                                          << "2005-04-99" << false;
     }
     void dayBecomesDate()
     {
@@ -55,7 +69,8 @@ private slots:
     {
         TestBooks books; // 2005-04 open
         QVERIFY(!periodRefusal(books.db(), {"2005", "04"}));
-        const Verdict other = periodRefusal(books.db(), {"2005", "03"}, "수정 가능한 년도와 월입니다........");
+        const Verdict other =
+            periodRefusal(books.db(), {"2005", "03"}, "수정 가능한 년도와 월입니다........");
         QVERIFY(other);
         QCOMPARE(other->text, "미마감된 2005년과 04월만" + LB + "수정 가능한 년도와 월입니다........");
         QVERIFY(other->clearsBoxes);

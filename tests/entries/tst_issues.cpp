@@ -28,10 +28,10 @@ class IssuesTest : public QObject
         const ResultSet rs = db.query("Select * From MC_WonJaJeyInPut_SumVw02");
         for (int i = 0; i < rs.size(); ++i)
             out.insert(rs.text(i, "InPut_InPutSerial"),
-                       {rs.number(i, "InPut_SuKg"), rs.number(i, "InPut_GaAmt"), rs.number(i, "InPut_SuKgJeyGong"),
-                        rs.number(i, "InPut_GaAmtJeyGong"), rs.number(i, "InPut_SuKgTaAc"),
-                        rs.number(i, "InPut_GaAmtTaAc"), rs.number(i, "InPut_SuKgJan"),
-                        rs.number(i, "InPut_GaAmtJan")});
+                       {rs.number(i, "InPut_SuKg"), rs.number(i, "InPut_GaAmt"),
+                        rs.number(i, "InPut_SuKgJeyGong"), rs.number(i, "InPut_GaAmtJeyGong"),
+                        rs.number(i, "InPut_SuKgTaAc"), rs.number(i, "InPut_GaAmtTaAc"),
+                        rs.number(i, "InPut_SuKgJan"), rs.number(i, "InPut_GaAmtJan")});
         return out;
     }
 
@@ -78,9 +78,10 @@ private slots:
         QCOMPARE(lot.remainingAmount, 125.0);
         QCOMPARE(remainingQuantity(db, r), 50.0);
         // Nothing drawn: zeros, not NULLs.
-        QVERIFY(!db.scalar("Select InPut_SuKgJeyGong From MC_WonJaJeyInPut_SumVw02 Where InPut_InPutSerial = :s",
-                           {{":s", untouched}})
-                     .isNull());
+        QVERIFY(
+            !db.scalar("Select InPut_SuKgJeyGong From MC_WonJaJeyInPut_SumVw02 Where InPut_InPutSerial = :s",
+                       {{":s", untouched}})
+                 .isNull());
         QCOMPARE(b[untouched].remaining, 7.0);
 
         // A month without receipts empties the tables.
@@ -104,11 +105,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("sort");
         QTest::addColumn<QStringList>("codes");
-        QTest::newRow("all by serial") << "전체" << "x" << "저장순서" << QStringList{"W001", "W002"};
-        QTest::newRow("all by code, descending serials")
-            << "전체" << "" << "원자재코드" << QStringList{"W001", "W002"};
-        QTest::newRow("by code") << "원자재코드" << "W002" << "기준일자" << QStringList{"W002"};
-        QTest::newRow("by date, first receipt later") << "전체" << "" << "기준일자" << QStringList{"W002", "W001"};
+        QTest::newRow("all by serial") << "전체"
+                                       << "x"
+                                       << "저장순서" << QStringList{"W001", "W002"};
+        QTest::newRow("all by code, descending serials") << "전체"
+                                                         << ""
+                                                         << "원자재코드" << QStringList{"W001", "W002"};
+        QTest::newRow("by code") << "원자재코드"
+                                 << "W002"
+                                 << "기준일자" << QStringList{"W002"};
+        QTest::newRow("by date, first receipt later") << "전체"
+                                                      << ""
+                                                      << "기준일자" << QStringList{"W002", "W001"};
     }
     void theListShowsEachReceiptWithItsBalance()
     {
@@ -148,7 +156,8 @@ private slots:
         const QString r = hundredReceived(db);
         const Verdict over = saveIssue(db, test::issueRequest(r, IssueKind::Lot, "50.0001"));
         QVERIFY(over);
-        QCOMPARE(over->text, "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다.......");
+        QCOMPARE(over->text,
+                 "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다.......");
         QCOMPARE(over->focus, QStringLiteral("edIn_SuKg"));
         QVERIFY(!saveIssue(db, test::issueRequest(r, IssueKind::Transfer, "50")));
         QCOMPARE(remainingQuantity(db, r), 0.0);
@@ -186,14 +195,25 @@ private slots:
         const ResultSet lot = db.query("Select * From MC_JeyGongPumInPut");
         QCOMPARE(lot.size(), 1);
         QCOMPARE(lot.columns().size(), 42);
-        const QMap<QString, QString> texts{
-            {"Gong_Serial", "A0000000001"}, {"Gong_Date", "2005-04-07"},     {"Gong_Year", "2005"},
-            {"Gong_Month", "04"},           {"Gong_WonCode", "W001"},        {"Gong_WonName", "강판"},
-            {"Gong_DanWi", "kg"},           {"Gong_Model", "M-1"},           {"Gong_SaleName", "대한철강"},
-            {"Gong_SaleDyiPou", "홍길동"},  {"Gong_TextMemo", "공정투입"},   {"Gong_Bigo", "1라인"},
-            {"Gong_Kubun", "당월투입"},     {"Gong_Check_01", ""},           {"Gong_Check_02", ""},
-            {"Gong_Check_03", "1234 - ABCD"}, {"Gong_SaveDate", "2005-04-17 10:00:00"},
-            {"Gong_InPutSerial", e.serial}, {"Gong_GongSerial", ""}};
+        const QMap<QString, QString> texts{{"Gong_Serial", "A0000000001"},
+                                           {"Gong_Date", "2005-04-07"},
+                                           {"Gong_Year", "2005"},
+                                           {"Gong_Month", "04"},
+                                           {"Gong_WonCode", "W001"},
+                                           {"Gong_WonName", "강판"},
+                                           {"Gong_DanWi", "kg"},
+                                           {"Gong_Model", "M-1"},
+                                           {"Gong_SaleName", "대한철강"},
+                                           {"Gong_SaleDyiPou", "홍길동"},
+                                           {"Gong_TextMemo", "공정투입"},
+                                           {"Gong_Bigo", "1라인"},
+                                           {"Gong_Kubun", "당월투입"},
+                                           {"Gong_Check_01", ""},
+                                           {"Gong_Check_02", ""},
+                                           {"Gong_Check_03", "1234 - ABCD"},
+                                           {"Gong_SaveDate", "2005-04-17 10:00:00"},
+                                           {"Gong_InPutSerial", e.serial},
+                                           {"Gong_GongSerial", ""}};
         for (auto it = texts.begin(); it != texts.end(); ++it) {
             QVERIFY2(!lot.value(0, it.key()).isNull(), qPrintable(it.key()));
             QCOMPARE(lot.text(0, it.key()), it.value());
@@ -202,10 +222,10 @@ private slots:
         QCOMPARE(lot.number(0, "Gong_DanGa"), 1234.5679);
         QCOMPARE(lot.number(0, "Gong_GaAmt"), 3703.7037);
         QCOMPARE(lot.number(0, "Gong_WoulAmtTot"), 3703.7037);
-        for (const char *c : {"Gong_JenGiWoul", "Gong_DaongWoul", "Gong_TotWoul", "Gong_JenGiWonAmt",
-                              "Gong_JenGiNoMu_01", "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02",
-                              "Gong_DaongWonAmt", "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01",
-                              "Gong_DaongJeyJo_02"}) {
+        for (const char *c :
+             {"Gong_JenGiWoul", "Gong_DaongWoul", "Gong_TotWoul", "Gong_JenGiWonAmt", "Gong_JenGiNoMu_01",
+              "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02", "Gong_DaongWonAmt",
+              "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"}) {
             QVERIFY2(!lot.value(0, c).isNull(), c);
             QCOMPARE(lot.number(0, c), 0.0);
         }
@@ -235,29 +255,44 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focus");
         QTest::newRow("closed receipt before the month") << "closed+month" << warnings::closedData() << "";
-        QTest::newRow("another month") << "month+over"
-                                       << "미마감된 2005년과 04월만" + LB + "등록, 수정, 삭제등이 가능합니다........"
-                                       << "";
+        QTest::newRow("another month")
+            << "month+over"
+            << "미마감된 2005년과 04월만" + LB + "등록, 수정, 삭제등이 가능합니다........"
+            << "";
         QTest::newRow("too much before no kind")
-            << "over+nokind" << "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다......."
+            << "over+nokind"
+            << "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다......."
             << "edIn_SuKg";
-        QTest::newRow("no receipt picked") << "unpicked+noday"
-                                           << "제조공정투입등록시" + LB + "먼저 데이타를 선택 하세요............."
-                                           << "edIn_SuKg";
+        QTest::newRow("no receipt picked")
+            << "unpicked+noday"
+            << "제조공정투입등록시" + LB + "먼저 데이타를 선택 하세요............."
+            << "edIn_SuKg";
         QTest::newRow("no receipt nor kind") << "unpicked+nokind"
-                                             << "등록시" + LB + "먼저 데이타를 선택 하세요............." << "edIn_SuKg";
-        QTest::newRow("no kind") << "nokind+noday" << "저장 등록 구분을 먼저 선택 하세요......." << "cbInKubun";
-        QTest::newRow("not a number") << "nan" << "" << "edIn_SuKg";
-        QTest::newRow("no quantity before no day") << "noquantity+noday" << "" << "edIn_SuKg";
-        QTest::newRow("no day") << "noday+gone" << "" << "edIn_Date";
+                                             << "등록시" + LB + "먼저 데이타를 선택 하세요............."
+                                             << "edIn_SuKg";
+        QTest::newRow("no kind") << "nokind+noday"
+                                 << "저장 등록 구분을 먼저 선택 하세요......."
+                                 << "cbInKubun";
+        QTest::newRow("not a number") << "nan"
+                                      << ""
+                                      << "edIn_SuKg";
+        QTest::newRow("no quantity before no day") << "noquantity+noday"
+                                                   << ""
+                                                   << "edIn_SuKg";
+        QTest::newRow("no day") << "noday+gone"
+                                << ""
+                                << "edIn_Date";
         QTest::newRow("no such day") << "day31+gone" << warnings::invalidDate("2005-04-31") << "edIn_Date";
-        QTest::newRow("receipt gone") << "gone+zero" << "A0000000001  검색한 데이타가 없습니다....." << "";
-        QTest::newRow("before the receipt") << "early+zero"
-                                            << "제조 공정 투입(타 계정 대체) 기준일자는 " + LB +
-                                                   "원자재 입고 일자보다 작은 일자입니다."
-                                            << "edIn_Date";
+        QTest::newRow("receipt gone") << "gone+zero"
+                                      << "A0000000001  검색한 데이타가 없습니다....."
+                                      << "";
+        QTest::newRow("before the receipt")
+            << "early+zero"
+            << "제조 공정 투입(타 계정 대체) 기준일자는 " + LB + "원자재 입고 일자보다 작은 일자입니다."
+            << "edIn_Date";
         QTest::newRow("nothing to issue")
-            << "zero" << "현재 수량(중량)의 투입(타 계정 대체)은 원재료 재고는 제로[0.00] 입니다......."
+            << "zero"
+            << "현재 수량(중량)의 투입(타 계정 대체)은 원재료 재고는 제로[0.00] 입니다......."
             << "edIn_SuKg";
     }
     void saveRefusals()
@@ -319,7 +354,8 @@ private slots:
         QCOMPARE(ok.value.quantity, QStringLiteral("3.0000"));
         QCOMPARE(ok.value.amount, QStringLiteral("3,703.7037"));
         const Checked<IssueNumbers> over = leaveIssueQuantity("50.0001", 50, "1");
-        QCOMPARE(over.refusal->text, "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재자 재고을 초과 하였습니다.......");
+        QCOMPARE(over.refusal->text,
+                 "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재자 재고을 초과 하였습니다.......");
         QCOMPARE(proposeIssue(50, "2.5000").amount, QStringLiteral("125.0000"));
 
         QCOMPARE(leaveIssueDay(April, "10", "2005-04-10").value, QStringLiteral("2005-04-10"));
@@ -333,22 +369,28 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("text");
         QTest::newRow("rate before carried forward")
-            << "rate+carried" << "완성율이 있는 데이타는" + LB + "등록,수정,삭제등이" + LB + "불가능한 데이타입니다...................... ";
+            << "rate+carried"
+            << "완성율이 있는 데이타는" + LB + "등록,수정,삭제등이" + LB +
+                   "불가능한 데이타입니다...................... ";
         QTest::newRow("carried forward before closed") << "carried+closed" << warnings::carriedForward();
         QTest::newRow("closed before the links") << "closed+amount" << warnings::closedData();
         QTest::newRow("nothing picked") << "unpicked" << warnings::pickRowToDelete();
         QTest::newRow("gone meanwhile") << "gone" << warnings::pickRowToDelete();
         QTest::newRow("direct amount before lot transfer")
-            << "amount+transfer" << "노무비,제조경비등에 직접비로 등록되어 있는" + LB + "데이타가 있으므로" + LB +
-                                        "삭제가 불가능한 데이타 입니다.......";
+            << "amount+transfer"
+            << "노무비,제조경비등에 직접비로 등록되어 있는" + LB + "데이타가 있으므로" + LB +
+                   "삭제가 불가능한 데이타 입니다.......";
         QTest::newRow("lot transfer before completion")
-            << "transfer+completion" << "재공품의 타 계정 대체로 등록되어 있는" + LB + "데이타가 있으므로" + LB +
-                                            "삭제가 불가능한 데이타 입니다.......";
+            << "transfer+completion"
+            << "재공품의 타 계정 대체로 등록되어 있는" + LB + "데이타가 있으므로" + LB +
+                   "삭제가 불가능한 데이타 입니다.......";
         QTest::newRow("completed into the warehouse")
-            << "completion+negative" << "완성 재공품이 제품창고에 입고된" + LB + "데이타가 있으므로" + LB +
-                                            "삭제가 불가능한 데이타 입니다.......";
-        QTest::newRow("negative rate") << "negative" << "제조공정<재공품>에 투입된 원자재가 완성율이 등록되어" + LB +
-                                                            "삭제가 불가능한 데이타 입니다.......";
+            << "completion+negative"
+            << "완성 재공품이 제품창고에 입고된" + LB + "데이타가 있으므로" + LB +
+                   "삭제가 불가능한 데이타 입니다.......";
+        QTest::newRow("negative rate") << "negative"
+                                       << "제조공정<재공품>에 투입된 원자재가 완성율이 등록되어" + LB +
+                                              "삭제가 불가능한 데이타 입니다.......";
     }
     void lotDeleteRefusals()
     {
@@ -372,10 +414,12 @@ private slots:
         if (faults.contains("gone"))
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_Serial = 'A0000000002'");
         if (faults.contains("amount"))
-            db.exec("Insert InTo MC_AcNameAmtInPut (Amt_Serial, Amt_JeyGongPumSerial) Values ('A0000000001', :s)",
-                    {{":s", lot}});
+            db.exec(
+                "Insert InTo MC_AcNameAmtInPut (Amt_Serial, Amt_JeyGongPumSerial) Values ('A0000000001', :s)",
+                {{":s", lot}});
         if (faults.contains("transfer"))
-            db.exec("Insert InTo MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_GongSerial) Values ('A0000000001', :s)",
+            db.exec("Insert InTo MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_GongSerial) Values "
+                    "('A0000000001', :s)",
                     {{":s", lot}});
         if (faults.contains("completion"))
             db.exec("Insert InTo MC_ChaongGoJeyGongPumInJeyGong (InGong_Serial, InGong_GongSerial) "
@@ -422,11 +466,16 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("rows");
-        QTest::newRow("lots, all") << true << "전체" << "zz" << 2;
-        QTest::newRow("lots by name") << true << "원재료이름" << "강" << 2;
-        QTest::newRow("lots by memo") << true << "적요및메모" << "없는말" << 0;
-        QTest::newRow("transfers, all") << false << "전체" << "" << 1;
-        QTest::newRow("transfers by code") << false << "코드" << "W0 01" << 1;
+        QTest::newRow("lots, all") << true << "전체"
+                                   << "zz" << 2;
+        QTest::newRow("lots by name") << true << "원재료이름"
+                                      << "강" << 2;
+        QTest::newRow("lots by memo") << true << "적요및메모"
+                                      << "없는말" << 0;
+        QTest::newRow("transfers, all") << false << "전체"
+                                        << "" << 1;
+        QTest::newRow("transfers by code") << false << "코드"
+                                           << "W0 01" << 1;
     }
     void viewerLists()
     {
@@ -462,7 +511,8 @@ private slots:
         QMap<QString, qint64> received;
         for (int i = 0; i < 12; ++i) {
             const qint64 q = rng.bounded(1, 2000000);
-            const QString r = test::addReceipt(db, double(q) / 10000.0, double(rng.bounded(1, 999999)) / 10000.0);
+            const QString r =
+                test::addReceipt(db, double(q) / 10000.0, double(rng.bounded(1, 999999)) / 10000.0);
             receiptSerials << r;
             left[r] = received[r] = q;
         }
@@ -508,7 +558,8 @@ private slots:
             const Balance &x = b[r];
             QCOMPARE(qRound64(x.received * 10000), received[r]);
             QVERIFY(qAbs(x.received - (x.issued + x.transferred + x.remaining)) < 1e-9);
-            QVERIFY(qAbs(x.receivedAmount - (x.issuedAmount + x.transferredAmount + x.remainingAmount)) < 1e-6);
+            QVERIFY(qAbs(x.receivedAmount - (x.issuedAmount + x.transferredAmount + x.remainingAmount)) <
+                    1e-6);
             QCOMPARE(qRound64(x.remaining * 10000), left[r]);
             QCOMPARE(roundDecimals(remainingQuantity(db, r), 4), roundDecimals(x.remaining, 4));
         }

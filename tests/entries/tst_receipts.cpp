@@ -15,7 +15,8 @@ class ReceiptsTest : public QObject
 {
     Q_OBJECT
 
-    static ReceiptSave newSave(Db &db, ReceiptEntry e = test::receiptEntry("3.0000", "1,234.5679", "3,703.7037"))
+    static ReceiptSave newSave(Db &db,
+                               ReceiptEntry e = test::receiptEntry("3.0000", "1,234.5679", "3,703.7037"))
     {
         e.serial = beginNewReceipt(db, April, {}).value;
         return {April, e, {}, {}, TestBooks::fixedAudit()};
@@ -33,18 +34,18 @@ private slots:
         const auto Q = NumberBox::Quantity;
         const auto P = NumberBox::Price;
         const auto A = NumberBox::Amount;
-        QTest::newRow("quantity typed first") << Q << QStringList{"3", "", ""}
-                                              << QStringList{"3.0000", "0.0000", "0.0000"} << "";
+        QTest::newRow("quantity typed first")
+            << Q << QStringList{"3", "", ""} << QStringList{"3.0000", "0.0000", "0.0000"} << "";
         QTest::newRow("then the unit price") << P << QStringList{"3.0000", "1234.56789", "0.0000"}
                                              << QStringList{"3.0000", "1,234.5679", "3,703.7037"} << "";
         QTest::newRow("quantity cut to five decimals")
             << Q << QStringList{"2.0000049", "1.0000", ""} << QStringList{"2.0000", "1.0000", "2.0000"} << "";
         QTest::newRow("amount follows the shown figures")
             << Q << QStringList{"0.33333", "3", "0"} << QStringList{"0.3333", "3.0000", "0.9999"} << "";
-        QTest::newRow("empty quantity is zero") << Q << QStringList{"", "5.0000", "1.0000"}
-                                                << QStringList{"0.0000", "5.0000", "0.0000"} << "";
-        QTest::newRow("typed amount stands") << A << QStringList{"3.0000", "2.0000", "5.5"}
-                                             << QStringList{"3.0000", "2.0000", "5.5000"} << "";
+        QTest::newRow("empty quantity is zero")
+            << Q << QStringList{"", "5.0000", "1.0000"} << QStringList{"0.0000", "5.0000", "0.0000"} << "";
+        QTest::newRow("typed amount stands")
+            << A << QStringList{"3.0000", "2.0000", "5.5"} << QStringList{"3.0000", "2.0000", "5.5000"} << "";
         QTest::newRow("price recomputes a typed amount")
             << P << QStringList{"3.0000", "2", "5.5000"} << QStringList{"3.0000", "2.0000", "6.0000"} << "";
         QTest::newRow("fourteen digits") << Q << QStringList{"12345678901234", "0", "0"}
@@ -54,10 +55,12 @@ private slots:
         QTest::newRow("minus and fourteen digits")
             << P << QStringList{"0", "-12345678901234", "0"}
             << QStringList{"0", "-12,345,678,901,234.0000", "0.0000"} << "";
-        QTest::newRow("minus and fifteen digits") << P << QStringList{"0", "-123456789012345", "0"}
-                                                  << QStringList{} << "전체 길이가 15자를 초과 할 수 없읍니다.....";
-        QTest::newRow("amount of twenty digits") << A << QStringList{"0", "0", "12345678901234.56789"}
-                                                 << QStringList{} << "전체 길이가 19자를 초과 할 수 없읍니다.....";
+        QTest::newRow("minus and fifteen digits")
+            << P << QStringList{"0", "-123456789012345", "0"} << QStringList{}
+            << "전체 길이가 15자를 초과 할 수 없읍니다.....";
+        QTest::newRow("amount of twenty digits")
+            << A << QStringList{"0", "0", "12345678901234.56789"} << QStringList{}
+            << "전체 길이가 19자를 초과 할 수 없읍니다.....";
         QTest::newRow("not a number") << A << QStringList{"0", "0", "12,3x.4.5"} << QStringList{} << "-";
     }
     void leavingANumberBox()
@@ -92,12 +95,12 @@ private slots:
         const ResultSet rs = db.query("Select * From MC_WonJaJeyInPut");
         QCOMPARE(rs.size(), 1);
         QCOMPARE(rs.columns().size(), 27);
-        const QStringList texts{"InPut_Serial", "InPut_Date",     "InPut_Year",     "InPut_Month",
-                                "InPut_WonCode", "InPut_WonName", "InPut_SaleName", "InPut_Kubun",
+        const QStringList texts{"InPut_Serial",  "InPut_Date",     "InPut_Year",     "InPut_Month",
+                                "InPut_WonCode", "InPut_WonName",  "InPut_SaleName", "InPut_Kubun",
                                 "InPut_Bigo",    "InPut_Check_03", "InPut_SaveDate"};
-        const QStringList expected{"A0000000001", "2005-04-07", "2005", "04",         "W001",
-                                   "강판",        "대한철강",   "당월입고", "급송", "1234 - ABCD",
-                                   "2005-04-17 10:00:00"};
+        const QStringList expected{
+            "A0000000001", "2005-04-07",         "2005", "04", "W001", "강판", "대한철강", "당월입고", "급송",
+            "1234 - ABCD", "2005-04-17 10:00:00"};
         for (int i = 0; i < texts.size(); ++i)
             QCOMPARE(rs.text(0, texts[i]), expected[i]);
         // Check columns and the carry-forward link are empty text, never NULL.
@@ -116,19 +119,26 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<bool>("clears");
-        QTest::newRow("carried forward before closed") << "carried+closed" << warnings::carriedForward() << ""
-                                                       << true;
+        QTest::newRow("carried forward before closed")
+            << "carried+closed" << warnings::carriedForward() << "" << true;
         QTest::newRow("remembered closed") << "closed" << warnings::closedData() << "" << true;
         QTest::newRow("grid row closed") << "gridClosed" << warnings::closedData() << "" << true;
         QTest::newRow("another month before missing values")
-            << "month+code" << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........" << ""
-            << true;
-        QTest::newRow("code before name") << "code+name" << "원자재 코드를 등록 하세요......"
+            << "month+code"
+            << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........"
+            << "" << true;
+        QTest::newRow("code before name") << "code+name"
+                                          << "원자재 코드를 등록 하세요......"
                                           << "edInPut_WonName" << false;
-        QTest::newRow("name") << "name" << "원자재 이름를 등록 하세요......" << "edInPut_WonName" << false;
-        QTest::newRow("description of blanks") << "memo" << "적요및메모를 등록 하세요......"
+        QTest::newRow("name") << "name"
+                              << "원자재 이름를 등록 하세요......"
+                              << "edInPut_WonName" << false;
+        QTest::newRow("description of blanks") << "memo"
+                                               << "적요및메모를 등록 하세요......"
                                                << "edInPut_TextMemo" << false;
-        QTest::newRow("no day") << "noDay" << "입고일자를 등록 하세요......" << "edDay" << false;
+        QTest::newRow("no day") << "noDay"
+                                << "입고일자를 등록 하세요......"
+                                << "edDay" << false;
         QTest::newRow("no such day") << "day31" << warnings::invalidDate("2005-04-31") << "edDay" << false;
     }
     void saveRefusals()
@@ -221,7 +231,8 @@ private slots:
 
         ReceiptEntry e = test::receiptEntry("5", "2", "10");
         e.serial = serial;
-        const Verdict change = saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()});
+        const Verdict change =
+            saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()});
         QVERIFY(change);
         QCOMPARE(change->text, first + LB + "수정이 불가능한 데이타 입니다.......");
         QVERIFY(change->clearsBoxes);
@@ -245,10 +256,12 @@ private slots:
         QTest::addColumn<QStringList>("remembered");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("text");
-        QTest::newRow("carried forward") << QStringList{"전기이월", "마감완료"} << "04" << warnings::carriedForward();
+        QTest::newRow("carried forward")
+            << QStringList{"전기이월", "마감완료"} << "04" << warnings::carriedForward();
         QTest::newRow("closed") << QStringList{"당월입고", "마감완료"} << "04" << warnings::closedData();
-        QTest::newRow("another month") << QStringList{"당월입고", ""} << "05"
-                                       << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
+        QTest::newRow("another month")
+            << QStringList{"당월입고", ""} << "05"
+            << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
     }
     void deleteRefusals()
     {
@@ -269,9 +282,10 @@ private slots:
     {
         TestBooks books;
         Db &db = books.db();
-        db.exec("Insert InTo MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_NameAlias, Won_Model, "
-                "Won_PumName, Won_KuSize) Values ('A0000000001', 'W001', '강판', '철판', 'M1', '판재', '1T'), "
-                "('A0000000002', 'W002', '강관', '파이프', 'M2', '관재', '2T')");
+        db.exec(
+            "Insert InTo MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_NameAlias, Won_Model, "
+            "Won_PumName, Won_KuSize) Values ('A0000000001', 'W001', '강판', '철판', 'M1', '판재', '1T'), "
+            "('A0000000002', 'W002', '강관', '파이프', 'M2', '관재', '2T')");
         // Raw materials exist, but none is in a product tree yet.
         QVERIFY(!anyMaterialInATree(db));
         QVERIFY(db.query(materialDialogList("").sql, materialDialogList("").params).isEmpty());
@@ -287,7 +301,8 @@ private slots:
         QCOMPARE(db.query(byAlias.sql, byAlias.params).size(), 1);
         const Statement other = materialDialogList("철판");
         QCOMPARE(db.query(other.sql, other.params).size(), 0);
-        QCOMPARE(noMaterialInTreeWarning(), "먼저 BOM Tree의 제품코드 구성과" + LB + LB + "원자재 코드 정보를 연계하세요........");
+        QCOMPARE(noMaterialInTreeWarning(),
+                 "먼저 BOM Tree의 제품코드 구성과" + LB + LB + "원자재 코드 정보를 연계하세요........");
     }
 
     void theList_data()
@@ -295,12 +310,18 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("memos");
-        QTest::newRow("all ignores the text") << "전체" << "zzz" << QStringList{"첫째", "셋째", "둘째"};
-        QTest::newRow("by supplier") << "상호" << "대한" << QStringList{"둘째"};
-        QTest::newRow("all columns joined") << "모든" << "W002강판" << QStringList{"둘째"};
-        QTest::newRow("blanks in the text ignored") << "모든" << "대 한 철 강" << QStringList{"둘째"};
-        QTest::newRow("by date") << "일자" << "2005-04-0" << QStringList{"첫째", "셋째"};
-        QTest::newRow("empty text") << "이름" << "" << QStringList{"첫째", "셋째", "둘째"};
+        QTest::newRow("all ignores the text") << "전체"
+                                              << "zzz" << QStringList{"첫째", "셋째", "둘째"};
+        QTest::newRow("by supplier") << "상호"
+                                     << "대한" << QStringList{"둘째"};
+        QTest::newRow("all columns joined") << "모든"
+                                            << "W002강판" << QStringList{"둘째"};
+        QTest::newRow("blanks in the text ignored") << "모든"
+                                                    << "대 한 철 강" << QStringList{"둘째"};
+        QTest::newRow("by date") << "일자"
+                                 << "2005-04-0" << QStringList{"첫째", "셋째"};
+        QTest::newRow("empty text") << "이름"
+                                    << "" << QStringList{"첫째", "셋째", "둘째"};
     }
     void theList()
     {
@@ -309,7 +330,8 @@ private slots:
         QFETCH(QStringList, memos);
         TestBooks books;
         Db &db = books.db();
-        const auto add = [&](const QString &day, const QString &code, const QString &memo, const QString &sale) {
+        const auto add = [&](const QString &day, const QString &code, const QString &memo,
+                             const QString &sale) {
             ReceiptSave s = newSave(db);
             s.entry.day = day;
             s.entry.wonCode = code;
@@ -321,8 +343,9 @@ private slots:
         add("15", "W002", "둘째", "대한철강");
         add("01", "W003", "첫째", "");
         // A receipt of another month never shows.
-        db.exec("Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
-                "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
+        db.exec(
+            "Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
+            "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
         const Statement list = receiptList(April, item, text);
         const ResultSet rs = db.query(list.sql, list.params);
         QStringList listed;
