@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/SystemInfo.h"
+#include "entries/AmountRules.h"
+#include "entries/TableRow.h"
+#include "store/Periods.h"
+
+// The amounts booked on expense and revenue accounts, MC_AcNameAmtInPut.
+namespace zedur::amounts {
+
+inline const QString Table = QStringLiteral("MC_AcNameAmtInPut");
+
+// The boxes of the screen, as they read.
+struct AmountEntry {
+    QString serial;
+    QString day;
+    QString acCode, acName, groupAcName;
+    QString kind;   // "간접" or "직접"
+    QString lotBox; // "간접(공통)비" or the picked lot's serial
+    QString textMemo;
+    QString bigo;
+    QString amount; // shown text
+};
+
+struct AmountSave {
+    Period shown;
+    AmountEntry entry;
+    QString gridCheck01; // Amt_Check_01 of the grid's current row
+    AuditValues audit;
+};
+
+// The nineteen columns in table order; the check columns as given.
+RowValues amountRow(const Period &shown, const AmountEntry &entry, const QString &date,
+                    const QString &check01, const QString &check02, const AuditValues &audit);
+
+// "&I 등록": the tests before a new row is typed; the serial the new row will have.
+Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &gridCheck01);
+
+// "&S 저장" of a new row (mode 3) and of a changed one (mode 2), each one transaction.
+// A change keeps the row's check columns.
+Verdict saveNewAmount(Db &db, const AmountSave &save);
+Verdict saveChangedAmount(Db &db, const AmountSave &save);
+
+// "D 삭제".
+Verdict deleteAmount(Db &db, const Period &shown, const QString &serial, const QString &gridCheck01);
+
+} // namespace zedur::amounts

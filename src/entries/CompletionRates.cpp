@@ -1,0 +1,44 @@
+#include "entries/CompletionRates.h"
+
+#include "common/TextNumber.h"
+
+namespace zedur::completion {
+
+namespace {
+const QString RateBox = QStringLiteral("edG_DaongWoul");
+}
+
+QString CompletionFigures::rateText() const
+{
+    return formatFloat(QStringLiteral("#,##0.00"), rate);
+}
+
+QString CompletionFigures::cumulativeText() const
+{
+    return formatFloat(QStringLiteral("#,##0.00"), cumulative);
+}
+
+QString CompletionFigures::monthCostText() const
+{
+    return formatFloat(QStringLiteral("#,##0.0000"), roundDown(-5, monthCost));
+}
+
+Checked<CompletionFigures> leaveRateBox(const QString &typedRate, double earlierRate, double lotAmount)
+{
+    if (!IsDouble(typedRate))
+        return {Refusal{{}, RateBox}, {}};
+    CompletionFigures f;
+    f.rate = roundDown(-2, fNumValue(fDeleteBlank(typedRate)));
+    f.cumulative = roundDecimals(roundDecimals(earlierRate, 2) + f.rate, 2);
+    if (f.cumulative > 100.0)
+        return {Refusal{{}, RateBox}, f};
+    f.monthCost = roundDecimals(f.rate * roundDecimals(lotAmount, 4) / 100.0, 4);
+    return {std::nullopt, f};
+}
+
+QString leaveMonthCostBox(const QString &typedCost)
+{
+    return formatFloat(QStringLiteral("#,##0.0000"), roundDown(-4, fNumValue(typedCost)));
+}
+
+} // namespace zedur::completion

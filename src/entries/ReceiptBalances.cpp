@@ -1,0 +1,95 @@
+#include "entries/ReceiptBalances.h"
+
+#include "store/Db.h"
+#include "store/Schema.h"
+
+namespace zedur {
+
+namespace {
+
+QVector<ColumnDef> balanceColumns()
+{
+    const auto amount = [](const char *name) { return ColumnDef{name, ColumnType::Real}; };
+    return {{"InPut_InPutSerial", ColumnType::Text, 50},
+            {"InPut_Year", ColumnType::Text, 4},
+            {"InPut_Month", ColumnType::Text, 2},
+            amount("InPut_SuKg"),
+            amount("InPut_GaAmt"),
+            amount("InPut_SuKgJeyGong"),
+            amount("InPut_GaAmtJeyGong"),
+            amount("InPut_SuKgTaAc"),
+            amount("InPut_GaAmtTaAc"),
+            amount("InPut_SuKgJan"),
+            amount("InPut_GaAmtJan")};
+}
+
+const QString MovementInsert = QStringLiteral("Insert InTo MC_WonJaJeyInPut_SumVw01 (InPut_InPutSerial, "
+                                              "InPut_Year, InPut_Month, InPut_SuKg, InPut_GaAmt, "
+                                              "InPut_SuKgJeyGong, InPut_GaAmtJeyGong, InPut_SuKgTaAc, "
+                                              "InPut_GaAmtTaAc, InPut_SuKgJan, InPut_GaAmtJan) ");
+
+} // namespace
+
+void recreateReceiptBalanceTables(Db &db)
+{
+    for (const QString &table : {balances::Movements, balances::PerReceipt})
+        db.recreate(table, {schema::createWorkTableSql(table, balanceColumns())});
+}
+
+void refillReceiptBalances(Db &db, const Period &month)
+{
+    db.exec(QStringLiteral("Delete From MC_WonJaJeyInPut_SumVw01"));
+    db.exec(QStringLiteral("Delete From MC_WonJaJeyInPut_SumVw02"));
+    const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
+    if (!db.scalar(QStringLiteral("Select 1 From MC_WonJaJeyInPut Where InPut_Year = :tbYear And "
+                                  "InPut_Month = :tbMonth Limit 1"),
+                   ym)
+             .isValid())
+        return;
+
+    db.exec(MovementInsert +
+                QStringLiteral("Select InPut_Serial, InPut_Year, InPut_Month, InPut_SuKg, InPut_GaAmt, "
+                               "0, 0, 0, 0, 0, 0 From MC_WonJaJeyInPut "
+                               "Where InPut_Year = :tbYear And InPut_Month = :tbMonth"),
+            ym);
+    db.exec(MovementInsert +
+                QStringLiteral(
+                    "Select TaInPut_InPutSerial, TaInPut_Year, TaInPut_Month, 0, 0, 0, 0, TaInPut_SuKg, "
+                    "TaInPut_GaAmt, 0, 0 From MC_WonJaJeyInPut_TaAc "
+                    "Where TaInPut_Year = :tbYear And TaInPut_Month = :tbMonth"),
+            ym);
+    db.exec(MovementInsert +
+                QStringLiteral("Select Gong_InPutSerial, Gong_Year, Gong_Month, 0, 0, Gong_SuKg, "
+                               "Gong_GaAmt, 0, 0, 0, 0 From MC_JeyGongPumInPut "
+                               "Where Gong_Year = :tbYear And Gong_Month = :tbMonth"),
+            ym);
+    // Sum() of a group whose values are all NULL is NULL; a balance is a number.
+    db.exec(QStringLiteral(
+        "Insert InTo MC_WonJaJeyInPut_SumVw02 (InPut_InPutSerial, InPut_Year, InPut_Month, InPut_SuKg, "
+        "InPut_GaAmt, InPut_SuKgJeyGong, InPut_GaAmtJeyGong, InPut_SuKgTaAc, InPut_GaAmtTaAc, InPut_SuKgJan, "
+        "InPut_GaAmtJan) Select InPut_InPutSerial, InPut_Year, InPut_Month, total(InPut_SuKg), "
+        "total(InPut_GaAmt), "
+        "total(InPut_SuKgJeyGong), total(InPut_GaAmtJeyGong), total(InPut_SuKgTaAc), total(InPut_GaAmtTaAc), "
+        "total(InPut_SuKg - InPut_SuKgJeyGong - InPut_SuKgTaAc), "
+        "total(InPut_GaAmt - InPut_GaAmtJeyGong - InPut_GaAmtTaAc) "
+        "From MC_WonJaJeyInPut_SumVw01 Group By InPut_InPutSerial, InPut_Year, InPut_Month"));
+}
+
+double remainingQuantity(Db &db, const QString &receiptSerial)
+{
+    // Only the receipt's own month counts, as in the work tables: earlier months' movements
+    // stay with the receipt row they were made from.
+    return db
+        .scalar(QStringLiteral("Select R.InPut_SuKg "
+                               "- (Select total(G.Gong_SuKg) From MC_JeyGongPumInPut G Where "
+                               "G.Gong_InPutSerial = R.InPut_Serial "
+                               "And G.Gong_Year = R.InPut_Year And G.Gong_Month = R.InPut_Month) "
+                               "- (Select total(A.TaInPut_SuKg) From MC_WonJaJeyInPut_TaAc A "
+                               "Where A.TaInPut_InPutSerial = R.InPut_Serial "
+                               "And A.TaInPut_Year = R.InPut_Year And A.TaInPut_Month = R.InPut_Month) "
+                               "From MC_WonJaJeyInPut R Where R.InPut_Serial = :tbSerial"),
+                {{":tbSerial", receiptSerial.trimmed()}})
+        .toDouble();
+}
+
+} // namespace zedur

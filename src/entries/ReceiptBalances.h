@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/Periods.h"
+
+#include <QString>
+
+// What is left of each raw-material receipt of a month: the work tables
+// MC_WonJaJeyInPut_SumVw01 (one row per movement) and MC_WonJaJeyInPut_SumVw02 (one row
+// per receipt with its received, issued, transferred and remaining quantity and amount).
+// The issue screen and the monthly close both read them.
+namespace zedur {
+
+class Db;
+
+namespace balances {
+inline const QString Movements = QStringLiteral("MC_WonJaJeyInPut_SumVw01");
+inline const QString PerReceipt = QStringLiteral("MC_WonJaJeyInPut_SumVw02");
+} // namespace balances
+
+// Drops both tables when present and creates them empty.
+void recreateReceiptBalanceTables(Db &db);
+
+// Empties both tables and fills them with the movements and balances of a month. A month
+// without receipts leaves them empty. Runs in the caller's transaction.
+void refillReceiptBalances(Db &db, const Period &month);
+
+// What is left of one receipt after the issues and transfers of its own month, read from
+// the base tables (the same figure the work tables give, without refilling them).
+double remainingQuantity(Db &db, const QString &receiptSerial);
+
+} // namespace zedur

@@ -1,0 +1,178 @@
+#include "entries/Receipts.h"
+
+#include "common/Messages.h"
+#include "common/TextNumber.h"
+#include "entries/DayDate.h"
+#include "entries/EntryWarnings.h"
+#include "entries/PeriodTest.h"
+#include "entries/ReceiptNumbers.h"
+#include "store/Db.h"
+#include "store/Serials.h"
+
+namespace zedur::receipts {
+
+namespace {
+
+Refusal clearing(const QString &text)
+{
+    return Refusal{text, {}, true};
+}
+
+Verdict closedRefusal(const RememberedRow &remembered, const QString &gridCheck01)
+{
+    if (remembered.check01.trimmed() == period::Closed || gridCheck01.trimmed() == period::Closed)
+        return clearing(warnings::closedData());
+    return std::nullopt;
+}
+
+// The tests a save and a delete share, up to the open month.
+Verdict rowStateRefusal(Db &db, const Period &shown, const RememberedRow &remembered,
+                        const QString &gridCheck01)
+{
+    if (remembered.kubun.trimmed() == CarriedForward)
+        return clearing(warnings::carriedForward());
+    if (Verdict closed = closedRefusal(remembered, gridCheck01))
+        return closed;
+    return periodRefusal(db, shown);
+}
+
+Verdict missingValueRefusal(const ReceiptEntry &e)
+{
+    if (fDeleteBlank(e.wonCode).isEmpty())
+        return Refusal{QStringLiteral("원자재 코드를 등록 하세요......"), QStringLiteral("edInPut_WonName")};
+    if (fDeleteBlank(e.wonName).isEmpty())
+        return Refusal{QStringLiteral("원자재 이름를 등록 하세요......"), QStringLiteral("edInPut_WonName")};
+    if (fDeleteBlank(e.textMemo).isEmpty())
+        return Refusal{QStringLiteral("적요및메모를 등록 하세요......"), QStringLiteral("edInPut_TextMemo")};
+    return std::nullopt;
+}
+
+// A receipt without a date would belong to no month; one on a day the month does not
+// have would be a date no report can place.
+Checked<DayDate> receiptDate(const Period &shown, const QString &day)
+{
+    const QString dayBox = QStringLiteral("edDay");
+    if (day.trimmed().isEmpty())
+        return {Refusal{QStringLiteral("입고일자를 등록 하세요......"), dayBox}, {}};
+    return checkDay(shown, day, dayBox);
+}
+
+Checked<DayDate> savable(Db &db, const ReceiptSave &save)
+{
+    if (Verdict r = rowStateRefusal(db, save.shown, save.remembered, save.gridCheck01))
+        return {r, {}};
+    if (Verdict r = missingValueRefusal(save.entry))
+        return {r, {}};
+    return receiptDate(save.shown, save.entry.day);
+}
+
+QString usedText(bool transfer, const QString &refused)
+{
+    return (transfer ? QStringLiteral("타 계정 대체된 원자재가 있으므로")
+                     : QStringLiteral("제조공정에 투입된 원자재가 있으므로")) +
+           LB + refused;
+}
+
+Verdict usedRefusal(Db &db, const QString &serial, const QString &refused)
+{
+    if (receiptHasTransfers(db, serial))
+        return clearing(usedText(true, refused));
+    if (receiptHasLots(db, serial))
+        return clearing(usedText(false, refused));
+    return std::nullopt;
+}
+
+} // namespace
+
+RowValues receiptRow(const ReceiptEntry &e, const QString &date, const AuditValues &audit)
+{
+    return {{"InPut_Serial", e.serial.trimmed()},
+            {"InPut_Date", date},
+            {"InPut_Year", date.left(4)},
+            {"InPut_Month", date.mid(5, 2)},
+            {"InPut_WonCode", e.wonCode.trimmed()},
+            {"InPut_WonName", e.wonName.trimmed()},
+            {"InPut_DanWi", e.danWi.trimmed()},
+            {"InPut_Model", e.model.trimmed()},
+            {"InPut_PumName", e.pumName.trimmed()},
+            {"InPut_KuSize", e.kuSize.trimmed()},
+            {"InPut_SerialJen", e.serialJen.trimmed()},
+            {"InPut_TaxNumber", e.taxNumber.trimmed()},
+            {"InPut_SaleCode", e.saleCode.trimmed()},
+            {"InPut_SaleName", e.saleName.trimmed()},
+            {"InPut_SaleNumber", e.saleNumber.trimmed()},
+            {"InPut_SaleDyiPou", e.saleDyiPou.trimmed()},
+            {"InPut_TextMemo", e.textMemo.trimmed()},
+            {"InPut_SuKg", storedNumber(e.quantity)},
+            {"InPut_DanGa", storedNumber(e.price)},
+            {"InPut_GaAmt", storedNumber(e.amount)},
+            {"InPut_Kubun", OfTheMonth},
+            {"InPut_Bigo", e.bigo.trimmed()},
+            {"InPut_Check_01", QString("")},
+            {"InPut_Check_02", QString("")},
+            {"InPut_Check_03", audit.volumeSerial},
+            {"InPut_SaveDate", audit.saveDate},
+            {"InPut_InPutSerial", QString("")}};
+}
+
+Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRow &remembered)
+{
+    if (Verdict closed = closedRefusal(remembered, {}))
+        return {closed, {}};
+    if (Verdict r = periodRefusal(db, shown))
+        return {r, {}};
+    return {std::nullopt, Serial_MaxValue(db, Table, QStringLiteral("InPut_Serial"))};
+}
+
+Verdict saveNewReceipt(Db &db, const ReceiptSave &save)
+{
+    Transaction t(db);
+    const Checked<DayDate> date = savable(db, save);
+    if (!date.ok())
+        return date.refusal;
+    insertRow(db, Table, receiptRow(save.entry, date.value.date, save.audit));
+    t.commit();
+    return std::nullopt;
+}
+
+Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
+{
+    Transaction t(db);
+    const Checked<DayDate> date = savable(db, save);
+    if (!date.ok())
+        return date.refusal;
+    if (Verdict used =
+            usedRefusal(db, save.entry.serial, QStringLiteral("수정이 불가능한 데이타 입니다.......")))
+        return used;
+    updateRow(db, Table, receiptRow(save.entry, date.value.date, save.audit), QStringLiteral("InPut_Serial"),
+              save.entry.serial);
+    t.commit();
+    return std::nullopt;
+}
+
+Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial, const RememberedRow &remembered,
+                      const QString &gridCheck01)
+{
+    Transaction t(db);
+    if (Verdict r = rowStateRefusal(db, shown, remembered, gridCheck01))
+        return r;
+    if (Verdict used = usedRefusal(db, serial, QStringLiteral("삭제가 불가능한 데이타 입니다.......")))
+        return used;
+    db.exec(QStringLiteral("Delete From MC_WonJaJeyInPut Where InPut_Serial = ( :tbSerial )"),
+            {{":tbSerial", fDeleteBlank(serial)}});
+    t.commit();
+    return std::nullopt;
+}
+
+bool receiptHasTransfers(Db &db, const QString &serial)
+{
+    return anyRowWith(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_InPutSerial"),
+                      serial);
+}
+
+bool receiptHasLots(Db &db, const QString &serial)
+{
+    return anyRowWith(db, QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_InPutSerial"), serial);
+}
+
+} // namespace zedur::receipts

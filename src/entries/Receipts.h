@@ -1,0 +1,63 @@
+#pragma once
+
+#include "common/SystemInfo.h"
+#include "entries/Refusal.h"
+#include "entries/TableRow.h"
+#include "store/Periods.h"
+
+#include <QString>
+
+// Raw-material receipts: the rows of MC_WonJaJeyInPut that the receipts screen writes,
+// and the tests it applies before it writes or deletes one.
+namespace zedur::receipts {
+
+inline const QString Table = QStringLiteral("MC_WonJaJeyInPut");
+inline const QString OfTheMonth = QStringLiteral("당월입고");
+inline const QString CarriedForward = QStringLiteral("전기이월");
+
+// The boxes of the screen, as they read.
+struct ReceiptEntry {
+    QString serial;
+    QString day;
+    QString wonCode, wonName, danWi, model, pumName, kuSize;
+    QString serialJen, taxNumber;
+    QString saleCode, saleName, saleNumber, saleDyiPou;
+    QString textMemo;
+    QString quantity, price, amount; // shown texts, "#,##0.0000"
+    QString bigo;
+};
+
+// What the screen remembered of the row it showed (empty for a new row).
+struct RememberedRow {
+    QString kubun;   // InPut_Kubun
+    QString check01; // InPut_Check_01
+};
+
+struct ReceiptSave {
+    Period shown;
+    ReceiptEntry entry;
+    RememberedRow remembered;
+    QString gridCheck01; // InPut_Check_01 of the grid's current row
+    AuditValues audit;
+};
+
+// The 27 columns a save writes, in table order; `date` is the receipt date "yyyy-mm-dd".
+RowValues receiptRow(const ReceiptEntry &entry, const QString &date, const AuditValues &audit);
+
+// "&I 등록": the tests before a new row is typed; the serial the new row will have.
+Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRow &remembered);
+
+// "&S 저장" of a new row (screen mode 3) and of a changed row (mode 2), each one
+// transaction: the tests in the screen's order, then the insert or the update.
+Verdict saveNewReceipt(Db &db, const ReceiptSave &save);
+Verdict saveChangedReceipt(Db &db, const ReceiptSave &save);
+
+// "D 삭제": the tests, then the delete, in one transaction.
+Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial, const RememberedRow &remembered,
+                      const QString &gridCheck01);
+
+// Whether transfers or WIP lots draw on the receipt.
+bool receiptHasTransfers(Db &db, const QString &serial);
+bool receiptHasLots(Db &db, const QString &serial);
+
+} // namespace zedur::receipts

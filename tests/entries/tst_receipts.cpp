@@ -1,0 +1,359 @@
+#include "EntryFixture.h"
+#include "entries/EntryWarnings.h"
+#include "entries/IssueViewers.h"
+#include "entries/ReceiptList.h"
+#include "entries/ReceiptNumbers.h"
+
+using namespace zedur;
+using namespace zedur::receipts;
+using test::April;
+using test::TestBooks;
+
+Q_DECLARE_METATYPE(zedur::receipts::NumberBox)
+
+class ReceiptsTest : public QObject
+{
+    Q_OBJECT
+
+    static ReceiptSave newSave(Db &db,
+                               ReceiptEntry e = test::receiptEntry("3.0000", "1,234.5679", "3,703.7037"))
+    {
+        e.serial = beginNewReceipt(db, April, {}).value;
+        return {April, e, {}, {}, TestBooks::fixedAudit()};
+    }
+
+    static int receiptCount(Db &db) { return db.scalar("Select count(*) From MC_WonJaJeyInPut").toInt(); }
+
+private slots:
+    void leavingANumberBox_data()
+    {
+        QTest::addColumn<NumberBox>("left");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("warning"); // "-": refused without a box
+        const auto Q = NumberBox::Quantity;
+        const auto P = NumberBox::Price;
+        const auto A = NumberBox::Amount;
+        QTest::newRow("quantity typed first")
+            << Q << QStringList{"3", "", ""} << QStringList{"3.0000", "0.0000", "0.0000"} << "";
+        QTest::newRow("then the unit price") << P << QStringList{"3.0000", "1234.56789", "0.0000"}
+                                             << QStringList{"3.0000", "1,234.5679", "3,703.7037"} << "";
+        QTest::newRow("quantity cut to five decimals")
+            << Q << QStringList{"2.0000049", "1.0000", ""} << QStringList{"2.0000", "1.0000", "2.0000"} << "";
+        QTest::newRow("amount follows the shown figures")
+            << Q << QStringList{"0.33333", "3", "0"} << QStringList{"0.3333", "3.0000", "0.9999"} << "";
+        QTest::newRow("empty quantity is zero")
+            << Q << QStringList{"", "5.0000", "1.0000"} << QStringList{"0.0000", "5.0000", "0.0000"} << "";
+        QTest::newRow("typed amount stands")
+            << A << QStringList{"3.0000", "2.0000", "5.5"} << QStringList{"3.0000", "2.0000", "5.5000"} << "";
+        QTest::newRow("price recomputes a typed amount")
+            << P << QStringList{"3.0000", "2", "5.5000"} << QStringList{"3.0000", "2.0000", "6.0000"} << "";
+        QTest::newRow("fourteen digits") << Q << QStringList{"12345678901234", "0", "0"}
+                                         << QStringList{"12,345,678,901,234.0000", "0.0000", "0.0000"} << "";
+        QTest::newRow("fifteen digits") << Q << QStringList{"123456789012345", "0", "0"} << QStringList{}
+                                        << "전체 길이가 14자를 초과 할 수 없읍니다.....";
+        QTest::newRow("minus and fourteen digits")
+            << P << QStringList{"0", "-12345678901234", "0"}
+            << QStringList{"0", "-12,345,678,901,234.0000", "0.0000"} << "";
+        QTest::newRow("minus and fifteen digits")
+            << P << QStringList{"0", "-123456789012345", "0"} << QStringList{}
+            << "전체 길이가 15자를 초과 할 수 없읍니다.....";
+        QTest::newRow("amount of twenty digits")
+            << A << QStringList{"0", "0", "12345678901234.56789"} << QStringList{}
+            << "전체 길이가 19자를 초과 할 수 없읍니다.....";
+        QTest::newRow("not a number") << A << QStringList{"0", "0", "12,3x.4.5"} << QStringList{} << "-";
+    }
+    void leavingANumberBox()
+    {
+        QFETCH(NumberBox, left);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, warning);
+        const Checked<NumberBoxes> out = leaveNumberBox(left, {shown[0], shown[1], shown[2]});
+        if (expected.isEmpty()) {
+            QVERIFY(!out.ok());
+            QCOMPARE(out.refusal->text, warning == "-" ? QString() : warning);
+            QCOMPARE(out.refusal->focus, boxName(left));
+            QCOMPARE(out.refusal->selectsText, warning != "-");
+            return;
+        }
+        QVERIFY(out.ok());
+        QCOMPARE((QStringList{out.value.quantity, out.value.price, out.value.amount}), expected);
+    }
+
+    void aNewReceiptWritesEveryColumn()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        ReceiptSave save = newSave(db);
+        save.entry.day = "7";
+        save.entry.saleName = "  대한철강 ";
+        save.entry.bigo = "급송";
+        QCOMPARE(save.entry.serial, QStringLiteral("A0000000001"));
+        QVERIFY(!saveNewReceipt(db, save));
+
+        const ResultSet rs = db.query("Select * From MC_WonJaJeyInPut");
+        QCOMPARE(rs.size(), 1);
+        QCOMPARE(rs.columns().size(), 27);
+        const QStringList texts{"InPut_Serial",  "InPut_Date",     "InPut_Year",     "InPut_Month",
+                                "InPut_WonCode", "InPut_WonName",  "InPut_SaleName", "InPut_Kubun",
+                                "InPut_Bigo",    "InPut_Check_03", "InPut_SaveDate"};
+        const QStringList expected{
+            "A0000000001", "2005-04-07",         "2005", "04", "W001", "강판", "대한철강", "당월입고", "급송",
+            "1234 - ABCD", "2005-04-17 10:00:00"};
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(rs.text(0, texts[i]), expected[i]);
+        // Check columns and the carry-forward link are empty text, never NULL.
+        for (const char *column : {"InPut_Check_01", "InPut_Check_02", "InPut_InPutSerial", "InPut_Model"}) {
+            QVERIFY(!rs.value(0, column).isNull());
+            QCOMPARE(rs.value(0, column).toString(), QString());
+        }
+        QCOMPARE(rs.number(0, "InPut_SuKg"), 3.0);
+        QCOMPARE(rs.number(0, "InPut_DanGa"), 1234.5679);
+        QCOMPARE(rs.number(0, "InPut_GaAmt"), 3703.7037);
+    }
+
+    void saveRefusals_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("clears");
+        QTest::newRow("carried forward before closed")
+            << "carried+closed" << warnings::carriedForward() << "" << true;
+        QTest::newRow("remembered closed") << "closed" << warnings::closedData() << "" << true;
+        QTest::newRow("grid row closed") << "gridClosed" << warnings::closedData() << "" << true;
+        QTest::newRow("another month before missing values")
+            << "month+code"
+            << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........"
+            << "" << true;
+        QTest::newRow("code before name") << "code+name"
+                                          << "원자재 코드를 등록 하세요......"
+                                          << "edInPut_WonName" << false;
+        QTest::newRow("name") << "name"
+                              << "원자재 이름를 등록 하세요......"
+                              << "edInPut_WonName" << false;
+        QTest::newRow("description of blanks") << "memo"
+                                               << "적요및메모를 등록 하세요......"
+                                               << "edInPut_TextMemo" << false;
+        QTest::newRow("no day") << "noDay"
+                                << "입고일자를 등록 하세요......"
+                                << "edDay" << false;
+        QTest::newRow("no such day") << "day31" << warnings::invalidDate("2005-04-31") << "edDay" << false;
+    }
+    void saveRefusals()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        QFETCH(bool, clears);
+        TestBooks books;
+        ReceiptSave save = newSave(books.db());
+        if (fault.startsWith("carried"))
+            save.remembered = {"전기이월", "마감완료"};
+        if (fault == "closed")
+            save.remembered.check01 = "마감완료";
+        if (fault == "gridClosed")
+            save.gridCheck01 = "마감완료";
+        if (fault.startsWith("month"))
+            save.shown = {"2005", "03"};
+        if (fault.contains("code"))
+            save.entry.wonCode = " ";
+        if (fault.contains("name"))
+            save.entry.wonName = "";
+        if (fault == "memo")
+            save.entry.textMemo = "   ";
+        if (fault == "noDay")
+            save.entry.day = "";
+        if (fault == "day31")
+            save.entry.day = "31";
+
+        for (auto save_ : {saveNewReceipt, saveChangedReceipt}) {
+            const Verdict refused = save_(books.db(), save);
+            QVERIFY(refused);
+            QCOMPARE(refused->text, text);
+            QCOMPARE(refused->focus, focus);
+            QCOMPARE(refused->clearsBoxes, clears);
+        }
+        QCOMPARE(receiptCount(books.db()), 0);
+    }
+
+    void insertIsRefusedOutsideTheOpenMonth()
+    {
+        TestBooks books;
+        QVERIFY(beginNewReceipt(books.db(), April, {}).ok());
+        const Checked<QString> closed = beginNewReceipt(books.db(), April, {"", "마감완료"});
+        QCOMPARE(closed.refusal->text, warnings::closedData());
+        const Checked<QString> march = beginNewReceipt(books.db(), {"2005", "03"}, {});
+        QVERIFY(march.refusal->text.startsWith("미마감된 2005년과 04월만"));
+        QVERIFY(march.refusal->clearsBoxes);
+    }
+
+    void aChangeRewritesTheRow()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        const QString serial = test::addReceipt(db, 10, 2);
+        ReceiptEntry e = test::receiptEntry("4.0000", "2.5000", "10.0000");
+        e.serial = serial;
+        e.textMemo = "수정된 적요";
+        QVERIFY(!saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()}));
+        const ResultSet rs = db.query("Select * From MC_WonJaJeyInPut");
+        QCOMPARE(rs.size(), 1);
+        QCOMPARE(rs.text(0, "InPut_TextMemo"), QStringLiteral("수정된 적요"));
+        QCOMPARE(rs.number(0, "InPut_SuKg"), 4.0);
+        QCOMPARE(rs.number(0, "InPut_GaAmt"), 10.0);
+    }
+
+    void aReceiptInUseCannotChange_data()
+    {
+        QTest::addColumn<bool>("transfer");
+        QTest::addColumn<bool>("lot");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("transferred") << true << false << "타 계정 대체된 원자재가 있으므로";
+        QTest::newRow("issued") << false << true << "제조공정에 투입된 원자재가 있으므로";
+        QTest::newRow("both: the transfer is named") << true << true << "타 계정 대체된 원자재가 있으므로";
+    }
+    void aReceiptInUseCannotChange()
+    {
+        QFETCH(bool, transfer);
+        QFETCH(bool, lot);
+        QFETCH(QString, first);
+        TestBooks books;
+        Db &db = books.db();
+        const QString serial = test::addReceipt(db, 10, 2);
+        test::addReceipt(db, 10, 2); // a neighbour whose serial differs only in the last digit
+        using issues::IssueKind;
+        if (transfer)
+            QVERIFY(!issues::saveIssue(db, test::issueRequest(serial, IssueKind::Transfer, "1")));
+        if (lot)
+            QVERIFY(!issues::saveIssue(db, test::issueRequest(serial, IssueKind::Lot, "1")));
+
+        ReceiptEntry e = test::receiptEntry("5", "2", "10");
+        e.serial = serial;
+        const Verdict change =
+            saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()});
+        QVERIFY(change);
+        QCOMPARE(change->text, first + LB + "수정이 불가능한 데이타 입니다.......");
+        QVERIFY(change->clearsBoxes);
+        const Verdict removal = deleteReceipt(db, April, serial, {"당월입고", ""}, "");
+        QVERIFY(removal);
+        QCOMPARE(removal->text, first + LB + "삭제가 불가능한 데이타 입니다.......");
+        QCOMPARE(receiptCount(db), 2);
+
+        // Once the rows drawing on it are deleted in the viewers, it can change again.
+        if (transfer)
+            QVERIFY(!issues::deleteTransfer(db, test::newest(db, "MC_WonJaJeyInPut_TaAc", "TaInPut_Serial")));
+        if (lot)
+            QVERIFY(!issues::deleteLot(db, test::newest(db, "MC_JeyGongPumInPut", "Gong_Serial")));
+        QVERIFY(!saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()}));
+        QVERIFY(!deleteReceipt(db, April, serial + "  ", {"당월입고", ""}, ""));
+        QCOMPARE(receiptCount(db), 1);
+    }
+
+    void deleteRefusals_data()
+    {
+        QTest::addColumn<QStringList>("remembered");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("carried forward")
+            << QStringList{"전기이월", "마감완료"} << "04" << warnings::carriedForward();
+        QTest::newRow("closed") << QStringList{"당월입고", "마감완료"} << "04" << warnings::closedData();
+        QTest::newRow("another month")
+            << QStringList{"당월입고", ""} << "05"
+            << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
+    }
+    void deleteRefusals()
+    {
+        QFETCH(QStringList, remembered);
+        QFETCH(QString, month);
+        QFETCH(QString, text);
+        TestBooks books;
+        const QString serial = test::addReceipt(books.db(), 1, 1);
+        const Verdict refused =
+            deleteReceipt(books.db(), {"2005", month}, serial, {remembered[0], remembered[1]}, "");
+        QVERIFY(refused);
+        QCOMPARE(refused->text, text);
+        QVERIFY(refused->clearsBoxes);
+        QCOMPARE(receiptCount(books.db()), 1);
+    }
+
+    void theDialogListsOnlyMaterialsInATree()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        db.exec(
+            "Insert InTo MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_NameAlias, Won_Model, "
+            "Won_PumName, Won_KuSize) Values ('A0000000001', 'W001', '강판', '철판', 'M1', '판재', '1T'), "
+            "('A0000000002', 'W002', '강관', '파이프', 'M2', '관재', '2T')");
+        // Raw materials exist, but none is in a product tree yet.
+        QVERIFY(!anyMaterialInATree(db));
+        QVERIFY(db.query(materialDialogList("").sql, materialDialogList("").params).isEmpty());
+
+        db.exec("Insert InTo MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Kubun, Tr_SuKg) "
+                "Values (0, 0, 'P001', '제품', 1), (1, 1, 'W002', '원자재', 2), (2, 1, 'W002', '원자재', 3)");
+        QVERIFY(anyMaterialInATree(db));
+        const Statement all = materialDialogList("");
+        const ResultSet listed = db.query(all.sql, all.params);
+        QCOMPARE(listed.size(), 1); // in two tree rows, listed once
+        QCOMPARE(listed.text(0, "Won_Code"), QStringLiteral("W002"));
+        const Statement byAlias = materialDialogList("파 이프");
+        QCOMPARE(db.query(byAlias.sql, byAlias.params).size(), 1);
+        const Statement other = materialDialogList("철판");
+        QCOMPARE(db.query(other.sql, other.params).size(), 0);
+        QCOMPARE(noMaterialInTreeWarning(),
+                 "먼저 BOM Tree의 제품코드 구성과" + LB + LB + "원자재 코드 정보를 연계하세요........");
+    }
+
+    void theList_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("memos");
+        QTest::newRow("all ignores the text") << "전체"
+                                              << "zzz" << QStringList{"첫째", "셋째", "둘째"};
+        QTest::newRow("by supplier") << "상호"
+                                     << "대한" << QStringList{"둘째"};
+        QTest::newRow("all columns joined") << "모든"
+                                            << "W002강판" << QStringList{"둘째"};
+        QTest::newRow("blanks in the text ignored") << "모든"
+                                                    << "대 한 철 강" << QStringList{"둘째"};
+        QTest::newRow("by date") << "일자"
+                                 << "2005-04-0" << QStringList{"첫째", "셋째"};
+        QTest::newRow("empty text") << "이름"
+                                    << "" << QStringList{"첫째", "셋째", "둘째"};
+    }
+    void theList()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, memos);
+        TestBooks books;
+        Db &db = books.db();
+        const auto add = [&](const QString &day, const QString &code, const QString &memo,
+                             const QString &sale) {
+            ReceiptSave s = newSave(db);
+            s.entry.day = day;
+            s.entry.wonCode = code;
+            s.entry.textMemo = memo;
+            s.entry.saleName = sale;
+            QVERIFY(!saveNewReceipt(db, s));
+        };
+        add("09", "W001", "셋째", "");
+        add("15", "W002", "둘째", "대한철강");
+        add("01", "W003", "첫째", "");
+        // A receipt of another month never shows.
+        db.exec(
+            "Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
+            "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
+        const Statement list = receiptList(April, item, text);
+        const ResultSet rs = db.query(list.sql, list.params);
+        QStringList listed;
+        for (int i = 0; i < rs.size(); ++i)
+            listed << rs.text(i, "InPut_TextMemo");
+        QCOMPARE(listed, memos);
+    }
+};
+
+QTEST_GUILESS_MAIN(ReceiptsTest)
+#include "tst_receipts.moc"
