@@ -17,7 +17,7 @@ QString likePattern(const QString &text)
 }
 
 SearchBar::SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names)
-    : QObject(owner), m_items(items), m_parameter(names.parameter)
+    : QObject(owner), m_items(items)
 {
     QStringList labels;
     for (const SearchItem &item : items)
@@ -50,11 +50,11 @@ QString SearchBar::condition(Params &params) const
 {
     const int index = qMax(0, m_combo->currentIndex());
     const SearchItem &item = m_items.at(index);
-    if (!item.usesText) {
+    if (!item.usesText()) {
         m_edit->clear();
         return item.condition;
     }
-    params.append({m_parameter, likePattern(m_edit->text())});
+    params.append({QStringLiteral(":tbName"), likePattern(m_edit->text())});
     return item.condition;
 }
 

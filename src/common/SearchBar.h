@@ -13,13 +13,12 @@ namespace zedur {
 class ListCombo;
 
 // One entry of a search list: its label and the condition it adds to the list query.
-// The condition may use the search parameter (":tbName" unless the screen names another),
-// which gets "%" + the search text without blanks + "%". An entry that ignores the text
-// ("전체" and the like) empties the search box when the list runs.
+// A condition that names :tbName compares with "%" + the search text without blanks + "%";
+// an entry without it ("전체" and the like) lists without the text and empties the search box.
 struct SearchItem {
     QString label;
     QString condition;
-    bool usesText = true;
+    bool usesText() const { return condition.contains(QStringLiteral(":tbName")); }
 };
 
 // Matches every row: what "전체" selects.
@@ -35,7 +34,6 @@ public:
         QString edit = QStringLiteral("edSearch");
         QString button = QStringLiteral("SearchBtn");
         QString buttonText = QStringLiteral("&F 검색");
-        QString parameter = QStringLiteral(":tbName");
         int maxLength = 100;
     };
     SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names);
@@ -60,7 +58,6 @@ signals:
 
 private:
     QVector<SearchItem> m_items;
-    QString m_parameter;
     ListCombo *m_combo;
     QLineEdit *m_edit;
     QPushButton *m_button;

@@ -4,7 +4,7 @@ namespace zedur::amounts {
 
 const QVector<SearchItem> &searchItems()
 {
-    static const QVector<SearchItem> items{everyRowItem("Amt_AcCode"),       likeItem("코드", "Amt_AcCode"),
+    static const QVector<SearchItem> items{everyRowItem(),       likeItem("코드", "Amt_AcCode"),
                                            likeItem("이름", "Amt_AcName"),   likeItem("일자", "Amt_Date"),
                                            likeItem("적요", "Amt_TextMemo"), likeItem("비고", "Amt_Bigo")};
     return items;
@@ -33,7 +33,7 @@ QString accountNotChosenWarning()
 const QVector<SearchItem> &lotDialogSearchItems()
 {
     static const QVector<SearchItem> items{
-        everyRowItem("Gong_Serial"),
+        everyRowItem(),
         likeItem("기준일자", "Gong_Date"),
         likeItem("원자재코드", "Gong_WonCode"),
         likeItem("원자재이름", "Gong_WonName"),

@@ -20,7 +20,7 @@ const QVector<SearchItem> &rateItems()
 
 const QVector<SearchItem> &searchItems()
 {
-    static const QVector<SearchItem> items{everyRowItem("Gong_Serial"),
+    static const QVector<SearchItem> items{everyRowItem(),
                                            likeItem("기준일자", "Gong_Date"),
                                            likeItem("원자재코드", "Gong_WonCode"),
                                            likeItem("원자재이름", "Gong_WonName"),

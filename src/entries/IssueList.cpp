@@ -17,7 +17,7 @@ const QStringList TransferViewerLabels{"일자", "코드", "이름",     "적요
 
 QVector<SearchItem> searchOn(const QString &prefix, const QStringList &labels)
 {
-    QVector<SearchItem> items{everyRowItem(prefix + QStringLiteral("Serial"))};
+    QVector<SearchItem> items{everyRowItem()};
     for (int i = 0; i < labels.size(); ++i)
         items << likeItem(labels.at(i), prefix + SearchStems.at(i));
     return items;

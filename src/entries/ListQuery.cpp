@@ -11,9 +11,9 @@ SearchItem likeItem(const QString &label, const QString &column)
     return {label, column + QStringLiteral(" Like :tbName")};
 }
 
-SearchItem everyRowItem(const QString &column, const QString &label)
+SearchItem everyRowItem(const QString &label)
 {
-    return {label, column + QStringLiteral(" Like '%%'")};
+    return {label, everyRow};
 }
 
 namespace {
@@ -52,11 +52,6 @@ const SearchItem &itemNamed(const QVector<SearchItem> &items, const QString &lab
 const SortItem &itemNamed(const QVector<SortItem> &items, const QString &label)
 {
     return named(items, label);
-}
-
-QString likePattern(const QString &searchText)
-{
-    return u'%' + fDeleteBlank(searchText) + u'%';
 }
 
 Statement periodList(const QString &select, const QString &yearColumn, const QString &monthColumn,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SearchBar.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 
@@ -15,15 +16,6 @@ struct Statement {
     Params params;
 };
 
-// One entry of a search list and the condition it puts on the list. A condition that
-// names :tbName compares a column with the search text; the others list without it, and
-// the screen empties the search text for them.
-struct SearchItem {
-    QString label;
-    QString condition;
-    bool usesText() const { return condition.contains(QStringLiteral(":tbName")); }
-};
-
 // One entry of a sort list; an empty order leaves the rows in the engine's order.
 struct SortItem {
     QString label;
@@ -32,17 +24,14 @@ struct SortItem {
 
 // "column Like :tbName", the common search entry.
 SearchItem likeItem(const QString &label, const QString &column);
-// The "전체" entry: every row with a value in the column.
-SearchItem everyRowItem(const QString &column, const QString &label = QStringLiteral("전체"));
+// The "전체" entry: every row.
+SearchItem everyRowItem(const QString &label = QStringLiteral("전체"));
 
 QStringList labelsOf(const QVector<SearchItem> &items);
 QStringList labelsOf(const QVector<SortItem> &items);
 // The entry with this label; an unknown label is a programming error (std::invalid_argument).
 const SearchItem &itemNamed(const QVector<SearchItem> &items, const QString &label);
 const SortItem &itemNamed(const QVector<SortItem> &items, const QString &label);
-
-// "%" + the search text without blanks + "%": "%%" for an empty text.
-QString likePattern(const QString &searchText);
 
 // "<select> Where <year> Like :tbYear And <month> Like :tbMonth And <conditions...> And
 // (<search>) Order By <order>", the year and month matched as "%2005%" and "%04%".

@@ -7,7 +7,7 @@ namespace zedur::receipts {
 const QVector<SearchItem> &searchItems()
 {
     static const QVector<SearchItem> items{
-        everyRowItem("InPut_WonCode"),
+        everyRowItem(),
         likeItem("코드", "InPut_WonCode"),
         likeItem("이름", "InPut_WonName"),
         likeItem("모델", "InPut_Model"),

@@ -48,7 +48,7 @@ TMC_WonJaJeyCode_Form::TMC_WonJaJeyCode_Form(QWidget *parent) : MasterCodeScreen
     edWon_TextMemo = addTextBox("edWon_TextMemo", "적요및메모", "Won_TextMemo", 200);
     edWon_Bigo = addTextBox("edWon_Bigo", "비고", "Won_Bigo", 200);
 
-    setSearchItems({{"전체", everyRow, false},
+    setSearchItems({{"전체", everyRow},
                     {"코드", " Won_Code Like ( :tbName ) "},
                     {"이름", " Won_Name Like ( :tbName ) "},
                     {"별명", " Won_NameAlias Like ( :tbName ) "},
