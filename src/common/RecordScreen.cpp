@@ -123,18 +123,66 @@ void RecordScreen::setSearchItems(const QVector<SearchItem> &items, const Search
     });
 }
 
+void RecordScreen::addPeriodLists(const QString &yearName, const QString &monthName, const QString &yearLabel,
+                                  const QString &monthLabel)
+{
+    cbYear = new ListCombo(yearName, {}, this);
+    cbMonth = new ListCombo(monthName, {}, this);
+    fillPeriodLists(cbYear, cbMonth);
+    for (ListCombo *list : {cbYear, cbMonth}) {
+        exits().onLeave(list, [this, list] {
+            if (!list->checkPick())
+                return false;
+            pQuery();
+            return true;
+        });
+    }
+    m_searchRowExtras.prepend({monthLabel, cbMonth});
+    m_searchRowExtras.prepend({yearLabel, cbYear});
+}
+
+ListCombo *RecordScreen::addSearchRowList(const QString &name, const QString &label, const QStringList &items)
+{
+    auto *list = new ListCombo(name, items, this);
+    exits().onLeave(list, [list] { return list->checkPick(); });
+    m_searchRowExtras.append({label, list});
+    return list;
+}
+
+Period RecordScreen::shownPeriod() const
+{
+    if (!cbYear || !cbMonth)
+        return {};
+    return {cbYear->currentText().trimmed(), cbMonth->currentText().trimmed()};
+}
+
 void RecordScreen::finishLayout()
 {
     m_boxArea->setColumnStretch(1, 1);
     m_boxArea->setColumnStretch(3, 1);
     m_main->addLayout(m_boxArea);
     m_main->addWidget(m_buttonBar);
-    if (m_searchBar) {
+    if (m_searchBar || !m_searchRowExtras.isEmpty()) {
         auto *search = new QHBoxLayout;
-        search->addWidget(new QLabel(QStringLiteral("검색"), this));
-        search->addWidget(cbSearch);
-        search->addWidget(edSearch, 1);
-        search->addWidget(SearchBtn);
+        int extra = 0;
+        // The period lists come first, then the search bar, then the other lists.
+        for (; extra < m_searchRowExtras.size() && (m_searchRowExtras.at(extra).second == cbYear ||
+                                                    m_searchRowExtras.at(extra).second == cbMonth);
+             ++extra) {
+            search->addWidget(m_searchRowExtras.at(extra).second);
+            search->addWidget(new QLabel(m_searchRowExtras.at(extra).first, this));
+        }
+        if (m_searchBar) {
+            search->addWidget(new QLabel(QStringLiteral("검색"), this));
+            search->addWidget(cbSearch);
+            search->addWidget(edSearch, 1);
+        }
+        for (; extra < m_searchRowExtras.size(); ++extra) {
+            search->addWidget(new QLabel(m_searchRowExtras.at(extra).first, this));
+            search->addWidget(m_searchRowExtras.at(extra).second);
+        }
+        if (m_searchBar)
+            search->addWidget(SearchBtn);
         m_main->addLayout(search);
     }
     m_main->addWidget(DBGrid1, 1);
@@ -147,11 +195,19 @@ void RecordScreen::finishLayout()
     };
     for (const Box &b : m_boxes)
         chain(b.edit);
+    if (cbYear) {
+        chain(cbYear);
+        chain(cbMonth);
+    }
     if (m_searchBar) {
         chain(cbSearch);
         chain(edSearch);
-        chain(SearchBtn);
     }
+    for (const auto &[label, control] : m_searchRowExtras)
+        if (control != cbYear && control != cbMonth)
+            chain(control);
+    if (m_searchBar)
+        chain(SearchBtn);
     chain(DBGrid1);
 }
 

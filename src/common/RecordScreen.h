@@ -39,6 +39,8 @@ public:
     QPushButton *PrintBtn = nullptr;
     QPushButton *CloseBtn = nullptr;
     DataGrid *DBGrid1 = nullptr;
+    ListCombo *cbYear = nullptr;
+    ListCombo *cbMonth = nullptr;
     ListCombo *cbSearch = nullptr;
     QLineEdit *edSearch = nullptr;
     QPushButton *SearchBtn = nullptr;
@@ -55,6 +57,16 @@ protected:
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);
     void setSearchItems(const QVector<SearchItem> &items, const SearchBar::Names &names = {});
+    // The year and month lists of the month shown, in the search row. Leaving either with a
+    // valid pick runs the list again; without one warns and keeps the focus.
+    void addPeriodLists(const QString &yearName = QStringLiteral("cbYear"),
+                        const QString &monthName = QStringLiteral("cbMonth"), const QString &yearLabel = QStringLiteral("년"),
+                        const QString &monthLabel = QStringLiteral("월"));
+    // A list-only combo box placed in the search row after the search bar (sort lists and
+    // the like), with the usual exit check.
+    ListCombo *addSearchRowList(const QString &name, const QString &label, const QStringList &items);
+    // The month the period lists show.
+    Period shownPeriod() const;
     // Lays the declared parts out; call once at the end of the constructor.
     void finishLayout();
     // Leaving a box towards these runs no exit check (besides the grid, Cancel and Close).
@@ -97,6 +109,7 @@ private:
     ButtonBar *m_buttonBar;
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
+    QList<QPair<QString, QWidget *>> m_searchRowExtras; // label, control
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;
     QVBoxLayout *m_main;
