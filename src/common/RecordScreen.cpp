@@ -113,14 +113,30 @@ void RecordScreen::setSearchItems(const QVector<SearchItem> &items, const Search
     edSearch = m_searchBar->edit();
     SearchBtn = m_searchBar->button();
     exits().onLeave(cbSearch, [this] { return cbSearch->checkPick(); });
-    connect(m_searchBar, &SearchBar::searchRequested, this, [this] {
-        const int entry = cbSearch->currentIndex();
-        const QString text = edSearch->text();
-        pClear();
-        cbSearch->setCurrentIndex(entry);
-        edSearch->setText(text);
-        pQuery();
+    connect(m_searchBar, &SearchBar::searchRequested, this, [this] { runSearch(); });
+}
+
+void RecordScreen::addSearchFilter(const QString &label, QWidget *control)
+{
+    m_searchFilters.append({label, control});
+}
+
+void RecordScreen::setLastBox(QLineEdit *box)
+{
+    exits().onLeave(box, [this] {
+        SaveBtn->setFocus();
+        return true;
     });
+}
+
+void RecordScreen::runSearch()
+{
+    const int entry = cbSearch->currentIndex();
+    const QString text = edSearch->text();
+    pClear();
+    cbSearch->setCurrentIndex(entry);
+    edSearch->setText(text);
+    pQuery();
 }
 
 void RecordScreen::finishLayout()
@@ -131,7 +147,11 @@ void RecordScreen::finishLayout()
     m_main->addWidget(m_buttonBar);
     if (m_searchBar) {
         auto *search = new QHBoxLayout;
-        search->addWidget(new QLabel(QStringLiteral("검색"), this));
+        for (const SearchFilter &f : m_searchFilters) {
+            search->addWidget(new QLabel(f.label, this));
+            search->addWidget(f.control);
+        }
+        search->addWidget(new QLabel(m_searchBar->label(), this));
         search->addWidget(cbSearch);
         search->addWidget(edSearch, 1);
         search->addWidget(SearchBtn);
@@ -147,6 +167,8 @@ void RecordScreen::finishLayout()
     };
     for (const Box &b : m_boxes)
         chain(b.edit);
+    for (const SearchFilter &f : m_searchFilters)
+        chain(f.control);
     if (m_searchBar) {
         chain(cbSearch);
         chain(edSearch);

@@ -55,6 +55,11 @@ protected:
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);
     void setSearchItems(const QVector<SearchItem> &items, const SearchBar::Names &names = {});
+    // A further control of the search row (a list narrowing the rows, say), placed with its
+    // label in front of the search list and in the tab order before it.
+    void addSearchFilter(const QString &label, QWidget *control);
+    // Leaving this box moves the focus to the save button.
+    void setLastBox(QLineEdit *box);
     // Lays the declared parts out; call once at the end of the constructor.
     void finishLayout();
     // Leaving a box towards these runs no exit check (besides the grid, Cancel and Close).
@@ -76,6 +81,8 @@ protected:
     virtual void pDisplay();
     // Runs the list query with the current search settings.
     virtual void pQuery() = 0;
+    // The search: the list again with the chosen entry and text, the boxes emptied.
+    void runSearch();
 
     // The button bar's actions; Close closes the screen.
     virtual void insertClicked() {}
@@ -94,9 +101,15 @@ private:
     };
     void placeBox(const QString &label, QWidget *box);
 
+    struct SearchFilter {
+        QString label;
+        QWidget *control;
+    };
+
     ButtonBar *m_buttonBar;
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
+    QVector<SearchFilter> m_searchFilters;
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;
     QVBoxLayout *m_main;
