@@ -16,7 +16,6 @@ namespace zedur {
 namespace {
 const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
 const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
-
 } // namespace
 
 MasterCodeScreen::MasterCodeScreen(const MasterCodeSpec &spec, QWidget *parent)
