@@ -4,6 +4,8 @@
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "masters/TMC_AcNameCode_Form.h"
+#include "masters/TMC_JeyPumCode_Form.h"
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
 #include "store/Db.h"
@@ -222,10 +224,9 @@ void TMC_ZedUrMain_Form::pClose()
 }
 
 void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
-// The screens below arrive with their own work; until then their entries open nothing.
-void TMC_ZedUrMain_Form::pShow_111() {}
+void TMC_ZedUrMain_Form::pShow_111() { showScreen<TMC_JeyPumCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_112() {}
-void TMC_ZedUrMain_Form::pShow_113() {}
+void TMC_ZedUrMain_Form::pShow_113() { showScreen<TMC_AcNameCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_210() {}
 void TMC_ZedUrMain_Form::pShow_211() {}
 void TMC_ZedUrMain_Form::pShow_212() {}

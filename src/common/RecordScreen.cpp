@@ -113,13 +113,19 @@ void RecordScreen::setSearchItems(const QVector<SearchItem> &items, const Search
     edSearch = m_searchBar->edit();
     SearchBtn = m_searchBar->button();
     exits().onLeave(cbSearch, [this] { return cbSearch->checkPick(); });
-    connect(m_searchBar, &SearchBar::searchRequested, this, [this] {
-        const int entry = cbSearch->currentIndex();
-        const QString text = edSearch->text();
-        pClear();
-        cbSearch->setCurrentIndex(entry);
-        edSearch->setText(text);
-        pQuery();
+    connect(m_searchBar, &SearchBar::searchRequested, this, [this] { runSearch(); });
+}
+
+void RecordScreen::addSearchFilter(const QString &label, QWidget *control)
+{
+    m_searchFilters.append({label, control});
+}
+
+void RecordScreen::setLastBox(QLineEdit *box)
+{
+    exits().onLeave(box, [this] {
+        SaveBtn->setFocus();
+        return true;
     });
 }
 
@@ -137,15 +143,15 @@ void RecordScreen::addPeriodLists(const QString &yearName, const QString &monthN
             return true;
         });
     }
-    m_searchRowExtras.prepend({monthLabel, cbMonth});
-    m_searchRowExtras.prepend({yearLabel, cbYear});
+    m_searchFilters.prepend({monthLabel, cbMonth, false, true});
+    m_searchFilters.prepend({yearLabel, cbYear, false, true});
 }
 
 ListCombo *RecordScreen::addSearchRowList(const QString &name, const QString &label, const QStringList &items)
 {
     auto *list = new ListCombo(name, items, this);
     exits().onLeave(list, [list] { return list->checkPick(); });
-    m_searchRowExtras.append({label, list});
+    m_searchFilters.append({label, list, true});
     return list;
 }
 
@@ -156,31 +162,42 @@ Period RecordScreen::shownPeriod() const
     return {cbYear->currentText().trimmed(), cbMonth->currentText().trimmed()};
 }
 
+void RecordScreen::runSearch()
+{
+    const int entry = cbSearch->currentIndex();
+    const QString text = edSearch->text();
+    pClear();
+    cbSearch->setCurrentIndex(entry);
+    edSearch->setText(text);
+    pQuery();
+}
+
 void RecordScreen::finishLayout()
 {
     m_boxArea->setColumnStretch(1, 1);
     m_boxArea->setColumnStretch(3, 1);
     m_main->addLayout(m_boxArea);
     m_main->addWidget(m_buttonBar);
-    if (m_searchBar || !m_searchRowExtras.isEmpty()) {
+    if (m_searchBar || !m_searchFilters.isEmpty()) {
         auto *search = new QHBoxLayout;
-        int extra = 0;
-        // The period lists come first, then the search bar, then the other lists.
-        for (; extra < m_searchRowExtras.size() && (m_searchRowExtras.at(extra).second == cbYear ||
-                                                    m_searchRowExtras.at(extra).second == cbMonth);
-             ++extra) {
-            search->addWidget(m_searchRowExtras.at(extra).second);
-            search->addWidget(new QLabel(m_searchRowExtras.at(extra).first, this));
-        }
+        auto addFilter = [&](const SearchFilter &f) {
+            if (!f.labelAfter)
+                search->addWidget(new QLabel(f.label, this));
+            search->addWidget(f.control);
+            if (f.labelAfter)
+                search->addWidget(new QLabel(f.label, this));
+        };
+        for (const SearchFilter &f : m_searchFilters)
+            if (!f.afterSearch)
+                addFilter(f);
         if (m_searchBar) {
-            search->addWidget(new QLabel(QStringLiteral("검색"), this));
+            search->addWidget(new QLabel(m_searchBar->label(), this));
             search->addWidget(cbSearch);
             search->addWidget(edSearch, 1);
         }
-        for (; extra < m_searchRowExtras.size(); ++extra) {
-            search->addWidget(new QLabel(m_searchRowExtras.at(extra).first, this));
-            search->addWidget(m_searchRowExtras.at(extra).second);
-        }
+        for (const SearchFilter &f : m_searchFilters)
+            if (f.afterSearch)
+                addFilter(f);
         if (m_searchBar)
             search->addWidget(SearchBtn);
         m_main->addLayout(search);
@@ -195,17 +212,16 @@ void RecordScreen::finishLayout()
     };
     for (const Box &b : m_boxes)
         chain(b.edit);
-    if (cbYear) {
-        chain(cbYear);
-        chain(cbMonth);
-    }
+    for (const SearchFilter &f : m_searchFilters)
+        if (!f.afterSearch)
+            chain(f.control);
     if (m_searchBar) {
         chain(cbSearch);
         chain(edSearch);
     }
-    for (const auto &[label, control] : m_searchRowExtras)
-        if (control != cbYear && control != cbMonth)
-            chain(control);
+    for (const SearchFilter &f : m_searchFilters)
+        if (f.afterSearch)
+            chain(f.control);
     if (m_searchBar)
         chain(SearchBtn);
     chain(DBGrid1);

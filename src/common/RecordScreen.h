@@ -62,11 +62,16 @@ protected:
     void addPeriodLists(const QString &yearName = QStringLiteral("cbYear"),
                         const QString &monthName = QStringLiteral("cbMonth"), const QString &yearLabel = QStringLiteral("년"),
                         const QString &monthLabel = QStringLiteral("월"));
-    // A list-only combo box placed in the search row after the search bar (sort lists and
+    // A list-only combo box placed in the search row after the search text (sort lists and
     // the like), with the usual exit check.
     ListCombo *addSearchRowList(const QString &name, const QString &label, const QStringList &items);
     // The month the period lists show.
     Period shownPeriod() const;
+    // A further control of the search row (a list narrowing the rows, say), placed with its
+    // label in front of the search list and in the tab order before it.
+    void addSearchFilter(const QString &label, QWidget *control);
+    // Leaving this box moves the focus to the save button.
+    void setLastBox(QLineEdit *box);
     // Lays the declared parts out; call once at the end of the constructor.
     void finishLayout();
     // Leaving a box towards these runs no exit check (besides the grid, Cancel and Close).
@@ -88,6 +93,8 @@ protected:
     virtual void pDisplay();
     // Runs the list query with the current search settings.
     virtual void pQuery() = 0;
+    // The search: the list again with the chosen entry and text, the boxes emptied.
+    void runSearch();
 
     // The button bar's actions; Close closes the screen.
     virtual void insertClicked() {}
@@ -106,10 +113,17 @@ private:
     };
     void placeBox(const QString &label, QWidget *box);
 
+    struct SearchFilter {
+        QString label;
+        QWidget *control;
+        bool afterSearch = false; // placed after the search text rather than before the search list
+        bool labelAfter = false;  // "2005 년": the label follows the control
+    };
+
     ButtonBar *m_buttonBar;
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
-    QList<QPair<QString, QWidget *>> m_searchRowExtras; // label, control
+    QVector<SearchFilter> m_searchFilters;
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;
     QVBoxLayout *m_main;

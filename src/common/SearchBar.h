@@ -34,6 +34,7 @@ public:
         QString edit = QStringLiteral("edSearch");
         QString button = QStringLiteral("SearchBtn");
         QString buttonText = QStringLiteral("&F 검색");
+        QString label = QStringLiteral("검색"); // in front of the search list
         int maxLength = 100;
     };
     SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names);
@@ -42,6 +43,7 @@ public:
     ListCombo *combo() const { return m_combo; }
     QLineEdit *edit() const { return m_edit; }
     QPushButton *button() const { return m_button; }
+    const QString &label() const { return m_label; }
 
     // The condition of the chosen entry; adds its parameter when it takes one. Entries that
     // ignore the text empty the search box.
@@ -58,6 +60,7 @@ signals:
 
 private:
     QVector<SearchItem> m_items;
+    QString m_label;
     ListCombo *m_combo;
     QLineEdit *m_edit;
     QPushButton *m_button;

@@ -90,7 +90,11 @@ bool writeWorkbook(const QString &path, const ExportSheet &sheet)
                 worksheet_write_number(worksheet, at, lxw_col_t(c), v.toDouble(), nullptr);
                 widths[c] = qMax(widths[c], int(QString::number(v.toDouble(), 'f', 4).size()));
             } else {
-                const QString text = v.toString().trimmed();
+                // Fixed-width columns pad on the right; leading blanks (the indent of an
+                // account's report name) are data.
+                QString text = v.toString();
+                while (text.endsWith(u' '))
+                    text.chop(1);
                 worksheet_write_string(worksheet, at, lxw_col_t(c), text.toUtf8().constData(), nullptr);
                 widths[c] = qMax(widths[c], displayWidth(text));
             }

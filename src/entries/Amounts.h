@@ -2,7 +2,7 @@
 
 #include "common/SystemInfo.h"
 #include "entries/AmountRules.h"
-#include "entries/TableRow.h"
+#include "store/RowStatements.h"
 #include "store/Periods.h"
 
 // The amounts booked on expense and revenue accounts, MC_AcNameAmtInPut.

@@ -4,7 +4,7 @@
 #include "common/TextNumber.h"
 #include "entries/EntryWarnings.h"
 #include "entries/PeriodTest.h"
-#include "entries/TableRow.h"
+#include "store/RowStatements.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 

@@ -3,7 +3,7 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/EntryWarnings.h"
-#include "entries/TableRow.h"
+#include "store/RowStatements.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 

@@ -2,7 +2,7 @@
 
 #include "common/SystemInfo.h"
 #include "entries/Refusal.h"
-#include "entries/TableRow.h"
+#include "store/RowStatements.h"
 #include "store/Periods.h"
 
 #include <QString>

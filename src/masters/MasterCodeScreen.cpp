@@ -4,6 +4,7 @@
 #include "common/SpreadsheetExport.h"
 #include "common/SystemInfo.h"
 #include "common/TextNumber.h"
+#include "store/RowStatements.h"
 #include "store/Schema.h"
 #include "store/Serials.h"
 
@@ -15,12 +16,6 @@ namespace zedur {
 namespace {
 const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
 const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
-
-// ":tb" + the column's name after its table prefix: Won_Code -> :tbCode.
-QString parameterOf(const QString &column)
-{
-    return QStringLiteral(":tb") + column.mid(column.indexOf(u'_') + 1);
-}
 } // namespace
 
 MasterCodeScreen::MasterCodeScreen(const MasterCodeSpec &spec, QWidget *parent)
@@ -36,14 +31,6 @@ void MasterCodeScreen::setKeyBoxes(QLineEdit *serial, QLineEdit *code, QLineEdit
     setSerialBox(serial);
     exits().onLeave(code, [this] { return codeLeft(); });
     exits().onLeave(name, [this] { return nameLeft(); });
-}
-
-void MasterCodeScreen::setLastBox(QLineEdit *box)
-{
-    exits().onLeave(box, [this] {
-        SaveBtn->setFocus();
-        return true;
-    });
 }
 
 void MasterCodeScreen::onFirstShow()
@@ -143,11 +130,8 @@ bool MasterCodeScreen::usedInTree(const QString &storedCode)
 void MasterCodeScreen::writeRow(bool insert)
 {
     const AuditValues audit = AuditValues::now();
-    Params params;
-    QStringList columns;
-    QStringList values;
+    RowValues values;
     for (const ColumnDef &c : schema::table(m_spec.table).columns) {
-        const QString parameter = parameterOf(c.name);
         QVariant value;
         if (c.name == m_spec.serialColumn)
             value = insert ? heldSerial() : m_serial->text().trimmed();
@@ -163,23 +147,12 @@ void MasterCodeScreen::writeRow(bool insert)
             value = audit.saveDate;
         else
             value = QStringLiteral(""); // _Check_01_Index, _Check_01, _Check_02
-        columns << c.name;
-        values << parameter;
-        params.append({parameter, value});
+        values.append({c.name, value});
     }
-    if (insert) {
-        db().exec(QStringLiteral("Insert InTo %1 (%2) Values (%3)")
-                      .arg(m_spec.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))),
-                  params);
-        return;
-    }
-    QStringList sets;
-    for (int i = 0; i < columns.size(); ++i)
-        sets << columns.at(i) + QStringLiteral(" = ") + values.at(i);
-    params.append({":tbSerial_W", m_serial->text().trimmed()});
-    db().exec(QStringLiteral("UpDate %1 Set %2 Where %3 = :tbSerial_W")
-                  .arg(m_spec.table, sets.join(QStringLiteral(", ")), m_spec.serialColumn),
-              params);
+    if (insert)
+        insertRow(db(), m_spec.table, values);
+    else
+        updateRow(db(), m_spec.table, values, m_spec.serialColumn, m_serial->text().trimmed());
 }
 
 void MasterCodeScreen::insertClicked()

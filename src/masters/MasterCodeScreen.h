@@ -37,8 +37,6 @@ public:
 protected:
     // The concrete screen declares its serial, code and name boxes with these.
     void setKeyBoxes(QLineEdit *serial, QLineEdit *code, QLineEdit *name);
-    // Leaving this box moves the focus to the save button.
-    void setLastBox(QLineEdit *box);
 
     void pQuery() override;
     void insertClicked() override;

@@ -77,7 +77,7 @@ private slots:
     {
         MessageRecorder messages;
         ResultSet rs({"Won_Code", "Won_Name", "Won_DanGa"},
-                     {{"A01", "강판 '냉연'", 1234.5}, {"B02", "볼트", 0.25}});
+                     {{"A01", "강판 '냉연'", 1234.5}, {"    B02  ", "볼트", 0.25}});
         const ExportSheet sheet = exportSheetOf(rs, {{"Won_Code", "원재료 코드"}, {"Won_DanGa", "원자재 단가"}});
         QCOMPARE(sheet.rows.at(0), (QVector<QVariant>{"A01", 1234.5}));
 
@@ -99,6 +99,7 @@ private slots:
         QVERIFY(xml.contains("<v>1234.5</v>"));
         QVERIFY(xml.contains("<v>0.25</v>"));
         QVERIFY(!xml.contains("강판")); // not among the exported fields
+        QVERIFY(xml.contains(">    B02<")); // padding goes, an indent stays
     }
 
     void unwritableFileIsReported()
