@@ -4,6 +4,7 @@
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
 #include "store/Db.h"
@@ -224,7 +225,7 @@ void TMC_ZedUrMain_Form::pClose()
 void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
 // The screens below arrive with their own work; until then their entries open nothing.
 void TMC_ZedUrMain_Form::pShow_111() {}
-void TMC_ZedUrMain_Form::pShow_112() {}
+void TMC_ZedUrMain_Form::pShow_112() { showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>(); }
 void TMC_ZedUrMain_Form::pShow_113() {}
 void TMC_ZedUrMain_Form::pShow_210() {}
 void TMC_ZedUrMain_Form::pShow_211() {}
