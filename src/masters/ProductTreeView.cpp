@@ -2,7 +2,6 @@
 
 #include "masters/ProductTreeStore.h"
 
-#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,11 +14,21 @@ namespace {
 
 constexpr int PositionRole = Qt::UserRole + 1;
 
-// A round badge with the level's number, in a colour of its own for the first levels.
-QIcon levelIcon(int level)
+} // namespace
+
+QFont nodeTextFont(const QFont &base)
 {
-    static QHash<int, QIcon> icons;
-    if (auto found = icons.constFind(level); found != icons.constEnd())
+    QFont fixed = base;
+    fixed.setFamilies({QStringLiteral("NanumGothicCoding"), QStringLiteral("GulimChe"), QStringLiteral("monospace")});
+    fixed.setStyleHint(QFont::Monospace);
+    return fixed;
+}
+
+// A badge with the level's number, in a colour of its own for the first levels; a root's
+// is square.
+QIcon ProductTreeView::levelIcon(int level)
+{
+    if (auto found = m_icons.constFind(level); found != m_icons.constEnd())
         return *found;
     static const QColor colours[] = {QColor(0x1f, 0x5f, 0xbf), QColor(0x2e, 0x8b, 0x57), QColor(0xd2, 0x69, 0x1e),
                                      QColor(0x8a, 0x2b, 0xe2), QColor(0xb0, 0x30, 0x60), QColor(0x60, 0x60, 0x60)};
@@ -41,10 +50,8 @@ QIcon levelIcon(int level)
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString::number(level));
     painter.end();
-    return *icons.insert(level, QIcon(pixmap));
+    return *m_icons.insert(level, QIcon(pixmap));
 }
-
-} // namespace
 
 ProductTreeView::ProductTreeView(const QString &objectName, QWidget *parent) : QTreeWidget(parent)
 {
@@ -57,12 +64,7 @@ ProductTreeView::ProductTreeView(const QString &objectName, QWidget *parent) : Q
     setExpandsOnDoubleClick(true);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
-    // The node texts line up their columns with "*", counting two columns per Korean
-    // character: a fixed-pitch Korean font keeps them lined up.
-    QFont fixed = font();
-    fixed.setFamilies({QStringLiteral("NanumGothicCoding"), QStringLiteral("GulimChe"), QStringLiteral("monospace")});
-    fixed.setStyleHint(QFont::Monospace);
-    setFont(fixed);
+    setFont(nodeTextFont(font()));
 }
 
 void ProductTreeView::rebuild(const ProductTreeList &list)

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QTreeWidget>
 #include <QVector>
 
 namespace zedur {
 
 class ProductTreeList;
+
+// Node texts line up their columns with "*", counting two columns per Korean character: a
+// fixed-pitch Korean font keeps them lined up wherever they are shown.
+QFont nodeTextFont(const QFont &base);
 
 // The product trees as the user sees them: one node per row of the tree list, hung under
 // the row it belongs to, with an icon for its level. Each node remembers the list position
@@ -39,7 +45,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    QIcon levelIcon(int level);
+
     QVector<QTreeWidgetItem *> m_nodes; // by list position
+    QHash<int, QIcon> m_icons;          // by level
 };
 
 } // namespace zedur

@@ -7,6 +7,7 @@
 #include "common/NumberBox.h"
 #include "common/SearchBar.h"
 #include "common/TextNumber.h"
+#include "masters/ProductTreeView.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -98,8 +99,7 @@ TMC_JeyPumTreeWonJaJey_AppendEdit_Form::TMC_JeyPumTreeWonJaJey_AppendEdit_Form(Q
     setKeySet(edSuKg, KeySet::NumberNoMinus);
     enterMovesOn(edSuKg);
     ListEdit = shownBox(QStringLiteral("ListEdit"), this);
-    ListEdit->setFont(QFont({QStringLiteral("NanumGothicCoding"), QStringLiteral("GulimChe"),
-                             QStringLiteral("monospace")}));
+    ListEdit->setFont(nodeTextFont(ListEdit->font()));
     edBigo = new QLineEdit(this);
     edBigo->setObjectName(QStringLiteral("edBigo"));
     edBigo->setMaxLength(200);

@@ -97,7 +97,10 @@ TMC_JeyPumTreeWonJaJey_Unit_Form::TMC_JeyPumTreeWonJaJey_Unit_Form(QWidget *pare
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, [this] { TreeView1Change(); });
 }
 
-TMC_JeyPumTreeWonJaJey_Unit_Form::~TMC_JeyPumTreeWonJaJey_Unit_Form() = default;
+TMC_JeyPumTreeWonJaJey_Unit_Form::~TMC_JeyPumTreeWonJaJey_Unit_Form()
+{
+    dropDialog();
+}
 
 void TMC_JeyPumTreeWonJaJey_Unit_Form::onFirstShow()
 {
@@ -108,10 +111,7 @@ void TMC_JeyPumTreeWonJaJey_Unit_Form::onFirstShow()
 
 void TMC_JeyPumTreeWonJaJey_Unit_Form::closeEvent(QCloseEvent *event)
 {
-    if (m_dialog) {
-        disconnect(m_dialog, nullptr, this, nullptr);
-        m_dialog->close();
-    }
+    dropDialog();
     Screen::closeEvent(event);
 }
 
@@ -204,11 +204,7 @@ QString TMC_JeyPumTreeWonJaJey_Unit_Form::selectedNodeText() const
 
 void TMC_JeyPumTreeWonJaJey_Unit_Form::openDialog(Dialog::Mode mode)
 {
-    // One dialog at a time: a new request replaces the open one, keeping the selection.
-    if (m_dialog) {
-        disconnect(m_dialog, nullptr, this, nullptr);
-        m_dialog->close();
-    }
+    dropDialog(); // one dialog at a time: a new request replaces the open one
     m_dialog = new Dialog(this);
     connect(m_dialog, &QDialog::finished, this, [this] {
         m_nodeSelected = false;
@@ -218,6 +214,15 @@ void TMC_JeyPumTreeWonJaJey_Unit_Form::openDialog(Dialog::Mode mode)
     });
     connect(m_dialog, &Dialog::okClicked, this, [this] { dialogOk(); });
     m_dialog->start(mode, m_tree.isEmpty() ? QString() : selectedNodeText());
+}
+
+void TMC_JeyPumTreeWonJaJey_Unit_Form::dropDialog()
+{
+    if (!m_dialog)
+        return;
+    disconnect(m_dialog, nullptr, this, nullptr);
+    m_dialog->close();
+    m_dialog = nullptr;
 }
 
 void TMC_JeyPumTreeWonJaJey_Unit_Form::editNode()

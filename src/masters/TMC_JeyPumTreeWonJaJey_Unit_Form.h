@@ -58,7 +58,8 @@ private:
     void TreeView1Pick();
     void TreeView1Change();
     void openDialog(TMC_JeyPumTreeWonJaJey_AppendEdit_Form::Mode mode);
-    void closeDialog();
+    // Closes the open dialog without it counting as the user's: the selection stays.
+    void dropDialog();
     void editNode();
     void deleteNode();
     void exportTree();

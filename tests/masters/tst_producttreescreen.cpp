@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -495,6 +496,15 @@ private slots:
         f.ok();
         QCOMPARE(f.messages.texts(), QStringList{"하위 자식<하위>노드가 있어\r\n수정할 수 없습니다....."});
         QCOMPARE(f.layout(), QStringLiteral("P100:0 ST01:1 BT10:1 P200:1 ST02:2 RB05:2 P300:0 ST01:1"));
+
+        // Another request replaces the open dialog and keeps the picked node.
+        QPointer<Dialog> first = d;
+        f.ui->click("NewSubNodeBtn");
+        flushDeletes();
+        QVERIFY(!first);
+        QVERIFY(f.dialog());
+        QVERIFY(f.screen->nodeSelected());
+        QCOMPARE(f.dialog()->Panel1->text(), QStringLiteral("현재노드에서자식[하위]노드추가==>제품선반프레임"));
     }
 
     void cancelClosesTheDialogAndForgetsTheNode()
