@@ -5,6 +5,7 @@
 #include "closing/TMC_TableCreate_Form.h"
 #include "common/SystemInfo.h"
 #include "common/DataGrid.h"
+#include "common/ListCombo.h"
 #include "common/Messages.h"
 #include "common/NumberBox.h"
 #include "masters/ProductTree.h"
@@ -183,6 +184,15 @@ int main(int argc, char *argv[])
                           dialog->DBGrid1->visualRect(dialog->DBGrid1->model()->index(0, 3)).center());
         click(dialog->OkBitBtn);
         shoot(*dialog, out + "/tree-dialog-refused.png");
+        dialog->close();
+        QApplication::processEvents();
+        // A node inserted before the bolts: the dialog then asks where it goes.
+        QTest::mouseClick(screen.TreeView1->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          screen.TreeView1->visualItemRect(screen.TreeView1->nodeAt(2)).center());
+        click(screen.NewNodeBtn);
+        dialog = screen.appendEditForm();
+        dialog->cbInPut_Kubun->setCurrentIndex(1);
+        shoot(*dialog, out + "/tree-dialog-insert.png");
         dialog->close();
         zedur::setMessageSink(nullptr);
     }
