@@ -6,6 +6,7 @@
 #include "common/SystemInfo.h"
 #include "masters/TMC_AcNameCode_Form.h"
 #include "masters/TMC_JeyPumCode_Form.h"
+#include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
 #include "store/Db.h"
@@ -225,7 +226,7 @@ void TMC_ZedUrMain_Form::pClose()
 
 void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_111() { showScreen<TMC_JeyPumCode_Form>(); }
-void TMC_ZedUrMain_Form::pShow_112() {}
+void TMC_ZedUrMain_Form::pShow_112() { showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>(); }
 void TMC_ZedUrMain_Form::pShow_113() { showScreen<TMC_AcNameCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_210() {}
 void TMC_ZedUrMain_Form::pShow_211() {}

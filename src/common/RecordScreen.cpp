@@ -1,5 +1,6 @@
 #include "common/RecordScreen.h"
 
+#include "common/BoxLook.h"
 #include "common/ListCombo.h"
 #include "common/NumberBox.h"
 
@@ -71,8 +72,7 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
-    edit->setReadOnly(true);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #e4e4e4; }"));
+    makeReadOnlyBox(edit);
     enterMovesOn(edit);
     m_boxes.append({edit, column});
     placeBox(label, edit);
