@@ -6,6 +6,8 @@
 #include "common/SystemInfo.h"
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
+#include "entries/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
 #include "store/Db.h"
 #include "store/StoreError.h"
 
@@ -227,8 +229,8 @@ void TMC_ZedUrMain_Form::pShow_111() {}
 void TMC_ZedUrMain_Form::pShow_112() {}
 void TMC_ZedUrMain_Form::pShow_113() {}
 void TMC_ZedUrMain_Form::pShow_210() {}
-void TMC_ZedUrMain_Form::pShow_211() {}
-void TMC_ZedUrMain_Form::pShow_212() {}
+void TMC_ZedUrMain_Form::pShow_211() { showScreen<TMC_WonJaJeyTaJeyGongVw_Form>(); }
+void TMC_ZedUrMain_Form::pShow_212() { showScreen<TMC_JeyGongPumWoulInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_213() {}
 void TMC_ZedUrMain_Form::pShow_214() {}
 void TMC_ZedUrMain_Form::pShow_215() {}

@@ -54,6 +54,17 @@ RecordScreen::RecordScreen(const ScreenSpec &spec, QWidget *parent, const QList<
     exits().setExempt({DBGrid1, CancelBtn, CloseBtn});
 }
 
+QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const QString &column)
+{
+    enterMovesOn(edit);
+    m_boxes.append({edit, column});
+    if (label.isEmpty() && m_lastPlaced)
+        addBeside(m_lastPlaced, edit, 1);
+    else
+        placeBox(label, edit);
+    return edit;
+}
+
 QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
                                     KeySet keys)
 {
@@ -61,22 +72,23 @@ QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, c
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     setKeySet(edit, keys);
-    enterMovesOn(edit);
-    m_boxes.append({edit, column});
-    placeBox(label, edit);
-    return edit;
+    return declareBox(edit, label, column);
 }
+
+namespace {
+void lookReadOnly(QLineEdit *edit)
+{
+    edit->setReadOnly(true);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #e4e4e4; }"));
+}
+} // namespace
 
 QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &label, const QString &column)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
-    edit->setReadOnly(true);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: #e4e4e4; }"));
-    enterMovesOn(edit);
-    m_boxes.append({edit, column});
-    placeBox(label, edit);
-    return edit;
+    lookReadOnly(edit);
+    return declareBox(edit, label, column);
 }
 
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
@@ -84,21 +96,66 @@ NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label,
 {
     auto *box = new NumberBox(name, picture, this);
     setKeySet(box, keys);
-    enterMovesOn(box);
-    m_boxes.append({box, column});
-    placeBox(label, box);
+    declareBox(box, label, column);
     return box;
+}
+
+NumberBox *RecordScreen::addReadOnlyNumberBox(const QString &name, const QString &label, const QString &column,
+                                              const QString &picture)
+{
+    auto *box = new NumberBox(name, picture, this);
+    lookReadOnly(box);
+    declareBox(box, label, column);
+    return box;
+}
+
+void RecordScreen::addControl(const QString &label, QWidget *control)
+{
+    control->setParent(this);
+    placeBox(label, control);
 }
 
 void RecordScreen::placeBox(const QString &label, QWidget *box)
 {
-    const int index = int(m_boxes.size()) - 1;
+    const int index = m_slots++;
     const int row = index / boxColumns;
     const int column = (index % boxColumns) * 2;
     auto *caption = new QLabel(label, this);
     caption->setBuddy(box);
+    auto *cell = new QHBoxLayout;
+    cell->setContentsMargins(0, 0, 0, 0);
+    cell->addWidget(box, 1);
     m_boxArea->addWidget(caption, row, column, Qt::AlignRight);
-    m_boxArea->addWidget(box, row, column + 1);
+    m_boxArea->addLayout(cell, row, column + 1);
+    m_cells.insert(box, cell);
+    if (box->focusPolicy() != Qt::NoFocus)
+        m_tabChain.append(box);
+    m_lastPlaced = box;
+}
+
+void RecordScreen::addBeside(QWidget *placed, QWidget *extra, int stretch)
+{
+    QHBoxLayout *cell = m_cells.value(placed);
+    Q_ASSERT(cell);
+    extra->setParent(this);
+    cell->addWidget(extra, stretch);
+    if (extra->focusPolicy() != Qt::NoFocus) {
+        // After the last control of the same cell in the tab order.
+        qsizetype at = m_tabChain.size();
+        for (qsizetype i = m_tabChain.size() - 1; i >= 0; --i) {
+            if (m_cells.value(m_tabChain.at(i)) == cell) {
+                at = i + 1;
+                break;
+            }
+        }
+        m_tabChain.insert(at, extra);
+    }
+    m_cells.insert(extra, cell);
+}
+
+QPushButton *RecordScreen::addBarButton(const QString &name, const QString &caption)
+{
+    return m_buttonBar->addButton(name, caption);
 }
 
 void RecordScreen::setGridColumns(const QVector<GridColumn> &columns)
@@ -124,8 +181,9 @@ void RecordScreen::setSearchItems(const QVector<SearchItem> &items, const Search
 }
 
 void RecordScreen::addPeriodLists(const QString &yearName, const QString &monthName, const QString &yearLabel,
-                                  const QString &monthLabel)
+                                  const QString &monthLabel, bool labelsFirst)
 {
+    m_periodLabelsFirst = labelsFirst;
     cbYear = new ListCombo(yearName, {}, this);
     cbMonth = new ListCombo(monthName, {}, this);
     fillPeriodLists(cbYear, cbMonth);
@@ -169,11 +227,15 @@ void RecordScreen::finishLayout()
         for (; extra < m_searchRowExtras.size() && (m_searchRowExtras.at(extra).second == cbYear ||
                                                     m_searchRowExtras.at(extra).second == cbMonth);
              ++extra) {
+            auto *label = new QLabel(m_searchRowExtras.at(extra).first, this);
+            if (m_periodLabelsFirst)
+                search->addWidget(label);
             search->addWidget(m_searchRowExtras.at(extra).second);
-            search->addWidget(new QLabel(m_searchRowExtras.at(extra).first, this));
+            if (!m_periodLabelsFirst)
+                search->addWidget(label);
         }
         if (m_searchBar) {
-            search->addWidget(new QLabel(QStringLiteral("검색"), this));
+            search->addWidget(new QLabel(m_searchBar->label(), this));
             search->addWidget(cbSearch);
             search->addWidget(edSearch, 1);
         }
@@ -193,8 +255,8 @@ void RecordScreen::finishLayout()
             setTabOrder(previous, w);
         previous = w;
     };
-    for (const Box &b : m_boxes)
-        chain(b.edit);
+    for (QWidget *control : m_tabChain)
+        chain(control);
     if (cbYear) {
         chain(cbYear);
         chain(cbMonth);
@@ -234,10 +296,15 @@ void RecordScreen::pEnabledBtn()
     m_buttonBar->applyMode(m_mode);
 }
 
-void RecordScreen::pClear()
+void RecordScreen::clearBoxes()
 {
     for (const Box &b : m_boxes)
         b.edit->clear();
+}
+
+void RecordScreen::pClear()
+{
+    clearBoxes();
     if (m_searchBar)
         m_searchBar->reset();
 }

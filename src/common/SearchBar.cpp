@@ -17,7 +17,7 @@ QString likePattern(const QString &text)
 }
 
 SearchBar::SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names)
-    : QObject(owner), m_items(items)
+    : QObject(owner), m_items(items), m_label(names.label)
 {
     QStringList labels;
     for (const SearchItem &item : items)

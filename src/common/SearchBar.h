@@ -35,6 +35,7 @@ public:
         QString button = QStringLiteral("SearchBtn");
         QString buttonText = QStringLiteral("&F 검색");
         int maxLength = 100;
+        QString label = QStringLiteral("검색"); // before the list
     };
     SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names);
     SearchBar(QWidget *owner, const QVector<SearchItem> &items) : SearchBar(owner, items, Names()) {}
@@ -42,6 +43,7 @@ public:
     ListCombo *combo() const { return m_combo; }
     QLineEdit *edit() const { return m_edit; }
     QPushButton *button() const { return m_button; }
+    const QString &label() const { return m_label; }
 
     // The condition of the chosen entry; adds its parameter when it takes one. Entries that
     // ignore the text empty the search box.
@@ -61,6 +63,7 @@ private:
     ListCombo *m_combo;
     QLineEdit *m_edit;
     QPushButton *m_button;
+    QString m_label;
 };
 
 // "%" + text without blanks + "%": the pattern every search field uses.
