@@ -15,8 +15,9 @@ class ButtonBar : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ButtonBar(QWidget *parent, const QList<Button> &buttons = {Button::Insert, Button::Cancel, Button::Save,
-                                                                        Button::Delete, Button::Print, Button::Close});
+    explicit ButtonBar(QWidget *parent,
+                       const QList<Button> &buttons = {Button::Insert, Button::Cancel, Button::Save, Button::Delete,
+                                                       Button::Print, Button::Close});
 
     QPushButton *button(Button which) const; // nullptr when the bar has no such button
     // A screen's own button after the standard ones; the mode leaves it alone.
