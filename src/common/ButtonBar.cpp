@@ -54,14 +54,20 @@ ButtonBar::ButtonBar(QWidget *parent, const QList<Button> &buttons) : QWidget(pa
     layout->setContentsMargins(0, 0, 0, 0);
     for (Button b : buttons) {
         const ButtonText text = textOf(b);
-        auto *button = new QPushButton(QString::fromUtf8(text.caption), this);
-        button->setObjectName(QString::fromUtf8(text.name));
-        button->setAutoDefault(false);
-        button->setMinimumHeight(30);
-        layout->addWidget(button);
+        QPushButton *button = addButton(QString::fromUtf8(text.name), QString::fromUtf8(text.caption));
         connect(button, &QPushButton::clicked, this, [this, b] { emit clicked(b); });
         m_buttons.append({b, button});
     }
+}
+
+QPushButton *ButtonBar::addButton(const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumHeight(30);
+    layout()->addWidget(button);
+    return button;
 }
 
 QPushButton *ButtonBar::button(Button which) const

@@ -20,7 +20,9 @@ public:
                                                        Button::Print, Button::Close});
 
     QPushButton *button(Button which) const; // nullptr when the bar has no such button
-    void applyMode(int mode);                // pEnabledBtn
+    // A screen's own button after the standard ones; the mode leaves it alone.
+    QPushButton *addButton(const QString &name, const QString &caption);
+    void applyMode(int mode); // pEnabledBtn
 
 signals:
     void clicked(zedur::Button which);

@@ -65,6 +65,7 @@ public:
     explicit DataGrid(const QString &objectName = QStringLiteral("DBGrid1"), QWidget *parent = nullptr);
 
     void setColumns(const QVector<GridColumn> &columns);
+    const QVector<GridColumn> &columns() const { return m_model.columns(); }
     void setResult(const ResultSet &result);
     const ResultSet &result() const { return m_model.result(); }
     bool isOpen() const { return m_open; }

@@ -27,15 +27,15 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             if (!m_releasePending)
-                deleteLater();
+                done(watched);
             return true;
         case QEvent::MouseButtonRelease:
             if (auto *button = qobject_cast<QAbstractButton *>(watched))
                 button->setDown(false);
-            deleteLater();
+            done(watched);
             return true;
         case QEvent::FocusIn:
-            deleteLater();
+            done(watched);
             return false;
         default:
             return false;
@@ -43,6 +43,13 @@ protected:
     }
 
 private:
+    // Stops filtering at once: the deletion waits for the event loop, the next click must not.
+    void done(QObject *target)
+    {
+        target->removeEventFilter(this);
+        deleteLater();
+    }
+
     bool m_releasePending;
 };
 

@@ -55,6 +55,17 @@ RecordScreen::RecordScreen(const ScreenSpec &spec, QWidget *parent, const QList<
     exits().setExempt({DBGrid1, CancelBtn, CloseBtn});
 }
 
+QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const QString &column)
+{
+    enterMovesOn(edit);
+    m_boxes.append({edit, column});
+    if (label.isEmpty() && m_lastPlaced)
+        addBeside(m_lastPlaced, edit, 1);
+    else
+        placeBox(label, edit);
+    return edit;
+}
+
 QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
                                     KeySet keys)
 {
@@ -62,10 +73,7 @@ QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, c
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     setKeySet(edit, keys);
-    enterMovesOn(edit);
-    m_boxes.append({edit, column});
-    placeBox(label, edit);
-    return edit;
+    return declareBox(edit, label, column);
 }
 
 QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &label, const QString &column)
@@ -73,10 +81,7 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
     makeReadOnlyBox(edit);
-    enterMovesOn(edit);
-    m_boxes.append({edit, column});
-    placeBox(label, edit);
-    return edit;
+    return declareBox(edit, label, column);
 }
 
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
@@ -84,21 +89,66 @@ NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label,
 {
     auto *box = new NumberBox(name, picture, this);
     setKeySet(box, keys);
-    enterMovesOn(box);
-    m_boxes.append({box, column});
-    placeBox(label, box);
+    declareBox(box, label, column);
     return box;
+}
+
+NumberBox *RecordScreen::addReadOnlyNumberBox(const QString &name, const QString &label, const QString &column,
+                                              const QString &picture)
+{
+    auto *box = new NumberBox(name, picture, this);
+    makeReadOnlyBox(box);
+    declareBox(box, label, column);
+    return box;
+}
+
+void RecordScreen::addControl(const QString &label, QWidget *control)
+{
+    control->setParent(this);
+    placeBox(label, control);
 }
 
 void RecordScreen::placeBox(const QString &label, QWidget *box)
 {
-    const int index = int(m_boxes.size()) - 1;
+    const int index = m_slots++;
     const int row = index / boxColumns;
     const int column = (index % boxColumns) * 2;
     auto *caption = new QLabel(label, this);
     caption->setBuddy(box);
+    auto *cell = new QHBoxLayout;
+    cell->setContentsMargins(0, 0, 0, 0);
+    cell->addWidget(box, 1);
     m_boxArea->addWidget(caption, row, column, Qt::AlignRight);
-    m_boxArea->addWidget(box, row, column + 1);
+    m_boxArea->addLayout(cell, row, column + 1);
+    m_cells.insert(box, cell);
+    if (box->focusPolicy() != Qt::NoFocus)
+        m_tabChain.append(box);
+    m_lastPlaced = box;
+}
+
+void RecordScreen::addBeside(QWidget *placed, QWidget *extra, int stretch)
+{
+    QHBoxLayout *cell = m_cells.value(placed);
+    Q_ASSERT(cell);
+    extra->setParent(this);
+    cell->addWidget(extra, stretch);
+    if (extra->focusPolicy() != Qt::NoFocus) {
+        // After the last control of the same cell in the tab order.
+        qsizetype at = m_tabChain.size();
+        for (qsizetype i = m_tabChain.size() - 1; i >= 0; --i) {
+            if (m_cells.value(m_tabChain.at(i)) == cell) {
+                at = i + 1;
+                break;
+            }
+        }
+        m_tabChain.insert(at, extra);
+    }
+    m_cells.insert(extra, cell);
+}
+
+QPushButton *RecordScreen::addBarButton(const QString &name, const QString &caption)
+{
+    return m_buttonBar->addButton(name, caption);
 }
 
 void RecordScreen::setGridColumns(const QVector<GridColumn> &columns)
@@ -116,6 +166,16 @@ void RecordScreen::setSearchItems(const QVector<SearchItem> &items, const Search
     connect(m_searchBar, &SearchBar::searchRequested, this, [this] { runSearch(); });
 }
 
+void RecordScreen::runSearch()
+{
+    const int entry = cbSearch->currentIndex();
+    const QString text = edSearch->text();
+    pClear();
+    cbSearch->setCurrentIndex(entry);
+    edSearch->setText(text);
+    pQuery();
+}
+
 void RecordScreen::addSearchFilter(const QString &label, QWidget *control)
 {
     m_searchFilters.append({label, control});
@@ -130,7 +190,7 @@ void RecordScreen::setLastBox(QLineEdit *box)
 }
 
 void RecordScreen::addPeriodLists(const QString &yearName, const QString &monthName, const QString &yearLabel,
-                                  const QString &monthLabel)
+                                  const QString &monthLabel, bool labelsFirst)
 {
     cbYear = new ListCombo(yearName, {}, this);
     cbMonth = new ListCombo(monthName, {}, this);
@@ -143,8 +203,8 @@ void RecordScreen::addPeriodLists(const QString &yearName, const QString &monthN
             return true;
         });
     }
-    m_searchFilters.prepend({monthLabel, cbMonth, false, true});
-    m_searchFilters.prepend({yearLabel, cbYear, false, true});
+    m_searchFilters.prepend({monthLabel, cbMonth, false, !labelsFirst});
+    m_searchFilters.prepend({yearLabel, cbYear, false, !labelsFirst});
 }
 
 ListCombo *RecordScreen::addSearchRowList(const QString &name, const QString &label, const QStringList &items)
@@ -162,16 +222,6 @@ Period RecordScreen::shownPeriod() const
     return {cbYear->currentText().trimmed(), cbMonth->currentText().trimmed()};
 }
 
-void RecordScreen::runSearch()
-{
-    const int entry = cbSearch->currentIndex();
-    const QString text = edSearch->text();
-    pClear();
-    cbSearch->setCurrentIndex(entry);
-    edSearch->setText(text);
-    pQuery();
-}
-
 void RecordScreen::finishLayout()
 {
     m_boxArea->setColumnStretch(1, 1);
@@ -179,6 +229,7 @@ void RecordScreen::finishLayout()
     m_main->addLayout(m_boxArea);
     m_main->addWidget(m_buttonBar);
     if (m_searchBar || !m_searchFilters.isEmpty()) {
+        // The period lists and filters first, then the search bar, then the lists after it.
         auto *search = new QHBoxLayout;
         auto addFilter = [&](const SearchFilter &f) {
             if (!f.labelAfter)
@@ -210,8 +261,8 @@ void RecordScreen::finishLayout()
             setTabOrder(previous, w);
         previous = w;
     };
-    for (const Box &b : m_boxes)
-        chain(b.edit);
+    for (QWidget *control : m_tabChain)
+        chain(control);
     for (const SearchFilter &f : m_searchFilters)
         if (!f.afterSearch)
             chain(f.control);
@@ -250,10 +301,15 @@ void RecordScreen::pEnabledBtn()
     m_buttonBar->applyMode(m_mode);
 }
 
-void RecordScreen::pClear()
+void RecordScreen::clearBoxes()
 {
     for (const Box &b : m_boxes)
         b.edit->clear();
+}
+
+void RecordScreen::pClear()
+{
+    clearBoxes();
     if (m_searchBar)
         m_searchBar->reset();
 }

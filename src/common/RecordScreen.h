@@ -6,9 +6,11 @@
 #include "common/Screen.h"
 #include "common/SearchBar.h"
 
+#include <QHash>
 #include <QVector>
 
 class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -48,20 +50,33 @@ public:
 protected:
     // Declarations, in tab order. A box bound to a column is filled by pDisplay from the
     // grid's current row (text trimmed, numbers in the box's picture) and emptied by pClear.
+    // A box declared without a label goes beside the control declared before it, in its cell
+    // (a second box under one label).
     QLineEdit *addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
                           KeySet keys = KeySet::Any);
     QLineEdit *addReadOnlyBox(const QString &name, const QString &label, const QString &column);
     NumberBox *addNumberBox(const QString &name, const QString &label, const QString &column,
                             const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number);
+    NumberBox *addReadOnlyNumberBox(const QString &name, const QString &label, const QString &column,
+                                    const QString &picture = QStringLiteral("#,##0.0000"));
+    // Any other control (a list, a display panel) in the form, in tab order, bound to nothing.
+    void addControl(const QString &label, QWidget *control);
+    // A widget after a placed control, in the same cell: a unit sign, a panel showing what the
+    // box makes of its value. It joins the tab order after that control when it takes focus.
+    void addBeside(QWidget *placed, QWidget *extra, int stretch = 0);
+    // A button after the button bar's own, enabled whatever the mode.
+    QPushButton *addBarButton(const QString &name, const QString &caption);
     // The box showing the row's serial; pDisplay also holds it as the current serial.
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);
     void setSearchItems(const QVector<SearchItem> &items, const SearchBar::Names &names = {});
     // The year and month lists of the month shown, in the search row. Leaving either with a
     // valid pick runs the list again; without one warns and keeps the focus.
+    // The labels follow their lists ("2005 년 04 월") unless they are captions that go first
+    // ("구분년도 2005").
     void addPeriodLists(const QString &yearName = QStringLiteral("cbYear"),
                         const QString &monthName = QStringLiteral("cbMonth"), const QString &yearLabel = QStringLiteral("년"),
-                        const QString &monthLabel = QStringLiteral("월"));
+                        const QString &monthLabel = QStringLiteral("월"), bool labelsFirst = false);
     // A list-only combo box placed in the search row after the search text (sort lists and
     // the like), with the usual exit check.
     ListCombo *addSearchRowList(const QString &name, const QString &label, const QStringList &items);
@@ -89,6 +104,9 @@ protected:
     QVariant boxValue(const QString &column) const;
     QVBoxLayout *mainLayout() const { return m_main; }
 
+    // Empties the bound boxes only.
+    void clearBoxes();
+    // Boxes emptied, search back to its first entry.
     virtual void pClear();
     virtual void pDisplay();
     // Runs the list query with the current search settings.
@@ -112,6 +130,7 @@ private:
         QString column;
     };
     void placeBox(const QString &label, QWidget *box);
+    QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column);
 
     struct SearchFilter {
         QString label;
@@ -123,6 +142,10 @@ private:
     ButtonBar *m_buttonBar;
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
+    QVector<QWidget *> m_tabChain; // the form's controls in declaration order
+    QHash<QWidget *, QHBoxLayout *> m_cells;
+    QWidget *m_lastPlaced = nullptr;
+    int m_slots = 0;
     QVector<SearchFilter> m_searchFilters;
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;

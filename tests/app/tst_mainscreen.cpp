@@ -108,6 +108,8 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("screen");
         QTest::newRow("110") << 110 << "TMC_WonJaJeyCode_Form";
+        QTest::newRow("211") << 211 << "TMC_WonJaJeyTaJeyGongVw_Form";
+        QTest::newRow("212") << 212 << "TMC_JeyGongPumWoulInPut_Form";
         QTest::newRow("510") << 510 << "TMC_TableCreate_Form";
         QTest::newRow("unknown code") << 42 << "";
     }

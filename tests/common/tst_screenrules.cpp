@@ -5,7 +5,10 @@
 #include "common/Screen.h"
 #include "common/SystemInfo.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 #include <QTest>
 
 using namespace zedur;
@@ -99,6 +102,35 @@ private slots:
         QCOMPARE(messages.messages.at(0).kind, MessageKind::Warning);
         QCOMPARE(messages.messages.at(1).kind, MessageKind::Error);
         setAppDirForTesting(QString());
+    }
+
+    void aRefusedLeaveCancelsOnlyTheClickThatLeft()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        Screen screen({"TMC_Test_Form", "시험"});
+        auto *layout = new QVBoxLayout(&screen);
+        auto *box = new QLineEdit(&screen);
+        box->setObjectName("edBox");
+        auto *save = new QPushButton("저장", &screen);
+        save->setObjectName("SaveBtn");
+        layout->addWidget(box);
+        layout->addWidget(save);
+        int clicks = 0;
+        QObject::connect(save, &QPushButton::clicked, [&] { ++clicks; });
+        screen.exits().onLeave(box, [box] { return box->text() != "bad"; });
+        ScreenDriver ui(&screen);
+
+        ui.type("edBox", "bad");
+        ui.click("SaveBtn");
+        QCOMPARE(clicks, 0);
+        QCOMPARE(ui.focused(), box);
+        // Once the value is mended, the very next click goes through (no event loop ran between).
+        ui.type("edBox", "good");
+        ui.click("SaveBtn");
+        QCOMPARE(clicks, 1);
+        ui.click("SaveBtn");
+        QCOMPARE(clicks, 2);
     }
 
     void systemTexts()

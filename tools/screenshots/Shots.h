@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/Periods.h"
+
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace zedur {
+class Db;
+}
+
+// The pieces the screenshots tool is made of: sample books per subsystem, the pictures of
+// each subsystem's screens, and the few helpers they share.
+namespace shots {
+
+// The month the sample books are open in.
+inline const zedur::Period April{QStringLiteral("2005"), QStringLiteral("04")};
+
+void shoot(QWidget &w, const QString &file);
+void click(QWidget *w);
+void typeInto(QLineEdit *box, const QString &text);
+
+void sampleMasters(zedur::Db &db);
+void sampleEntries(zedur::Db &db);
+
+void shootMasters(const QString &out);
+void shootEntries(const QString &out);
+
+} // namespace shots

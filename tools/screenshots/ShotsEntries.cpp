@@ -1,0 +1,87 @@
+#include "Shots.h"
+
+#include "common/DataGrid.h"
+#include "common/ListCombo.h"
+#include "common/NumberBox.h"
+#include "entries/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
+#include "entries/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
+#include "entries/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+namespace shots {
+
+void shootEntries(const QString &out)
+{
+    {
+        zedur::TMC_WonJaJeyTaJeyGongVw_Form screen;
+        shoot(screen, out + "/issue.png");
+        screen.DBGrid1->setFocus();
+        screen.DBGrid1->setCurrentIndex(screen.DBGrid1->model()->index(0, 5));
+        emit screen.DBGrid1->rowPicked();
+        screen.cbInKubun->setFocus();
+        screen.cbInKubun->setCurrentIndex(1);
+        screen.edIn_Date->setFocus();
+        screen.edIn_Date->setText("16");
+        screen.edIn_TextMemo->setFocus();
+        shoot(screen, out + "/issue-picked-transfer.png");
+        // Too much, then a day before the receipt: both refused, the focus stays.
+        std::printf("issue: 500 of 450 left\n");
+        screen.edIn_SuKg->setFocus();
+        screen.edIn_SuKg->setText("500");
+        screen.edIn_TextMemo->setFocus();
+        screen.edIn_SuKg->setText("450");
+        std::printf("issue: day 02 of a receipt of the 3rd\n");
+        screen.edIn_Date->setFocus();
+        screen.edIn_Date->setText("2");
+        screen.edIn_TextMemo->setFocus();
+        shoot(screen, out + "/issue-refused-day.png");
+    }
+    {
+        zedur::TMC_WonJaJeyTaJeyGongVw_Form_JeyGong viewer(April);
+        shoot(viewer, out + "/issue-viewer-lots.png");
+        viewer.DBGrid1->setFocus();
+        viewer.DBGrid1->setCurrentIndex(viewer.DBGrid1->model()->index(0, 1));
+        emit viewer.DBGrid1->rowPicked();
+        shoot(viewer, out + "/issue-viewer-lots-picked.png");
+        std::printf("lot viewer: delete a lot with a rate\n");
+        viewer.DeleteBtn->click();
+    }
+    {
+        zedur::TMC_WonJaJeyTaJeyGongVw_Form_TaAc viewer(April);
+        shoot(viewer, out + "/issue-viewer-transfers.png");
+        viewer.DBGrid1->setFocus();
+        viewer.DBGrid1->setCurrentIndex(viewer.DBGrid1->model()->index(1, 1));
+        emit viewer.DBGrid1->rowPicked();
+        shoot(viewer, out + "/issue-viewer-transfers-picked.png");
+        std::printf("transfer viewer: delete\n");
+        viewer.DeleteBtn->click();
+        shoot(viewer, out + "/issue-viewer-transfers-deleted.png");
+    }
+    {
+        zedur::TMC_JeyGongPumWoulInPut_Form screen;
+        shoot(screen, out + "/completion.png");
+        const int carried = screen.DBGrid1->result().find("Gong_Serial", "A0000000099");
+        screen.DBGrid1->setFocus();
+        screen.DBGrid1->setCurrentIndex(screen.DBGrid1->model()->index(carried, 11));
+        emit screen.DBGrid1->rowPicked();
+        std::printf("completion: 40.01 on top of 60\n");
+        screen.edG_DaongWoul->setFocus();
+        screen.edG_DaongWoul->setText("40.01");
+        screen.edG_TextMemo->setFocus();
+        shoot(screen, out + "/completion-refused-rate.png");
+        screen.cbWoul->setCurrentIndex(2);
+        screen.cbWoul->setFocus();
+        screen.DBGrid1->setFocus();
+        screen.KuenNoSearchBtn->click();
+        shoot(screen, out + "/completion-finished-only.png");
+    }
+}
+
+} // namespace shots
