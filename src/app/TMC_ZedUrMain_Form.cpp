@@ -6,6 +6,8 @@
 #include "common/SystemInfo.h"
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
+#include "entries/TMC_AcNameAmtInPut_Form.h"
+#include "entries/TMC_WonJaJeyInPut_Form.h"
 #include "store/Db.h"
 #include "store/StoreError.h"
 
@@ -226,13 +228,13 @@ void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_111() {}
 void TMC_ZedUrMain_Form::pShow_112() {}
 void TMC_ZedUrMain_Form::pShow_113() {}
-void TMC_ZedUrMain_Form::pShow_210() {}
+void TMC_ZedUrMain_Form::pShow_210() { showScreen<TMC_WonJaJeyInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_211() {}
 void TMC_ZedUrMain_Form::pShow_212() {}
 void TMC_ZedUrMain_Form::pShow_213() {}
 void TMC_ZedUrMain_Form::pShow_214() {}
 void TMC_ZedUrMain_Form::pShow_215() {}
-void TMC_ZedUrMain_Form::pShow_216() {}
+void TMC_ZedUrMain_Form::pShow_216() { showScreen<TMC_AcNameAmtInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_217() {}
 void TMC_ZedUrMain_Form::pShow_218() {}
 void TMC_ZedUrMain_Form::pShow_310() {}

@@ -55,12 +55,12 @@ RecordScreen::RecordScreen(const ScreenSpec &spec, QWidget *parent, const QList<
 }
 
 QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
-                                    KeySet keys)
+                                    KeySet keys, std::function<void()> afterKey)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
-    setKeySet(edit, keys);
+    setKeySet(edit, keys, std::move(afterKey));
     enterMovesOn(edit);
     m_boxes.append({edit, column});
     placeBox(label, edit);
@@ -80,19 +80,50 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
 }
 
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
-                                      const QString &picture, KeySet keys)
+                                      const QString &picture, KeySet keys, std::function<void()> afterKey)
 {
     auto *box = new NumberBox(name, picture, this);
-    setKeySet(box, keys);
+    setKeySet(box, keys, std::move(afterKey));
     enterMovesOn(box);
     m_boxes.append({box, column});
     placeBox(label, box);
     return box;
 }
 
+ListCombo *RecordScreen::addListBox(const QString &name, const QString &label, const QString &column,
+                                    const QStringList &items, std::function<void()> afterValidPick)
+{
+    auto *list = new ListCombo(name, items, this);
+    exits().onLeave(list, [list, afterValidPick] {
+        if (!list->checkPick())
+            return false;
+        if (afterValidPick)
+            afterValidPick();
+        return true;
+    });
+    m_listBoxes.append({list, column});
+    placeBox(label, list);
+    return list;
+}
+
 void RecordScreen::placeBox(const QString &label, QWidget *box)
 {
-    const int index = int(m_boxes.size()) - 1;
+    if (label.isEmpty() && !m_boxOrder.isEmpty()) {
+        // Shares the label of the box before it, in the same cell.
+        QWidget *previous = m_boxOrder.last();
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        m_boxArea->getItemPosition(m_boxArea->indexOf(previous), &row, &column, &rowSpan, &columnSpan);
+        m_boxArea->removeWidget(previous);
+        auto *cell = new QHBoxLayout;
+        cell->addWidget(previous);
+        cell->addWidget(box, 1);
+        m_boxArea->addLayout(cell, row, column);
+        m_boxOrder.append(box);
+        ++m_besideBoxes;
+        return;
+    }
+    m_boxOrder.append(box);
+    const int index = int(m_boxOrder.size()) - 1 - m_besideBoxes;
     const int row = index / boxColumns;
     const int column = (index % boxColumns) * 2;
     auto *caption = new QLabel(label, this);
@@ -193,8 +224,8 @@ void RecordScreen::finishLayout()
             setTabOrder(previous, w);
         previous = w;
     };
-    for (const Box &b : m_boxes)
-        chain(b.edit);
+    for (QWidget *box : m_boxOrder)
+        chain(box);
     if (cbYear) {
         chain(cbYear);
         chain(cbMonth);
@@ -254,8 +285,10 @@ void RecordScreen::pDisplay()
         if (auto *number = qobject_cast<NumberBox *>(b.edit))
             number->showValue(rs.number(row, b.column));
         else
-            b.edit->setText(rs.text(row, b.column));
+            showWhole(b.edit, rs.text(row, b.column));
     }
+    for (const ListBox &l : m_listBoxes)
+        l.list->setCurrentIndex(l.list->findText(rs.text(row, l.column)));
     if (m_serialBox)
         holdSerial(m_serialBox->text());
 }

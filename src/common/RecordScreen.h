@@ -48,11 +48,18 @@ public:
 protected:
     // Declarations, in tab order. A box bound to a column is filled by pDisplay from the
     // grid's current row (text trimmed, numbers in the box's picture) and emptied by pClear.
+    // A box declared without a label goes beside the box before it, under its label.
+    // `afterKey` runs after every key the box receives.
     QLineEdit *addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
-                          KeySet keys = KeySet::Any);
+                          KeySet keys = KeySet::Any, std::function<void()> afterKey = {});
     QLineEdit *addReadOnlyBox(const QString &name, const QString &label, const QString &column);
     NumberBox *addNumberBox(const QString &name, const QString &label, const QString &column,
-                            const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number);
+                            const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number,
+                            std::function<void()> afterKey = {});
+    // A list among the boxes: pDisplay picks the row's value, pClear leaves it. Leaving it
+    // without a valid pick warns and keeps the focus; with one, `afterValidPick` runs.
+    ListCombo *addListBox(const QString &name, const QString &label, const QString &column,
+                          const QStringList &items, std::function<void()> afterValidPick = {});
     // The box showing the row's serial; pDisplay also holds it as the current serial.
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);
@@ -104,11 +111,18 @@ private:
         QLineEdit *edit;
         QString column;
     };
+    struct ListBox {
+        ListCombo *list;
+        QString column;
+    };
     void placeBox(const QString &label, QWidget *box);
 
     ButtonBar *m_buttonBar;
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
+    QVector<ListBox> m_listBoxes;
+    QVector<QWidget *> m_boxOrder; // every control of the box area, as declared
+    int m_besideBoxes = 0;         // boxes sharing a cell with the box before them
     QList<QPair<QString, QWidget *>> m_searchRowExtras; // label, control
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;
