@@ -5,8 +5,11 @@
 #include "common/Screen.h"
 #include "common/SystemInfo.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -99,6 +102,38 @@ private slots:
         QCOMPARE(messages.messages.at(0).kind, MessageKind::Warning);
         QCOMPARE(messages.messages.at(1).kind, MessageKind::Error);
         setAppDirForTesting(QString());
+    }
+
+    void aRefusedBoxIsCheckedOnceAndTheNextBoxNotAtAll()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        Screen screen({"TMC_Test_Form", "시험"});
+        auto *layout = new QVBoxLayout(&screen);
+        auto *amount = new QLineEdit(&screen);
+        amount->setObjectName("amount");
+        auto *last = new QLineEdit(&screen);
+        last->setObjectName("last");
+        auto *save = new QPushButton("저장", &screen);
+        for (QWidget *w : {static_cast<QWidget *>(amount), static_cast<QWidget *>(last), static_cast<QWidget *>(save)})
+            layout->addWidget(w);
+        int lastChecks = 0;
+        screen.exits().onLeave(amount, [&] {
+            msg::warning("기준금액을 등록 하세요......");
+            amount->setFocus(); // as refusals name the box to return to
+            return false;
+        });
+        screen.exits().onLeave(last, [&] {
+            ++lastChecks;
+            save->setFocus();
+            return true;
+        });
+        ScreenDriver ui(&screen);
+        ui.focus("amount");
+        ui.tab();
+        QCOMPARE(messages.texts(), QStringList{"기준금액을 등록 하세요......"});
+        QCOMPARE(ui.focused(), amount);
+        QCOMPARE(lastChecks, 0);
     }
 
     void systemTexts()
