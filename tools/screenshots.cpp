@@ -188,7 +188,7 @@ template <class W> void shoot(W &w, const QString &file)
 void typeAndLeave(QWidget *box, const QString &text)
 {
     QApplication::setActiveWindow(box->window());
-    box->setFocus(Qt::TabFocusReason);
+    box->setFocus(Qt::OtherFocusReason); // a list entered by Tab would drop down
     if (auto *edit = qobject_cast<QLineEdit *>(box))
         edit->clear();
     for (QChar c : text) {
@@ -197,6 +197,16 @@ void typeAndLeave(QWidget *box, const QString &text)
     }
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
     QApplication::sendEvent(box, &tab);
+    settle();
+}
+
+// A button pressed with the mouse: it takes the focus first, so that the exit checks of the
+// box left take part.
+void press(QPushButton *button)
+{
+    QApplication::setActiveWindow(button->window());
+    button->setFocus(Qt::MouseFocusReason);
+    button->click();
     settle();
 }
 
@@ -253,9 +263,8 @@ int main(int argc, char *argv[])
         shoot(screen, out + "/receipts.png");
         pickRow(screen.DBGrid1, 4, 17);
         shoot(screen, out + "/receipts-picked.png");
-        screen.CancelBtn->click();
-        screen.InsertBtn->click();
-        settle();
+        press(screen.CancelBtn);
+        press(screen.InsertBtn);
         typeAndLeave(screen.edDay, "12");
         typeAndLeave(screen.edInPut_WonName, "강판");
         auto *dialog = screen.materialDialog();
@@ -269,24 +278,21 @@ int main(int argc, char *argv[])
         std::printf("wrong input on the receipts screen:\n");
         typeAndLeave(screen.edInPut_SuKg, "1a2");
         typeAndLeave(screen.edDay, "31");
-        screen.edDay->clear();
-        screen.CancelBtn->click();
+        press(screen.CancelBtn);
         screen.cbMonth->setCurrentIndex(2); // 03, closed
         typeAndLeave(screen.cbMonth, "");
         shoot(screen, out + "/receipts-closed-month.png");
-        screen.InsertBtn->click();
+        press(screen.InsertBtn);
         pickRow(screen.DBGrid1, 0, 0);
-        screen.DeleteBtn->click();
-        settle();
+        press(screen.DeleteBtn);
     }
     {
         zedur::TMC_AcNameAmtInPut_Form screen;
         shoot(screen, out + "/amounts.png");
         pickRow(screen.DBGrid1, 1, 10);
         shoot(screen, out + "/amounts-picked.png");
-        screen.CancelBtn->click();
-        screen.InsertBtn->click();
-        settle();
+        press(screen.CancelBtn);
+        press(screen.InsertBtn);
         typeAndLeave(screen.edDay, "27");
         typeAndLeave(screen.edAmt_AcName, "수선");
         auto *accounts = screen.accountDialog();
@@ -298,18 +304,20 @@ int main(int argc, char *argv[])
         auto *lots = screen.lotDialog();
         pickRow(lots->DBGrid1, 0, 0);
         shoot(*lots, out + "/amounts-lot-dialog.png");
+        lots->close();
         typeAndLeave(screen.edAmt_TextMemo, "선반 금형 수리");
-        std::printf("wrong input on the amounts screen:\n");
-        typeAndLeave(screen.edAmt_Amt, "12.5");
         typeAndLeave(screen.edAmt_Amt, "450000");
         shoot(screen, out + "/amounts-new.png");
+        std::printf("wrong input on the amounts screen:\n");
+        press(screen.CancelBtn);
+        press(screen.InsertBtn);
         typeAndLeave(screen.edDay, "31");
-        screen.edDay->setText("27");
-        screen.CancelBtn->click();
-        screen.cbMonth->setCurrentIndex(2);
+        typeAndLeave(screen.edDay, "3");
+        typeAndLeave(screen.edAmt_Amt, "12.5");
+        press(screen.CancelBtn);
+        screen.cbMonth->setCurrentIndex(2); // 03, closed
         typeAndLeave(screen.cbMonth, "");
-        screen.InsertBtn->click();
-        settle();
+        press(screen.InsertBtn);
     }
     zedur::setMessageSink(nullptr);
     return 0;
