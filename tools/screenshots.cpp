@@ -58,16 +58,17 @@ void sampleTrees(zedur::Db &db)
 {
     db.exec("INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Code, Jey_Name, Jey_DanWi) VALUES "
             "('A0000000001', 'P100', '철제선반 3단', 'EA'), ('A0000000002', 'P200', '공구함 대형', 'EA')");
-    const QStringList rows = {"0|P100|철제선반 3단|제품|1", "1|ST01|냉연강판 1.2T|원자재|8.5",
-                              "1|BT10|육각볼트 M10|원자재|16",  "1|PN01|분체도료 회색|원자재|0.4",
-                              "0|P200|공구함 대형|제품|1",      "1|ST02|열연강판 3.0T|원자재|5.2",
+    const QStringList rows = {"0|P100|철제선반 3단|제품|1",    "1|ST01|냉연강판 1.2T|원자재|8.5",
+                              "1|BT10|육각볼트 M10|원자재|16", "1|PN01|분체도료 회색|원자재|0.4",
+                              "0|P200|공구함 대형|제품|1",     "1|ST02|열연강판 3.0T|원자재|5.2",
                               "1|BT10|육각볼트 M10|원자재|8"};
     int index = 0;
     for (const QString &r : rows) {
         const QStringList f = r.split(u'|');
-        db.exec("INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Name, Tr_Kubun, Tr_SuKg) "
-                "VALUES (:i, :l, :c, :n, :k, :q)",
-                {{":i", index++}, {":l", f[0].toInt()}, {":c", f[1]}, {":n", f[2]}, {":k", f[3]}, {":q", f[4].toDouble()}});
+        db.exec(
+            "INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Name, Tr_Kubun, Tr_SuKg) "
+            "VALUES (:i, :l, :c, :n, :k, :q)",
+            {{":i", index++}, {":l", f[0].toInt()}, {":c", f[1]}, {":n", f[2]}, {":k", f[3]}, {":q", f[4].toDouble()}});
     }
 }
 
@@ -135,7 +136,8 @@ void addAmount(zedur::Db &db, const QString &day, const QString &code, const QSt
 // selling accounts, and one receipt of the closed month before.
 void sampleEntries(zedur::Db &db)
 {
-    const QString r1 = addReceipt(db, "04", "ST01", "냉연강판 1.2T", "kg", 2500, 3250.5, "대한철강(주)", "4월 정기 구매");
+    const QString r1 =
+        addReceipt(db, "04", "ST01", "냉연강판 1.2T", "kg", 2500, 3250.5, "대한철강(주)", "4월 정기 구매");
     const QString r2 = addReceipt(db, "06", "BT10", "육각볼트 M10", "EA", 12000, 85.25, "성진볼트", "4월 정기 구매");
     addReceipt(db, "11", "PN01", "분체도료 회색", "kg", 180, 12500, "한빛도료", "도장 라인 보충");
     const QString r4 = addReceipt(db, "15", "ST02", "열연강판 3.0T", "kg", 1800, 2980, "대한철강(주)", "공구함 생산분");
@@ -143,8 +145,9 @@ void sampleEntries(zedur::Db &db)
     const QString lot1 = addLot(db, r1, "1200", "08", "선반 1차 생산");
     addLot(db, r2, "5000", "09", "선반 1차 생산");
     const QString lot3 = addLot(db, r4, "900", "18", "공구함 2차 생산");
-    zedur::completion::saveCompletion(db, {{"2005", "04"}, false, "", lot1, "ST01", "60", "선반 1차 생산", "1 라인",
-                                           zedur::AuditValues::now().saveDate});
+    zedur::completion::saveCompletion(
+        db,
+        {{"2005", "04"}, false, "", lot1, "ST01", "60", "선반 1차 생산", "1 라인", zedur::AuditValues::now().saveDate});
     addAmount(db, "25", "40403001", "임금", "노무비(제)", "", 18500000, "4월 생산직 급여");
     addAmount(db, "25", "40403002", "상여금", "노무비(제)", lot1, 1200000, "선반 1차 특근 수당");
     addAmount(db, "28", "40404005", "전력비", "제조경비(제)", "", 2350000, "4월 전력 요금");

@@ -5,8 +5,7 @@
 
 namespace zedur {
 
-GridTotals::GridTotals(const QString &objectName, DataGrid *grid, const QVector<TotalField> &fields,
-                       QWidget *parent)
+GridTotals::GridTotals(const QString &objectName, DataGrid *grid, const QVector<TotalField> &fields, QWidget *parent)
     : QLabel(parent), m_grid(grid), m_fields(fields)
 {
     setObjectName(objectName);

@@ -58,8 +58,8 @@ protected:
                             std::function<void()> afterKey = {});
     // A list among the boxes: pDisplay picks the row's value, pClear leaves it. Leaving it
     // without a valid pick warns and keeps the focus; with one, `afterValidPick` runs.
-    ListCombo *addListBox(const QString &name, const QString &label, const QString &column,
-                          const QStringList &items, std::function<void()> afterValidPick = {});
+    ListCombo *addListBox(const QString &name, const QString &label, const QString &column, const QStringList &items,
+                          std::function<void()> afterValidPick = {});
     // The box showing the row's serial; pDisplay also holds it as the current serial.
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);

@@ -32,8 +32,8 @@ TMC_AcNameAmtInPut_Form::TMC_AcNameAmtInPut_Form(QWidget *parent)
     edAmt_AcName = addTextBox("edAmt_AcName", "계정과목 이름", "Amt_AcName", 20);
     edAmt_AcCode = addReadOnlyBox("edAmt_AcCode", "계정과목 코드", "Amt_AcCode");
     edAmt_GroupAcName = addReadOnlyBox("edAmt_GroupAcName", "집계 계정과목 이름", "Amt_GroupAcName");
-    cbAmt_JeyJoKubun = addListBox("cbAmt_JeyJoKubun", "배부구분", "Amt_JeyJoKubun", amounts::kindItems(),
-                                  [this] { kindLeft(); });
+    cbAmt_JeyJoKubun =
+        addListBox("cbAmt_JeyJoKubun", "배부구분", "Amt_JeyJoKubun", amounts::kindItems(), [this] { kindLeft(); });
     edAmt_JeyGongPumSerial =
         addReadOnlyBox("edAmt_JeyGongPumSerial", "공정에 투입된 재공품 직접 배부 항목 등록 및 간접(공통)비 메모 등록",
                        "Amt_JeyGongPumSerial");
@@ -151,8 +151,8 @@ void TMC_AcNameAmtInPut_Form::accountPicked()
 
 void TMC_AcNameAmtInPut_Form::kindLeft()
 {
-    const amounts::KindChoice choice = amounts::leaveKindList(
-        edAmt_AcCode->text(), cbAmt_JeyJoKubun->currentText(), edAmt_JeyGongPumSerial->text());
+    const amounts::KindChoice choice =
+        amounts::leaveKindList(edAmt_AcCode->text(), cbAmt_JeyJoKubun->currentText(), edAmt_JeyGongPumSerial->text());
     cbAmt_JeyJoKubun->setCurrentIndex(cbAmt_JeyJoKubun->findText(choice.kind));
     edAmt_JeyGongPumSerial->setText(choice.lotBox);
     if (!choice.pickLot)

@@ -7,17 +7,18 @@
 namespace zedur {
 
 TMC_AcNameAmtInPut_Form_AcName::TMC_AcNameAmtInPut_Form_AcName(QWidget *parent)
-    : PickDialog({QStringLiteral("TMC_AcNameAmtInPut_Form_AcName"), QStringLiteral("계정과목 이름을 검색하는 폼 입니다."),
-                  PeriodRule::None, QSize(820, 560)},
+    : PickDialog({QStringLiteral("TMC_AcNameAmtInPut_Form_AcName"),
+                  QStringLiteral("계정과목 이름을 검색하는 폼 입니다."), PeriodRule::None, QSize(820, 560)},
                  parent)
 {
     addTextSearch(QStringLiteral("검색할 계정과목 이름 등록"));
-    edAc_Code2 = addShownBox(QStringLiteral("edAc_Code2"), QStringLiteral("선택한 계정과목 코드"),
-                             QStringLiteral("Ac_AcCode"));
-    edAc_Name2 = addShownBox(QStringLiteral("edAc_Name2"), QStringLiteral("선택한 계정과목 이름"),
-                             QStringLiteral("Ac_AcName"));
-    edAc_CallKubun = addShownBox(QStringLiteral("edAc_CallKubun"),
-                                 QStringLiteral("선택한 계정과목 호출 비고 및 적요 메모"), QStringLiteral("Ac_AcNameCall"));
+    edAc_Code2 =
+        addShownBox(QStringLiteral("edAc_Code2"), QStringLiteral("선택한 계정과목 코드"), QStringLiteral("Ac_AcCode"));
+    edAc_Name2 =
+        addShownBox(QStringLiteral("edAc_Name2"), QStringLiteral("선택한 계정과목 이름"), QStringLiteral("Ac_AcName"));
+    edAc_CallKubun =
+        addShownBox(QStringLiteral("edAc_CallKubun"), QStringLiteral("선택한 계정과목 호출 비고 및 적요 메모"),
+                    QStringLiteral("Ac_AcNameCall"));
     DBGrid1->setColumns({{"Ac_AcCode", "계정 코드"},
                          {"Ac_AcName", "계정과목 이름"},
                          {"Ac_AcNameCall", "호출비고적요메모"},

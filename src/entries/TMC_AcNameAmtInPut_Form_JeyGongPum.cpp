@@ -80,7 +80,8 @@ TMC_AcNameAmtInPut_Form_JeyGongPum::TMC_AcNameAmtInPut_Form_JeyGongPum(QWidget *
     searchRow()->addWidget(KuenNoSearchBtn);
 
     for (const GridColumn &c : lotColumns())
-        addShownBox(QStringLiteral("ed") + c.field, c.title.simplified(), c.field, c.picture.isEmpty() ? QString() : Number);
+        addShownBox(QStringLiteral("ed") + c.field, c.title.simplified(), c.field,
+                    c.picture.isEmpty() ? QString() : Number);
     DBGrid1->setColumns(lotColumns());
     finishLayout(4);
 }

@@ -296,8 +296,7 @@ bool TMC_WonJaJeyInPut_Form::eventFilter(QObject *watched, QEvent *event)
 {
     // A click into a number box of the row shown offers its whole value for editing.
     auto *box = qobject_cast<NumberBox *>(watched);
-    if (box && event->type() == QEvent::MouseButtonRelease && mode() == 2 && box->hasFocus() &&
-        IsDouble(box->text())) {
+    if (box && event->type() == QEvent::MouseButtonRelease && mode() == 2 && box->hasFocus() && IsDouble(box->text())) {
         showWhole(box, formatFloat(QStringLiteral("0.0000"), fNumValue(fDeleteBlank(box->text()))));
         box->selectAll();
         return true;

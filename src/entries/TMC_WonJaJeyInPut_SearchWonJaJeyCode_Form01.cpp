@@ -13,10 +13,10 @@ TMC_WonJaJeyInPut_SearchWonJaJeyCode_Form01::TMC_WonJaJeyInPut_SearchWonJaJeyCod
                  parent)
 {
     addTextSearch(QStringLiteral("검색할 원자재, 모델, 품명, 규격등 등록"));
-    edJaJey_code2 = addShownBox(QStringLiteral("edJaJey_code2"), QStringLiteral("선택한 원자재 코드"),
-                                QStringLiteral("Won_Code"));
-    edJaJey_Name2 = addShownBox(QStringLiteral("edJaJey_Name2"), QStringLiteral("선택한 원자재 이름"),
-                                QStringLiteral("Won_Name"));
+    edJaJey_code2 =
+        addShownBox(QStringLiteral("edJaJey_code2"), QStringLiteral("선택한 원자재 코드"), QStringLiteral("Won_Code"));
+    edJaJey_Name2 =
+        addShownBox(QStringLiteral("edJaJey_Name2"), QStringLiteral("선택한 원자재 이름"), QStringLiteral("Won_Name"));
     DBGrid1->setColumns({{"Won_Serial", "저장순서"},
                          {"Won_Code", "원자재코드"},
                          {"Won_Name", "원자재이름"},

@@ -36,12 +36,13 @@ struct Fixture {
         lot1 = newest(db, "MC_JeyGongPumInPut", "Gong_Serial");
         issues::saveIssue(db, issueRequest(receipt, issues::IssueKind::Lot, "25", "18"));
         lot2 = newest(db, "MC_JeyGongPumInPut", "Gong_Serial");
-        db.exec("INSERT INTO MC_AcNameAmtInPut (Amt_Serial, Amt_Date, Amt_Year, Amt_Month, Amt_GroupKubun, Amt_AcCode, "
-                "Amt_AcName, Amt_GroupAcName, Amt_JeyJoKubun, Amt_JeyGongPumSerial, Amt_TextMemo, Amt_Amt, Amt_Check_01) "
-                "VALUES ('A0000000001', '2005-04-25', '2005', '04', '제조원가명세서', '40404005', '전력비', "
-                "'제조경비(제)', '간접', '간접(공통)비', '4월 전력', 2350000, ''), ('A0000000002', '2005-03-25', "
-                "'2005', '03', '제조원가명세서', '40403001', '임금', '노무비(제)', '간접', '간접(공통)비', '3월 급여', "
-                "9000000, '마감완료')");
+        db.exec(
+            "INSERT INTO MC_AcNameAmtInPut (Amt_Serial, Amt_Date, Amt_Year, Amt_Month, Amt_GroupKubun, Amt_AcCode, "
+            "Amt_AcName, Amt_GroupAcName, Amt_JeyJoKubun, Amt_JeyGongPumSerial, Amt_TextMemo, Amt_Amt, Amt_Check_01) "
+            "VALUES ('A0000000001', '2005-04-25', '2005', '04', '제조원가명세서', '40404005', '전력비', "
+            "'제조경비(제)', '간접', '간접(공통)비', '4월 전력', 2350000, ''), ('A0000000002', '2005-03-25', "
+            "'2005', '03', '제조원가명세서', '40403001', '임금', '노무비(제)', '간접', '간접(공통)비', '3월 급여', "
+            "9000000, '마감완료')");
         screen = std::make_unique<TMC_AcNameAmtInPut_Form>();
         ui = std::make_unique<ScreenDriver>(screen.get());
     }
@@ -187,7 +188,8 @@ private slots:
         QCOMPARE(f.ui->text("edAmt_JeyGongPumSerial"), QString());
         auto *lots = f.screen->lotDialog();
         QVERIFY(lots && lots->isVisible());
-        QCOMPARE(lots->windowTitle(), QStringLiteral("원자재를 제조공정(재공품)에 투입된 데이타를 조회하는 폼 입니다."));
+        QCOMPARE(lots->windowTitle(),
+                 QStringLiteral("원자재를 제조공정(재공품)에 투입된 데이타를 조회하는 폼 입니다."));
         ScreenDriver d(lots);
         QCOMPARE(d.column("Gong_Serial"), (QStringList{f.lot1, f.lot2}));
         d.pickRow(1, 0);
@@ -230,11 +232,16 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QStringList>("warnings");
         QTest::addColumn<bool>("staysInBox");
-        QTest::newRow("whole") << "450000" << "450,000.00" << QStringList() << false;
-        QTest::newRow("no decimal point") << "12.5" << "125.00" << QStringList{"잘못 입력하셨습니다"} << false;
-        QTest::newRow("negative") << "-5000" << "-5,000.00" << QStringList() << false;
-        QTest::newRow("empty") << "" << "" << QStringList{"기준금액을 등록 하세요......"} << true;
-        QTest::newRow("zero") << "0" << "0" << QStringList{"기준금액을 등록 하세요......"} << true;
+        QTest::newRow("whole") << "450000"
+                               << "450,000.00" << QStringList() << false;
+        QTest::newRow("no decimal point") << "12.5"
+                                          << "125.00" << QStringList{"잘못 입력하셨습니다"} << false;
+        QTest::newRow("negative") << "-5000"
+                                  << "-5,000.00" << QStringList() << false;
+        QTest::newRow("empty") << ""
+                               << "" << QStringList{"기준금액을 등록 하세요......"} << true;
+        QTest::newRow("zero") << "0"
+                              << "0" << QStringList{"기준금액을 등록 하세요......"} << true;
     }
     void theAmountBox()
     {
@@ -261,7 +268,8 @@ private slots:
         f.ui->keys("3a1");
         QCOMPARE(f.screen->windowTitle(), typingTitle);
         f.ui->tab();
-        QCOMPARE(f.messages.texts(), (QStringList{"잘못 입력하셨습니다", "2005-04-31 : 유효하지 않은 날짜 형식입니다."}));
+        QCOMPARE(f.messages.texts(),
+                 (QStringList{"잘못 입력하셨습니다", "2005-04-31 : 유효하지 않은 날짜 형식입니다."}));
         QCOMPARE(f.ui->focused(), f.screen->edDay);
         QCOMPARE(f.ui->text("edAmt_Date"), QString());
     }
@@ -301,13 +309,17 @@ private slots:
         QTest::addColumn<QString>("warning");
         const QString closed = QStringLiteral("마감완료된 데이타는") + LB + QStringLiteral("등록,수정,삭제등이") + LB +
                                QStringLiteral("불가능한 데이타입니다...................... ");
-        QTest::newRow("insert in an empty month") << "05" << "InsertBtn" << false
+        QTest::newRow("insert in an empty month") << "05"
+                                                  << "InsertBtn" << false
                                                   << QStringLiteral("미마감된 2005년과 04월만") + LB +
                                                          QStringLiteral("등록,수정,삭제등이 가능합니다........");
         // The grid's current row counts, picked or not.
-        QTest::newRow("insert over a closed row") << "03" << "InsertBtn" << false << closed;
-        QTest::newRow("save") << "03" << "SaveBtn" << true << closed;
-        QTest::newRow("delete") << "03" << "DeleteBtn" << true << closed;
+        QTest::newRow("insert over a closed row") << "03"
+                                                  << "InsertBtn" << false << closed;
+        QTest::newRow("save") << "03"
+                              << "SaveBtn" << true << closed;
+        QTest::newRow("delete") << "03"
+                                << "DeleteBtn" << true << closed;
     }
     void anotherMonthIsShownButNotChanged()
     {

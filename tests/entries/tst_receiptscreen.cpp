@@ -19,7 +19,8 @@ namespace {
 
 const QString closedData = QStringLiteral("마감완료된 데이타는") + LB + QStringLiteral("등록,수정,삭제등이") + LB +
                            QStringLiteral("불가능한 데이타입니다...................... ");
-const QString onlyApril = QStringLiteral("미마감된 2005년과 04월만") + LB + QStringLiteral("등록,수정,삭제등이 가능합니다........");
+const QString onlyApril =
+    QStringLiteral("미마감된 2005년과 04월만") + LB + QStringLiteral("등록,수정,삭제등이 가능합니다........");
 
 // Books of April 2005 with three raw materials, two of them in a product tree, one receipt
 // of the month (W001) and one of the closed March; the receipts screen driven offscreen.
@@ -98,7 +99,8 @@ private slots:
     void opensOnTheOpenMonthAndMarksItForRecalculation()
     {
         Fixture f;
-        QCOMPARE(f.screen->windowTitle(), QStringLiteral("재고자산의 입고[ 매입 및 구매] 원자재를 등록하는 폼 입니다."));
+        QCOMPARE(f.screen->windowTitle(),
+                 QStringLiteral("재고자산의 입고[ 매입 및 구매] 원자재를 등록하는 폼 입니다."));
         QCOMPARE(f.screen->cbYear->currentText(), QStringLiteral("2005"));
         QCOMPARE(f.screen->cbMonth->currentText(), QStringLiteral("04"));
         QCOMPARE(f.books.db().scalar("SELECT YM_Kubun FROM MC_YearMonthCheck WHERE YM_Month = '04'").toString(),
@@ -106,7 +108,8 @@ private slots:
         QCOMPARE(f.ui->column("InPut_Serial"), QStringList{f.aprilReceipt});
         QCOMPARE(f.screen->mode(), 1);
         QVERIFY(f.screen->InsertBtn->isEnabled() && !f.screen->SaveBtn->isEnabled());
-        QCOMPARE(f.screen->DBGrid1->model()->headerData(19, Qt::Horizontal).toString(), QStringLiteral("공급가액(금액)"));
+        QCOMPARE(f.screen->DBGrid1->model()->headerData(19, Qt::Horizontal).toString(),
+                 QStringLiteral("공급가액(금액)"));
         QCOMPARE(f.screen->lbTotals->text(), QStringLiteral("건수 1     공급가액 합계 20,000.0000"));
     }
 
@@ -175,6 +178,21 @@ private slots:
         QCOMPARE(f.ui->text("edInPut_WonCode"), QString());
         QCOMPARE(f.screen->DBGrid1->currentText("InPut_Serial"), serial);
         QCOMPARE(f.ui->focused(), f.screen->InsertBtn);
+    }
+
+    void theSaveShortcutDoesNotSaveAReceiptWithoutADay()
+    {
+        Fixture f;
+        f.ui->click("InsertBtn");
+        f.screen->edInPut_WonCode->setText("ST01");
+        f.screen->edInPut_WonName->setText("냉연강판");
+        f.screen->edInPut_TextMemo->setText("날짜 없음");
+        // Alt+S from the empty day box: the box keeps the focus, the save still runs.
+        QTest::keyClick(f.screen->edDay, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(f.messages.texts(), QStringList{"입고일자를 등록 하세요......"});
+        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.ui->focused(), f.screen->edDay);
+        QCOMPARE(f.screen->mode(), 3);
     }
 
     void withoutAProductTreeTheNameSendsTheUserToTheTrees()
@@ -296,19 +314,34 @@ private slots:
         QTest::addColumn<QStringList>("warnings");
         QTest::addColumn<bool>("staysInBox");
         const QStringList refusedKey{"잘못 입력하셨습니다"};
-        QTest::newRow("letters in the quantity") << "edInPut_SuKg" << "1a2" << "12.0000" << refusedKey << false;
-        QTest::newRow("letters in the price") << "edInPut_DanGa" << "x5" << "5.0000" << refusedKey << false;
-        QTest::newRow("15 digits") << "edInPut_SuKg" << "123456789012345" << "123456789012345"
-                                   << QStringList{"전체 길이가 14자를 초과 할 수 없읍니다....."} << true;
-        QTest::newRow("minus and 14 digits") << "edInPut_SuKg" << "-12345678901234" << "-12,345,678,901,234.0000"
-                                             << QStringList() << false;
-        QTest::newRow("amount takes any key") << "edInPut_GaAmt" << "1.2.3x" << "1.2.3x" << QStringList() << true;
-        QTest::newRow("wider shown than typed") << "edInPut_DanGa" << "12345678901234" << "12,345,678,901,234.0000"
-                                                << QStringList() << false;
-        QTest::newRow("day 31 in April") << "edDay" << "31" << "31"
-                                         << QStringList{"2005-04-31 : 유효하지 않은 날짜 형식입니다."} << true;
-        QTest::newRow("letters in the day") << "edDay" << "a7" << "07" << refusedKey << false;
-        QTest::newRow("empty day") << "edDay" << "" << "" << QStringList() << true;
+        QTest::newRow("letters in the quantity") << "edInPut_SuKg"
+                                                 << "1a2"
+                                                 << "12.0000" << refusedKey << false;
+        QTest::newRow("letters in the price") << "edInPut_DanGa"
+                                              << "x5"
+                                              << "5.0000" << refusedKey << false;
+        QTest::newRow("15 digits") << "edInPut_SuKg"
+                                   << "123456789012345"
+                                   << "123456789012345" << QStringList{"전체 길이가 14자를 초과 할 수 없읍니다....."}
+                                   << true;
+        QTest::newRow("minus and 14 digits") << "edInPut_SuKg"
+                                             << "-12345678901234"
+                                             << "-12,345,678,901,234.0000" << QStringList() << false;
+        QTest::newRow("amount takes any key") << "edInPut_GaAmt"
+                                              << "1.2.3x"
+                                              << "1.2.3x" << QStringList() << true;
+        QTest::newRow("wider shown than typed") << "edInPut_DanGa"
+                                                << "12345678901234"
+                                                << "12,345,678,901,234.0000" << QStringList() << false;
+        QTest::newRow("day 31 in April") << "edDay"
+                                         << "31"
+                                         << "31" << QStringList{"2005-04-31 : 유효하지 않은 날짜 형식입니다."} << true;
+        QTest::newRow("letters in the day") << "edDay"
+                                            << "a7"
+                                            << "07" << refusedKey << false;
+        QTest::newRow("empty day") << "edDay"
+                                   << ""
+                                   << "" << QStringList() << true;
     }
     void typedValuesAreCheckedOnLeaving()
     {
