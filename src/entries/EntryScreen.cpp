@@ -1,6 +1,5 @@
 #include "entries/EntryScreen.h"
 
-#include "common/ListCombo.h"
 #include "entries/DayDate.h"
 
 #include <QLineEdit>

@@ -60,6 +60,13 @@ TMC_AcNameAmtInPut_Form::TMC_AcNameAmtInPut_Form(QWidget *parent)
                     {"Amt_Amt", "기준  금액", "#,##0.00;-#,##0.00; ;"},
                     {"Amt_Check_01", "마감체크"}});
 
+    // Here leaving the search list with a valid entry runs the list too.
+    exits().onLeave(cbSearch, [this] {
+        if (!cbSearch->checkPick())
+            return false;
+        pQuery();
+        return true;
+    });
     exits().onLeave(edAmt_AcName, [this] { return accountNameLeft(); });
     exits().onLeave(edAmt_Amt, [this] { return amountLeft(); });
     leavingGoesToSave(edAmt_Check_01);

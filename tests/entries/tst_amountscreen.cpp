@@ -206,6 +206,11 @@ private slots:
         QCOMPARE(r.text(0, "Amt_JeyJoKubun"), QStringLiteral("직접"));
         QCOMPARE(r.text(0, "Amt_JeyGongPumSerial"), f.lot2);
         QCOMPARE(r.number(0, "Amt_Amt"), 860000.0);
+        // Picked again, the row shows its kind in the list.
+        f.pick("A0000000003");
+        QCOMPARE(f.screen->cbAmt_JeyJoKubun->currentText(), amounts::Direct);
+        QCOMPARE(f.ui->text("edAmt_JeyGongPumSerial"), f.lot2);
+        QCOMPARE(f.ui->text("edAmt_Amt"), QStringLiteral("860,000"));
     }
 
     void anAccountOutsideManufacturingIsAlwaysCommon()
@@ -337,6 +342,20 @@ private slots:
         QCOMPARE(f.rows(), 2);
         QCOMPARE(f.row("A0000000002").number(0, "Amt_Amt"), 9000000.0);
         QCOMPARE(f.ui->text("edAmt_Serial"), QString());
+    }
+
+    void leavingTheSearchListRunsTheList()
+    {
+        Fixture f;
+        f.books.db().exec("UPDATE MC_AcNameAmtInPut SET Amt_Month = '04', Amt_Year = '2005'");
+        f.ui->click("SearchBtn");
+        QCOMPARE(f.ui->column("Amt_Serial").size(), 2);
+        f.screen->edSearch->setText("임금");
+        f.ui->focus("cbSearch");
+        f.screen->cbSearch->setCurrentIndex(f.screen->cbSearch->findText("이름"));
+        f.ui->focus("InsertBtn");
+        QCOMPARE(f.ui->column("Amt_Serial"), QStringList{"A0000000002"});
+        QCOMPARE(f.screen->edSearch->text(), QStringLiteral("임금"));
     }
 
     void exportsTheList()

@@ -139,6 +139,16 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->edSearch->selectedText(), QStringLiteral("강판"));
         f.messages.clear();
+        // Leaving the search text searches again.
+        d.type("edSearch", "볼트");
+        d.tab();
+        QCOMPARE(d.column("Won_Code"), QStringList{"BT10"});
+        d.pickRow(0, 1);
+        QCOMPARE(d.text("edJaJey_code2"), QStringLiteral("BT10"));
+        d.click("SearchBtn");
+        QCOMPARE(d.text("edJaJey_code2"), QString()); // a new search forgets the pick
+        d.type("edSearch", "강판");
+        d.click("SearchBtn");
         d.pickRow(0, 1);
         QCOMPARE(d.text("edJaJey_code2"), QStringLiteral("ST01"));
         // The picked material is written whole, even where it is longer than the box takes typed.
