@@ -9,7 +9,9 @@
 #include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
+#include "entries/TMC_AcNameAmtInPut_Form.h"
 #include "entries/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/TMC_WonJaJeyInPut_Form.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
 #include "store/Db.h"
 #include "store/StoreError.h"
@@ -230,13 +232,13 @@ void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_111() { showScreen<TMC_JeyPumCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_112() { showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>(); }
 void TMC_ZedUrMain_Form::pShow_113() { showScreen<TMC_AcNameCode_Form>(); }
-void TMC_ZedUrMain_Form::pShow_210() {}
+void TMC_ZedUrMain_Form::pShow_210() { showScreen<TMC_WonJaJeyInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_211() { showScreen<TMC_WonJaJeyTaJeyGongVw_Form>(); }
 void TMC_ZedUrMain_Form::pShow_212() { showScreen<TMC_JeyGongPumWoulInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_213() {}
 void TMC_ZedUrMain_Form::pShow_214() {}
 void TMC_ZedUrMain_Form::pShow_215() {}
-void TMC_ZedUrMain_Form::pShow_216() {}
+void TMC_ZedUrMain_Form::pShow_216() { showScreen<TMC_AcNameAmtInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_217() {}
 void TMC_ZedUrMain_Form::pShow_218() {}
 void TMC_ZedUrMain_Form::pShow_310() {}

@@ -201,11 +201,17 @@ bool DataGrid::moveTo(const QString &field, const QString &value)
 
 ExportSheet DataGrid::exportSheet(const QString &baseName) const
 {
+    ExportSheet sheet = exportSheet(baseName, result());
+    sheet.open = m_open;
+    return sheet;
+}
+
+ExportSheet DataGrid::exportSheet(const QString &baseName, const ResultSet &rows) const
+{
     QVector<ExportField> fields;
     for (const GridColumn &c : m_model.columns())
         fields << ExportField{c.field, c.title};
-    ExportSheet sheet = exportSheetOf(result(), fields);
-    sheet.open = m_open;
+    ExportSheet sheet = exportSheetOf(rows, fields);
     sheet.baseName = baseName;
     return sheet;
 }

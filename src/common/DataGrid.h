@@ -81,6 +81,9 @@ public:
 
     // The visible columns with their titles, as the spreadsheet gets them.
     ExportSheet exportSheet(const QString &baseName) const;
+    // The same columns over other rows of the same query (an export that reruns the list
+    // without touching the grid).
+    ExportSheet exportSheet(const QString &baseName, const ResultSet &rows) const;
 
 signals:
     void rowPicked();

@@ -88,6 +88,10 @@ bool ExitGuard::eventFilter(QObject *watched, QEvent *event)
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
         return false;
+    // A box the focus only passed through while a check ran (or sent it back) was not left
+    // by the user: it is not checked.
+    if (m_checking)
+        return false;
     auto *box = static_cast<QWidget *>(watched);
     QWidget *target = QApplication::focusWidget();
     if (target == box || isExempt(target) || !box->isVisible())
@@ -95,11 +99,13 @@ bool ExitGuard::eventFilter(QObject *watched, QEvent *event)
     const auto check = m_checks.value(watched);
     if (!check)
         return false;
+    m_checking = true;
     m_target = target;
     const bool allowed = check();
     m_target = nullptr;
     if (!allowed)
         refuse(box, target, reason);
+    m_checking = false;
     return false;
 }
 

@@ -39,6 +39,7 @@ private:
     QList<QPointer<QWidget>> m_exempt;
     QHash<QObject *, std::function<bool()>> m_checks;
     QWidget *m_target = nullptr;
+    bool m_checking = false;
 };
 
 } // namespace zedur

@@ -127,4 +127,11 @@ void enterMovesOn(QWidget *box)
     box->installEventFilter(new EnterFilter(box));
 }
 
+void showWhole(QLineEdit *box, const QString &text)
+{
+    if (text.size() > box->maxLength())
+        box->setMaxLength(int(text.size()));
+    box->setText(text);
+}
+
 } // namespace zedur

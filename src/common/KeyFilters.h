@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
+class QLineEdit;
 class QWidget;
 
 namespace zedur {
@@ -30,5 +32,9 @@ void setKeySet(QWidget *box, KeySet keys, std::function<void()> afterKey = {});
 void enterMovesOn(QWidget *box);
 
 bool keyAllowed(KeySet keys, QChar c);
+
+// A box's length limit is a limit on typing: a stored or picked value longer than that is
+// put into the box whole, so that saving it again never cuts it short.
+void showWhole(QLineEdit *box, const QString &text);
 
 } // namespace zedur

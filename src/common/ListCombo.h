@@ -15,6 +15,8 @@ public:
     explicit ListCombo(const QString &objectName, const QStringList &items = {}, QWidget *parent = nullptr);
 
     bool hasValidPick() const { return currentIndex() >= 0 && currentIndex() < count(); }
+    // The entry picked; the first one while there is no valid pick.
+    QString pickOrFirst() const { return hasValidPick() ? currentText() : itemText(0); }
     // Shows the warning and keeps the focus when the pick is not valid.
     bool checkPick();
 

@@ -1,5 +1,6 @@
 #include "common/NumberBox.h"
 
+#include "common/KeyFilters.h"
 #include "common/TextNumber.h"
 
 namespace zedur {
@@ -13,7 +14,7 @@ NumberBox::NumberBox(const QString &objectName, const QString &picture, QWidget 
 
 void NumberBox::showValue(double value)
 {
-    setText(formatFloat(m_picture, value));
+    showWhole(this, formatFloat(m_picture, value));
 }
 
 double NumberBox::value() const

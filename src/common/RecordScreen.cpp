@@ -67,12 +67,12 @@ QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const
 }
 
 QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
-                                    KeySet keys)
+                                    KeySet keys, std::function<void()> afterKey)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
-    setKeySet(edit, keys);
+    setKeySet(edit, keys, std::move(afterKey));
     return declareBox(edit, label, column);
 }
 
@@ -85,10 +85,10 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
 }
 
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
-                                      const QString &picture, KeySet keys)
+                                      const QString &picture, KeySet keys, std::function<void()> afterKey)
 {
     auto *box = new NumberBox(name, picture, this);
-    setKeySet(box, keys);
+    setKeySet(box, keys, std::move(afterKey));
     declareBox(box, label, column);
     return box;
 }
@@ -100,6 +100,22 @@ NumberBox *RecordScreen::addReadOnlyNumberBox(const QString &name, const QString
     makeReadOnlyBox(box);
     declareBox(box, label, column);
     return box;
+}
+
+ListCombo *RecordScreen::addListBox(const QString &name, const QString &label, const QString &column,
+                                    const QStringList &items, std::function<void()> afterValidPick)
+{
+    auto *list = new ListCombo(name, items, this);
+    exits().onLeave(list, [list, afterValidPick] {
+        if (!list->checkPick())
+            return false;
+        if (afterValidPick)
+            afterValidPick();
+        return true;
+    });
+    m_listBoxes.append({list, column});
+    placeBox(label, list);
+    return list;
 }
 
 void RecordScreen::addControl(const QString &label, QWidget *control)
@@ -326,8 +342,10 @@ void RecordScreen::pDisplay()
         if (auto *number = qobject_cast<NumberBox *>(b.edit))
             number->showValue(rs.number(row, b.column));
         else
-            b.edit->setText(rs.text(row, b.column));
+            showWhole(b.edit, rs.text(row, b.column));
     }
+    for (const ListBox &l : m_listBoxes)
+        l.list->setCurrentIndex(l.list->findText(rs.text(row, l.column)));
     if (m_serialBox)
         holdSerial(m_serialBox->text());
 }

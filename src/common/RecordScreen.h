@@ -51,12 +51,17 @@ protected:
     // Declarations, in tab order. A box bound to a column is filled by pDisplay from the
     // grid's current row (text trimmed, numbers in the box's picture) and emptied by pClear.
     // A box declared without a label goes beside the control declared before it, in its cell
-    // (a second box under one label).
+    // (a second box under one label). `afterKey` runs after every key the box receives.
     QLineEdit *addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
-                          KeySet keys = KeySet::Any);
+                          KeySet keys = KeySet::Any, std::function<void()> afterKey = {});
     QLineEdit *addReadOnlyBox(const QString &name, const QString &label, const QString &column);
     NumberBox *addNumberBox(const QString &name, const QString &label, const QString &column,
-                            const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number);
+                            const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number,
+                            std::function<void()> afterKey = {});
+    // A list among the boxes: pDisplay picks the row's value, pClear leaves it. Leaving it
+    // without a valid pick warns and keeps the focus; with one, `afterValidPick` runs.
+    ListCombo *addListBox(const QString &name, const QString &label, const QString &column, const QStringList &items,
+                          std::function<void()> afterValidPick = {});
     NumberBox *addReadOnlyNumberBox(const QString &name, const QString &label, const QString &column,
                                     const QString &picture = QStringLiteral("#,##0.0000"));
     // Any other control (a list, a display panel) in the form, in tab order, bound to nothing.
@@ -129,6 +134,10 @@ private:
         QLineEdit *edit;
         QString column;
     };
+    struct ListBox {
+        ListCombo *list;
+        QString column;
+    };
     void placeBox(const QString &label, QWidget *box);
     QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column);
 
@@ -142,6 +151,7 @@ private:
     ButtonBar *m_buttonBar;
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
+    QVector<ListBox> m_listBoxes;
     QVector<QWidget *> m_tabChain; // the form's controls in declaration order
     QHash<QWidget *, QHBoxLayout *> m_cells;
     QWidget *m_lastPlaced = nullptr;

@@ -16,6 +16,39 @@ QString likePattern(const QString &text)
     return u'%' + fDeleteBlank(text) + u'%';
 }
 
+namespace {
+class LeaveSearchFilter : public QObject
+{
+public:
+    LeaveSearchFilter(QLineEdit *edit, QPushButton *button, std::function<void()> search)
+        : QObject(edit), m_button(button), m_search(std::move(search))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const bool leftForGood = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        const bool buttonClicked = reason == Qt::MouseFocusReason && QApplication::focusWidget() == m_button;
+        if (leftForGood && !buttonClicked)
+            m_search();
+        return false;
+    }
+
+private:
+    QPushButton *m_button;
+    std::function<void()> m_search;
+};
+} // namespace
+
+void searchWhenLeft(QLineEdit *edit, QPushButton *button, std::function<void()> search)
+{
+    edit->installEventFilter(new LeaveSearchFilter(edit, button, std::move(search)));
+}
+
 SearchBar::SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Names &names)
     : QObject(owner), m_items(items), m_label(names.label)
 {
@@ -30,20 +63,7 @@ SearchBar::SearchBar(QWidget *owner, const QVector<SearchItem> &items, const Nam
     m_button = new QPushButton(names.buttonText, owner);
     m_button->setObjectName(names.button);
     connect(m_button, &QPushButton::clicked, this, &SearchBar::searchRequested);
-    m_edit->installEventFilter(this);
-}
-
-bool SearchBar::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_edit && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        const bool leftForGood = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        // A click on the search button searches by itself.
-        const bool buttonClicked = reason == Qt::MouseFocusReason && QApplication::focusWidget() == m_button;
-        if (leftForGood && !buttonClicked)
-            emit searchRequested();
-    }
-    return QObject::eventFilter(watched, event);
+    searchWhenLeft(m_edit, m_button, [this] { emit searchRequested(); });
 }
 
 QString SearchBar::condition(Params &params) const

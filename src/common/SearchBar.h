@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QVector>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -51,9 +52,6 @@ public:
     // Back to the first entry with an empty text.
     void reset();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 signals:
     // The search button was pressed or the search text was left.
     void searchRequested();
@@ -68,5 +66,9 @@ private:
 
 // "%" + text without blanks + "%": the pattern every search field uses.
 QString likePattern(const QString &text);
+
+// Runs `search` whenever the search text is left for good (not when its window merely loses
+// activation), except for a click on the search button, which searches by itself.
+void searchWhenLeft(QLineEdit *edit, QPushButton *button, std::function<void()> search);
 
 } // namespace zedur

@@ -1,11 +1,35 @@
 #include "entries/EntryScreen.h"
 
 #include "common/ListCombo.h"
+#include "entries/DayDate.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace zedur {
+
+QLineEdit *EntryScreen::addDayBoxes(const QString &label, const QString &dateName, const QString &dateColumn,
+                                    std::function<void()> afterKey)
+{
+    edDay = addTextBox(QStringLiteral("edDay"), label, {}, 2, KeySet::Digits, std::move(afterKey));
+    edDay->setMaximumWidth(edDay->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 16);
+    m_dateBox = addReadOnlyBox(dateName, {}, dateColumn);
+    exits().onLeave(edDay, [this] { return dayLeft(); });
+    return m_dateBox;
+}
+
+bool EntryScreen::dayLeft()
+{
+    const Checked<DayDate> day = checkDay(shownPeriod(), edDay->text(), edDay->objectName());
+    if (!day.value.day.isEmpty())
+        edDay->setText(day.value.day);
+    if (!day.ok()) {
+        showRefusal(*day.refusal);
+        return false;
+    }
+    m_dateBox->setText(day.value.date);
+    return true;
+}
 
 void EntryScreen::addEntryPeriodLists()
 {
@@ -44,44 +68,48 @@ QString EntryScreen::searchText(const QVector<SearchItem> &items)
     return edSearch->text();
 }
 
+void EntryScreen::showRefusal(const Refusal &refusal)
+{
+    if (!refusal.text.isEmpty()) { // without a text the focus alone tells the user
+        switch (refusal.kind) {
+        case MessageKind::Error:
+            msg::error(refusal.text);
+            break;
+        case MessageKind::Information:
+            msg::information(refusal.text);
+            break;
+        case MessageKind::Plain:
+            msg::plain(refusal.text);
+            break;
+        case MessageKind::Warning:
+        case MessageKind::Question:
+            msg::warning(refusal.text);
+            break;
+        }
+    }
+    if (refusal.clearsBoxes)
+        clearEntry();
+    auto *control = refusal.focus.isEmpty() ? nullptr : findChild<QWidget *>(refusal.focus);
+    if (!control) {
+        focusButtonPanel();
+        return;
+    }
+    control->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(control); edit && refusal.selectsText)
+        edit->selectAll();
+}
+
 bool EntryScreen::refused(const Verdict &verdict)
 {
     if (!verdict)
         return false;
-    const Refusal &r = *verdict;
-    if (!r.text.isEmpty()) {
-        switch (r.kind) {
-        case MessageKind::Error:
-            msg::error(r.text);
-            break;
-        case MessageKind::Information:
-            msg::information(r.text);
-            break;
-        case MessageKind::Plain:
-            msg::plain(r.text);
-            break;
-        case MessageKind::Warning:
-        case MessageKind::Question:
-            msg::warning(r.text);
-            break;
-        }
-    }
-    if (r.clearsBoxes)
-        clearEntry();
-    QWidget *target = r.focus.isEmpty() ? nullptr : findChild<QWidget *>(r.focus);
-    if (!target) {
-        focusButtonPanel();
-        return true;
-    }
-    target->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(target); edit && r.selectsText)
-        edit->selectAll();
+    showRefusal(*verdict);
     return true;
 }
 
 void EntryScreen::focusButtonPanel()
 {
-    for (QPushButton *button : {SaveBtn, DeleteBtn, CloseBtn}) {
+    for (QPushButton *button : {SaveBtn, InsertBtn, CancelBtn, DeleteBtn, PrintBtn, CloseBtn}) {
         if (button && button->isEnabled()) {
             button->setFocus();
             return;
@@ -93,6 +121,19 @@ void EntryScreen::clearEntry()
 {
     clearBoxes();
     holdSerial(QString());
+}
+
+void EntryScreen::pClear()
+{
+    RecordScreen::pClear();
+    holdSerial(QString());
+}
+
+void EntryScreen::pDisplay()
+{
+    RecordScreen::pDisplay();
+    if (edDay && m_dateBox)
+        edDay->setText(m_dateBox->text().mid(8, 2));
 }
 
 } // namespace zedur

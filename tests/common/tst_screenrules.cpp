@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QVBoxLayout>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -131,6 +131,38 @@ private slots:
         QCOMPARE(clicks, 1);
         ui.click("SaveBtn");
         QCOMPARE(clicks, 2);
+    }
+
+    void aRefusedBoxIsCheckedOnceAndTheNextBoxNotAtAll()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        Screen screen({"TMC_Test_Form", "시험"});
+        auto *layout = new QVBoxLayout(&screen);
+        auto *amount = new QLineEdit(&screen);
+        amount->setObjectName("amount");
+        auto *last = new QLineEdit(&screen);
+        last->setObjectName("last");
+        auto *save = new QPushButton("저장", &screen);
+        for (QWidget *w : {static_cast<QWidget *>(amount), static_cast<QWidget *>(last), static_cast<QWidget *>(save)})
+            layout->addWidget(w);
+        int lastChecks = 0;
+        screen.exits().onLeave(amount, [&] {
+            msg::warning("기준금액을 등록 하세요......");
+            amount->setFocus(); // as refusals name the box to return to
+            return false;
+        });
+        screen.exits().onLeave(last, [&] {
+            ++lastChecks;
+            save->setFocus();
+            return true;
+        });
+        ScreenDriver ui(&screen);
+        ui.focus("amount");
+        ui.tab();
+        QCOMPARE(messages.texts(), QStringList{"기준금액을 등록 하세요......"});
+        QCOMPARE(ui.focused(), amount);
+        QCOMPARE(lastChecks, 0);
     }
 
     void systemTexts()

@@ -1,6 +1,7 @@
 #include "Shots.h"
 
 #include "common/SystemInfo.h"
+#include "entries/Amounts.h"
 #include "entries/Completion.h"
 #include "entries/Issues.h"
 #include "entries/Receipts.h"
@@ -77,6 +78,40 @@ void complete(zedur::Db &db, const QString &lot, const QString &rate)
         std::printf("sample rate refused: %s\n", qPrintable(v->text));
 }
 
+void addAmount(zedur::Db &db, const QString &day, const QString &code, const QString &name, const QString &group,
+               const QString &lot, double amount, const QString &memo)
+{
+    using namespace zedur;
+    amounts::AmountEntry e;
+    e.serial = amounts::beginNewAmount(db, April, {}).value;
+    e.day = day;
+    e.acCode = code;
+    e.acName = name;
+    e.groupAcName = group;
+    e.kind = lot.isEmpty() ? amounts::Indirect : amounts::Direct;
+    e.lotBox = lot.isEmpty() ? amounts::CommonLot : lot;
+    e.textMemo = memo;
+    e.amount = QString::number(amount, 'f', 0);
+    if (const Verdict v = amounts::saveNewAmount(db, {April, e, {}, AuditValues::now()}))
+        std::printf("sample amount refused: %s\n", qPrintable(v->text));
+}
+
+// Amounts on labour, overhead and other accounts, common and direct on lots, and one
+// receipt of the closed month before.
+void sampleAmounts(zedur::Db &db, const QString &firstLot, const QString &secondLot)
+{
+    addAmount(db, "25", "40403001", "임금", "노무비(제)", "", 18500000, "4월 생산직 급여");
+    addAmount(db, "25", "40403002", "상여금", "노무비(제)", firstLot, 1200000, "선반 1차 특근 수당");
+    addAmount(db, "28", "40404005", "전력비", "제조경비(제)", "", 2350000, "4월 전력 요금");
+    addAmount(db, "28", "40404014", "외주가공비", "제조경비(제)", secondLot, 860000, "받침대 절곡 외주");
+    addAmount(db, "30", "40701001", "급여", "판매비와관리비", "", 7400000, "관리직 급여");
+    addAmount(db, "30", "40901001", "이자수익", "영업외수익", "", 125000, "보통예금 이자");
+    db.exec("INSERT INTO MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
+            "InPut_WonName, InPut_DanWi, InPut_TextMemo, InPut_SuKg, InPut_DanGa, InPut_GaAmt, InPut_Kubun, "
+            "InPut_Check_01) VALUES ('A0000009999', '2005-03-20', '2005', '03', 'ST01', '냉연강판 1.2T', 'kg', "
+            "'3월 구매', 1000, 3200, 3200000, '당월입고', '마감완료')");
+}
+
 } // namespace
 
 // A month of receipts with some issued and transferred, one drawn beyond what came in, and
@@ -109,6 +144,7 @@ void sampleEntries(zedur::Db &db)
             "Gong_JenGiJeyJo_01, Gong_JenGiJeyJo_02, Gong_DaongWonAmt, Gong_WoulAmtTot, Gong_TextMemo) "
             "Values ('A0000000099', '2005-04-01', '2005', '04', 'ST01', '냉연강판 1.2T', 'kg', 400, 3250.5, "
             "1300200, '전기이월', 60, 0, 60, 780120, 150000, 82000, 64000, 31000, 0, 1107120, '3월 이월분')");
+    sampleAmounts(db, lotOf(db, steel, "500"), lotOf(db, hot, "800"));
 }
 
 } // namespace shots

@@ -5,10 +5,12 @@
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace zedur {
 class Db;
+class DataGrid;
 }
 
 // The pieces the screenshots tool is made of: sample books per subsystem, the pictures of
@@ -21,6 +23,11 @@ inline const zedur::Period April{QStringLiteral("2005"), QStringLiteral("04")};
 void shoot(QWidget &w, const QString &file);
 void click(QWidget *w);
 void typeInto(QLineEdit *box, const QString &text);
+// Types into a box (or picks in a list) key by key, as a user would, then leaves it with Tab.
+void typeAndLeave(QWidget *box, const QString &text);
+// A button pressed with the mouse: it takes the focus first, so that exit checks take part.
+void press(QPushButton *button);
+void pickRow(zedur::DataGrid *grid, int row, int column);
 
 void sampleMasters(zedur::Db &db);
 void sampleEntries(zedur::Db &db);

@@ -3,7 +3,12 @@
 #include "common/DataGrid.h"
 #include "common/ListCombo.h"
 #include "common/NumberBox.h"
+#include "entries/TMC_AcNameAmtInPut_Form.h"
+#include "entries/TMC_AcNameAmtInPut_Form_AcName.h"
+#include "entries/TMC_AcNameAmtInPut_Form_JeyGongPum.h"
 #include "entries/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/TMC_WonJaJeyInPut_Form.h"
+#include "entries/TMC_WonJaJeyInPut_SearchWonJaJeyCode_Form01.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
@@ -81,6 +86,67 @@ void shootEntries(const QString &out)
         screen.DBGrid1->setFocus();
         screen.KuenNoSearchBtn->click();
         shoot(screen, out + "/completion-finished-only.png");
+    }
+    {
+        zedur::TMC_WonJaJeyInPut_Form screen;
+        shoot(screen, out + "/receipts.png");
+        pickRow(screen.DBGrid1, 1, 17);
+        shoot(screen, out + "/receipts-picked.png");
+        press(screen.CancelBtn);
+        press(screen.InsertBtn);
+        typeAndLeave(screen.edDay, "12");
+        typeAndLeave(screen.edInPut_WonName, "강판");
+        auto *dialog = screen.materialDialog();
+        shoot(*dialog, out + "/receipts-material-dialog.png");
+        pickRow(dialog->DBGrid1, 0, 2);
+        shoot(*dialog, out + "/receipts-material-dialog-picked.png");
+        dialog->close();
+        typeAndLeave(screen.edInPut_SuKg, "3");
+        typeAndLeave(screen.edInPut_DanGa, "1234.56789");
+        shoot(screen, out + "/receipts-new.png");
+        std::printf("wrong input on the receipts screen:\n");
+        typeAndLeave(screen.edInPut_SuKg, "1a2");
+        typeAndLeave(screen.edDay, "31");
+        press(screen.CancelBtn);
+        screen.cbMonth->setCurrentIndex(2); // 03, closed
+        typeAndLeave(screen.cbMonth, "");
+        shoot(screen, out + "/receipts-closed-month.png");
+        press(screen.InsertBtn);
+        pickRow(screen.DBGrid1, 0, 0);
+        press(screen.DeleteBtn);
+    }
+    {
+        zedur::TMC_AcNameAmtInPut_Form screen;
+        shoot(screen, out + "/amounts.png");
+        pickRow(screen.DBGrid1, 1, 10);
+        shoot(screen, out + "/amounts-picked.png");
+        press(screen.CancelBtn);
+        press(screen.InsertBtn);
+        typeAndLeave(screen.edDay, "27");
+        typeAndLeave(screen.edAmt_AcName, "수선");
+        auto *accounts = screen.accountDialog();
+        pickRow(accounts->DBGrid1, 0, 1);
+        shoot(*accounts, out + "/amounts-account-dialog.png");
+        accounts->close();
+        screen.cbAmt_JeyJoKubun->setCurrentIndex(1);
+        typeAndLeave(screen.cbAmt_JeyJoKubun, "");
+        auto *lots = screen.lotDialog();
+        pickRow(lots->DBGrid1, 0, 0);
+        shoot(*lots, out + "/amounts-lot-dialog.png");
+        lots->close();
+        typeAndLeave(screen.edAmt_TextMemo, "선반 금형 수리");
+        typeAndLeave(screen.edAmt_Amt, "450000");
+        shoot(screen, out + "/amounts-new.png");
+        std::printf("wrong input on the amounts screen:\n");
+        press(screen.CancelBtn);
+        press(screen.InsertBtn);
+        typeAndLeave(screen.edDay, "31");
+        typeAndLeave(screen.edDay, "3");
+        typeAndLeave(screen.edAmt_Amt, "12.5");
+        press(screen.CancelBtn);
+        screen.cbMonth->setCurrentIndex(2); // 03, closed
+        typeAndLeave(screen.cbMonth, "");
+        press(screen.InsertBtn);
     }
 }
 
