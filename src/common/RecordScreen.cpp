@@ -312,6 +312,15 @@ QVariant RecordScreen::boxValue(const QString &column) const
     return box->text().trimmed();
 }
 
+void RecordScreen::listNewRow(const QString &serialColumn, const QString &serial)
+{
+    enterMode(1);
+    pClear();
+    pQuery();
+    DBGrid1->moveTo(serialColumn, serial);
+    InsertBtn->setFocus();
+}
+
 void RecordScreen::pEnabledBtn()
 {
     m_buttonBar->applyMode(m_mode);
@@ -354,8 +363,7 @@ void RecordScreen::rowPicked()
 {
     pClear();
     pDisplay();
-    setMode(2);
-    pEnabledBtn();
+    enterMode(2);
 }
 
 } // namespace zedur

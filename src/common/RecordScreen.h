@@ -99,6 +99,15 @@ protected:
 
     void setMode(int mode) { m_mode = mode; }
     void pEnabledBtn();
+    // The mode and the buttons it enables, together.
+    void enterMode(int mode)
+    {
+        setMode(mode);
+        pEnabledBtn();
+    }
+    // After a new row was saved: browsing again, boxes and search emptied, the whole list
+    // with the new row current, the focus on Insert.
+    void listNewRow(const QString &serialColumn, const QString &serial);
     void holdSerial(const QString &serial) { m_heldSerial = serial.trimmed(); }
     QLineEdit *serialBox() const { return m_serialBox; }
     SearchBar *searchBar() const { return m_searchBar; }

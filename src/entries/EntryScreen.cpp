@@ -107,6 +107,14 @@ bool EntryScreen::refused(const Verdict &verdict)
     return true;
 }
 
+bool EntryScreen::carriedOut(const QString &handler, const std::function<Verdict()> &step)
+{
+    Verdict verdict;
+    if (!perform(handler, [&] { verdict = step(); }))
+        return false;
+    return !refused(verdict);
+}
+
 void EntryScreen::focusButtonPanel()
 {
     for (QPushButton *button : {SaveBtn, InsertBtn, CancelBtn, DeleteBtn, PrintBtn, CloseBtn}) {

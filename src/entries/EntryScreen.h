@@ -46,6 +46,9 @@ protected:
     void showRefusal(const Refusal &refusal);
     // The same for a verdict; true when there was a refusal.
     bool refused(const Verdict &verdict);
+    // Runs one step of the core (a save, a delete) as one user action: true when it ran
+    // through; a failure is reported and a refusal shown, and either leaves the boxes as typed.
+    bool carriedOut(const QString &handler, const std::function<Verdict()> &step);
     // The focus "on the button panel": its first enabled button.
     void focusButtonPanel();
     // What a refusal that empties the boxes empties: the boxes and the picked row.

@@ -73,10 +73,7 @@ void IssueViewer::pQuery()
 void IssueViewer::deleteClicked()
 {
     const QString serial = box(QStringLiteral("Serial"))->text().trimmed();
-    Verdict verdict;
-    if (!perform(QStringLiteral("DeleteBtnClick"), [&] { verdict = deleteRow(db(), serial); }))
-        return;
-    if (refused(verdict))
+    if (!carriedOut(QStringLiteral("DeleteBtnClick"), [&] { return deleteRow(db(), serial); }))
         return;
     resetSearch();
     pQuery();

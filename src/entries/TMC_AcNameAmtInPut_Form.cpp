@@ -86,8 +86,7 @@ void TMC_AcNameAmtInPut_Form::retitle()
 void TMC_AcNameAmtInPut_Form::onFirstShow()
 {
     const bool periodKnown = applyPeriodRuleOnShow(cbYear, cbMonth);
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
     if (!periodKnown)
         return;
     cbSearch->setCurrentIndex(0);
@@ -203,8 +202,7 @@ void TMC_AcNameAmtInPut_Form::insertClicked()
     pClear();
     holdSerial(serial.value);
     edAmt_Serial->setText(serial.value);
-    setMode(3);
-    pEnabledBtn();
+    enterMode(3);
     edDay->setFocus();
 }
 
@@ -212,8 +210,7 @@ void TMC_AcNameAmtInPut_Form::cancelClicked()
 {
     pClear();
     pQuery();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
 }
 
 void TMC_AcNameAmtInPut_Form::saveClicked()
@@ -225,24 +222,13 @@ void TMC_AcNameAmtInPut_Form::saveClicked()
     if (!inserting && mode() != 2)
         return;
     const amounts::AmountSave save{shownPeriod(), entry(), gridCheck01(), AuditValues::now()};
-    Verdict refused;
-    const bool ran = perform(inserting ? QStringLiteral("pSqlToInsert") : QStringLiteral("pSqlToUpDate"), [&] {
-        refused = inserting ? amounts::saveNewAmount(db(), save) : amounts::saveChangedAmount(db(), save);
-    });
-    if (!ran)
+    if (!carriedOut(inserting ? QStringLiteral("pSqlToInsert") : QStringLiteral("pSqlToUpDate"), [&] {
+            return inserting ? amounts::saveNewAmount(db(), save) : amounts::saveChangedAmount(db(), save);
+        }))
         return; // what was typed stays on screen
-    if (refused) {
-        showRefusal(*refused);
-        return;
-    }
     const QString serial = save.entry.serial;
     if (inserting) {
-        setMode(1);
-        pEnabledBtn();
-        pClear();
-        pQuery();
-        DBGrid1->moveTo(QStringLiteral("Amt_Serial"), serial);
-        InsertBtn->setFocus();
+        listNewRow(QStringLiteral("Amt_Serial"), serial);
         return;
     }
     pQuery();
@@ -253,19 +239,13 @@ void TMC_AcNameAmtInPut_Form::saveClicked()
 void TMC_AcNameAmtInPut_Form::deleteClicked()
 {
     BusyCursor busy;
-    Verdict refused;
-    if (!perform(QStringLiteral("DeleteBtnClick"),
-                 [&] { refused = amounts::deleteAmount(db(), shownPeriod(), heldSerial(), gridCheck01()); }))
+    if (!carriedOut(QStringLiteral("DeleteBtnClick"),
+                    [&] { return amounts::deleteAmount(db(), shownPeriod(), heldSerial(), gridCheck01()); }))
         return;
-    if (refused) {
-        showRefusal(*refused);
-        return;
-    }
     pClear();
     pQuery();
     // The row is gone: nothing is selected any more.
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
 }
 
 void TMC_AcNameAmtInPut_Form::printClicked()

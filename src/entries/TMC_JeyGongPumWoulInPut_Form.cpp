@@ -192,10 +192,7 @@ void TMC_JeyGongPumWoulInPut_Form::saveClicked()
     save.textMemo = edG_TextMemo->text();
     save.bigo = edG_Bigo->text();
     save.saveDate = saveDateNow();
-    Verdict verdict;
-    if (!perform(QStringLiteral("SaveBtnClick"), [&] { verdict = completion::saveCompletion(db(), save); }))
-        return;
-    if (refused(verdict))
+    if (!carriedOut(QStringLiteral("SaveBtnClick"), [&] { return completion::saveCompletion(db(), save); }))
         return;
     const QString serial = save.serial.trimmed();
     pQuery();

@@ -97,8 +97,7 @@ void TMC_WonJaJeyInPut_Form::onFirstShow()
 {
     const bool periodKnown = applyPeriodRuleOnShow(cbYear, cbMonth);
     pClear();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
     if (periodKnown)
         pQuery();
 }
@@ -223,8 +222,7 @@ void TMC_WonJaJeyInPut_Form::insertClicked()
     pClear();
     holdSerial(serial.value);
     edInPut_Serial->setText(serial.value);
-    setMode(3);
-    pEnabledBtn();
+    enterMode(3);
     edDay->setFocus();
 }
 
@@ -232,8 +230,7 @@ void TMC_WonJaJeyInPut_Form::cancelClicked()
 {
     pClear();
     pQuery();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
 }
 
 void TMC_WonJaJeyInPut_Form::saveClicked()
@@ -242,47 +239,30 @@ void TMC_WonJaJeyInPut_Form::saveClicked()
     const receipts::ReceiptSave save{shownPeriod(), entry(), m_remembered,
                                      DBGrid1->currentText(QStringLiteral("InPut_Check_01")), AuditValues::now()};
     const bool inserting = mode() == 3;
-    Verdict refused;
-    const bool ran = perform(inserting ? QStringLiteral("pSqlToInsert") : QStringLiteral("pSqlToUpDate"), [&] {
-        refused = inserting ? receipts::saveNewReceipt(db(), save) : receipts::saveChangedReceipt(db(), save);
-    });
-    if (!ran)
+    if (!carriedOut(inserting ? QStringLiteral("pSqlToInsert") : QStringLiteral("pSqlToUpDate"), [&] {
+            return inserting ? receipts::saveNewReceipt(db(), save) : receipts::saveChangedReceipt(db(), save);
+        }))
         return; // what was typed stays on screen
-    if (refused) {
-        showRefusal(*refused);
-        return;
-    }
     const QString serial = save.entry.serial;
     if (!inserting) {
         showOnly(serial);
         return;
     }
-    setMode(1);
-    pEnabledBtn();
-    pClear();
-    pQuery();
-    DBGrid1->moveTo(QStringLiteral("InPut_Serial"), serial);
-    InsertBtn->setFocus();
+    listNewRow(QStringLiteral("InPut_Serial"), serial);
 }
 
 void TMC_WonJaJeyInPut_Form::deleteClicked()
 {
     BusyCursor busy;
-    Verdict refused;
-    if (!perform(QStringLiteral("DeleteBtnClick"), [&] {
-            refused = receipts::deleteReceipt(db(), shownPeriod(), heldSerial(), m_remembered,
-                                              DBGrid1->currentText(QStringLiteral("InPut_Check_01")));
+    if (!carriedOut(QStringLiteral("DeleteBtnClick"), [&] {
+            return receipts::deleteReceipt(db(), shownPeriod(), heldSerial(), m_remembered,
+                                           DBGrid1->currentText(QStringLiteral("InPut_Check_01")));
         }))
         return;
-    if (refused) {
-        showRefusal(*refused);
-        return;
-    }
     pClear();
     pQuery();
     // The row is gone: nothing is selected any more.
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
 }
 
 void TMC_WonJaJeyInPut_Form::printClicked()

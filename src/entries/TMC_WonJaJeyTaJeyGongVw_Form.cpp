@@ -251,10 +251,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
     request.textMemo = edIn_TextMemo->text();
     request.bigo = edIn_Bigo->text();
     request.audit = AuditValues::now();
-    Verdict verdict;
-    if (!perform(QStringLiteral("SaveBtnClick"), [&] { verdict = issues::saveIssue(db(), request); }))
-        return;
-    if (refused(verdict))
+    if (!carriedOut(QStringLiteral("SaveBtnClick"), [&] { return issues::saveIssue(db(), request); }))
         return;
     pQuery();
     DBGrid1->moveTo("InPut_Serial", request.receiptSerial);

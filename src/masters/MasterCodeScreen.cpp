@@ -38,8 +38,7 @@ void MasterCodeScreen::onFirstShow()
     pClear();
     holdSerial(QString());
     pQuery();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
 }
 
 void MasterCodeScreen::pQuery()
@@ -163,8 +162,7 @@ void MasterCodeScreen::insertClicked()
         holdSerial(Serial_MaxValue(db(), m_spec.table, m_spec.serialColumn));
         m_serial->setText(heldSerial());
     });
-    setMode(3);
-    pEnabledBtn();
+    enterMode(3);
     m_code->setFocus();
 }
 
@@ -173,8 +171,7 @@ void MasterCodeScreen::cancelClicked()
     pClear();
     holdSerial(QString());
     pQuery();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
     InsertBtn->setFocus();
 }
 
@@ -211,12 +208,7 @@ void MasterCodeScreen::saveClicked()
         if (!saved)
             return; // what was typed stays on screen
         holdSerial(m_serial->text());
-        setMode(1);
-        pEnabledBtn();
-        pClear();
-        pQuery();
-        DBGrid1->moveTo(m_spec.serialColumn, heldSerial());
-        InsertBtn->setFocus();
+        listNewRow(m_spec.serialColumn, heldSerial());
         return;
     }
     const bool saved = perform(QStringLiteral("pSqlToUpDate"), [this] { writeRow(false); }, m_spec.saveFailed + u' ',

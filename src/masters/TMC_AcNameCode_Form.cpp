@@ -125,8 +125,7 @@ void TMC_AcNameCode_Form::onFirstShow()
     pClear();
     holdSerial(QString());
     pQuery();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
     constexpr int pathColumn = 3; // the name path is the wide column
     DBGrid1->setColumnWidth(pathColumn, qMax(DBGrid1->columnWidth(pathColumn), 360));
 }
@@ -170,8 +169,7 @@ void TMC_AcNameCode_Form::insertClicked()
         holdSerial(Serial_MaxValue(db(), accounts::table, QStringLiteral("Ac_Serial")));
         edAc_Serial->setText(heldSerial());
     });
-    setMode(3);
-    pEnabledBtn();
+    enterMode(3);
     openGroupDialog();
 }
 
@@ -239,8 +237,7 @@ void TMC_AcNameCode_Form::cancelClicked()
     pClear();
     holdSerial(QString());
     pQuery();
-    setMode(1);
-    pEnabledBtn();
+    enterMode(1);
     InsertBtn->setFocus();
 }
 
@@ -297,8 +294,7 @@ void TMC_AcNameCode_Form::saveClicked()
         if (!perform(QStringLiteral("pSql_Insert"), [this] { insertAccount(); }))
             return; // what was typed stays on screen
         holdSerial(edAc_Serial->text());
-        setMode(1);
-        pEnabledBtn();
+        enterMode(1);
         pClear();
         cbSGroupKubun->setCurrentIndex(cbSGroupKubun->findText(m_statement.mid(2)));
         pQuery();
