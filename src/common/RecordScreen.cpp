@@ -17,8 +17,8 @@ namespace {
 constexpr int boxColumns = 2; // label/box pairs per line
 }
 
-RecordScreen::RecordScreen(const ScreenSpec &spec, QWidget *parent, const QList<Button> &buttons)
-    : Screen(spec, parent), m_buttonBar(new ButtonBar(this, buttons)), m_boxArea(new QGridLayout),
+RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QList<Button> &buttons)
+    : Screen(setup, parent), m_buttonBar(new ButtonBar(this, buttons)), m_boxArea(new QGridLayout),
       m_main(new QVBoxLayout(this))
 {
     InsertBtn = m_buttonBar->button(Button::Insert);

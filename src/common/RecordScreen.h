@@ -27,7 +27,7 @@ class RecordScreen : public Screen
 {
     Q_OBJECT
 public:
-    RecordScreen(const ScreenSpec &spec, QWidget *parent = nullptr,
+    RecordScreen(const ScreenSetup &setup, QWidget *parent = nullptr,
                  const QList<Button> &buttons = {Button::Insert, Button::Cancel, Button::Save, Button::Delete,
                                                  Button::Print, Button::Close});
 

@@ -22,11 +22,11 @@ BusyCursor::~BusyCursor()
     QGuiApplication::restoreOverrideCursor();
 }
 
-Screen::Screen(const ScreenSpec &spec, QWidget *parent) : QDialog(parent), m_spec(spec), m_exits(this)
+Screen::Screen(const ScreenSetup &setup, QWidget *parent) : QDialog(parent), m_setup(setup), m_exits(this)
 {
-    setObjectName(spec.className);
-    setWindowTitle(spec.caption);
-    resize(spec.size);
+    setObjectName(setup.className);
+    setWindowTitle(setup.caption);
+    resize(setup.size);
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
     try {
@@ -49,7 +49,7 @@ Db &Screen::db()
 
 QString Screen::location(const QString &handler) const
 {
-    return QStringLiteral("procedure %1.%2;").arg(m_spec.className, handler);
+    return QStringLiteral("procedure %1.%2;").arg(m_setup.className, handler);
 }
 
 bool Screen::perform(const QString &handler, const std::function<void()> &action, const QString &screenText,
@@ -60,7 +60,7 @@ bool Screen::perform(const QString &handler, const std::function<void()> &action
         action();
         return true;
     } catch (const Failure &f) {
-        const QString what = content.isEmpty() ? m_spec.caption : content;
+        const QString what = content.isEmpty() ? m_setup.caption : content;
         if (screenText.isEmpty()) {
             msg::error(f.message() + LB + LB + f.className());
             if (!LogError({location(handler), what, f.className(), f.message()}))
@@ -93,7 +93,7 @@ bool Screen::applyPeriodRuleOnShow(ListCombo *year, ListCombo *month)
         unique = true;
         year->setCurrentIndex(year->findText(open->period.year));
         month->setCurrentIndex(month->findText(open->period.month));
-        if (m_spec.period == PeriodRule::Entry)
+        if (m_setup.period == PeriodRule::Entry)
             period::markRecalculation(db());
     });
     if (!unique && connected())

@@ -18,7 +18,7 @@ class ListCombo;
 // it before every change; report screens only read it.
 enum class PeriodRule { None, Entry, Report };
 
-struct ScreenSpec {
+struct ScreenSetup {
     QString className; // "TMC_WonJaJeyCode_Form": names the screen in the error log
     QString caption;
     PeriodRule period = PeriodRule::None;
@@ -32,10 +32,10 @@ class Screen : public QDialog
 {
     Q_OBJECT
 public:
-    Screen(const ScreenSpec &spec, QWidget *parent = nullptr);
+    Screen(const ScreenSetup &setup, QWidget *parent = nullptr);
     ~Screen() override;
 
-    const ScreenSpec &spec() const { return m_spec; }
+    const ScreenSetup &setup() const { return m_setup; }
     // The connection; throws StoreError when the database could not be opened.
     Db &db();
     bool connected() const { return bool(m_db); }
@@ -65,7 +65,7 @@ protected:
     virtual void onFirstShow() {}
 
 private:
-    ScreenSpec m_spec;
+    ScreenSetup m_setup;
     std::unique_ptr<Db> m_db;
     ExitGuard m_exits;
     bool m_shown = false;

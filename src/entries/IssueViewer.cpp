@@ -6,10 +6,10 @@
 
 namespace zedur {
 
-IssueViewer::IssueViewer(const ScreenSpec &spec, const Period &shown, const QString &prefix,
+IssueViewer::IssueViewer(const ScreenSetup &setup, const Period &shown, const QString &prefix,
                          const QVector<Field> &fields, const QVector<GridColumn> &columns,
                          const QVector<SearchItem> &searchItems, const QVector<SortItem> &sortItems)
-    : EntryScreen(spec, nullptr, {Button::Delete, Button::Close}), m_shown(shown), m_prefix(prefix),
+    : EntryScreen(setup, nullptr, {Button::Delete, Button::Close}), m_shown(shown), m_prefix(prefix),
       m_searchItems(searchItems)
 {
     for (const Field &f : fields) {

@@ -23,7 +23,7 @@ protected:
     // and the closing mark.
     static QVector<Field> rowFields(const QVector<Field> &extra);
     // `prefix` is the table's column prefix ("Gong_"); the boxes are named "ed" + column.
-    IssueViewer(const ScreenSpec &spec, const Period &shown, const QString &prefix, const QVector<Field> &fields,
+    IssueViewer(const ScreenSetup &setup, const Period &shown, const QString &prefix, const QVector<Field> &fields,
                 const QVector<GridColumn> &columns, const QVector<SearchItem> &searchItems,
                 const QVector<SortItem> &sortItems);
 

@@ -15,8 +15,8 @@
 
 namespace zedur {
 
-PickDialog::PickDialog(const ScreenSpec &spec, QWidget *parent)
-    : Screen(spec, parent), m_searchRow(new QHBoxLayout), m_buttonRow(new QHBoxLayout)
+PickDialog::PickDialog(const ScreenSetup &setup, QWidget *parent)
+    : Screen(setup, parent), m_searchRow(new QHBoxLayout), m_buttonRow(new QHBoxLayout)
 {
     setModal(false);
     DBGrid1 = new DataGrid(QStringLiteral("DBGrid1"), this);

@@ -21,7 +21,7 @@ class PickDialog : public Screen
 {
     Q_OBJECT
 public:
-    PickDialog(const ScreenSpec &spec, QWidget *parent);
+    PickDialog(const ScreenSetup &setup, QWidget *parent);
 
     DataGrid *DBGrid1 = nullptr;
     QPushButton *CloseBtn = nullptr;

@@ -257,7 +257,7 @@ void TMC_AcNameAmtInPut_Form::printClicked()
         }))
         return;
     if (!rows.isEmpty())
-        pExcelExport(DBGrid1->exportSheet(spec().className, rows));
+        pExcelExport(DBGrid1->exportSheet(setup().className, rows));
 }
 
 } // namespace zedur

@@ -212,7 +212,7 @@ void TMC_JeyGongPumWoulInPut_Form::printClicked()
         msg::warning(PickFirst);
         return;
     }
-    pExcelExport(DBGrid1->exportSheet(spec().className));
+    pExcelExport(DBGrid1->exportSheet(setup().className));
 }
 
 } // namespace zedur

@@ -269,7 +269,7 @@ void TMC_WonJaJeyInPut_Form::printClicked()
 {
     pQuery();
     if (DBGrid1->rowCount() > 0)
-        pExcelExport(DBGrid1->exportSheet(spec().className));
+        pExcelExport(DBGrid1->exportSheet(setup().className));
 }
 
 bool TMC_WonJaJeyInPut_Form::eventFilter(QObject *watched, QEvent *event)

@@ -18,8 +18,8 @@ const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에
 const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
 } // namespace
 
-MasterCodeScreen::MasterCodeScreen(const MasterCodeSpec &spec, QWidget *parent)
-    : RecordScreen(spec.screen, parent), m_spec(spec)
+MasterCodeScreen::MasterCodeScreen(const MasterCodeSetup &setup, QWidget *parent)
+    : RecordScreen(setup.screen, parent), m_setup(setup)
 {
 }
 
@@ -47,7 +47,7 @@ void MasterCodeScreen::pQuery()
         Params params;
         const QString condition = searchBar()->condition(params);
         DBGrid1->setResult(db().query(QStringLiteral(" Select * From %1 Where %2 Order By %3 ")
-                                          .arg(m_spec.table, condition, m_spec.orderBy),
+                                          .arg(m_setup.table, condition, m_setup.orderBy),
                                       params));
     });
 }
@@ -56,9 +56,9 @@ void MasterCodeScreen::showOnly(const QString &serial)
 {
     perform(QStringLiteral("pQuery_Search"), [&] {
         DBGrid1->setResult(db().query(QStringLiteral(" Select * From %1 Where %2 = ( :tbName ) ")
-                                          .arg(m_spec.table, m_spec.serialColumn),
+                                          .arg(m_setup.table, m_setup.serialColumn),
                                       {{":tbName", serial}}));
-        DBGrid1->moveTo(m_spec.serialColumn, serial);
+        DBGrid1->moveTo(m_setup.serialColumn, serial);
     });
 }
 
@@ -66,16 +66,16 @@ bool MasterCodeScreen::codeLeft()
 {
     if (mode() != 3)
         return true;
-    return !refuseTaken(m_code, m_spec.codeColumn, m_spec.otherCodeColumn, m_spec.codeTaken,
-                        m_spec.codeTakenByOther, QString());
+    return !refuseTaken(m_code, m_setup.codeColumn, m_setup.otherCodeColumn, m_setup.codeTaken,
+                        m_setup.codeTakenByOther, QString());
 }
 
 bool MasterCodeScreen::nameLeft()
 {
     if (mode() != 3)
         return true;
-    return !refuseTaken(m_name, m_spec.nameColumn, m_spec.otherNameColumn, m_spec.nameTaken,
-                        m_spec.nameTakenByOther, QString());
+    return !refuseTaken(m_name, m_setup.nameColumn, m_setup.otherNameColumn, m_setup.nameTaken,
+                        m_setup.nameTakenByOther, QString());
 }
 
 bool MasterCodeScreen::refuseTaken(QLineEdit *box, const QString &column, const QString &otherColumn,
@@ -87,9 +87,9 @@ bool MasterCodeScreen::refuseTaken(QLineEdit *box, const QString &column, const 
     int other = 0;
     const bool read = perform(QStringLiteral("Check_Query"), [&] {
         mine = db().count(QStringLiteral(" Select * From %1 Where %2 = ( :tbCode ) And %3 <> :tbSerial ")
-                              .arg(m_spec.table, column, m_spec.serialColumn),
+                              .arg(m_setup.table, column, m_setup.serialColumn),
                           {{":tbCode", value}, {":tbSerial", exceptSerial}});
-        other = db().count(QStringLiteral(" Select * From %1 Where %2 = ( :tbCode ) ").arg(m_spec.otherTable, otherColumn),
+        other = db().count(QStringLiteral(" Select * From %1 Where %2 = ( :tbCode ) ").arg(m_setup.otherTable, otherColumn),
                            {{":tbCode", value}});
     });
     if (!read)
@@ -107,7 +107,7 @@ QString MasterCodeScreen::storedCode()
     QString code;
     perform(QStringLiteral("pStoredCode"), [&] {
         code = db().scalar(QStringLiteral("Select %1 From %2 Where %3 = :tbSerial")
-                               .arg(m_spec.codeColumn, m_spec.table, m_spec.serialColumn),
+                               .arg(m_setup.codeColumn, m_setup.table, m_setup.serialColumn),
                            {{":tbSerial", m_serial->text().trimmed()}})
                    .toString()
                    .trimmed();
@@ -130,9 +130,9 @@ void MasterCodeScreen::writeRow(bool insert)
 {
     const AuditValues audit = AuditValues::now();
     RowValues values;
-    for (const ColumnDef &c : schema::table(m_spec.table).columns) {
+    for (const ColumnDef &c : schema::table(m_setup.table).columns) {
         QVariant value;
-        if (c.name == m_spec.serialColumn)
+        if (c.name == m_setup.serialColumn)
             value = insert ? heldSerial() : m_serial->text().trimmed();
         else if (boxFor(c.name))
             value = boxValue(c.name);
@@ -149,9 +149,9 @@ void MasterCodeScreen::writeRow(bool insert)
         values.append({c.name, value});
     }
     if (insert)
-        insertRow(db(), m_spec.table, values);
+        insertRow(db(), m_setup.table, values);
     else
-        updateRow(db(), m_spec.table, values, m_spec.serialColumn, m_serial->text().trimmed());
+        updateRow(db(), m_setup.table, values, m_setup.serialColumn, m_serial->text().trimmed());
 }
 
 void MasterCodeScreen::insertClicked()
@@ -159,7 +159,7 @@ void MasterCodeScreen::insertClicked()
     pClear();
     holdSerial(QString());
     perform(QStringLiteral("Serial_MaxValue"), [this] {
-        holdSerial(Serial_MaxValue(db(), m_spec.table, m_spec.serialColumn));
+        holdSerial(Serial_MaxValue(db(), m_setup.table, m_setup.serialColumn));
         m_serial->setText(heldSerial());
     });
     enterMode(3);
@@ -179,12 +179,12 @@ void MasterCodeScreen::saveClicked()
 {
     BusyCursor busy;
     if (fDeleteBlank(m_code->text()).isEmpty()) {
-        msg::warning(m_spec.codeMissing);
+        msg::warning(m_setup.codeMissing);
         m_code->setFocus();
         return;
     }
     if (fDeleteBlank(m_name->text()).isEmpty()) {
-        msg::warning(m_spec.nameMissing);
+        msg::warning(m_setup.nameMissing);
         m_name->setFocus();
         return;
     }
@@ -196,23 +196,23 @@ void MasterCodeScreen::saveClicked()
     }
     // Codes and names stay distinct on every save, not only when leaving the boxes of a new row.
     const QString self = inserting ? QString() : m_serial->text().trimmed();
-    if (refuseTaken(m_code, m_spec.codeColumn, m_spec.otherCodeColumn, m_spec.codeTaken, m_spec.codeTakenByOther,
+    if (refuseTaken(m_code, m_setup.codeColumn, m_setup.otherCodeColumn, m_setup.codeTaken, m_setup.codeTakenByOther,
                     self) ||
-        refuseTaken(m_name, m_spec.nameColumn, m_spec.otherNameColumn, m_spec.nameTaken, m_spec.nameTakenByOther,
+        refuseTaken(m_name, m_setup.nameColumn, m_setup.otherNameColumn, m_setup.nameTaken, m_setup.nameTakenByOther,
                     self))
         return;
 
     if (inserting) {
-        const bool saved = perform(QStringLiteral("pSqlToInsert"), [this] { writeRow(true); }, m_spec.saveFailed + u' ',
-                                   m_spec.saveFailed);
+        const bool saved = perform(QStringLiteral("pSqlToInsert"), [this] { writeRow(true); }, m_setup.saveFailed + u' ',
+                                   m_setup.saveFailed);
         if (!saved)
             return; // what was typed stays on screen
         holdSerial(m_serial->text());
-        listNewRow(m_spec.serialColumn, heldSerial());
+        listNewRow(m_setup.serialColumn, heldSerial());
         return;
     }
-    const bool saved = perform(QStringLiteral("pSqlToUpDate"), [this] { writeRow(false); }, m_spec.saveFailed + u' ',
-                               m_spec.saveFailed);
+    const bool saved = perform(QStringLiteral("pSqlToUpDate"), [this] { writeRow(false); }, m_setup.saveFailed + u' ',
+                               m_setup.saveFailed);
     if (saved)
         showOnly(m_serial->text().trimmed());
 }
@@ -226,7 +226,7 @@ void MasterCodeScreen::deleteClicked()
         return;
     }
     const bool deleted = perform(QStringLiteral("DeleteBtnClick"), [this] {
-        db().exec(QStringLiteral(" Delete From %1 Where %2 = ( :tbSerial ) ").arg(m_spec.table, m_spec.serialColumn),
+        db().exec(QStringLiteral(" Delete From %1 Where %2 = ( :tbSerial ) ").arg(m_setup.table, m_setup.serialColumn),
                   {{":tbSerial", m_serial->text().trimmed()}});
     });
     if (!deleted)
@@ -240,7 +240,7 @@ void MasterCodeScreen::printClicked()
 {
     pQuery();
     if (DBGrid1->rowCount() > 0)
-        pExcelExport(DBGrid1->exportSheet(m_spec.screen.className));
+        pExcelExport(DBGrid1->exportSheet(m_setup.screen.className));
 }
 
 } // namespace zedur

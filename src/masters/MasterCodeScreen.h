@@ -6,8 +6,8 @@ namespace zedur {
 
 // What tells the raw-material and the product code screens apart: their table, the other
 // master whose codes and names must differ from theirs, the list order and their messages.
-struct MasterCodeSpec {
-    ScreenSpec screen;
+struct MasterCodeSetup {
+    ScreenSetup screen;
     QString table;
     QString serialColumn;
     QString codeColumn;
@@ -32,7 +32,7 @@ class MasterCodeScreen : public RecordScreen
 {
     Q_OBJECT
 public:
-    MasterCodeScreen(const MasterCodeSpec &spec, QWidget *parent);
+    MasterCodeScreen(const MasterCodeSetup &setup, QWidget *parent);
 
 protected:
     // The concrete screen declares its serial, code and name boxes with these.
@@ -59,7 +59,7 @@ private:
     void writeRow(bool insert);
     void showOnly(const QString &serial);
 
-    MasterCodeSpec m_spec;
+    MasterCodeSetup m_setup;
     QLineEdit *m_serial = nullptr;
     QLineEdit *m_code = nullptr;
     QLineEdit *m_name = nullptr;

@@ -386,7 +386,7 @@ void TMC_AcNameCode_Form::deleteClicked()
 ExportSheet TMC_AcNameCode_Form::exportSheet() const
 {
     ExportSheet sheet = exportSheetOf(DBGrid1->result(), exportFields);
-    sheet.baseName = spec().className;
+    sheet.baseName = setup().className;
     return sheet;
 }
 

@@ -5,9 +5,9 @@
 namespace zedur {
 
 namespace {
-MasterCodeSpec productSpec()
+MasterCodeSetup productSetup()
 {
-    MasterCodeSpec s;
+    MasterCodeSetup s;
     s.screen = {QStringLiteral("TMC_JeyPumCode_Form"), QStringLiteral("재고자산의 제품 코드를 등록하는 폼 입니다."),
                 PeriodRule::None, QSize(1000, 660)};
     s.table = QStringLiteral("MC_JeyPumCode");
@@ -30,7 +30,7 @@ MasterCodeSpec productSpec()
 }
 } // namespace
 
-TMC_JeyPumCode_Form::TMC_JeyPumCode_Form(QWidget *parent) : MasterCodeScreen(productSpec(), parent)
+TMC_JeyPumCode_Form::TMC_JeyPumCode_Form(QWidget *parent) : MasterCodeScreen(productSetup(), parent)
 {
     edJey_Serial = addReadOnlyBox("edJey_Serial", "저장순서", "Jey_Serial");
     edJey_Code = addTextBox("edJey_Code", "제품 코드", "Jey_Code", 50, KeySet::CodeUpper);

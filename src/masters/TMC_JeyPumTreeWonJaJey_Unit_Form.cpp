@@ -267,7 +267,7 @@ void TMC_JeyPumTreeWonJaJey_Unit_Form::exportTree()
         return;
     }
     ExportSheet sheet = exportSheetOf(list, treeExportFields());
-    sheet.baseName = spec().className;
+    sheet.baseName = setup().className;
     pExcelExport(sheet);
 }
 

@@ -10,9 +10,9 @@
 namespace zedur {
 
 namespace {
-MasterCodeSpec rawMaterialSpec()
+MasterCodeSetup rawMaterialSetup()
 {
-    MasterCodeSpec s;
+    MasterCodeSetup s;
     s.screen = {QStringLiteral("TMC_WonJaJeyCode_Form"), QStringLiteral("재고자산의 원자재 코드를 등록하는 폼 입니다."),
                 PeriodRule::None, QSize(1000, 680)};
     s.table = QStringLiteral("MC_WonJaJeyCode");
@@ -34,7 +34,7 @@ MasterCodeSpec rawMaterialSpec()
 }
 } // namespace
 
-TMC_WonJaJeyCode_Form::TMC_WonJaJeyCode_Form(QWidget *parent) : MasterCodeScreen(rawMaterialSpec(), parent)
+TMC_WonJaJeyCode_Form::TMC_WonJaJeyCode_Form(QWidget *parent) : MasterCodeScreen(rawMaterialSetup(), parent)
 {
     edWon_Serial = addReadOnlyBox("edWon_Serial", "저장순서", "Won_Serial");
     edWon_Code = addTextBox("edWon_Code", "원자재 코드", "Won_Code", 50, KeySet::CodeUpper);

@@ -257,9 +257,9 @@ private slots:
         Fixture f;
         f.ui->click("InsertBtn");
         f.ui->keys("27");
-        f.screen->setWindowTitle(f.screen->spec().caption);
+        f.screen->setWindowTitle(f.screen->setup().caption);
         f.ui->type("edAmt_Amt", typed);
-        QCOMPARE(f.screen->windowTitle(), typed.isEmpty() ? f.screen->spec().caption : typingTitle);
+        QCOMPARE(f.screen->windowTitle(), typed.isEmpty() ? f.screen->setup().caption : typingTitle);
         f.ui->tab();
         QCOMPARE(f.ui->text("edAmt_Amt"), shown);
         QVERIFY2(f.messages.texts() == warnings, qPrintable(f.messages.texts().join('|')));
