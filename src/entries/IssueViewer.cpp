@@ -66,7 +66,7 @@ void IssueViewer::pQuery()
     const QString text = searchText(m_searchItems);
     perform(QStringLiteral("pQuery"), [&] {
         const Statement s = list(cbSSearch->currentText(), text, cbSSort->currentText());
-        DBGrid1->setResult(db().query(s.sql, s.params));
+        DBGrid1->setResult(db().query(s));
     });
 }
 

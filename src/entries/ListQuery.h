@@ -10,12 +10,6 @@
 
 namespace zedur {
 
-// A statement ready to run (or to hand to a grid's model) with its parameters bound.
-struct Statement {
-    QString sql;
-    Params params;
-};
-
 // One entry of a sort list; an empty order leaves the rows in the engine's order.
 struct SortItem {
     QString label;

@@ -107,7 +107,7 @@ void TMC_AcNameAmtInPut_Form::pQuery()
 {
     perform(QStringLiteral("pQuery"), [this] {
         const Statement s = listStatement();
-        DBGrid1->setResult(db().query(s.sql, s.params));
+        DBGrid1->setResult(db().query(s));
     });
 }
 
@@ -253,7 +253,7 @@ void TMC_AcNameAmtInPut_Form::printClicked()
     ResultSet rows;
     if (!perform(QStringLiteral("PrintBtnClick"), [&] {
             const Statement s = listStatement();
-            rows = db().query(s.sql, s.params);
+            rows = db().query(s);
         }))
         return;
     if (!rows.isEmpty())

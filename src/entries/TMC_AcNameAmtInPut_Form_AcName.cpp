@@ -35,7 +35,7 @@ void TMC_AcNameAmtInPut_Form_AcName::pQuery()
 {
     perform(QStringLiteral("pQuery"), [this] {
         const Statement s = amounts::accountDialogList(edSearch->text());
-        DBGrid1->setResult(db().query(s.sql, s.params));
+        DBGrid1->setResult(db().query(s));
     });
 }
 

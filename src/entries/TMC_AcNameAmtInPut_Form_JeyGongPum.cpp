@@ -103,7 +103,7 @@ void TMC_AcNameAmtInPut_Form_JeyGongPum::pQuery()
         if (!itemNamed(amounts::lotDialogSearchItems(), item).usesText())
             edSSearch->clear();
         const Statement s = amounts::lotDialogList(m_month, item, edSSearch->text(), cbSSort->pickOrFirst());
-        DBGrid1->setResult(db().query(s.sql, s.params));
+        DBGrid1->setResult(db().query(s));
     });
 }
 

@@ -155,7 +155,7 @@ void TMC_JeyGongPumWoulInPut_Form::pQuery()
     perform(QStringLiteral("pQuery"), [&] {
         const Statement list = completion::lotList(shownPeriod(), cbWoul->currentText(), cbSSearch->currentText(), text,
                                                    cbSSort->currentText());
-        DBGrid1->setResult(db().query(list.sql, list.params));
+        DBGrid1->setResult(db().query(list));
     });
 }
 

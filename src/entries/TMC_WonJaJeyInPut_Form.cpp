@@ -109,7 +109,7 @@ void TMC_WonJaJeyInPut_Form::pQuery()
         if (!itemNamed(receipts::searchItems(), item).usesText())
             edSearch->clear();
         const Statement s = receipts::receiptList(shownPeriod(), item, edSearch->text());
-        DBGrid1->setResult(db().query(s.sql, s.params));
+        DBGrid1->setResult(db().query(s));
     });
 }
 

@@ -38,7 +38,7 @@ void TMC_WonJaJeyInPut_SearchWonJaJeyCode_Form01::pQuery()
 {
     perform(QStringLiteral("pQuery"), [this] {
         const Statement s = receipts::materialDialogList(edSearch->text());
-        DBGrid1->setResult(db().query(s.sql, s.params));
+        DBGrid1->setResult(db().query(s));
     });
 }
 

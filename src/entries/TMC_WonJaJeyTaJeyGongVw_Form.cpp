@@ -160,7 +160,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::pQuery()
         refillReceiptBalances(db(), shown);
         const Statement list =
             issues::receiptBalanceList(shown, cbSSearch->currentText(), text, cbSSort->currentText());
-        DBGrid1->setResult(db().query(list.sql, list.params));
+        DBGrid1->setResult(db().query(list));
         t.commit();
     });
     clearEntry();

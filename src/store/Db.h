@@ -14,6 +14,12 @@ namespace zedur {
 // Named parameters of one statement: {{":tbCode", code}, {":tbName", name}}.
 using Params = QList<QPair<QString, QVariant>>;
 
+// A statement ready to run, with its parameters.
+struct Statement {
+    QString sql;
+    Params params;
+};
+
 // One connection to the database file. Each screen opens its own and closes it when it
 // is destroyed. Every value goes in as a bound parameter; statements fail with StoreError.
 class Db
@@ -35,6 +41,7 @@ public:
 
     void exec(const QString &sql, const Params &params = {});
     ResultSet query(const QString &sql, const Params &params = {});
+    ResultSet query(const Statement &s) { return query(s.sql, s.params); }
     // The first column of the first row; an invalid QVariant when there is no row.
     QVariant scalar(const QString &sql, const Params &params = {});
     // Number of rows the query returns.

@@ -313,19 +313,19 @@ private slots:
         Db &db = books.db();
         // Only accounts amounts may be booked on, by name without blanks.
         const Statement wagesAccount = accountDialogList("임 금");
-        const ResultSet accounts = db.query(wagesAccount.sql, wagesAccount.params);
+        const ResultSet accounts = db.query(wagesAccount);
         QCOMPARE(accounts.size(), 1);
         QCOMPARE(accounts.text(0, "Ac_AcCode"), QStringLiteral("40403001"));
         const Statement group = accountDialogList("노무비(제)");
-        QCOMPARE(db.query(group.sql, group.params).size(), 0); // a summary account
+        QCOMPARE(db.query(group).size(), 0); // a summary account
         const Statement all = accountDialogList("");
-        QVERIFY(db.query(all.sql, all.params).size() > 30);
+        QVERIFY(db.query(all).size() > 30);
 
         QVERIFY(!saveNewAmount(db, wages(db)));
         const Statement byName = amountList(April, "이름", "임금");
-        QCOMPARE(db.query(byName.sql, byName.params).size(), 1);
+        QCOMPARE(db.query(byName).size(), 1);
         const Statement march = amountList({"2005", "03"}, "전체", "");
-        QCOMPARE(db.query(march.sql, march.params).size(), 0);
+        QCOMPARE(db.query(march).size(), 0);
 
         const QString r = test::addReceipt(db, 10, 2);
         issues::IssueRequest req = test::issueRequest(r, issues::IssueKind::Lot, "5");
@@ -333,10 +333,10 @@ private slots:
         QVERIFY(!issues::saveIssue(db, req));
         for (const QString &sort : labelsOf(lotDialogSortItems())) {
             const Statement lots = lotDialogList(April, "모든적요문자", "투입야간", sort);
-            QCOMPARE(db.query(lots.sql, lots.params).size(), 1);
+            QCOMPARE(db.query(lots).size(), 1);
         }
         const Statement none = lotDialogList(April, "모든적요문자", "주간", "");
-        QCOMPARE(db.query(none.sql, none.params).size(), 0);
+        QCOMPARE(db.query(none).size(), 0);
     }
 };
 

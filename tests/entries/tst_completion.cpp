@@ -96,7 +96,7 @@ private slots:
         // Later screens pick finished lots with an exact comparison.
         QCOMPARE(db.count("Select * From MC_JeyGongPumInPut Where Gong_TotWoul = 100"), 1);
         const Statement done = lotList(April, "완성분", "전체", "", "저장순서");
-        QCOMPARE(db.query(done.sql, done.params).size(), 1);
+        QCOMPARE(db.query(done).size(), 1);
 
         // The worked example, saved.
         db.exec("UpDate MC_JeyGongPumInPut Set Gong_JenGiWoul = 40");
@@ -220,7 +220,7 @@ private slots:
         lot(db, 10);
         QVERIFY(!saveCompletion(db, {April, false, "", done, "W001", "40", "공정투입", "", ""}));
         const Statement list = lotList(April, rate, item, text, "완성율미만");
-        QCOMPARE(db.query(list.sql, list.params).size(), rows);
+        QCOMPARE(db.query(list).size(), rows);
     }
 };
 

@@ -136,7 +136,7 @@ private slots:
         refillReceiptBalances(db, April);
 
         const Statement list = receiptBalanceList(April, item, text, sort);
-        const ResultSet rs = db.query(list.sql, list.params);
+        const ResultSet rs = db.query(list);
         QStringList listed;
         for (int i = 0; i < rs.size(); ++i)
             listed << rs.text(i, "InPut_WonCode");
@@ -489,10 +489,10 @@ private slots:
         QVERIFY(!saveIssue(db, test::issueRequest(test::addReceipt(db, 1, 1), IssueKind::Lot, "1")));
         const Statement list = lots ? lotViewerList(April, item, text, "저장순서")
                                     : transferViewerList(April, item, text, "기준일자");
-        QCOMPARE(db.query(list.sql, list.params).size(), rows);
+        QCOMPARE(db.query(list).size(), rows);
         const Statement march = lots ? lotViewerList({"2005", "03"}, item, text, "모델명")
                                      : transferViewerList({"2005", "03"}, item, text, "모델명");
-        QCOMPARE(db.query(march.sql, march.params).size(), 0);
+        QCOMPARE(db.query(march).size(), 0);
     }
 
     // Whatever the order of issues, transfers and deletes, each receipt's quantity is

@@ -294,13 +294,13 @@ private slots:
                 "Values (0, 0, 'P001', '제품', 1), (1, 1, 'W002', '원자재', 2), (2, 1, 'W002', '원자재', 3)");
         QVERIFY(anyMaterialInATree(db));
         const Statement all = materialDialogList("");
-        const ResultSet listed = db.query(all.sql, all.params);
+        const ResultSet listed = db.query(all);
         QCOMPARE(listed.size(), 1); // in two tree rows, listed once
         QCOMPARE(listed.text(0, "Won_Code"), QStringLiteral("W002"));
         const Statement byAlias = materialDialogList("파 이프");
-        QCOMPARE(db.query(byAlias.sql, byAlias.params).size(), 1);
+        QCOMPARE(db.query(byAlias).size(), 1);
         const Statement other = materialDialogList("철판");
-        QCOMPARE(db.query(other.sql, other.params).size(), 0);
+        QCOMPARE(db.query(other).size(), 0);
         QCOMPARE(noMaterialInTreeWarning(),
                  "먼저 BOM Tree의 제품코드 구성과" + LB + LB + "원자재 코드 정보를 연계하세요........");
     }
@@ -347,7 +347,7 @@ private slots:
             "Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
             "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
         const Statement list = receiptList(April, item, text);
-        const ResultSet rs = db.query(list.sql, list.params);
+        const ResultSet rs = db.query(list);
         QStringList listed;
         for (int i = 0; i < rs.size(); ++i)
             listed << rs.text(i, "InPut_TextMemo");
