@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace zedur;
@@ -131,6 +132,44 @@ private slots:
         QCOMPARE(clicks, 1);
         ui.click("SaveBtn");
         QCOMPARE(clicks, 2);
+    }
+
+    void aRefusalInARealMessageBoxStillCancelsTheClick()
+    {
+        TestBooks books;
+        Screen screen({"TMC_Test_Form", "시험"});
+        auto *layout = new QVBoxLayout(&screen);
+        auto *box = new QLineEdit(&screen);
+        box->setObjectName("edBox");
+        auto *save = new QPushButton("저장", &screen);
+        save->setObjectName("SaveBtn");
+        layout->addWidget(box);
+        layout->addWidget(save);
+        int clicks = 0;
+        QObject::connect(save, &QPushButton::clicked, [&] { ++clicks; });
+        int shown = 0;
+        screen.exits().onLeave(box, [&] {
+            if (box->text() != "bad")
+                return true;
+            // The box is a real modal one here; the user closes it.
+            QTimer::singleShot(50, [&] {
+                if (QWidget *modal = QApplication::activeModalWidget()) {
+                    ++shown;
+                    modal->close();
+                }
+            });
+            msg::warning("원자재 코드가 있는");
+            return false;
+        });
+        ScreenDriver ui(&screen);
+        ui.type("edBox", "bad");
+        ui.click("SaveBtn");
+        QCOMPARE(shown, 1);
+        QCOMPARE(clicks, 0);
+        QVERIFY(!save->isDown());
+        ui.type("edBox", "good");
+        ui.click("SaveBtn");
+        QCOMPARE(clicks, 1);
     }
 
     void aRefusedBoxIsCheckedOnceAndTheNextBoxNotAtAll()

@@ -16,6 +16,9 @@ ScreenDriver::ScreenDriver(QWidget *screen) : m_screen(screen)
 void ScreenDriver::focus(const QString &name)
 {
     QWidget *w = find(name);
+    // A closed modal box does not always hand the activation back offscreen.
+    if (!w->window()->isActiveWindow())
+        QApplication::setActiveWindow(w->window());
     w->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
 }
