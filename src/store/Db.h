@@ -78,6 +78,8 @@ public:
             try {
                 m_db.rollback();
             } catch (...) {
+                // Unwinding from the failure that is being reported: a failed rollback must
+                // not replace it, and SQLite undoes an unfinished transaction on close anyway.
             }
         }
     }
