@@ -32,6 +32,21 @@ public:
 protected:
     void onFirstShow() override { unique = applyPeriodRuleOnShow(year, month); }
 };
+
+// A box with an exit check and a Save button after it: the smallest screen that shows how
+// a refused leave treats the click that caused it.
+struct BoxAndSave : Screen {
+    BoxAndSave() : Screen({"TMC_Test_Form", "시험"}), box(new QLineEdit(this)), save(new QPushButton("저장", this))
+    {
+        box->setObjectName("edBox");
+        save->setObjectName("SaveBtn");
+        auto *layout = new QVBoxLayout(this);
+        layout->addWidget(box);
+        layout->addWidget(save);
+    }
+    QLineEdit *box;
+    QPushButton *save;
+};
 } // namespace
 
 class ScreenRulesTest : public QObject
@@ -109,14 +124,9 @@ private slots:
     {
         TestBooks books;
         MessageRecorder messages;
-        Screen screen({"TMC_Test_Form", "시험"});
-        auto *layout = new QVBoxLayout(&screen);
-        auto *box = new QLineEdit(&screen);
-        box->setObjectName("edBox");
-        auto *save = new QPushButton("저장", &screen);
-        save->setObjectName("SaveBtn");
-        layout->addWidget(box);
-        layout->addWidget(save);
+        BoxAndSave screen;
+        QLineEdit *box = screen.box;
+        QPushButton *save = screen.save;
         int clicks = 0;
         QObject::connect(save, &QPushButton::clicked, [&] { ++clicks; });
         screen.exits().onLeave(box, [box] { return box->text() != "bad"; });
@@ -137,14 +147,9 @@ private slots:
     void aRefusalInARealMessageBoxStillCancelsTheClick()
     {
         TestBooks books;
-        Screen screen({"TMC_Test_Form", "시험"});
-        auto *layout = new QVBoxLayout(&screen);
-        auto *box = new QLineEdit(&screen);
-        box->setObjectName("edBox");
-        auto *save = new QPushButton("저장", &screen);
-        save->setObjectName("SaveBtn");
-        layout->addWidget(box);
-        layout->addWidget(save);
+        BoxAndSave screen;
+        QLineEdit *box = screen.box;
+        QPushButton *save = screen.save;
         int clicks = 0;
         QObject::connect(save, &QPushButton::clicked, [&] { ++clicks; });
         int shown = 0;
