@@ -94,8 +94,11 @@ void EntryScreen::showRefusal(const Refusal &refusal)
         focusButtonPanel();
         return;
     }
+    auto *edit = qobject_cast<QLineEdit *>(control);
+    if (edit && refusal.focusText)
+        edit->setText(*refusal.focusText);
     control->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(control); edit && refusal.selectsText)
+    if (edit && refusal.selectsText)
         edit->selectAll();
 }
 

@@ -2,12 +2,14 @@
 
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "store/Schema.h"
 #include "store/StoreError.h"
 
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -77,6 +79,7 @@ std::unique_ptr<Db> Db::open(const QString &path)
 {
     std::unique_ptr<Db> db(new Db(path));
     db->connect(true);
+    db->addMissingIndexesOnce();
     return db;
 }
 
@@ -118,6 +121,17 @@ void Db::connect(bool mustExist)
     // Write-ahead logging lets the main window's and a screen's connection read and
     // write the same file without blocking each other.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+}
+
+void Db::addMissingIndexesOnce()
+{
+    // Every screen opens a connection of its own; the file is looked at by the first one.
+    static QSet<QString> upToDate;
+    const QString file = QFileInfo(m_path).canonicalFilePath();
+    if (upToDate.contains(file))
+        return;
+    schema::addMissingIndexes(*this);
+    upToDate.insert(file);
 }
 
 void Db::exec(const QString &sql, const Params &params)
@@ -224,8 +238,8 @@ void Db::rollback()
 QString connectionWarningText(const QString &databaseFile)
 {
     return QStringLiteral("Data Source=") + databaseFile + QStringLiteral("  의") + LB + LB +
-           QStringLiteral("  액세스[Access] DB의 화일이나 경로에 ") + LB + LB + QStringLiteral("  오류가 발생 되었으니") +
-           LB + LB + QStringLiteral("  확인해 보세요........     ") + LB;
+           QStringLiteral("  액세스[Access] DB의 화일이나 경로에 ") + LB + LB +
+           QStringLiteral("  오류가 발생 되었으니") + LB + LB + QStringLiteral("  확인해 보세요........     ") + LB;
 }
 
 } // namespace zedur
