@@ -10,6 +10,8 @@
 #include "masters/TMC_WonJaJeyCode_Form.h"
 #include "closing/TMC_TableCreate_Form.h"
 #include "entries/TMC_AcNameAmtInPut_Form.h"
+#include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
+#include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
 #include "entries/TMC_JeyGongPumWoulInPut_Form.h"
 #include "entries/TMC_WonJaJeyInPut_Form.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
@@ -235,8 +237,8 @@ void TMC_ZedUrMain_Form::pShow_113() { showScreen<TMC_AcNameCode_Form>(); }
 void TMC_ZedUrMain_Form::pShow_210() { showScreen<TMC_WonJaJeyInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_211() { showScreen<TMC_WonJaJeyTaJeyGongVw_Form>(); }
 void TMC_ZedUrMain_Form::pShow_212() { showScreen<TMC_JeyGongPumWoulInPut_Form>(); }
-void TMC_ZedUrMain_Form::pShow_213() {}
-void TMC_ZedUrMain_Form::pShow_214() {}
+void TMC_ZedUrMain_Form::pShow_213() { showScreen<TMC_JeyGongPumToJeyPumInPut_Form>(); }
+void TMC_ZedUrMain_Form::pShow_214() { showScreen<TMC_JeyGongPumToTaAcInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_215() {}
 void TMC_ZedUrMain_Form::pShow_216() { showScreen<TMC_AcNameAmtInPut_Form>(); }
 void TMC_ZedUrMain_Form::pShow_217() {}

@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/EntryWarnings.h"
+#include "entries/ViewerRows.h"
 #include "store/RowStatements.h"
 #include "store/Db.h"
 #include "store/Periods.h"
@@ -51,21 +52,6 @@ Verdict lotRefusal(Db &db, const QString &serial, const ResultSet &lot)
                             QStringLiteral("삭제가 불가능한 데이타 입니다......."),
                         box);
     return std::nullopt;
-}
-
-ResultSet rowBySerial(Db &db, const QString &table, const QString &serialColumn, const QString &serial)
-{
-    if (serial.isEmpty())
-        return {};
-    return db.query(QStringLiteral("Select * From %1 Where %2 = :tbInName").arg(table, serialColumn),
-                    {{":tbInName", serial}});
-}
-
-void deleteAndMark(Db &db, const QString &table, const QString &serialColumn, const QString &serial)
-{
-    db.exec(QStringLiteral("Delete From %1 Where %2 = :tbInName").arg(table, serialColumn),
-            {{":tbInName", serial}});
-    period::markRecalculation(db);
 }
 
 } // namespace

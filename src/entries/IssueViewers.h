@@ -4,10 +4,8 @@
 
 #include <QString>
 
-// Deleting from the two viewers of the issue screen. The viewers stay open while other
-// screens change the books, so a delete reads the row anew by its serial and tests what
-// is stored, not what the viewer shows. A delete changes the month's costs, so it also
-// marks the open month for a new allocation run.
+// Deleting from the two viewers of the issue screen: the row read anew by its serial, the
+// open month marked for a new allocation run (ViewerRows.h).
 namespace zedur {
 class Db;
 }

@@ -228,15 +228,20 @@ Checked<DayLeft> leaveDay(const Period &shown, const QString &typedDay, const QS
     return {std::nullopt, left};
 }
 
-Checked<CheckResult> checkAvailability(Db &db, const Period &shown, const QString &productCode,
-                                       const QString &typedQuantity)
+Verdict quantityRefusal(const QString &typedQuantity)
 {
     const QString typed = typedQuantity.trimmed();
     if (typed.isEmpty() || typed == u"0.0")
-        return {Refusal{quantityFirstText(), QuantityBox}, {}};
-    const Checked<double> n = productQuantity(typed);
-    if (!n.ok())
-        return {n.refusal, {}};
+        return Refusal{quantityFirstText(), QuantityBox};
+    return productQuantity(typed).refusal;
+}
+
+Checked<CheckResult> checkAvailability(Db &db, const Period &shown, const QString &productCode,
+                                       const QString &typedQuantity)
+{
+    if (Verdict r = quantityRefusal(typedQuantity))
+        return {r, {}};
+    const Checked<double> n = productQuantity(typedQuantity);
 
     Transaction t(db);
     CheckResult result;

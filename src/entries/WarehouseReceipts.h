@@ -34,6 +34,9 @@ struct DayLeft {
 };
 Checked<DayLeft> leaveDay(const Period &shown, const QString &typedDay, const QString &latestReceiptDate);
 
+// The first test of "체크확인": a quantity typed ("0" passes, "0.0" does not).
+Verdict quantityRefusal(const QString &typedQuantity);
+
 // "체크확인": whether the product's raw materials can be had from the month's lots.
 struct CheckResult {
     QString title;             // the line over the check grid

@@ -114,6 +114,8 @@ private slots:
         QTest::newRow("110") << 110 << "TMC_WonJaJeyCode_Form";
         QTest::newRow("211") << 211 << "TMC_WonJaJeyTaJeyGongVw_Form";
         QTest::newRow("212") << 212 << "TMC_JeyGongPumWoulInPut_Form";
+        QTest::newRow("213") << 213 << "TMC_JeyGongPumToJeyPumInPut_Form";
+        QTest::newRow("214") << 214 << "TMC_JeyGongPumToTaAcInPut_Form";
         QTest::newRow("510") << 510 << "TMC_TableCreate_Form";
         QTest::newRow("unknown code") << 42 << "";
     }
@@ -122,6 +124,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, screen);
         TestBooks books;
+        MessageRecorder messages; // the completion screen warns that there is no product tree
         TMC_ZedUrMain_Form main;
         ScreenDriver ui(&main);
         QCOMPARE(screenOpenedBy([&] { main.pRunMenu(code); }), screen);

@@ -127,14 +127,4 @@ inline LotCost graded(double gaAmt, double unit = 1.0, double totWoul = 100.0)
     return c;
 }
 
-inline void markOpenMonthAllocated(Db &db)
-{
-    db.exec("UpDate MC_YearMonthCheck Set YM_Kubun = '미마감' Where YM_Kubun <> '마감완료'");
-}
-
-inline QString openMonthState(Db &db)
-{
-    return db.scalar("Select YM_Kubun From MC_YearMonthCheck Where YM_Kubun <> '마감완료'").toString();
-}
-
 } // namespace zedur::test

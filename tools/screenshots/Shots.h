@@ -34,5 +34,7 @@ void sampleEntries(zedur::Db &db);
 
 void shootMasters(const QString &out);
 void shootEntries(const QString &out);
+// The completion into the warehouse and the WIP transfers, with their viewers.
+void shootWip(const QString &out);
 
 } // namespace shots
