@@ -10,6 +10,23 @@ endif()
 install(TARGETS ${ZEDUR_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(ZEDUR_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
+
+# Installs packaging/NAME compressed as NAME.gz (manual pages, the changelog), built with the
+# program so that installing only copies.
+function(zedur_install_gzipped name destination)
+  set(gz ${CMAKE_CURRENT_BINARY_DIR}/gz/${name}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/gz
+    COMMAND gzip -9 -n -c ${ZEDUR_PACKAGING}/${name} > ${gz}
+    DEPENDS ${ZEDUR_PACKAGING}/${name})
+  string(MAKE_C_IDENTIFIER ${name} id)
+  add_custom_target(zedur-gz-${id} ALL DEPENDS ${gz})
+  install(FILES ${gz} DESTINATION ${destination})
+endfunction()
+
+foreach(page zedur.1 zedur-newdb.1)
+  zedur_install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 install(FILES ${ZEDUR_PACKAGING}/zedur.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZEDUR_PACKAGING}/zedur.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
@@ -36,6 +53,10 @@ endif()
 # tool's pictures (main.png, ...) are published somewhere.
 set(ZEDUR_SCREENSHOTS_URL "" CACHE STRING
   "Web folder where the screenshots tool's pictures are published, for the AppStream data")
+set(ZEDUR_METAINFO_BINARIES "")
+foreach(program ${ZEDUR_INSTALLED_PROGRAMS})
+  string(APPEND ZEDUR_METAINFO_BINARIES "    <binary>${program}</binary>\n")
+endforeach()
 set(ZEDUR_METAINFO_SCREENSHOTS "")
 if(ZEDUR_SCREENSHOTS_URL)
   string(CONCAT ZEDUR_METAINFO_SCREENSHOTS

@@ -5,12 +5,8 @@
 include(GNUInstallDirs)
 
 set(ZEDUR_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zedur)
-set(ZEDUR_CHANGELOG_GZ ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
-add_custom_command(OUTPUT ${ZEDUR_CHANGELOG_GZ}
-  COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${ZEDUR_CHANGELOG_GZ}
-  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
-add_custom_target(zedur-changelog ALL DEPENDS ${ZEDUR_CHANGELOG_GZ})
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${ZEDUR_CHANGELOG_GZ} DESTINATION ${ZEDUR_DOC_DIR})
+install(FILES ${ZEDUR_PACKAGING}/copyright DESTINATION ${ZEDUR_DOC_DIR})
+zedur_install_gzipped(changelog ${ZEDUR_DOC_DIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zedur)
@@ -19,12 +15,16 @@ set(CPACK_PACKAGE_VENDOR "ZedUr developers")
 set(CPACK_PACKAGE_CONTACT "ZedUr developers <zedur@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "monthly manufacturing cost accounting for a small manufacturer")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "A desktop program that keeps a small manufacturer's cost accounts month by month. "
-  "It registers raw materials, products, product trees and accounts, records receipts, "
-  "issues into the process, completion rates, completed products, transfers, sales, returns "
-  "and expenses, allocates labour and overhead, closes the month with carry-forward, and "
-  "shows statements and trace reports. Every list can be saved as a spreadsheet. The books "
-  "are kept in the user's data folder, made by zedur-newdb or the menu entry's second action.")
+  "A desktop program (in Korean) that keeps a small manufacturer's cost accounts\n"
+  "month by month. It registers raw materials, products, product trees and\n"
+  "accounts, records receipts, issues into the process, completion rates,\n"
+  "completed products, transfers, sales, returns and expenses, allocates labour\n"
+  "and overhead, closes the month with carry-forward, and shows the statement of\n"
+  "cost of goods manufactured, the income statement and trace reports. Every\n"
+  "list can be saved as a spreadsheet.\n"
+  ".\n"
+  "The books are kept in the user's data folder, ~/.local/share/zedur. They are\n"
+  "made by zedur-newdb or by the menu entry's second action.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

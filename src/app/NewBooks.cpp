@@ -25,9 +25,10 @@ QString toolReason(QProcess &process)
     return reason;
 }
 
-QString fileLine(const QString &path)
+// The path on a line of its own: a home folder's path is long.
+QString fileLines(const QString &path)
 {
-    return QStringLiteral("  장부 파일 : ") + path;
+    return QStringLiteral("  장부 파일 :") + LB + QStringLiteral("  ") + path;
 }
 } // namespace
 
@@ -67,18 +68,18 @@ int reportNewBooks(const NewBooksResult &result)
 {
     switch (result.outcome) {
     case NewBooksResult::Outcome::Created:
-        msg::information(QStringLiteral("새 장부를 만들었습니다.") + LB + LB + fileLine(result.path) + LB +
-                         QStringLiteral("  시작 월   : ") + result.month + LB + LB +
+        msg::information(QStringLiteral("새 장부를 만들었습니다.") + LB + LB + fileLines(result.path) + LB +
+                         QStringLiteral("  시작 월 : ") + result.month + LB + LB +
                          QStringLiteral("  프로그램을 시작하면 이 장부를 엽니다."));
         return 0;
     case NewBooksResult::Outcome::AlreadyThere:
-        msg::warning(QStringLiteral("이미 장부가 있어서 새로 만들지 않았습니다.") + LB + LB + fileLine(result.path) +
+        msg::warning(QStringLiteral("이미 장부가 있어서 새로 만들지 않았습니다.") + LB + LB + fileLines(result.path) +
                      LB + LB + QStringLiteral("  있던 장부는 그대로 두었습니다."));
         return 1;
     case NewBooksResult::Outcome::Failed:
         break;
     }
-    reportFailure(QStringLiteral("새 장부를 만들지 못했습니다.") + LB + LB + fileLine(result.path),
+    reportFailure(QStringLiteral("새 장부를 만들지 못했습니다.") + LB + LB + fileLines(result.path),
                   QStringLiteral("zedur --new-books"), QStringLiteral("새 장부 만들기 실패"),
                   Failure(toolName, result.reason));
     return 1;

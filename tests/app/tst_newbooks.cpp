@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(int(boxes.messages.first().kind), kind);
         const QString text = boxes.lastText();
         QVERIFY(text.startsWith(heading));
-        QVERIFY(text.contains("  장부 파일 : " + path));
+        QVERIFY(text.contains("  장부 파일 :" + LB + "  " + path));
         QCOMPARE(text.contains("disk full"), logged);
         QCOMPARE(QFile::exists(errorLogPath()), logged);
         setAppDirForTesting(QString());
