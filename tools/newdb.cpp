@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -22,11 +20,6 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString path = args.size() > 1 ? args.at(1) : zedur::databasePath();
-    if (QFileInfo::exists(path)) {
-        std::fprintf(stderr, "zedur-newdb: %s already exists; the books in it are left as they are\n",
-                     qPrintable(path));
-        return 1;
-    }
     QString month = args.size() == 3 ? args.at(2) : QDate::currentDate().toString(QStringLiteral("yyyy-MM"));
     const QRegularExpression shape(QStringLiteral("^(\\d{4})-(0[1-9]|1[0-2])$"));
     const auto match = shape.match(month);
@@ -37,7 +30,6 @@ int main(int argc, char *argv[])
     try {
         zedur::createDatabase(path, {match.captured(1), match.captured(2)}, zedur::AuditValues::now());
     } catch (const zedur::StoreError &e) {
-        QFile::remove(path);
         std::fprintf(stderr, "zedur-newdb: %s\n", qPrintable(e.message()));
         return 1;
     }

@@ -31,7 +31,7 @@ bool exceeds(double quantity, double remaining)
 
 double amountOf(double quantity, double price)
 {
-    return roundDecimals(roundDown(-5, quantity * price), 4);
+    return roundDecimals(productCut(quantity, price, 5), 4);
 }
 
 QString exceedsText(const QString &material)

@@ -4,6 +4,8 @@
 #include "entries/ReceiptList.h"
 #include "entries/ReceiptNumbers.h"
 
+#include <QRandomGenerator>
+
 using namespace zedur;
 using namespace zedur::receipts;
 using test::April;
@@ -15,8 +17,7 @@ class ReceiptsTest : public QObject
 {
     Q_OBJECT
 
-    static ReceiptSave newSave(Db &db,
-                               ReceiptEntry e = test::receiptEntry("3.0000", "1,234.5679", "3,703.7037"))
+    static ReceiptSave newSave(Db &db, ReceiptEntry e = test::receiptEntry("3.0000", "1,234.5679", "3,703.7037"))
     {
         e.serial = beginNewReceipt(db, April, {}).value;
         return {April, e, {}, {}, TestBooks::fixedAudit()};
@@ -52,16 +53,37 @@ private slots:
                                          << QStringList{"12,345,678,901,234.0000", "0.0000", "0.0000"} << "";
         QTest::newRow("fifteen digits") << Q << QStringList{"123456789012345", "0", "0"} << QStringList{}
                                         << "전체 길이가 14자를 초과 할 수 없읍니다.....";
-        QTest::newRow("minus and fourteen digits")
-            << P << QStringList{"0", "-12345678901234", "0"}
-            << QStringList{"0", "-12,345,678,901,234.0000", "0.0000"} << "";
-        QTest::newRow("minus and fifteen digits")
-            << P << QStringList{"0", "-123456789012345", "0"} << QStringList{}
-            << "전체 길이가 15자를 초과 할 수 없읍니다.....";
-        QTest::newRow("amount of twenty digits")
-            << A << QStringList{"0", "0", "12345678901234.56789"} << QStringList{}
-            << "전체 길이가 19자를 초과 할 수 없읍니다.....";
+        QTest::newRow("minus and fourteen digits") << P << QStringList{"0", "-12345678901234", "0"}
+                                                   << QStringList{"0", "-12,345,678,901,234.0000", "0.0000"} << "";
+        QTest::newRow("minus and fifteen digits") << P << QStringList{"0", "-123456789012345", "0"} << QStringList{}
+                                                  << "전체 길이가 15자를 초과 할 수 없읍니다.....";
+        QTest::newRow("amount of twenty digits") << A << QStringList{"0", "0", "12345678901234.56789"} << QStringList{}
+                                                 << "전체 길이가 19자를 초과 할 수 없읍니다.....";
         QTest::newRow("not a number") << A << QStringList{"0", "0", "12,3x.4.5"} << QStringList{} << "-";
+        // Cut on the decimal form, then shown at four decimals: never one unit off.
+        QTest::newRow("618.99 x 683.245") << P << QStringList{"618.9900", "683.245", "0"}
+                                          << QStringList{"618.9900", "683.2450", "422,921.8226"} << "";
+        QTest::newRow("489.5525 x 196.98")
+            << Q << QStringList{"489.5525", "196.98", "0"} << QStringList{"489.5525", "196.9800", "96,432.0515"} << "";
+        QTest::newRow("typed 422,921.82255") << A << QStringList{"1.0000", "1.0000", "422921.82255"}
+                                             << QStringList{"1.0000", "1.0000", "422,921.8226"} << "";
+    }
+
+    // Two-decimal quantities times three-decimal prices, against integers scaled by 10^4.
+    void amountsMatchDecimalArithmetic()
+    {
+        QRandomGenerator random(618683);
+        for (int i = 0; i < 5000; ++i) {
+            const qint64 q = qint64(random.bounded(10000000)) * 100; // up to 99,999.99
+            const qint64 p = qint64(random.bounded(100000000)) * 10; // up to 99,999.999
+            const QString quantity = QString::number(q / 10000.0, 'f', 2);
+            const QString price = QString::number(p / 10000.0, 'f', 3);
+            const qint64 shown = (q * p / 1000 + 5) / 10; // cut to five decimals, rounded to four
+            const Checked<NumberBoxes> out = leaveNumberBox(NumberBox::Price, {quantity, price, ""});
+            QVERIFY(out.ok());
+            QCOMPARE(storedNumber(out.value.amount),
+                     QString("%1.%2").arg(shown / 10000).arg(shown % 10000, 4, 10, QChar(u'0')).toDouble());
+        }
     }
     void leavingANumberBox()
     {
@@ -119,8 +141,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<bool>("clears");
-        QTest::newRow("carried forward before closed")
-            << "carried+closed" << warnings::carriedForward() << "" << true;
+        QTest::newRow("carried forward before closed") << "carried+closed" << warnings::carriedForward() << "" << true;
         QTest::newRow("remembered closed") << "closed" << warnings::closedData() << "" << true;
         QTest::newRow("grid row closed") << "gridClosed" << warnings::closedData() << "" << true;
         QTest::newRow("another month before missing values")
@@ -231,8 +252,7 @@ private slots:
 
         ReceiptEntry e = test::receiptEntry("5", "2", "10");
         e.serial = serial;
-        const Verdict change =
-            saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()});
+        const Verdict change = saveChangedReceipt(db, {April, e, {"당월입고", ""}, "", TestBooks::fixedAudit()});
         QVERIFY(change);
         QCOMPARE(change->text, first + LB + "수정이 불가능한 데이타 입니다.......");
         QVERIFY(change->clearsBoxes);
@@ -256,12 +276,10 @@ private slots:
         QTest::addColumn<QStringList>("remembered");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("text");
-        QTest::newRow("carried forward")
-            << QStringList{"전기이월", "마감완료"} << "04" << warnings::carriedForward();
+        QTest::newRow("carried forward") << QStringList{"전기이월", "마감완료"} << "04" << warnings::carriedForward();
         QTest::newRow("closed") << QStringList{"당월입고", "마감완료"} << "04" << warnings::closedData();
-        QTest::newRow("another month")
-            << QStringList{"당월입고", ""} << "05"
-            << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
+        QTest::newRow("another month") << QStringList{"당월입고", ""} << "05"
+                                       << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
     }
     void deleteRefusals()
     {
@@ -270,8 +288,7 @@ private slots:
         QFETCH(QString, text);
         TestBooks books;
         const QString serial = test::addReceipt(books.db(), 1, 1);
-        const Verdict refused =
-            deleteReceipt(books.db(), {"2005", month}, serial, {remembered[0], remembered[1]}, "");
+        const Verdict refused = deleteReceipt(books.db(), {"2005", month}, serial, {remembered[0], remembered[1]}, "");
         QVERIFY(refused);
         QCOMPARE(refused->text, text);
         QVERIFY(refused->clearsBoxes);
@@ -282,10 +299,9 @@ private slots:
     {
         TestBooks books;
         Db &db = books.db();
-        db.exec(
-            "Insert InTo MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_NameAlias, Won_Model, "
-            "Won_PumName, Won_KuSize) Values ('A0000000001', 'W001', '강판', '철판', 'M1', '판재', '1T'), "
-            "('A0000000002', 'W002', '강관', '파이프', 'M2', '관재', '2T')");
+        db.exec("Insert InTo MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_NameAlias, Won_Model, "
+                "Won_PumName, Won_KuSize) Values ('A0000000001', 'W001', '강판', '철판', 'M1', '판재', '1T'), "
+                "('A0000000002', 'W002', '강관', '파이프', 'M2', '관재', '2T')");
         // Raw materials exist, but none is in a product tree yet.
         QVERIFY(!anyMaterialInATree(db));
         QVERIFY(db.query(materialDialogList("").sql, materialDialogList("").params).isEmpty());
@@ -330,8 +346,7 @@ private slots:
         QFETCH(QStringList, memos);
         TestBooks books;
         Db &db = books.db();
-        const auto add = [&](const QString &day, const QString &code, const QString &memo,
-                             const QString &sale) {
+        const auto add = [&](const QString &day, const QString &code, const QString &memo, const QString &sale) {
             ReceiptSave s = newSave(db);
             s.entry.day = day;
             s.entry.wonCode = code;
@@ -343,9 +358,8 @@ private slots:
         add("15", "W002", "둘째", "대한철강");
         add("01", "W003", "첫째", "");
         // A receipt of another month never shows.
-        db.exec(
-            "Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
-            "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
+        db.exec("Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
+                "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
         const Statement list = receiptList(April, item, text);
         const ResultSet rs = db.query(list);
         QStringList listed;
