@@ -369,6 +369,8 @@ private slots:
                                                             "불가능한 데이타입니다...................... ";
         QTest::newRow("carried forward before closed") << "carried+closed" << warnings::carriedForward();
         QTest::newRow("closed before the links") << "closed+amount" << warnings::closedData();
+        QTest::newRow("of another month") << "march+amount"
+                                          << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
         QTest::newRow("nothing picked") << "unpicked" << warnings::pickRowToDelete();
         QTest::newRow("gone meanwhile") << "gone" << warnings::pickRowToDelete();
         QTest::newRow("direct amount before lot transfer")
@@ -403,6 +405,8 @@ private slots:
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_Kubun = '전기이월'");
         if (faults.contains("closed"))
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_Check_01 = '마감완료'");
+        if (faults.contains("march"))
+            db.exec("UpDate MC_JeyGongPumInPut Set Gong_Month = '03'");
         if (faults.contains("unpicked"))
             lot = " ";
         if (faults.contains("gone"))
@@ -421,7 +425,7 @@ private slots:
         if (faults.contains("negative"))
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_TotWoul = -5");
 
-        const Verdict refused = deleteLot(db, lot);
+        const Verdict refused = deleteLot(db, April, lot);
         QVERIFY(refused);
         QCOMPARE(refused->text, text);
         QCOMPARE(refused->focus, LotViewerSerialBox);
@@ -435,20 +439,20 @@ private slots:
         const QString r = hundredReceived(db);
         period::markAllocationDone(db);
         QCOMPARE(periodState(db), QStringLiteral("미마감"));
-        QVERIFY(!deleteLot(db, test::newest(db, "MC_JeyGongPumInPut", "Gong_Serial")));
+        QVERIFY(!deleteLot(db, April, test::newest(db, "MC_JeyGongPumInPut", "Gong_Serial")));
         QCOMPARE(remainingQuantity(db, r), 80.0);
         QCOMPARE(periodState(db), QStringLiteral("배부액재계산"));
 
         period::markAllocationDone(db);
         const QString transfer = test::newest(db, "MC_WonJaJeyInPut_TaAc", "TaInPut_Serial");
         db.exec("UpDate MC_WonJaJeyInPut_TaAc Set TaInPut_Check_01 = '마감완료'");
-        const Verdict closed = deleteTransfer(db, transfer);
+        const Verdict closed = deleteTransfer(db, April, transfer);
         QCOMPARE(closed->text, warnings::closedData());
         QCOMPARE(closed->focus, TransferViewerSerialBox);
         QCOMPARE(periodState(db), QStringLiteral("미마감"));
-        QCOMPARE(deleteTransfer(db, "")->text, warnings::pickRowToDelete());
+        QCOMPARE(deleteTransfer(db, April, "")->text, warnings::pickRowToDelete());
         db.exec("UpDate MC_WonJaJeyInPut_TaAc Set TaInPut_Check_01 = ''");
-        QVERIFY(!deleteTransfer(db, transfer));
+        QVERIFY(!deleteTransfer(db, April, transfer));
         QCOMPARE(remainingQuantity(db, r), 100.0);
         QCOMPARE(periodState(db), QStringLiteral("배부액재계산"));
     }
@@ -537,7 +541,7 @@ private slots:
                 if (rows.isEmpty())
                     continue;
                 const QString serial = rows.keys().at(rng.bounded(int(rows.size())));
-                QVERIFY(!(action < 9 ? deleteLot(db, serial) : deleteTransfer(db, serial)));
+                QVERIFY(!(action < 9 ? deleteLot(db, April, serial) : deleteTransfer(db, April, serial)));
                 left[rows[serial].first] += rows[serial].second;
                 rows.remove(serial);
             }
