@@ -83,7 +83,7 @@ Statement TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::list(const QString &searchIte
 
 Verdict TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::deleteRow(Db &db, const QString &serial)
 {
-    return warehouse::deleteReceipt(db, serial);
+    return warehouse::deleteReceipt(db, shown(), serial);
 }
 
 void TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::pDisplay()

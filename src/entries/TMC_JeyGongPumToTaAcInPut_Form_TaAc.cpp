@@ -135,7 +135,7 @@ Statement TMC_JeyGongPumToTaAcInPut_Form_TaAc::list(const QString &searchItem, c
 
 Verdict TMC_JeyGongPumToTaAcInPut_Form_TaAc::deleteRow(Db &db, const QString &serial)
 {
-    return wiptransfer::deleteTransfer(db, serial);
+    return wiptransfer::deleteTransfer(db, shown(), serial);
 }
 
 } // namespace zedur

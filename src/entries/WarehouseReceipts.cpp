@@ -5,20 +5,29 @@
 #include "entries/DayDate.h"
 #include "entries/EntryWarnings.h"
 #include "entries/FlatProductTree.h"
-#include "entries/PeriodTest.h"
+#include "entries/StoredRow.h"
 #include "entries/ViewerRows.h"
 #include "entries/WipAvailability.h"
 #include "entries/WipBalances.h"
 #include "store/Db.h"
 #include "store/RowStatements.h"
 #include "store/Serials.h"
-#include "store/StoreError.h"
 
 namespace zedur::warehouse {
 
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
+const QString PeriodTail = QStringLiteral("등록, 수정, 삭제등이 가능합니다........");
+
+// The lot current in the lot grid: only its closing mark is looked at.
+const RowRule GridLotRule{entryTables::Lots, false, PeriodTail};
+const RowRule ReceiptRule{entryTables::ProductReceipts, true, PeriodTail};
+// The viewer: a refusal of the stored row empties its boxes and points at the serial.
+const RowRule ViewerReceiptRule{entryTables::ProductReceipts, true,
+                                QStringLiteral("등록,수정,삭제등이 가능합니다........"), ViewerSerialBox, true};
+const RowRule ViewerSliceRule{entryTables::LotCompletions, true,
+                              QStringLiteral("등록,수정,삭제등이 가능합니다........"), ViewerSerialBox, true};
 
 QString quantityFirstText()
 {
@@ -139,48 +148,46 @@ RowValues componentRow(const QString &serial, const ReceiptHead &h, const Materi
     return row;
 }
 
-// The receipt sums its component rows; the product's own texts come from the product master.
-void writeReceipt(Db &db, const ReceiptHead &h, const ResultSet &product)
+// The receipt sums its component rows as stored; the product's own texts come from the
+// product master.
+RowValues receiptRow(Db &db, const ReceiptHead &h, const ResultSet &product)
 {
+    const ResultSet sums = db.query(
+        QStringLiteral("Select total(InGong_GaAmt) As GaAmt, total(InGong_JenGiNoMu_01 + InGong_DaongNoMu_01) As "
+                       "DirectLabour, total(InGong_JenGiNoMu_02 + InGong_DaongNoMu_02) As IndirectLabour, "
+                       "total(InGong_JenGiJeyJo_01 + InGong_DaongJeyJo_01) As DirectOverhead, "
+                       "total(InGong_JenGiJeyJo_02 + InGong_DaongJeyJo_02) As IndirectOverhead, "
+                       "total(InGong_WoulAmtTot) As Total From MC_ChaongGoJeyGongPumInJeyGong Where "
+                       "InGong_JeyPumSerial = :tbSerial"),
+        {{":tbSerial", h.serial}});
     const ReceiptRequest &r = *h.request;
-    db.exec(QStringLiteral(
-                "Insert InTo MC_ChaongGoJeyPumInPut (JeyPum_Serial, JeyPum_Date, JeyPum_Year, JeyPum_Month, "
-                "JeyPum_JeyPumCode, JeyPum_JeyPumName, JeyPum_DanWi, JeyPum_Model, JeyPum_PumName, JeyPum_KuSize, "
-                "JeyPum_SerialJen, JeyPum_TaxNumber, JeyPum_SaleCode, JeyPum_SaleName, JeyPum_SaleNumber, "
-                "JeyPum_SaleDyiPou, JeyPum_TextMemo, JeyPum_SuKg, JeyPum_GaAmt, JeyPum_JenGiNoMu, JeyPum_DaongNoMu, "
-                "JeyPum_JenGiJeyJo, JeyPum_DaongJeyJo, JeyPum_TotGaAmt, JeyPum_Kubun, JeyPum_Bigo, JeyPum_Check_01, "
-                "JeyPum_Check_02, JeyPum_Check_03, JeyPum_SaveDate, BanPum_ChulGoSerial, BanPum_ChulGoJeyPumSerial, "
-                "BanPum_NewChulGoSerial, JeyPum_JeyPumSerial) "
-                "Select :tbSerial, :tbDate, :tbYear, :tbMonth, :tbCode, :tbName, :tbDanWi, :tbModel, :tbPumName, "
-                ":tbKuSize, '', '', '', '', '', '', :tbTextMemo, :tbSuKg, total(InGong_GaAmt), "
-                "total(InGong_JenGiNoMu_01 + InGong_DaongNoMu_01), total(InGong_JenGiNoMu_02 + InGong_DaongNoMu_02), "
-                "total(InGong_JenGiJeyJo_01 + InGong_DaongJeyJo_01), "
-                "total(InGong_JenGiJeyJo_02 + InGong_DaongJeyJo_02), total(InGong_WoulAmtTot), :tbKubun, :tbBigo, "
-                "'', '', :tbCheck03, :tbSaveDate, '', '', '', '' "
-                "From MC_ChaongGoJeyGongPumInJeyGong Where InGong_JeyPumSerial = :tbSerial"),
-            {{":tbSerial", h.serial},
-             {":tbDate", h.date},
-             {":tbYear", h.shown.year},
-             {":tbMonth", h.shown.month},
-             {":tbCode", h.productCode},
-             {":tbName", h.productName},
-             {":tbDanWi", product.text(0, "Jey_DanWi")},
-             {":tbModel", product.text(0, "Jey_Model")},
-             {":tbPumName", product.text(0, "Jey_PumName")},
-             {":tbKuSize", product.text(0, "Jey_KuSize")},
-             {":tbTextMemo", r.textMemo.trimmed()},
-             {":tbSuKg", h.quantity},
-             {":tbKubun", ReceiptKubun},
-             {":tbBigo", r.bigo.trimmed()},
-             {":tbCheck03", r.audit.volumeSerial},
-             {":tbSaveDate", saveDateNow()}});
-    const int written = db.scalar(QStringLiteral("Select count(*) From MC_ChaongGoJeyPumInPut Where JeyPum_Serial = "
-                                                 ":tbSerial"),
-                                  {{":tbSerial", h.serial}})
-                            .toInt();
-    if (written != 1)
-        throw StoreError(
-            QStringLiteral("제품 입고 %1: %2 행이 기록되었습니다 (1 행이어야 합니다).").arg(h.serial).arg(written));
+    RowValues row{{"JeyPum_Serial", h.serial},          {"JeyPum_Date", h.date},
+                  {"JeyPum_Year", h.shown.year},        {"JeyPum_Month", h.shown.month},
+                  {"JeyPum_JeyPumCode", h.productCode}, {"JeyPum_JeyPumName", h.productName}};
+    for (const char *stem : {"DanWi", "Model", "PumName", "KuSize"})
+        row.append({QStringLiteral("JeyPum_") + stem, product.text(0, QStringLiteral("Jey_") + stem)});
+    for (const char *stem : {"SerialJen", "TaxNumber", "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"})
+        row.append({QStringLiteral("JeyPum_") + stem, QString("")});
+    // The four product cost columns hold, whatever their names say, direct labour, indirect
+    // labour, direct overhead and indirect overhead.
+    row << RowValues{{"JeyPum_TextMemo", r.textMemo.trimmed()},
+                     {"JeyPum_SuKg", h.quantity},
+                     {"JeyPum_GaAmt", sums.number(0, "GaAmt")},
+                     {"JeyPum_JenGiNoMu", sums.number(0, "DirectLabour")},
+                     {"JeyPum_DaongNoMu", sums.number(0, "IndirectLabour")},
+                     {"JeyPum_JenGiJeyJo", sums.number(0, "DirectOverhead")},
+                     {"JeyPum_DaongJeyJo", sums.number(0, "IndirectOverhead")},
+                     {"JeyPum_TotGaAmt", sums.number(0, "Total")},
+                     {"JeyPum_Kubun", ReceiptKubun},
+                     {"JeyPum_Bigo", r.bigo.trimmed()},
+                     {"JeyPum_Check_01", QString("")},
+                     {"JeyPum_Check_02", QString("")},
+                     {"JeyPum_Check_03", r.audit.volumeSerial},
+                     {"JeyPum_SaveDate", saveDateNow()}};
+    for (const char *column :
+         {"BanPum_ChulGoSerial", "BanPum_ChulGoJeyPumSerial", "BanPum_NewChulGoSerial", "JeyPum_JeyPumSerial"})
+        row.append({column, QString("")});
+    return row;
 }
 
 Checked<ReceiptSaved> refused(Refusal refusal, bool clearsCheck = false)
@@ -268,11 +275,10 @@ Checked<CheckResult> checkAvailability(Db &db, const Period &shown, const QStrin
 Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
 {
     Transaction t(db);
-    const ResultSet lot =
-        rowBySerial(db, QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial"), r.gridLotSerial);
-    if (!lot.isEmpty() && lot.text(0, "Gong_Check_01") == period::Closed)
+    const StoredRow lot = readStoredRow(db, GridLotRule, r.gridLotSerial, r.shown);
+    if (lot.text(QStringLiteral("Check_01")) == period::Closed)
         return refused(Refusal{warnings::closedData(), {}, true}, true);
-    if (Verdict p = periodRefusal(db, r.shown, QStringLiteral("등록, 수정, 삭제등이 가능합니다........")))
+    if (Verdict p = newRowRefusal(db, ReceiptRule, r.shown))
         return refused(*p, true);
     if (!r.checkGridOpen)
         return refused(Refusal{checkFirstText(), QuantityBox}, true);
@@ -324,25 +330,24 @@ Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
     QString component =
         Serial_MaxValue(db, QStringLiteral("MC_ChaongGoJeyGongPumInJeyGong"), QStringLiteral("InGong_Serial"));
     for (const Take &take : consumption.takes) {
-        insertRow(db, QStringLiteral("MC_ChaongGoJeyGongPumInJeyGong"),
-                  componentRow(component, head, materials.at(take.need), lots.at(take.lot), take.quantity));
+        insertEntryRow(db, entryTables::LotCompletions,
+                       componentRow(component, head, materials.at(take.need), lots.at(take.lot), take.quantity));
         component = serialAfter(component);
     }
-    writeReceipt(db, head, product);
+    insertEntryRow(db, entryTables::ProductReceipts, receiptRow(db, head, product));
     t.commit();
     return {std::nullopt, {head.serial, true}};
 }
 
-Verdict deleteReceipt(Db &db, const QString &serial)
+Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial)
 {
-    const QString s = serial.trimmed();
-    const QString table = QStringLiteral("MC_ChaongGoJeyPumInPut");
     Transaction t(db);
-    const ResultSet receipt = rowBySerial(db, table, QStringLiteral("JeyPum_Serial"), s);
+    const StoredRow receipt = readStoredRow(db, ViewerReceiptRule, serial, shown);
+    const QString s = receipt.serial();
     const auto refusal = [](const QString &text) {
         return Refusal{text, ViewerSerialBox, true};
     };
-    if (!receipt.isEmpty()) {
+    if (receipt.found()) {
         // Direct labour or overhead booked on a lot the receipt consumed.
         if (db.scalar(QStringLiteral("Select 1 From MC_AcNameAmtInPut Where Amt_JeyGongPumSerial In (Select "
                                      "InGong_GongSerial From MC_ChaongGoJeyGongPumInJeyGong Where "
@@ -360,20 +365,25 @@ Verdict deleteReceipt(Db &db, const QString &serial)
             return refusal(QStringLiteral("제품 창고에서") + CRLF +
                            QStringLiteral("매출 목적으로 출고된 데이타가 있어") + CRLF +
                            QStringLiteral("삭제가 불가능 합니다........"));
-        const QString kubun = receipt.text(0, "JeyPum_Kubun");
-        if (kubun == u"매출반품입고")
+        if (receipt.text(QStringLiteral("Kubun")) == u"매출반품입고")
             return refusal(QStringLiteral("매출반품입고된 데이타는") + LB + QStringLiteral("등록,수정,삭제등이") + LB +
                            QStringLiteral("불가능한 데이타입니다...................... "));
-        if (kubun == u"전기이월")
-            return refusal(warnings::carriedForward());
-        if (receipt.text(0, "JeyPum_Check_01") == period::Closed)
-            return refusal(warnings::closedData());
     }
-    if (receipt.isEmpty())
+    // Brought forward, closed, or not of the open month.
+    if (receipt.refusal())
+        return receipt.refusal();
+    if (!receipt.found())
         return Refusal{warnings::pickRowToDelete(), ViewerSerialBox};
-    deleteAndMark(db, table, QStringLiteral("JeyPum_Serial"), s);
-    db.exec(QStringLiteral("Delete From MC_ChaongGoJeyGongPumInJeyGong Where InGong_JeyPumSerial = :tbInName"),
-            {{":tbInName", s}});
+    const ResultSet slices = db.query(QStringLiteral("Select InGong_Serial From MC_ChaongGoJeyGongPumInJeyGong Where "
+                                                     "InGong_JeyPumSerial = :tbInName"),
+                                      {{":tbInName", s}});
+    for (int i = 0; i < slices.size(); ++i) {
+        const StoredRow slice = readStoredRow(db, ViewerSliceRule, slices.text(i, "InGong_Serial"), shown);
+        if (slice.refusal())
+            return slice.refusal();
+        deleteStoredRow(db, slice);
+    }
+    deleteAndMark(db, receipt);
     t.commit();
     return std::nullopt;
 }

@@ -69,8 +69,8 @@ struct ReceiptSaved {
 // every raw material. One transaction.
 Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &request);
 
-// The viewer's delete of a product receipt with its component rows.
-Verdict deleteReceipt(Db &db, const QString &serial);
+// The viewer's delete of a product receipt of the month shown, with its component rows.
+Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial);
 
 // Texts the screen shows of its own.
 QString runCheckFirstText();

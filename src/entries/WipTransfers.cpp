@@ -5,7 +5,7 @@
 #include "entries/DayDate.h"
 #include "entries/EntryWarnings.h"
 #include "entries/LotConsumption.h"
-#include "entries/PeriodTest.h"
+#include "entries/StoredRow.h"
 #include "entries/ViewerRows.h"
 #include "entries/WipBalances.h"
 #include "store/Db.h"
@@ -17,8 +17,13 @@ namespace zedur::wiptransfer {
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
-const QString LotTable = QStringLiteral("MC_JeyGongPumInPut");
-const QString TransferTable = QStringLiteral("MC_JeyGongPumInPut_TaAc");
+const QString PeriodTail = QStringLiteral("등록, 수정, 삭제등이 가능합니다........");
+// A lot brought forward by the close can be transferred like any other.
+const RowRule LotRule{entryTables::Lots, false, PeriodTail};
+const RowRule TransferRule{entryTables::LotTransfers, true, PeriodTail};
+// The viewer: a refusal of the stored row empties its boxes and points at the serial.
+const RowRule ViewerRule{entryTables::LotTransfers, true, QStringLiteral("등록,수정,삭제등이 가능합니다........"),
+                         ViewerSerialBox, true};
 
 // The transferred quantity as saved: the four decimals the box shows.
 Checked<double> transferredQuantity(const QString &typed)
@@ -39,15 +44,15 @@ bool exceeds(double quantity, double remaining)
 const QStringList LabourAndOverhead{"JenGiNoMu_01", "JenGiNoMu_02", "JenGiJeyJo_01", "JenGiJeyJo_02",
                                     "DaongNoMu_01", "DaongNoMu_02", "DaongJeyJo_01", "DaongJeyJo_02"};
 
-RowValues transferRow(const TransferRequest &r, const ResultSet &lot, const QString &serial, const QString &date,
+RowValues transferRow(const TransferRequest &r, const StoredRow &lot, const QString &serial, const QString &date,
                       double quantity)
 {
-    const double whole = lot.number(0, "Gong_SuKg");
+    const double whole = lot.number(QStringLiteral("SuKg"));
     const auto share = [&](long double amount) {
         return roundDecimals(double(static_cast<long double>(quantity) * amount / whole), 4);
     };
     const auto lotValue = [&](const QString &stem) {
-        return lot.number(0, QStringLiteral("Gong_") + stem);
+        return lot.number(stem);
     };
     RowValues row{{"TaGong_Serial", serial},
                   {"TaGong_Date", date},
@@ -55,7 +60,7 @@ RowValues transferRow(const TransferRequest &r, const ResultSet &lot, const QStr
                   {"TaGong_Month", r.shown.month.trimmed()}};
     for (const char *stem : {"WonCode", "WonName", "DanWi", "Model", "PumName", "KuSize", "SerialJen", "TaxNumber",
                              "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"})
-        row.append({QStringLiteral("TaGong_") + stem, lot.text(0, QStringLiteral("Gong_") + stem)});
+        row.append({QStringLiteral("TaGong_") + stem, lot.text(QString::fromLatin1(stem))});
     row << RowValues{{"TaGong_TextMemo", r.textMemo.trimmed()}, {"TaGong_SuKg", quantity},
                      {"TaGong_DanGa", lotValue("DanGa")},       {"TaGong_GaAmt", share(lotValue("GaAmt"))},
                      {"TaGong_Kubun", TransferKubun},           {"TaGong_Bigo", r.bigo.trimmed()}};
@@ -67,17 +72,13 @@ RowValues transferRow(const TransferRequest &r, const ResultSet &lot, const QStr
         if (LabourAndOverhead.contains(stem))
             totalCost += lotValue(stem);
     }
-    row << RowValues{{"TaGong_WoulAmtTot", share(totalCost)},
-                     {"TaGong_Check_01", QString("")},
-                     {"TaGong_Check_02", QString("")},
-                     {"TaGong_Check_03", r.audit.volumeSerial},
-                     {"TaGong_SaveDate", r.audit.saveDate},
-                     {"TaGong_InPutSerial", lot.text(0, "Gong_InPutSerial")},
-                     {"TaGong_GongSerial", lot.text(0, "Gong_Serial")},
-                     {"TaGong_JeyPumCode", QString("")},
-                     {"TaGong_JeyPumName", QString("")},
-                     {"TaGong_JeyPumSuKg", quantity},
-                     {"TaGong_JeyPumSerial", QString("")}};
+    row << RowValues{
+        {"TaGong_WoulAmtTot", share(totalCost)}, {"TaGong_Check_01", QString("")},
+        {"TaGong_Check_02", QString("")},        {"TaGong_Check_03", r.audit.volumeSerial},
+        {"TaGong_SaveDate", r.audit.saveDate},   {"TaGong_InPutSerial", lot.text(QStringLiteral("InPutSerial"))},
+        {"TaGong_GongSerial", lot.serial()},     {"TaGong_JeyPumCode", QString("")},
+        {"TaGong_JeyPumName", QString("")},      {"TaGong_JeyPumSuKg", quantity},
+        {"TaGong_JeyPumSerial", QString("")}};
     return row;
 }
 
@@ -106,12 +107,13 @@ Checked<QString> leaveQuantity(const QString &typed, double remaining)
 Checked<TransferSaved> saveTransfer(Db &db, const TransferRequest &r)
 {
     Transaction t(db);
-    const ResultSet lot = rowBySerial(db, LotTable, QStringLiteral("Gong_Serial"), r.lotSerial);
-    if (!lot.isEmpty() && lot.text(0, "Gong_Check_01") == period::Closed)
-        return refused(Refusal{warnings::closedData(), {}, true}, true);
-    if (Verdict p = periodRefusal(db, r.shown, QStringLiteral("등록, 수정, 삭제등이 가능합니다........")))
+    // A closed lot, or one of another month than the open one shown.
+    const StoredRow lot = readStoredRow(db, LotRule, r.lotSerial, r.shown);
+    if (lot.found() && lot.refusal())
+        return refused(*lot.refusal(), true);
+    if (Verdict p = newRowRefusal(db, TransferRule, r.shown))
         return refused(*p, true);
-    if (!r.selected || lot.isEmpty())
+    if (!r.selected || !lot.found())
         return refused(Refusal{QStringLiteral("먼저 <<[[타 계정 대체]]>> 데이타를 선택 하세요......")}, true);
     const Checked<double> q = transferredQuantity(r.quantity);
     if (!q.ok())
@@ -131,33 +133,32 @@ Checked<TransferSaved> saveTransfer(Db &db, const TransferRequest &r)
     const Checked<DayDate> day = checkDay(r.shown, r.day, DayBox);
     if (!day.ok())
         return refused(*day.refusal);
-    const QString lotDate = lot.text(0, "Gong_Date");
+    const QString lotDate = lot.text(QStringLiteral("Date"));
     if (day.value.date < lotDate) {
         Refusal early{lotDate + QStringLiteral("보다 큰 일자를 등록해 주세요......"), DayBox};
         early.focusText = lotDate.mid(8, 2);
         return refused(early);
     }
-    const QString serial = Serial_MaxValue(db, TransferTable, QStringLiteral("TaGong_Serial"));
-    insertRow(db, TransferTable, transferRow(r, lot, serial, day.value.date, q.value));
+    const QString serial = Serial_MaxValue(db, entryTables::LotTransfers.name, QStringLiteral("TaGong_Serial"));
+    insertEntryRow(db, entryTables::LotTransfers, transferRow(r, lot, serial, day.value.date, q.value));
     t.commit();
     return {std::nullopt, {serial, true}};
 }
 
-Verdict deleteTransfer(Db &db, const QString &serial)
+Verdict deleteTransfer(Db &db, const Period &shown, const QString &serial)
 {
-    const QString s = serial.trimmed();
     Transaction t(db);
-    const ResultSet transfer = rowBySerial(db, TransferTable, QStringLiteral("TaGong_Serial"), s);
-    if (!transfer.isEmpty() && transfer.text(0, "TaGong_Check_01") == period::Closed)
-        return Refusal{warnings::closedData(), ViewerSerialBox, true};
-    const QString lot = transfer.isEmpty() ? QString() : transfer.text(0, "TaGong_GongSerial");
-    if (lot.isEmpty())
+    const StoredRow transfer = readStoredRow(db, ViewerRule, serial, shown);
+    if (transfer.refusal())
+        return transfer.refusal();
+    const QString lot = transfer.text(QStringLiteral("GongSerial"));
+    if (!transfer.found() || lot.isEmpty())
         return Refusal{warnings::pickRowToDelete(), ViewerSerialBox};
     if (anyRowWith(db, QStringLiteral("MC_AcNameAmtInPut"), QStringLiteral("Amt_JeyGongPumSerial"), lot))
         return Refusal{QStringLiteral("제조원가명세서에") + CRLF + QStringLiteral("직적비로 등록된 데이타 있어") +
                            CRLF + QStringLiteral("삭제가 불가능 합니다........"),
                        ViewerSerialBox};
-    deleteAndMark(db, TransferTable, QStringLiteral("TaGong_Serial"), s);
+    deleteAndMark(db, transfer);
     t.commit();
     return std::nullopt;
 }

@@ -41,8 +41,8 @@ struct TransferSaved {
 // row, its amounts the quantity's share of the lot's whole quantity. One transaction.
 Checked<TransferSaved> saveTransfer(Db &db, const TransferRequest &request);
 
-// The viewer's delete: refused when the transfer is closed, not picked (or gone), or when a
-// direct amount is booked on its lot.
-Verdict deleteTransfer(Db &db, const QString &serial);
+// The viewer's delete of a transfer of the month shown: refused when the transfer is closed or
+// not of the open month, not picked (or gone), or when a direct amount is booked on its lot.
+Verdict deleteTransfer(Db &db, const Period &shown, const QString &serial);
 
 } // namespace zedur::wiptransfer

@@ -615,7 +615,7 @@ private slots:
         else if (state == u"gone")
             b.db.exec("Delete From MC_ChaongGoJeyPumInPut Where JeyPum_Serial = :s", {{":s", receipt}});
 
-        const Verdict v = deleteReceipt(b.db, " " + receipt + " ");
+        const Verdict v = deleteReceipt(b.db, April, " " + receipt + " ");
         if (text.isEmpty()) {
             QVERIFY(!v);
             QCOMPARE(b.count("MC_ChaongGoJeyPumInPut"), 1);
@@ -664,7 +664,7 @@ private slots:
         for (int step = 0; step < 60; ++step) {
             if (!receipts.isEmpty() && random.bounded(4) == 0) {
                 const QString victim = receipts.takeAt(random.bounded(receipts.size()));
-                QVERIFY(!deleteReceipt(db, victim));
+                QVERIFY(!deleteReceipt(db, April, victim));
             } else {
                 const QString product = random.bounded(2) ? "P1" : "P2";
                 const QString quantity = QString::number(random.bounded(30000) / 10000.0, 'f', 4);

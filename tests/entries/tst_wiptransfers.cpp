@@ -249,7 +249,7 @@ private slots:
             insertRow(b.db, "MC_AcNameAmtInPut",
                       {{"Amt_Serial", QStringLiteral("A0000000001")}, {"Amt_JeyGongPumSerial", b.lot}});
 
-        const Verdict v = deleteTransfer(b.db, serial);
+        const Verdict v = deleteTransfer(b.db, April, serial);
         if (text.isEmpty()) {
             QVERIFY(!v);
             QCOMPARE(b.transfers().size(), 0);
