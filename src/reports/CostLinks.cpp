@@ -53,11 +53,12 @@ ReportList build(Db &db, const Period &month)
     for (const ReportColumn &c : columns())
         fields << (c.field.startsWith(u"Amt_") ? QStringLiteral("A.") : QStringLiteral("G.")) + c.field;
     // The lot's own month is not asked: a direct amount may name a lot of any month.
-    return {columns(), db.query(QStringLiteral("Select %1 From MC_AcNameAmtInPut A Left Outer Join MC_JeyGongPumInPut G "
-                                               "On (A.Amt_JeyGongPumSerial = G.Gong_Serial) "
-                                               "Where A.Amt_Year = (:tbYear) And A.Amt_Month = (:tbMonth)")
-                                    .arg(fields.join(QStringLiteral(", "))),
-                                {{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}})};
+    return {columns(),
+            db.query(QStringLiteral("Select %1 From MC_AcNameAmtInPut A Left Outer Join MC_JeyGongPumInPut G "
+                                    "On (A.Amt_JeyGongPumSerial = G.Gong_Serial) "
+                                    "Where A.Amt_Year = (:tbYear) And A.Amt_Month = (:tbMonth)")
+                         .arg(fields.join(QStringLiteral(", "))),
+                     {{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}})};
 }
 
 } // namespace zedur::reports::costLinks

@@ -9,8 +9,8 @@ namespace {
 
 WorkTable makeDetail()
 {
-    QVector<ColumnDef> c{text("Ret_KubunIndex", 100), text("Ret_Serial", 50),     text("Ret_Date", 10),
-                         text("Ret_Year", 4),         text("Ret_Month", 2),       text("Ret_JeyPumCode", 50),
+    QVector<ColumnDef> c{text("Ret_KubunIndex", 100), text("Ret_Serial", 50), text("Ret_Date", 10),
+                         text("Ret_Year", 4),         text("Ret_Month", 2),   text("Ret_JeyPumCode", 50),
                          text("Ret_JeyPumName", 200)};
     c << describingColumns(QStringLiteral("Ret_"));
     c << real("Ret_JeyPumDanGa") << real("Ret_SuKg_YbGo") << real("Ret_TotGaAmt_YbGo") << real("Ret_SuKg_ChulGo")
@@ -118,7 +118,7 @@ void recreateTables(Db &db)
     summaryTable().recreate(db);
 }
 
-Report build(Db &db, const Period &month)
+MovementReport build(Db &db, const Period &month)
 {
     const WorkTable &detail = detailTable();
     const WorkTable &summary = summaryTable();
@@ -196,25 +196,24 @@ Report build(Db &db, const Period &month)
     };
     const double sales = shipments("ChulGo_GaAmt", "정기매출출고");
     const double returned = shipments("ChulGo_GaAmt", "반품매출액");
-    summary.insertRow(
-        db, {{"Ret_JenGi", receipts("전기이월")},
-             {"Ret_Daong", receipts("당월입고")},
-             {"Ret_BanPum", receipts("매출반품입고")},
-             {"Ret_TaAc", sum4(db,
-                               "Select total(TaJeyPum_TotGaAmt) From MC_ChaongGoJeyPumInPut_TaAc Where "
-                               "TaJeyPum_Year = :tbSYear And TaJeyPum_Month = :tbSMonth",
-                               sym)},
-             {"Ret_JeyGo", sum4(db,
-                                "Select total(Ret_TotGaAmt_YbGo - Ret_TotGaAmt_ChulGo) From " + detail.name() +
-                                    " Where Ret_Kubun <> '합계'",
-                                {})},
-             {"Ret_JeyPumAmt", shipments("ChulGo_WonJaJeyAmt", "정기매출출고")},
-             {"Ret_SaleChulGoAmt", sales},
-             {"Ret_SaleBanPumAmt", returned},
-             {"Ret_SaleTotAmt", roundDecimals(sales + returned, 4)}});
+    summary.insertRow(db, {{"Ret_JenGi", receipts("전기이월")},
+                           {"Ret_Daong", receipts("당월입고")},
+                           {"Ret_BanPum", receipts("매출반품입고")},
+                           {"Ret_TaAc", sum4(db,
+                                             "Select total(TaJeyPum_TotGaAmt) From MC_ChaongGoJeyPumInPut_TaAc Where "
+                                             "TaJeyPum_Year = :tbSYear And TaJeyPum_Month = :tbSMonth",
+                                             sym)},
+                           {"Ret_JeyGo", sum4(db,
+                                              "Select total(Ret_TotGaAmt_YbGo - Ret_TotGaAmt_ChulGo) From " +
+                                                  detail.name() + " Where Ret_Kubun <> '합계'",
+                                              {})},
+                           {"Ret_JeyPumAmt", shipments("ChulGo_WonJaJeyAmt", "정기매출출고")},
+                           {"Ret_SaleChulGoAmt", sales},
+                           {"Ret_SaleBanPumAmt", returned},
+                           {"Ret_SaleTotAmt", roundDecimals(sales + returned, 4)}});
 
-    Report report{{detailColumns(), detail.rows(db, "Ret_Date, Ret_KubunIndex, Ret_Serial")},
-                  {summaryColumns(), summary.rows(db)}};
+    MovementReport report{{detailColumns(), detail.rows(db, "Ret_Date, Ret_KubunIndex, Ret_Serial")},
+                          {summaryColumns(), summary.rows(db)}};
     t.commit();
     return report;
 }

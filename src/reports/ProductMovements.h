@@ -12,20 +12,15 @@ namespace zedur::reports {
 // opening and closing stock, the cost of goods sold and the month's sales.
 namespace productMovements {
 
-const WorkTable &detailTable(); // MC_JeyPumYbChulGoReport_SumVw01
+const WorkTable &detailTable();  // MC_JeyPumYbChulGoReport_SumVw01
 const WorkTable &summaryTable(); // MC_JeyPumYbChulGoReport_SumVw02
 
 const ReportColumns &detailColumns();
 const ReportColumns &summaryColumns();
 
-struct Report {
-    ReportList detail;
-    ReportList summary;
-};
-
 void recreateTables(Db &db);
 // Empties and refills both work tables for the month, in one transaction.
-Report build(Db &db, const Period &month);
+MovementReport build(Db &db, const Period &month);
 
 } // namespace productMovements
 } // namespace zedur::reports

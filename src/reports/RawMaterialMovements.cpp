@@ -9,31 +9,26 @@ namespace {
 
 WorkTable makeDetail()
 {
-    return {QStringLiteral("MC_WonJaJeyYbChulGoReport_SumVw01"), [] {
-                           QVector<ColumnDef> c{text("RInPut_JeyGongIndex", 100), text("RInPut_JeyGongName", 100),
-                                                text("RInPut_Serial", 50),        text("RInPut_Date", 10),
-                                                text("RInPut_Year", 4),           text("RInPut_Month", 2),
-                                                text("RInPut_Kubun", 100),        text("RInPut_WonCode", 50),
-                                                text("RInPut_WonName", 200)};
-                           c << describingColumns(QStringLiteral("RInPut_"));
-                           // Memo and remark as wide as the receipts' own, so that no
-                           // receipt a screen accepted can stop the report.
-                           c << real("RInPut_DanGa") << real("RInPut_SuKg_YbGo") << real("RInPut_GaAmt_YbGo")
-                             << real("RInPut_SuKg_ChulGo") << real("RInPut_GaAmt_ChulGo")
-                             << text("RInPut_TextMemo", 200) << text("RInPut_Bigo", 200)
-                             << text("RInPut_InPutSerial", 100) << text("RInPut_KubunSerial", 50);
-                           return c;
-                       }()};
+    QVector<ColumnDef> c{
+        text("RInPut_JeyGongIndex", 100), text("RInPut_JeyGongName", 100), text("RInPut_Serial", 50),
+        text("RInPut_Date", 10),          text("RInPut_Year", 4),          text("RInPut_Month", 2),
+        text("RInPut_Kubun", 100),        text("RInPut_WonCode", 50),      text("RInPut_WonName", 200)};
+    c << describingColumns(QStringLiteral("RInPut_"));
+    // Memo and remark as wide as the receipts' own: no receipt a screen accepted may stop
+    // the report.
+    c << real("RInPut_DanGa") << real("RInPut_SuKg_YbGo") << real("RInPut_GaAmt_YbGo") << real("RInPut_SuKg_ChulGo")
+      << real("RInPut_GaAmt_ChulGo") << text("RInPut_TextMemo", 200) << text("RInPut_Bigo", 200)
+      << text("RInPut_InPutSerial", 100) << text("RInPut_KubunSerial", 50);
+    return {QStringLiteral("MC_WonJaJeyYbChulGoReport_SumVw01"), c};
 }
-
 
 // The columns every section copies from its source table (prefix "InPut_", "Gong_", ...).
 QVector<Fill> copiedFrom(const QString &source)
 {
-    QVector<Fill> fills{{"RInPut_Serial", source + "Serial"},   {"RInPut_Date", source + "Date"},
-                        {"RInPut_Year", source + "Year"},       {"RInPut_Month", source + "Month"},
-                        {"RInPut_Kubun", source + "Kubun"},     {"RInPut_WonCode", source + "WonCode"},
-                        {"RInPut_WonName", source + "WonName"}, {"RInPut_DanGa", source + "DanGa"},
+    QVector<Fill> fills{{"RInPut_Serial", source + "Serial"},     {"RInPut_Date", source + "Date"},
+                        {"RInPut_Year", source + "Year"},         {"RInPut_Month", source + "Month"},
+                        {"RInPut_Kubun", source + "Kubun"},       {"RInPut_WonCode", source + "WonCode"},
+                        {"RInPut_WonName", source + "WonName"},   {"RInPut_DanGa", source + "DanGa"},
                         {"RInPut_TextMemo", source + "TextMemo"}, {"RInPut_Bigo", source + "Bigo"}};
     return fills + sameEndings(QStringLiteral("RInPut_"), source, describingStems());
 }
@@ -54,8 +49,8 @@ const WorkTable &detailTable()
 const WorkTable &summaryTable()
 {
     static const WorkTable table{QStringLiteral("MC_WonJaJeyYbChulGoReport_SumVw02"),
-                                 {real("RGaAmt_JenGi"), real("RGaAmt_Daong"), real("RGaAmt_TaAc"),
-                                  real("RGaAmt_JeyGo"), real("RGaAmt_JeyGong")}};
+                                 {real("RGaAmt_JenGi"), real("RGaAmt_Daong"), real("RGaAmt_TaAc"), real("RGaAmt_JeyGo"),
+                                  real("RGaAmt_JeyGong")}};
     return table;
 }
 
@@ -111,7 +106,7 @@ void recreateTables(Db &db)
     summaryTable().recreate(db);
 }
 
-Report build(Db &db, const Period &month)
+MovementReport build(Db &db, const Period &month)
 {
     const Period m{month.year.trimmed(), month.month.trimmed()};
     const Params ym{{":tbYear", m.year}, {":tbMonth", m.month}};
@@ -187,8 +182,8 @@ Report build(Db &db, const Period &month)
                                      "And Gong_Month = :tbSMonth And Gong_Kubun = '당월투입'",
                                      sym)}});
 
-    Report report{{detailColumns(), detail.rows(db, "RInPut_Date, RInPut_JeyGongIndex, RInPut_Serial")},
-                  {summaryColumns(), summary.rows(db)}};
+    MovementReport report{{detailColumns(), detail.rows(db, "RInPut_Date, RInPut_JeyGongIndex, RInPut_Serial")},
+                          {summaryColumns(), summary.rows(db)}};
     t.commit();
     return report;
 }

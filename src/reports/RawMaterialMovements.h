@@ -11,20 +11,15 @@ namespace zedur::reports {
 // and a one-row summary (opening stock, purchases, transfers, closing stock, issues).
 namespace rawMovements {
 
-const WorkTable &detailTable(); // MC_WonJaJeyYbChulGoReport_SumVw01
+const WorkTable &detailTable();  // MC_WonJaJeyYbChulGoReport_SumVw01
 const WorkTable &summaryTable(); // MC_WonJaJeyYbChulGoReport_SumVw02
 
 const ReportColumns &detailColumns();
 const ReportColumns &summaryColumns();
 
-struct Report {
-    ReportList detail;
-    ReportList summary;
-};
-
 void recreateTables(Db &db);
 // Empties and refills both work tables for the month, in one transaction.
-Report build(Db &db, const Period &month);
+MovementReport build(Db &db, const Period &month);
 
 } // namespace rawMovements
 } // namespace zedur::reports

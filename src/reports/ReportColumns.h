@@ -33,6 +33,12 @@ struct ReportList {
     ResultSet rows;
 };
 
+// A movement report: its list of movements and the summary below it.
+struct MovementReport {
+    ReportList detail;
+    ReportList summary;
+};
+
 ExportSheet sheetOf(const ReportList &list, const QString &baseName);
 
 } // namespace zedur::reports

@@ -17,8 +17,8 @@ MonthCheck checkReportMonth(Db &db, const Period &chosen)
     const QString two = LB + LB;
     const QVector<PeriodRow> open = period::openRows(db);
     if (open.size() >= 2)
-        return {std::nullopt, QStringLiteral("월별 체크 테이블에 ") + two + QStringLiteral("중대한 오류가 발행 하였으니") +
-                                  two + checkPlease};
+        return {std::nullopt, QStringLiteral("월별 체크 테이블에 ") + two +
+                                  QStringLiteral("중대한 오류가 발행 하였으니") + two + checkPlease};
     const Period trimmed{chosen.year.trimmed(), chosen.month.trimmed()};
     if (std::optional<PeriodRow> row = period::find(db, trimmed))
         return {row, {}};

@@ -50,22 +50,21 @@ public:
             fills = {{"Report_AcCode", "C.Ac_AcCode"}, {"Report_SoTotal", "A.Amt_Amt"}};
         if (how == Booking::Marked)
             fills << Fill{"Report_Kubun", "Trim(COALESCE(A.Amt_JeyJoKubun, ''))"};
-        table().insertSelect(m_db, fills,
-                             "From MC_AcNameAmtInPut A Inner Join MC_AcNameCode C On C.Ac_AcCode = A.Amt_AcCode "
-                             "Where A.Amt_Year = :tbSYear And A.Amt_Month = :tbSMonth And A.Amt_GroupKubun = :tbGroup " +
-                                 accountFilter,
-                             m_params + Params{{":tbGroup", bookingGroup}} + filterParams);
+        table().insertSelect(
+            m_db, fills,
+            "From MC_AcNameAmtInPut A Inner Join MC_AcNameCode C On C.Ac_AcCode = A.Amt_AcCode "
+            "Where A.Amt_Year = :tbSYear And A.Amt_Month = :tbSMonth And A.Amt_GroupKubun = :tbGroup " +
+                accountFilter,
+            m_params + Params{{":tbGroup", bookingGroup}} + filterParams);
     }
 
     // One row per source row: `expression` (negated when `sign` is -1) in one column.
-    void fromRows(const QString &code, Column column, const QString &expression, const QString &fromWhere,
-                  int sign = 1)
+    void fromRows(const QString &code, Column column, const QString &expression, const QString &fromWhere, int sign = 1)
     {
         const QString value = sign < 0 ? QStringLiteral("-(%1)").arg(expression) : expression;
-        table().insertSelect(m_db,
-                             {{"Report_AcCode", ":tbCode"},
-                              {column == Column::Left ? "Report_SoTotal" : "Report_NuTotal", value}},
-                             fromWhere, m_params + Params{{":tbCode", code}});
+        table().insertSelect(
+            m_db, {{"Report_AcCode", ":tbCode"}, {column == Column::Left ? "Report_SoTotal" : "Report_NuTotal", value}},
+            fromWhere, m_params + Params{{":tbCode", code}});
     }
 
     // One computed row, each figure written "0.0000".
@@ -121,19 +120,19 @@ const QString lotsOfMonth =
     QStringLiteral("From MC_JeyGongPumInPut Where Gong_Year = :tbSYear And Gong_Month = :tbSMonth");
 const QString lotTransfersOfMonth =
     QStringLiteral("From MC_JeyGongPumInPut_TaAc Where TaGong_Year = :tbSYear And TaGong_Month = :tbSMonth");
-const QString completionsOfMonth = QStringLiteral(
-    "From MC_ChaongGoJeyGongPumInJeyGong Where InGong_Year = :tbSYear And InGong_Month = :tbSMonth");
-const QString shipmentsOfMonth = QStringLiteral(
-    "From MC_ChaongGoJeyPumInPut_ChulGo Where ChulGo_Year = :tbSYear And ChulGo_Month = :tbSMonth");
+const QString completionsOfMonth =
+    QStringLiteral("From MC_ChaongGoJeyGongPumInJeyGong Where InGong_Year = :tbSYear And InGong_Month = :tbSMonth");
+const QString shipmentsOfMonth =
+    QStringLiteral("From MC_ChaongGoJeyPumInPut_ChulGo Where ChulGo_Year = :tbSYear And ChulGo_Month = :tbSMonth");
 const QString productReceiptsOfMonth =
     QStringLiteral("From MC_ChaongGoJeyPumInPut Where JeyPum_Year = :tbSYear And JeyPum_Month = :tbSMonth");
-const QString productTransfersOfMonth = QStringLiteral(
-    "From MC_ChaongGoJeyPumInPut_TaAc Where TaJeyPum_Year = :tbSYear And TaJeyPum_Month = :tbSMonth");
+const QString productTransfersOfMonth =
+    QStringLiteral("From MC_ChaongGoJeyPumInPut_TaAc Where TaJeyPum_Year = :tbSYear And TaJeyPum_Month = :tbSMonth");
 // The same bookings as the refund's own left line.
-const QString refundsOfMonth = QStringLiteral(
-    "From MC_AcNameAmtInPut A Inner Join MC_AcNameCode C On C.Ac_AcCode = A.Amt_AcCode "
-    "Where A.Amt_Year = :tbSYear And A.Amt_Month = :tbSMonth And A.Amt_GroupKubun = '손익계산서' "
-    "And C.Ac_AcCode = '40304005'");
+const QString refundsOfMonth =
+    QStringLiteral("From MC_AcNameAmtInPut A Inner Join MC_AcNameCode C On C.Ac_AcCode = A.Amt_AcCode "
+                   "Where A.Amt_Year = :tbSYear And A.Amt_Month = :tbSMonth And A.Amt_GroupKubun = '손익계산서' "
+                   "And C.Ac_AcCode = '40304005'");
 
 } // namespace
 
@@ -228,8 +227,7 @@ ReportList incomeStatement(Db &db, const Period &month)
     // Each profit line reads the one written just before it.
     lines.line("40600000", 0, lines.right({"40200000"}) - lines.right({"40300000"}));
     lines.line("40800000", 0, lines.right({"40600000"}) - lines.right({"40701000"}));
-    lines.line("41100000", 0,
-               lines.right({"40800000"}) + lines.right({"40901000"}) - lines.right({"41001000"}));
+    lines.line("41100000", 0, lines.right({"40800000"}) + lines.right({"40901000"}) - lines.right({"41001000"}));
     lines.line("41300000", 0, lines.right({"41100000"}) - lines.right({"41201000"}));
 
     ReportList shown = shownLines(db);

@@ -205,22 +205,35 @@ const QString receiptWithUnitCost =
 
 Stage rawReceiptStage(Unit unit)
 {
-    return {"DBGrid_WonJaJey", "WonJaJeyPrintBtn", {"원자재"}, rawReceipts(unit),
-            "Select * From MC_WonJaJeyInPut Where InPut_Serial = ( :tbStr )", ":tbStr", {}};
+    return {"DBGrid_WonJaJey",
+            "WonJaJeyPrintBtn",
+            {"원자재"},
+            rawReceipts(unit),
+            "Select * From MC_WonJaJeyInPut Where InPut_Serial = ( :tbStr )",
+            ":tbStr",
+            {}};
 }
 
 // The stages below a product receipt, the same on every screen that reaches one.
 QVector<Stage> fromReceiptDown(Unit unit)
 {
-    return {{"DBGrid_ChaongGoJeyGongPum", "ChaongGoJeyGongPumPrintBtn", {"제품창고", "입고된 재공품"},
-             completions(unit), "Select * From MC_ChaongGoJeyGongPumInJeyGong Where InGong_JeyPumSerial = ( :tbStr )",
-             ":tbStr", "InGong_JeyPumSerial"},
+    return {{"DBGrid_ChaongGoJeyGongPum",
+             "ChaongGoJeyGongPumPrintBtn",
+             {"제품창고", "입고된 재공품"},
+             completions(unit),
+             "Select * From MC_ChaongGoJeyGongPumInJeyGong Where InGong_JeyPumSerial = ( :tbStr )",
+             ":tbStr",
+             "InGong_JeyPumSerial"},
             // Every lot of the receipt the completion belongs to, whichever completion is picked.
-            {"DBGrid_JeyJoJeyGongPum", "JeyJoJeyGongPumPrintBtn", {"제조공정", "(재공품)"}, lots(unit),
+            {"DBGrid_JeyJoJeyGongPum",
+             "JeyJoJeyGongPumPrintBtn",
+             {"제조공정", "(재공품)"},
+             lots(unit),
              "Select * From MC_JeyGongPumInPut Where Gong_Serial In ( Select InGong_GongSerial From "
              "MC_ChaongGoJeyGongPumInJeyGong Where InGong_JeyPumSerial In ( Select JeyPum_Serial From "
              "MC_ChaongGoJeyPumInPut Where JeyPum_Serial = ( :tbStr ) ) )",
-             ":tbStr", "Gong_InPutSerial"},
+             ":tbStr",
+             "Gong_InPutSerial"},
             rawReceiptStage(unit)};
 }
 
@@ -230,15 +243,23 @@ const Trace &fromSales()
 {
     static const Trace trace{
         "TMC_ReportBeyBu01_Form", "매출부터 역순 배부 체크 현황 폼 입니다.", "월별 매출부터 역순  배부 체크  현황",
-        QVector<Stage>{{"DBGrid_ChulGo", "ChulGoPrintBtn", {"매출액"}, shipments(Unit::Fourth),
+        QVector<Stage>{{"DBGrid_ChulGo",
+                        "ChulGoPrintBtn",
+                        {"매출액"},
+                        shipments(Unit::Fourth),
                         "Select * From MC_ChaongGoJeyPumInPut_ChulGo Where ChulGo_Year = ( :tbYear ) And "
                         "ChulGo_Month = ( :tbMonth )",
-                        {}, "ChulGo_JeyPumSerial"},
-                       {"DBGrid_JeyPum", "JeyPumPrintBtn", {"제품"}, productReceipts(Unit::Fourth),
+                        {},
+                        "ChulGo_JeyPumSerial"},
+                       {"DBGrid_JeyPum",
+                        "JeyPumPrintBtn",
+                        {"제품"},
+                        productReceipts(Unit::Fourth),
                         receiptWithUnitCost + "From MC_ChaongGoJeyPumInPut_ChulGo C Left Outer Join "
                                               "MC_ChaongGoJeyPumInPut J On C.ChulGo_JeyPumSerial = J.JeyPum_Serial "
                                               "Where C.ChulGo_JeyPumSerial = ( :tbSerial )",
-                        ":tbSerial", "JeyPum_Serial"}} +
+                        ":tbSerial",
+                        "JeyPum_Serial"}} +
             fromReceiptDown(Unit::Fourth)};
     return trace;
 }
@@ -247,10 +268,14 @@ const Trace &fromProducts()
 {
     static const Trace trace{
         "TMC_ReportBeyBu02_Form", "제품부터 역순 배부 체크 현황 폼 입니다.", "월별 제품부터 역순  배부 체크  현황",
-        QVector<Stage>{{"DBGrid_JeyPum", "JeyPumPrintBtn", {"제품"}, productReceipts(Unit::Fourth),
+        QVector<Stage>{{"DBGrid_JeyPum",
+                        "JeyPumPrintBtn",
+                        {"제품"},
+                        productReceipts(Unit::Fourth),
                         receiptWithUnitCost + "From MC_ChaongGoJeyPumInPut J Where J.JeyPum_Year = ( :tbYear ) "
                                               "And J.JeyPum_Month = ( :tbMonth )",
-                        {}, "JeyPum_Serial"}} +
+                        {},
+                        "JeyPum_Serial"}} +
             fromReceiptDown(Unit::Fourth)};
     return trace;
 }
@@ -260,17 +285,24 @@ const Trace &fromProductTransfers()
     static const Trace trace{
         "TMC_ReportBeyBu03_Form", "타 계정 대체 제품부터 역순 배부 체크 현황 폼 입니다.",
         "월별 타 계정 대체의 제품부터 역순  배부 체크  현황",
-        QVector<Stage>{{"DBGrid_JeyPumTaAc", "JeyPumTaAcPrintBtn", {"제품", "타 계정 대체"},
+        QVector<Stage>{{"DBGrid_JeyPumTaAc",
+                        "JeyPumTaAcPrintBtn",
+                        {"제품", "타 계정 대체"},
                         productTransfers(Unit::Last),
                         "Select T.*, (T.TaJeyPum_TotGaAmt / (T.TaJeyPum_SuKg * 1.0)) As TaJeyPum_DanGa From "
                         "MC_ChaongGoJeyPumInPut_TaAc T Where T.TaJeyPum_Year = ( :tbYear ) And T.TaJeyPum_Month = "
                         "( :tbMonth )",
-                        {}, "TaJeyPum_JeyPumSerial"},
-                       {"DBGrid_JeyPum", "JeyPumPrintBtn", {"제품"}, productReceipts(Unit::Last),
+                        {},
+                        "TaJeyPum_JeyPumSerial"},
+                       {"DBGrid_JeyPum",
+                        "JeyPumPrintBtn",
+                        {"제품"},
+                        productReceipts(Unit::Last),
                         receiptWithUnitCost + "From MC_ChaongGoJeyPumInPut_TaAc T Left Outer Join "
                                               "MC_ChaongGoJeyPumInPut J On T.TaJeyPum_JeyPumSerial = J.JeyPum_Serial "
                                               "Where T.TaJeyPum_JeyPumSerial = ( :tbStr )",
-                        ":tbStr", "JeyPum_Serial"}} +
+                        ":tbStr",
+                        "JeyPum_Serial"}} +
             fromReceiptDown(Unit::Last)};
     return trace;
 }
@@ -278,13 +310,23 @@ const Trace &fromProductTransfers()
 const Trace &fromWipTransfers()
 {
     static const Trace trace{
-        "TMC_ReportBeyBu04_Form", "타 계정 대체의 재공품부터 역순 배부 체크 현황 폼 입니다.",
+        "TMC_ReportBeyBu04_Form",
+        "타 계정 대체의 재공품부터 역순 배부 체크 현황 폼 입니다.",
         "월별 타 계정 대체의 재공품부터 역순  배부 체크  현황",
-        {{"DBGrid_JeyGongPumTaAc", "JeyGongPumTaAcPrintBtn", {"재공품", "타 계정 대체"}, wipTransfers(Unit::Last),
-          "Select * From MC_JeyGongPumInPut_TaAc Where TaGong_Year = ( :tbYear ) And TaGong_Month = ( :tbMonth )", {},
+        {{"DBGrid_JeyGongPumTaAc",
+          "JeyGongPumTaAcPrintBtn",
+          {"재공품", "타 계정 대체"},
+          wipTransfers(Unit::Last),
+          "Select * From MC_JeyGongPumInPut_TaAc Where TaGong_Year = ( :tbYear ) And TaGong_Month = ( :tbMonth )",
+          {},
           "TaGong_GongSerial"},
-         {"DBGrid_JeyJoJeyGongPum", "JeyJoJeyGongPumPrintBtn", {"제조공정", "(재공품)"}, lots(Unit::Last),
-          "Select * From MC_JeyGongPumInPut Where Gong_Serial = ( :tbStr )", ":tbStr", "Gong_InPutSerial"},
+         {"DBGrid_JeyJoJeyGongPum",
+          "JeyJoJeyGongPumPrintBtn",
+          {"제조공정", "(재공품)"},
+          lots(Unit::Last),
+          "Select * From MC_JeyGongPumInPut Where Gong_Serial = ( :tbStr )",
+          ":tbStr",
+          "Gong_InPutSerial"},
          rawReceiptStage(Unit::Last)}};
     return trace;
 }
@@ -292,10 +334,15 @@ const Trace &fromWipTransfers()
 const Trace &fromRawTransfers()
 {
     static const Trace trace{
-        "TMC_ReportBeyBu05_Form", "원자재 타 계정 대체의 원자재 내역 현황 폼 입니다.",
+        "TMC_ReportBeyBu05_Form",
+        "원자재 타 계정 대체의 원자재 내역 현황 폼 입니다.",
         "월별 원자재 타 계정 대체의 원자재 내역  현황",
-        {{"DBGrid_WonJaJeyTaAc", "WonJaJeyTaAcPrintBtn", {"원자재", "타 계정 대체"}, rawTransfers(Unit::Last),
-          "Select * From MC_WonJaJeyInPut_TaAc Where TaInPut_Year = ( :tbYear ) And TaInPut_Month = ( :tbMonth )", {},
+        {{"DBGrid_WonJaJeyTaAc",
+          "WonJaJeyTaAcPrintBtn",
+          {"원자재", "타 계정 대체"},
+          rawTransfers(Unit::Last),
+          "Select * From MC_WonJaJeyInPut_TaAc Where TaInPut_Year = ( :tbYear ) And TaInPut_Month = ( :tbMonth )",
+          {},
           "TaInPut_InPutSerial"},
          rawReceiptStage(Unit::Last)}};
     return trace;

@@ -12,37 +12,37 @@ namespace {
 // The rates and cost components a movement copies from its lot, completion or transfer.
 const QStringList &costStems()
 {
-    static const QStringList stems{"SuKg",          "DanGa",         "GaAmt",         "JenGiWoul",
-                                   "DaongWoul",     "TotWoul",       "JenGiWonAmt",   "JenGiNoMu_01",
-                                   "JenGiNoMu_02",  "JenGiJeyJo_01", "JenGiJeyJo_02", "DaongWonAmt",
-                                   "DaongNoMu_01",  "DaongNoMu_02",  "DaongJeyJo_01", "DaongJeyJo_02"};
+    static const QStringList stems{"SuKg",         "DanGa",         "GaAmt",         "JenGiWoul",
+                                   "DaongWoul",    "TotWoul",       "JenGiWonAmt",   "JenGiNoMu_01",
+                                   "JenGiNoMu_02", "JenGiJeyJo_01", "JenGiJeyJo_02", "DaongWonAmt",
+                                   "DaongNoMu_01", "DaongNoMu_02",  "DaongJeyJo_01", "DaongJeyJo_02"};
     return stems;
 }
 
 WorkTable makeDetail()
 {
-    QVector<ColumnDef> c{text("Kubun_Index", 100), text("Ret_Serial", 50),   text("Ret_Date", 10),
-                         text("Ret_Year", 4),      text("Ret_Month", 2),     text("Ret_WonCode", 50),
+    QVector<ColumnDef> c{text("Kubun_Index", 100), text("Ret_Serial", 50), text("Ret_Date", 10),
+                         text("Ret_Year", 4),      text("Ret_Month", 2),   text("Ret_WonCode", 50),
                          text("Ret_WonName", 200)};
     c << describingColumns(QStringLiteral("Ret_"));
     for (const QString &stem : costStems())
         c << real("Ret_" + stem);
     // The product name as wide as the completions' own.
-    c << text("Ret_Kubun", 30) << text("Ret_AcNameKubun", 100) << real("Ret_SuKg_YbGo")
-      << real("Ret_WoulAmtTot_YbGo") << real("Ret_SuKg_ChulGo") << real("Ret_WoulAmtTot_ChulGo")
-      << text("Ret_TextMemo", 100) << text("Ret_Bigo", 100) << text("Ret_WonInPutSerial", 50)
-      << text("Ret_JeyGongPumSerial", 50) << text("Ret_JeyPumCode", 50) << text("Ret_JeyPumName", 200)
-      << real("Ret_JeyPumSuKg") << text("Ret_JeyPumSerial", 50) << text("Ret_KubunSerial", 50);
+    c << text("Ret_Kubun", 30) << text("Ret_AcNameKubun", 100) << real("Ret_SuKg_YbGo") << real("Ret_WoulAmtTot_YbGo")
+      << real("Ret_SuKg_ChulGo") << real("Ret_WoulAmtTot_ChulGo") << text("Ret_TextMemo", 100) << text("Ret_Bigo", 100)
+      << text("Ret_WonInPutSerial", 50) << text("Ret_JeyGongPumSerial", 50) << text("Ret_JeyPumCode", 50)
+      << text("Ret_JeyPumName", 200) << real("Ret_JeyPumSuKg") << text("Ret_JeyPumSerial", 50)
+      << text("Ret_KubunSerial", 50);
     return {QStringLiteral("MC_JeyGongPumYbChulGoReport_SumVw01"), c};
 }
 
 QVector<Fill> copiedFrom(const QString &source)
 {
-    QVector<Fill> fills{{"Ret_Serial", source + "Serial"},     {"Ret_Date", source + "Date"},
-                        {"Ret_Year", source + "Year"},         {"Ret_Month", source + "Month"},
-                        {"Ret_WonCode", source + "WonCode"},   {"Ret_WonName", source + "WonName"},
-                        {"Ret_Kubun", source + "Kubun"},       {"Ret_TextMemo", source + "TextMemo"},
-                        {"Ret_Bigo", source + "Bigo"},         {"Ret_WonInPutSerial", source + "InPutSerial"}};
+    QVector<Fill> fills{{"Ret_Serial", source + "Serial"},   {"Ret_Date", source + "Date"},
+                        {"Ret_Year", source + "Year"},       {"Ret_Month", source + "Month"},
+                        {"Ret_WonCode", source + "WonCode"}, {"Ret_WonName", source + "WonName"},
+                        {"Ret_Kubun", source + "Kubun"},     {"Ret_TextMemo", source + "TextMemo"},
+                        {"Ret_Bigo", source + "Bigo"},       {"Ret_WonInPutSerial", source + "InPutSerial"}};
     return fills + sameEndings(QStringLiteral("Ret_"), source, describingStems()) +
            sameEndings(QStringLiteral("Ret_"), source, costStems());
 }
@@ -231,7 +231,7 @@ void recreateTables(Db &db)
     summaryTable().recreate(db);
 }
 
-Report build(Db &db, const Period &month)
+MovementReport build(Db &db, const Period &month)
 {
     const WorkTable &detail = detailTable();
     const WorkTable &summary = summaryTable();
@@ -248,17 +248,16 @@ Report build(Db &db, const Period &month)
                                                             {"Ret_WoulAmtTot_YbGo", "Gong_WoulAmtTot"},
                                                             {"Ret_KubunSerial", "Gong_Serial"}},
                         "From MC_JeyGongPumInPut Where Gong_Year = :tbYear And Gong_Month = :tbMonth", ym);
-    detail.insertSelect(db,
-                        copiedFrom("InGong_") + leavingFrom("InGong_") +
-                            QVector<Fill>{{"Kubun_Index", "'20-제품창고입고된재공품'"},
-                                          {"Ret_AcNameKubun", "'제품창고입고된재공품'"}},
-                        "From MC_ChaongGoJeyGongPumInJeyGong Where InGong_Year = :tbYear And InGong_Month = :tbMonth",
-                        ym);
-    detail.insertSelect(db,
-                        copiedFrom("TaGong_") + leavingFrom("TaGong_") +
-                            QVector<Fill>{{"Kubun_Index", "'30-타계정대체재공품'"},
-                                          {"Ret_AcNameKubun", "'타계정대체재공품'"}},
-                        "From MC_JeyGongPumInPut_TaAc Where TaGong_Year = :tbYear And TaGong_Month = :tbMonth", ym);
+    detail.insertSelect(
+        db,
+        copiedFrom("InGong_") + leavingFrom("InGong_") +
+            QVector<Fill>{{"Kubun_Index", "'20-제품창고입고된재공품'"}, {"Ret_AcNameKubun", "'제품창고입고된재공품'"}},
+        "From MC_ChaongGoJeyGongPumInJeyGong Where InGong_Year = :tbYear And InGong_Month = :tbMonth", ym);
+    detail.insertSelect(
+        db,
+        copiedFrom("TaGong_") + leavingFrom("TaGong_") +
+            QVector<Fill>{{"Kubun_Index", "'30-타계정대체재공품'"}, {"Ret_AcNameKubun", "'타계정대체재공품'"}},
+        "From MC_JeyGongPumInPut_TaAc Where TaGong_Year = :tbYear And TaGong_Month = :tbMonth", ym);
 
     const ResultSet sums = db.query(QStringLiteral("Select total(Ret_WoulAmtTot_YbGo) As YbGo, "
                                                    "total(Ret_WoulAmtTot_ChulGo) As ChulGo From ") +
@@ -300,14 +299,14 @@ Report build(Db &db, const Period &month)
     rows.add(row15, 1, 7);
     rows.write("15", "전월 재공품 재고액 중 당월 완성율 배부액", row15, 5);
 
-    const Amounts row20 = read(
-        db.query("Select total(Gong_GaAmt) As A, total(Gong_DaongNoMu_01) As B, total(Gong_DaongNoMu_02) As C, "
-                 "total(Gong_DaongNoMu_01 + Gong_DaongNoMu_02) As D, total(Gong_DaongJeyJo_01) As E, "
-                 "total(Gong_DaongJeyJo_02) As F, total(Gong_DaongJeyJo_01 + Gong_DaongJeyJo_02) As G, "
-                 "total(Gong_WoulAmtTot) As W From MC_JeyGongPumInPut Where Gong_Year = :tbSYear "
-                 "And Gong_Month = :tbSMonth And Gong_Kubun = '당월투입'",
-                 sym),
-        {"A", "B", "C", "D", "E", "F", "G", "W"});
+    const Amounts row20 =
+        read(db.query("Select total(Gong_GaAmt) As A, total(Gong_DaongNoMu_01) As B, total(Gong_DaongNoMu_02) As C, "
+                      "total(Gong_DaongNoMu_01 + Gong_DaongNoMu_02) As D, total(Gong_DaongJeyJo_01) As E, "
+                      "total(Gong_DaongJeyJo_02) As F, total(Gong_DaongJeyJo_01 + Gong_DaongJeyJo_02) As G, "
+                      "total(Gong_WoulAmtTot) As W From MC_JeyGongPumInPut Where Gong_Year = :tbSYear "
+                      "And Gong_Month = :tbSMonth And Gong_Kubun = '당월투입'",
+                      sym),
+             {"A", "B", "C", "D", "E", "F", "G", "W"});
     rows.add(row20);
     rows.write("20", "당월 제조공정투입 재공품", row20);
 
@@ -329,8 +328,8 @@ Report build(Db &db, const Period &month)
     // The closing stock is what is left of the running balances.
     rows.writeBalances("30", "기말재공품재고액");
 
-    Report report{{detailColumns(), detail.rows(db, "Ret_Date, Kubun_Index, Ret_Serial")},
-                  {summaryColumns(), summary.rows(db, "Kubun_Index")}};
+    MovementReport report{{detailColumns(), detail.rows(db, "Ret_Date, Kubun_Index, Ret_Serial")},
+                          {summaryColumns(), summary.rows(db, "Kubun_Index")}};
     t.commit();
     return report;
 }

@@ -13,20 +13,15 @@ namespace zedur::reports {
 // transfers, completions.
 namespace wipMovements {
 
-const WorkTable &detailTable(); // MC_JeyGongPumYbChulGoReport_SumVw01
+const WorkTable &detailTable();  // MC_JeyGongPumYbChulGoReport_SumVw01
 const WorkTable &summaryTable(); // MC_JeyGongPumYbChulGoReport_SumVw02
 
 const ReportColumns &detailColumns();
 const ReportColumns &summaryColumns();
 
-struct Report {
-    ReportList detail;
-    ReportList summary;
-};
-
 void recreateTables(Db &db);
 // Empties and refills both work tables for the month, in one transaction.
-Report build(Db &db, const Period &month);
+MovementReport build(Db &db, const Period &month);
 
 } // namespace wipMovements
 } // namespace zedur::reports

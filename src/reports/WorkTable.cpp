@@ -29,8 +29,7 @@ void WorkTable::empty(Db &db) const
     db.exec(QStringLiteral("Delete From ") + m_name);
 }
 
-void WorkTable::insertSelect(Db &db, const QVector<Fill> &fills, const QString &fromWhere,
-                             const Params &params) const
+void WorkTable::insertSelect(Db &db, const QVector<Fill> &fills, const QString &fromWhere, const Params &params) const
 {
     QStringList names;
     QStringList expressions;
@@ -72,7 +71,7 @@ void WorkTable::insertRow(Db &db, const QVector<QPair<QString, QVariant>> &value
 
 const QStringList &describingStems()
 {
-    static const QStringList stems{"DanWi",    "Model",    "PumName",    "KuSize",    "SerialJen",
+    static const QStringList stems{"DanWi",     "Model",    "PumName",  "KuSize",     "SerialJen",
                                    "TaxNumber", "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"};
     return stems;
 }

@@ -56,8 +56,7 @@ inline QString addRow(Db &db, const QString &table, const Values &given)
     for (const auto &g : given)
         if (!names.contains(g.first))
             qFatal("no column %s in %s", qPrintable(g.first), qPrintable(table));
-    db.exec(QStringLiteral("Insert InTo %1 (%2) Values (%3)").arg(table, names.join(", "), holders.join(", ")),
-            params);
+    db.exec(QStringLiteral("Insert InTo %1 (%2) Values (%3)").arg(table, names.join(", "), holders.join(", ")), params);
     return serial;
 }
 

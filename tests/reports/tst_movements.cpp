@@ -33,12 +33,24 @@ private slots:
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
-        QTest::newRow("leap year") << "2004" << "02" << "2004-02-29";
-        QTest::newRow("common year") << "2005" << "02" << "2005-02-28";
-        QTest::newRow("century, not leap") << "2100" << "02" << "2100-02-28";
-        QTest::newRow("fourth century, leap") << "2000" << "02" << "2000-02-29";
-        QTest::newRow("thirty days") << "2005" << "04" << "2005-04-30";
-        QTest::newRow("december") << "2005" << "12" << "2005-12-31";
+        QTest::newRow("leap year") << "2004"
+                                   << "02"
+                                   << "2004-02-29";
+        QTest::newRow("common year") << "2005"
+                                     << "02"
+                                     << "2005-02-28";
+        QTest::newRow("century, not leap") << "2100"
+                                           << "02"
+                                           << "2100-02-28";
+        QTest::newRow("fourth century, leap") << "2000"
+                                              << "02"
+                                              << "2000-02-29";
+        QTest::newRow("thirty days") << "2005"
+                                     << "04"
+                                     << "2005-04-30";
+        QTest::newRow("december") << "2005"
+                                  << "12"
+                                  << "2005-12-31";
     }
     void lastDayOfTheMonth()
     {
@@ -55,23 +67,37 @@ private slots:
         rawMovements::recreateTables(db);
         const QString longMemo(150, u'메'); // the receipts take 200 characters
         const QString carried = addRow(db, "MC_WonJaJeyInPut",
-                                       {{"InPut_Date", "2005-04-01"}, {"InPut_Kubun", "전기이월"}, {"InPut_SuKg", 10},
-                                        {"InPut_DanGa", 5}, {"InPut_GaAmt", 50}, {"InPut_WonCode", "W1"}});
+                                       {{"InPut_Date", "2005-04-01"},
+                                        {"InPut_Kubun", "전기이월"},
+                                        {"InPut_SuKg", 10},
+                                        {"InPut_DanGa", 5},
+                                        {"InPut_GaAmt", 50},
+                                        {"InPut_WonCode", "W1"}});
         const QString bought = addRow(db, "MC_WonJaJeyInPut",
-                                      {{"InPut_Date", "2005-04-10"}, {"InPut_Kubun", "당월입고"}, {"InPut_SuKg", 20},
-                                       {"InPut_DanGa", 3}, {"InPut_GaAmt", 60}, {"InPut_TextMemo", longMemo}});
+                                      {{"InPut_Date", "2005-04-10"},
+                                       {"InPut_Kubun", "당월입고"},
+                                       {"InPut_SuKg", 20},
+                                       {"InPut_DanGa", 3},
+                                       {"InPut_GaAmt", 60},
+                                       {"InPut_TextMemo", longMemo}});
         addRow(db, "MC_WonJaJeyInPut", {{"InPut_Date", "2005-03-10"}, {"InPut_Kubun", "당월입고"}, {"InPut_GaAmt", 7}});
         addRow(db, "MC_JeyGongPumInPut",
-               {{"Gong_Date", "2005-04-15"}, {"Gong_Kubun", "당월투입"}, {"Gong_SuKg", 8}, {"Gong_GaAmt", 24},
+               {{"Gong_Date", "2005-04-15"},
+                {"Gong_Kubun", "당월투입"},
+                {"Gong_SuKg", 8},
+                {"Gong_GaAmt", 24},
                 {"Gong_InPutSerial", bought}});
         // A lot brought forward is work in process already, no raw material leaving.
         addRow(db, "MC_JeyGongPumInPut",
                {{"Gong_Date", "2005-04-01"}, {"Gong_Kubun", "전기이월"}, {"Gong_SuKg", 3}, {"Gong_GaAmt", 9}});
         addRow(db, "MC_WonJaJeyInPut_TaAc",
-               {{"TaInPut_Date", "2005-04-15"}, {"TaInPut_Kubun", "당월타계정"}, {"TaInPut_SuKg", 2},
-                {"TaInPut_GaAmt", 10}, {"TaInPut_InPutSerial", carried}});
+               {{"TaInPut_Date", "2005-04-15"},
+                {"TaInPut_Kubun", "당월타계정"},
+                {"TaInPut_SuKg", 2},
+                {"TaInPut_GaAmt", 10},
+                {"TaInPut_InPutSerial", carried}});
 
-        const rawMovements::Report r = rawMovements::build(db, April);
+        const MovementReport r = rawMovements::build(db, April);
         const ResultSet &d = r.detail.rows;
         QCOMPARE(columnOf(d, "RInPut_JeyGongIndex"),
                  (QStringList{"10-원자재", "10-원자재", "20-재공품", "30-타계정대체 원자재", "99-합계"}));
@@ -153,28 +179,58 @@ private slots:
         wipMovements::recreateTables(db);
         // A lot brought forward with this month's allocation on it, a new lot, a completion
         // of part of the first and a transfer of part of the second.
-        const QString carried = addRow(
-            db, "MC_JeyGongPumInPut",
-            {{"Gong_Date", "2005-04-01"}, {"Gong_Kubun", "전기이월"}, {"Gong_SuKg", 10}, {"Gong_GaAmt", 50.123456},
-             {"Gong_JenGiNoMu_01", 3}, {"Gong_JenGiNoMu_02", 2}, {"Gong_JenGiJeyJo_01", 1.5},
-             {"Gong_JenGiJeyJo_02", 0.5}, {"Gong_DaongNoMu_01", 4}, {"Gong_DaongNoMu_02", 1},
-             {"Gong_DaongJeyJo_01", 0.25}, {"Gong_DaongJeyJo_02", 0.75}, {"Gong_WoulAmtTot", 63.123456}});
+        const QString carried = addRow(db, "MC_JeyGongPumInPut",
+                                       {{"Gong_Date", "2005-04-01"},
+                                        {"Gong_Kubun", "전기이월"},
+                                        {"Gong_SuKg", 10},
+                                        {"Gong_GaAmt", 50.123456},
+                                        {"Gong_JenGiNoMu_01", 3},
+                                        {"Gong_JenGiNoMu_02", 2},
+                                        {"Gong_JenGiJeyJo_01", 1.5},
+                                        {"Gong_JenGiJeyJo_02", 0.5},
+                                        {"Gong_DaongNoMu_01", 4},
+                                        {"Gong_DaongNoMu_02", 1},
+                                        {"Gong_DaongJeyJo_01", 0.25},
+                                        {"Gong_DaongJeyJo_02", 0.75},
+                                        {"Gong_WoulAmtTot", 63.123456}});
         const QString issued = addRow(db, "MC_JeyGongPumInPut",
-                                      {{"Gong_Date", "2005-04-12"}, {"Gong_Kubun", "당월투입"}, {"Gong_SuKg", 20},
-                                       {"Gong_GaAmt", 100}, {"Gong_DaongNoMu_01", 10}, {"Gong_DaongNoMu_02", 5},
-                                       {"Gong_DaongJeyJo_01", 2}, {"Gong_DaongJeyJo_02", 3}, {"Gong_WoulAmtTot", 120}});
+                                      {{"Gong_Date", "2005-04-12"},
+                                       {"Gong_Kubun", "당월투입"},
+                                       {"Gong_SuKg", 20},
+                                       {"Gong_GaAmt", 100},
+                                       {"Gong_DaongNoMu_01", 10},
+                                       {"Gong_DaongNoMu_02", 5},
+                                       {"Gong_DaongJeyJo_01", 2},
+                                       {"Gong_DaongJeyJo_02", 3},
+                                       {"Gong_WoulAmtTot", 120}});
         addRow(db, "MC_ChaongGoJeyGongPumInJeyGong",
-               {{"InGong_Date", "2005-04-20"}, {"InGong_SuKg", 6}, {"InGong_GaAmt", 30}, {"InGong_JenGiNoMu_01", 1.8},
-                {"InGong_JenGiNoMu_02", 1.2}, {"InGong_JenGiJeyJo_01", 0.9}, {"InGong_JenGiJeyJo_02", 0.3},
-                {"InGong_DaongNoMu_01", 2.4}, {"InGong_DaongNoMu_02", 0.6}, {"InGong_DaongJeyJo_01", 0.15},
-                {"InGong_DaongJeyJo_02", 0.45}, {"InGong_WoulAmtTot", 37.8}, {"InGong_GongSerial", carried},
-                {"InGong_JeyPumSerial", "A0000000007"}, {"InGong_JeyPumCode", "P1"}});
+               {{"InGong_Date", "2005-04-20"},
+                {"InGong_SuKg", 6},
+                {"InGong_GaAmt", 30},
+                {"InGong_JenGiNoMu_01", 1.8},
+                {"InGong_JenGiNoMu_02", 1.2},
+                {"InGong_JenGiJeyJo_01", 0.9},
+                {"InGong_JenGiJeyJo_02", 0.3},
+                {"InGong_DaongNoMu_01", 2.4},
+                {"InGong_DaongNoMu_02", 0.6},
+                {"InGong_DaongJeyJo_01", 0.15},
+                {"InGong_DaongJeyJo_02", 0.45},
+                {"InGong_WoulAmtTot", 37.8},
+                {"InGong_GongSerial", carried},
+                {"InGong_JeyPumSerial", "A0000000007"},
+                {"InGong_JeyPumCode", "P1"}});
         addRow(db, "MC_JeyGongPumInPut_TaAc",
-               {{"TaGong_Date", "2005-04-20"}, {"TaGong_SuKg", 4}, {"TaGong_GaAmt", 20}, {"TaGong_DaongNoMu_01", 2},
-                {"TaGong_DaongNoMu_02", 1}, {"TaGong_DaongJeyJo_01", 0.4}, {"TaGong_DaongJeyJo_02", 0.6},
-                {"TaGong_WoulAmtTot", 24}, {"TaGong_GongSerial", issued}});
+               {{"TaGong_Date", "2005-04-20"},
+                {"TaGong_SuKg", 4},
+                {"TaGong_GaAmt", 20},
+                {"TaGong_DaongNoMu_01", 2},
+                {"TaGong_DaongNoMu_02", 1},
+                {"TaGong_DaongJeyJo_01", 0.4},
+                {"TaGong_DaongJeyJo_02", 0.6},
+                {"TaGong_WoulAmtTot", 24},
+                {"TaGong_GongSerial", issued}});
 
-        const wipMovements::Report r = wipMovements::build(db, April);
+        const MovementReport r = wipMovements::build(db, April);
         const ResultSet &d = r.detail.rows;
         QCOMPARE(columnOf(d, "Kubun_Index"),
                  (QStringList{"10-재공품", "10-재공품", "20-제품창고입고된재공품", "30-타계정대체재공품", "99-합계"}));
@@ -182,7 +238,8 @@ private slots:
         QCOMPARE(columnOf(d, "Ret_JeyPumSerial"), (QStringList{"", "", "A0000000007", "", ""}));
         QCOMPARE(numbers(d, 0, {"Ret_SuKg_YbGo", "Ret_WoulAmtTot_YbGo", "Ret_SuKg_ChulGo"}),
                  (QVector<double>{10, 63.123456, 0}));
-        QCOMPARE(numbers(d, 2, {"Ret_SuKg_ChulGo", "Ret_WoulAmtTot_ChulGo", "Ret_GaAmt"}), (QVector<double>{6, 37.8, 30}));
+        QCOMPARE(numbers(d, 2, {"Ret_SuKg_ChulGo", "Ret_WoulAmtTot_ChulGo", "Ret_GaAmt"}),
+                 (QVector<double>{6, 37.8, 30}));
         QCOMPARE(numbers(d, 4, {"Ret_WoulAmtTot_YbGo", "Ret_WoulAmtTot_ChulGo"}), (QVector<double>{183.1235, 61.8}));
         QCOMPARE(d.text(4, "Ret_TextMemo"), QStringLiteral("잔액 121.32"));
 
@@ -205,30 +262,44 @@ private slots:
         TestBooks books;
         Db &db = books.db();
         productMovements::recreateTables(db);
-        const QString carried = addRow(db, "MC_ChaongGoJeyPumInPut",
-                                       {{"JeyPum_Date", "2005-04-01"}, {"JeyPum_Kubun", "전기이월"}, {"JeyPum_SuKg", 5},
-                                        {"JeyPum_TotGaAmt", 50}});
+        const QString carried = addRow(
+            db, "MC_ChaongGoJeyPumInPut",
+            {{"JeyPum_Date", "2005-04-01"}, {"JeyPum_Kubun", "전기이월"}, {"JeyPum_SuKg", 5}, {"JeyPum_TotGaAmt", 50}});
         const QString made = addRow(db, "MC_ChaongGoJeyPumInPut",
-                                    {{"JeyPum_Date", "2005-04-20"}, {"JeyPum_Kubun", "당월입고"}, {"JeyPum_SuKg", 10},
+                                    {{"JeyPum_Date", "2005-04-20"},
+                                     {"JeyPum_Kubun", "당월입고"},
+                                     {"JeyPum_SuKg", 10},
                                      {"JeyPum_TotGaAmt", 200}});
         addRow(db, "MC_ChaongGoJeyPumInPut",
-               {{"JeyPum_Date", "2005-04-22"}, {"JeyPum_Kubun", "매출반품입고"}, {"JeyPum_SuKg", 1},
+               {{"JeyPum_Date", "2005-04-22"},
+                {"JeyPum_Kubun", "매출반품입고"},
+                {"JeyPum_SuKg", 1},
                 {"JeyPum_TotGaAmt", 20}});
         addRow(db, "MC_ChaongGoJeyPumInPut",
                {{"JeyPum_Date", "2005-04-23"}, {"JeyPum_Kubun", "당월입고"}, {"JeyPum_SuKg", 0}});
         addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
-               {{"ChulGo_Date", "2005-04-25"}, {"ChulGo_Kubun", "정기매출출고"}, {"ChulGo_SuKg", 4},
-                {"ChulGo_DanGa", 30}, {"ChulGo_GaAmt", 120}, {"ChulGo_WonJaJeyAmt", 80},
+               {{"ChulGo_Date", "2005-04-25"},
+                {"ChulGo_Kubun", "정기매출출고"},
+                {"ChulGo_SuKg", 4},
+                {"ChulGo_DanGa", 30},
+                {"ChulGo_GaAmt", 120},
+                {"ChulGo_WonJaJeyAmt", 80},
                 {"ChulGo_JeyPumSerial", made}});
         // The returned sale: its goods came back as the receipt above.
         addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
-               {{"ChulGo_Date", "2005-04-22"}, {"ChulGo_Kubun", "반품매출액"}, {"ChulGo_SuKg", -1},
-                {"ChulGo_GaAmt", -30}, {"ChulGo_WonJaJeyAmt", -20}, {"ChulGo_JeyPumSerial", made}});
+               {{"ChulGo_Date", "2005-04-22"},
+                {"ChulGo_Kubun", "반품매출액"},
+                {"ChulGo_SuKg", -1},
+                {"ChulGo_GaAmt", -30},
+                {"ChulGo_WonJaJeyAmt", -20},
+                {"ChulGo_JeyPumSerial", made}});
         addRow(db, "MC_ChaongGoJeyPumInPut_TaAc",
-               {{"TaJeyPum_Date", "2005-04-26"}, {"TaJeyPum_SuKg", 1}, {"TaJeyPum_TotGaAmt", 10},
+               {{"TaJeyPum_Date", "2005-04-26"},
+                {"TaJeyPum_SuKg", 1},
+                {"TaJeyPum_TotGaAmt", 10},
                 {"TaJeyPum_JeyPumSerial", carried}});
 
-        const productMovements::Report r = productMovements::build(db, April);
+        const MovementReport r = productMovements::build(db, April);
         const ResultSet &d = r.detail.rows;
         QCOMPARE(columnOf(d, "Ret_Kubun"),
                  (QStringList{"전기이월", "당월입고", "매출반품입고", "당월입고", "정기매출출고", "", "합계"}));

@@ -15,8 +15,12 @@ QString book(Db &db, const QString &code, double amount, const QString &mark = "
 {
     const QString group = code.startsWith(u"404") ? "제조원가명세서" : "손익계산서";
     return addRow(db, "MC_AcNameAmtInPut",
-                  {{"Amt_Date", "2005-04-28"}, {"Amt_AcCode", code}, {"Amt_GroupKubun", group},
-                   {"Amt_JeyJoKubun", mark}, {"Amt_Amt", amount}, {"Amt_JeyGongPumSerial", lot}});
+                  {{"Amt_Date", "2005-04-28"},
+                   {"Amt_AcCode", code},
+                   {"Amt_GroupKubun", group},
+                   {"Amt_JeyJoKubun", mark},
+                   {"Amt_Amt", amount},
+                   {"Amt_JeyGongPumSerial", lot}});
 }
 
 // The lines of a code: (mark, left, right) each.
@@ -45,14 +49,12 @@ private slots:
         QTest::addColumn<bool>("income");
         QTest::addColumn<QStringList>("codes");
         QTest::newRow("cost of goods manufactured")
-            << false
-            << QStringList{"40401000", "40401001", "40401002", "40401006", "40401007", "40403000", "40404000",
-                           "40405000", "40406000", "40407000", "40408000", "40409000", "40410000"};
+            << false << QStringList{"40401000", "40401001", "40401002", "40401006", "40401007", "40403000", "40404000",
+                                    "40405000", "40406000", "40407000", "40408000", "40409000", "40410000"};
         QTest::newRow("income statement")
-            << true
-            << QStringList{"40200000", "40201001", "40300000", "40304001", "40304002", "40304003",
-                           "40304004", "40304006", "40600000", "40701000", "40800000", "40901000",
-                           "41001000", "41100000", "41201000", "41300000"};
+            << true << QStringList{"40200000", "40201001", "40300000", "40304001", "40304002", "40304003",
+                                   "40304004", "40304006", "40600000", "40701000", "40800000", "40901000",
+                                   "41001000", "41100000", "41201000", "41300000"};
     }
     void freshBooksShowEveryFixedLine()
     {
@@ -79,17 +81,28 @@ private slots:
         TestBooks books;
         Db &db = books.db();
         recreateTable(db);
-        addRow(db, "MC_WonJaJeyInPut", {{"InPut_Date", "2005-04-01"}, {"InPut_Kubun", "전기이월"}, {"InPut_GaAmt", 50}});
-        addRow(db, "MC_WonJaJeyInPut", {{"InPut_Date", "2005-04-10"}, {"InPut_Kubun", "당월입고"}, {"InPut_GaAmt", 60}});
-        addRow(db, "MC_WonJaJeyInPut", {{"InPut_Date", "2005-03-10"}, {"InPut_Kubun", "당월입고"}, {"InPut_GaAmt", 99}});
+        addRow(db, "MC_WonJaJeyInPut",
+               {{"InPut_Date", "2005-04-01"}, {"InPut_Kubun", "전기이월"}, {"InPut_GaAmt", 50}});
+        addRow(db, "MC_WonJaJeyInPut",
+               {{"InPut_Date", "2005-04-10"}, {"InPut_Kubun", "당월입고"}, {"InPut_GaAmt", 60}});
+        addRow(db, "MC_WonJaJeyInPut",
+               {{"InPut_Date", "2005-03-10"}, {"InPut_Kubun", "당월입고"}, {"InPut_GaAmt", 99}});
         addRow(db, "MC_WonJaJeyInPut_TaAc", {{"TaInPut_Date", "2005-04-12"}, {"TaInPut_GaAmt", 10}});
         const QString lot = addRow(db, "MC_JeyGongPumInPut",
-                                   {{"Gong_Date", "2005-04-12"}, {"Gong_Kubun", "당월투입"}, {"Gong_GaAmt", 24.123456},
+                                   {{"Gong_Date", "2005-04-12"},
+                                    {"Gong_Kubun", "당월투입"},
+                                    {"Gong_GaAmt", 24.123456},
                                     {"Gong_WoulAmtTot", 204.623456}});
         addRow(db, "MC_JeyGongPumInPut",
-               {{"Gong_Date", "2005-04-01"}, {"Gong_Kubun", "전기이월"}, {"Gong_GaAmt", 40}, {"Gong_JenGiNoMu_01", 3},
-                {"Gong_JenGiNoMu_02", 2}, {"Gong_JenGiJeyJo_01", 1.5}, {"Gong_JenGiJeyJo_02", 0.5},
-                {"Gong_DaongNoMu_01", 9}, {"Gong_WoulAmtTot", 56}});
+               {{"Gong_Date", "2005-04-01"},
+                {"Gong_Kubun", "전기이월"},
+                {"Gong_GaAmt", 40},
+                {"Gong_JenGiNoMu_01", 3},
+                {"Gong_JenGiNoMu_02", 2},
+                {"Gong_JenGiJeyJo_01", 1.5},
+                {"Gong_JenGiJeyJo_02", 0.5},
+                {"Gong_DaongNoMu_01", 9},
+                {"Gong_WoulAmtTot", 56}});
         addRow(db, "MC_JeyGongPumInPut_TaAc", {{"TaGong_Date", "2005-04-20"}, {"TaGong_WoulAmtTot", 20}});
         addRow(db, "MC_ChaongGoJeyGongPumInJeyGong", {{"InGong_Date", "2005-04-20"}, {"InGong_WoulAmtTot", 100}});
         book(db, "40403001", 100, "직접", lot);
@@ -153,10 +166,14 @@ private slots:
         addRow(db, "MC_ChaongGoJeyPumInPut",
                {{"JeyPum_Date", "2005-04-22"}, {"JeyPum_Kubun", "매출반품입고"}, {"JeyPum_TotGaAmt", 20}});
         addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
-               {{"ChulGo_Date", "2005-04-25"}, {"ChulGo_Kubun", "정기매출출고"}, {"ChulGo_GaAmt", 500},
+               {{"ChulGo_Date", "2005-04-25"},
+                {"ChulGo_Kubun", "정기매출출고"},
+                {"ChulGo_GaAmt", 500},
                 {"ChulGo_WonJaJeyAmt", 80}});
         addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
-               {{"ChulGo_Date", "2005-04-22"}, {"ChulGo_Kubun", "반품매출액"}, {"ChulGo_GaAmt", -30},
+               {{"ChulGo_Date", "2005-04-22"},
+                {"ChulGo_Kubun", "반품매출액"},
+                {"ChulGo_GaAmt", -30},
                 {"ChulGo_WonJaJeyAmt", -20}});
         addRow(db, "MC_ChaongGoJeyPumInPut_TaAc", {{"TaJeyPum_Date", "2005-04-26"}, {"TaJeyPum_TotGaAmt", 10}});
         book(db, "40304005", 100); // a customs refund
@@ -195,7 +212,9 @@ private slots:
         Db &db = books.db();
         recreateTable(db);
         addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
-               {{"ChulGo_Date", "2005-04-25"}, {"ChulGo_Kubun", "정기매출출고"}, {"ChulGo_GaAmt", 123.456789},
+               {{"ChulGo_Date", "2005-04-25"},
+                {"ChulGo_Kubun", "정기매출출고"},
+                {"ChulGo_GaAmt", 123.456789},
                 {"ChulGo_WonJaJeyAmt", 100}});
         const ResultSet lines = statements::incomeStatement(db, April).rows;
         QCOMPARE(rightTotal(lines, "40600000"), 23.4568);

@@ -34,8 +34,8 @@ Flow aFlow(Db &db)
     for (const QString &lot : {f.lotA, f.lotB})
         addRow(db, "MC_ChaongGoJeyGongPumInJeyGong",
                {{"InGong_Date", "2005-04-20"}, {"InGong_GongSerial", lot}, {"InGong_JeyPumSerial", f.made}});
-    f.saleOfMade = addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
-                          {{"ChulGo_Date", "2005-04-25"}, {"ChulGo_JeyPumSerial", f.made}});
+    f.saleOfMade =
+        addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo", {{"ChulGo_Date", "2005-04-25"}, {"ChulGo_JeyPumSerial", f.made}});
     addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo", {{"ChulGo_Date", "2005-04-26"}, {"ChulGo_JeyPumSerial", f.made}});
     f.saleOfCarried = addRow(db, "MC_ChaongGoJeyPumInPut_ChulGo",
                              {{"ChulGo_Date", "2005-04-27"}, {"ChulGo_JeyPumSerial", f.carried}});
@@ -145,9 +145,9 @@ private slots:
         Db &db = books.db();
         const QString lot = addRow(db, "MC_JeyGongPumInPut",
                                    {{"Gong_Date", "2005-03-05"}, {"Gong_WonCode", "W1"}, {"Gong_GaAmt", 12.5}});
-        addRow(db, "MC_AcNameAmtInPut",
-               {{"Amt_Date", "2005-04-28"}, {"Amt_JeyJoKubun", "직접"}, {"Amt_JeyGongPumSerial", lot},
-                {"Amt_Amt", 100}});
+        addRow(
+            db, "MC_AcNameAmtInPut",
+            {{"Amt_Date", "2005-04-28"}, {"Amt_JeyJoKubun", "직접"}, {"Amt_JeyGongPumSerial", lot}, {"Amt_Amt", 100}});
         addRow(db, "MC_AcNameAmtInPut",
                {{"Amt_Date", "2005-04-28"}, {"Amt_JeyJoKubun", "간접"}, {"Amt_JeyGongPumSerial", "간접(공통)비"}});
         addRow(db, "MC_AcNameAmtInPut",
@@ -170,17 +170,24 @@ private slots:
         QTest::addColumn<QString>("refusal");
         const QString two = LB + LB;
         const QString tail = "체크 확인 바랍니다..................... ";
-        QTest::newRow("open month") << "" << "04" << "";
-        QTest::newRow("closed month") << "" << "03" << "";
-        QTest::newRow("never opened")
-            << "" << "05" << "최종 데이타가 등록된 년월은 " + two + "2005년 04월으므로" + two + tail;
-        QTest::newRow("two open months")
-            << "UpDate MC_YearMonthCheck Set YM_Kubun = '미마감'" << "04"
-            << "월별 체크 테이블에 " + two + "중대한 오류가 발행 하였으니" + two + tail;
-        QTest::newRow("none open: no error") << "UpDate MC_YearMonthCheck Set YM_Kubun = '마감완료'" << "04" << "";
-        QTest::newRow("none open, month missing")
-            << "UpDate MC_YearMonthCheck Set YM_Kubun = '마감완료'" << "06"
-            << "최종 데이타가 등록된 년월은 " + two + "년 월으므로" + two + tail;
+        QTest::newRow("open month") << ""
+                                    << "04"
+                                    << "";
+        QTest::newRow("closed month") << ""
+                                      << "03"
+                                      << "";
+        QTest::newRow("never opened") << ""
+                                      << "05"
+                                      << "최종 데이타가 등록된 년월은 " + two + "2005년 04월으므로" + two + tail;
+        QTest::newRow("two open months") << "UpDate MC_YearMonthCheck Set YM_Kubun = '미마감'"
+                                         << "04"
+                                         << "월별 체크 테이블에 " + two + "중대한 오류가 발행 하였으니" + two + tail;
+        QTest::newRow("none open: no error") << "UpDate MC_YearMonthCheck Set YM_Kubun = '마감완료'"
+                                             << "04"
+                                             << "";
+        QTest::newRow("none open, month missing") << "UpDate MC_YearMonthCheck Set YM_Kubun = '마감완료'"
+                                                  << "06"
+                                                  << "최종 데이타가 등록된 년월은 " + two + "년 월으므로" + two + tail;
     }
     void theReportMonthCheck()
     {
