@@ -123,7 +123,9 @@ void paintBarChart(QPainter &painter, const QRectF &area, const QString &title, 
     const double line = metrics.height();
     painter.drawText(QRectF(area.left(), area.top(), area.width(), line * 1.4), Qt::AlignCenter, title);
 
-    const QRectF plot = area.adjusted(line, line * 1.8, -line, -line * 1.6);
+    // Room above for the title and the figure over the tallest bar, below for the labels
+    // and the figure under the lowest.
+    const QRectF plot = area.adjusted(line, line * 2.8, -line, -line * 2.6);
     double high = 0;
     double low = 0;
     for (const ChartBar &b : bars) {
@@ -147,7 +149,7 @@ void paintBarChart(QPainter &painter, const QRectF &area, const QString &title, 
         const QString figure = formatFloat(QStringLiteral("#,##0"), b.value);
         const double figureY = b.value >= 0 ? bar.top() - line : bar.bottom();
         painter.drawText(QRectF(plot.left() + slot * i, figureY, slot, line), Qt::AlignCenter, figure);
-        painter.drawText(QRectF(plot.left() + slot * i, area.bottom() - line * 1.4, slot, line * 1.4), Qt::AlignCenter,
+        painter.drawText(QRectF(plot.left() + slot * i, area.bottom() - line * 1.3, slot, line * 1.3), Qt::AlignCenter,
                          b.label);
     }
     painter.restore();

@@ -12,6 +12,7 @@ class TraceScreen : public ReportScreen
 {
     Q_OBJECT
 public:
+    int stageCount() const { return int(m_grids.size()); }
     DataGrid *stageGrid(int stage) const { return m_grids.at(stage); }
     QPushButton *stageExport(int stage) const { return m_exports.at(stage); }
 
