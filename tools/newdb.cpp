@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -29,7 +28,6 @@ int main(int argc, char *argv[])
     try {
         zedur::createDatabase(path, {match.captured(1), match.captured(2)}, zedur::AuditValues::now());
     } catch (const zedur::StoreError &e) {
-        QFile::remove(path);
         std::fprintf(stderr, "zedur-newdb: %s\n", qPrintable(e.message()));
         return 1;
     }
