@@ -69,6 +69,13 @@ MessageSink *&installedSink()
 
 } // namespace
 
+bool PrintedMessages::show(MessageKind, const QString &, const QString &text, bool yesNo)
+{
+    std::fprintf(m_out, "  [box] %s\n", qPrintable(QString(text).replace(LB, QStringLiteral(" / "))));
+    std::fflush(m_out);
+    return yesNo && m_answer;
+}
+
 MessageSink &messageSink()
 {
     static BoxSink boxes;

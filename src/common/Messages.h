@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 
 class QWidget;
 
@@ -18,6 +19,19 @@ public:
     virtual ~MessageSink() = default;
     // Shows one box; for questions the answer is true for Yes.
     virtual bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) = 0;
+};
+
+// Prints each box on one line of `out` instead of showing it and answers every question
+// with `answer`: for programs that run unattended (the screenshots tool, the start-up check).
+class PrintedMessages : public MessageSink
+{
+public:
+    PrintedMessages(std::FILE *out, bool answer) : m_out(out), m_answer(answer) {}
+    bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) override;
+
+private:
+    std::FILE *m_out;
+    bool m_answer;
 };
 
 // The sink in use: the real boxes unless a test installed a recorder.
