@@ -1,7 +1,9 @@
 #include "common/RecordScreen.h"
 
 #include "common/BoxLook.h"
+#include "common/DerivedBox.h"
 #include "common/ListCombo.h"
+#include "common/Messages.h"
 #include "common/NumberBox.h"
 
 #include <QGridLayout>
@@ -38,7 +40,8 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
             cancelClicked();
             break;
         case Button::Save:
-            saveClicked();
+            if (boxesAreTypable())
+                saveClicked();
             break;
         case Button::Delete:
             deleteClicked();
@@ -55,10 +58,10 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
     exits().setExempt({DBGrid1, CancelBtn, CloseBtn});
 }
 
-QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const QString &column)
+QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const QString &column, KeySet keys)
 {
     enterMovesOn(edit);
-    m_boxes.append({edit, column});
+    m_boxes.append({edit, column, keys});
     if (label.isEmpty() && m_lastPlaced)
         addBeside(m_lastPlaced, edit, 1);
     else
@@ -73,7 +76,7 @@ QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, c
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     setKeySet(edit, keys, std::move(afterKey));
-    return declareBox(edit, label, column);
+    return declareBox(edit, label, column, keys);
 }
 
 QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &label, const QString &column)
@@ -81,7 +84,7 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
     makeReadOnlyBox(edit);
-    return declareBox(edit, label, column);
+    return declareBox(edit, label, column, KeySet::Any);
 }
 
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
@@ -89,7 +92,7 @@ NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label,
 {
     auto *box = new NumberBox(name, picture, this);
     setKeySet(box, keys, std::move(afterKey));
-    declareBox(box, label, column);
+    declareBox(box, label, column, keys);
     return box;
 }
 
@@ -98,7 +101,7 @@ NumberBox *RecordScreen::addReadOnlyNumberBox(const QString &name, const QString
 {
     auto *box = new NumberBox(name, picture, this);
     makeReadOnlyBox(box);
-    declareBox(box, label, column);
+    declareBox(box, label, column, KeySet::Any);
     return box;
 }
 
@@ -165,6 +168,19 @@ void RecordScreen::addBeside(QWidget *placed, QWidget *extra, int stretch)
 QPushButton *RecordScreen::addBarButton(const QString &name, const QString &caption)
 {
     return m_buttonBar->addButton(name, caption);
+}
+
+void RecordScreen::deriveFrom(QLineEdit *derived, const QList<QLineEdit *> &sources)
+{
+    m_derived.append(new DerivedBox(derived, sources, this));
+}
+
+bool RecordScreen::typedOnPurpose(QLineEdit *derived) const
+{
+    for (const DerivedBox *d : m_derived)
+        if (d->box() == derived)
+            return d->typedOnPurpose();
+    return false;
 }
 
 void RecordScreen::setGridColumns(const QVector<GridColumn> &columns)
@@ -321,6 +337,19 @@ void RecordScreen::listNewRow(const QString &serialColumn, const QString &serial
     InsertBtn->setFocus();
 }
 
+bool RecordScreen::boxesAreTypable()
+{
+    for (const Box &b : m_boxes) {
+        if (b.edit->isReadOnly() || typable(b.keys, b.edit->text(), qobject_cast<NumberBox *>(b.edit)))
+            continue;
+        msg::plain(refusedKeyText);
+        b.edit->setFocus();
+        b.edit->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void RecordScreen::pEnabledBtn()
 {
     m_buttonBar->applyMode(m_mode);
@@ -330,6 +359,8 @@ void RecordScreen::clearBoxes()
 {
     for (const Box &b : m_boxes)
         b.edit->clear();
+    for (DerivedBox *d : m_derived)
+        d->reset();
 }
 
 void RecordScreen::pClear()
@@ -355,6 +386,8 @@ void RecordScreen::pDisplay()
     }
     for (const ListBox &l : m_listBoxes)
         l.list->setCurrentIndex(l.list->findText(rs.text(row, l.column)));
+    for (DerivedBox *d : m_derived)
+        d->markStored();
     if (m_serialBox)
         holdSerial(m_serialBox->text());
 }

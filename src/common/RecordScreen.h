@@ -17,6 +17,7 @@ class QVBoxLayout;
 
 namespace zedur {
 
+class DerivedBox;
 class NumberBox;
 
 // A screen of rows: edit boxes above, the button bar, the search bar and the grid below,
@@ -71,6 +72,11 @@ protected:
     void addBeside(QWidget *placed, QWidget *extra, int stretch = 0);
     // A button after the button bar's own, enabled whatever the mode.
     QPushButton *addBarButton(const QString &name, const QString &caption);
+    // A box worked out from others that the user may also type (an amount from its quantity
+    // and price). typedOnPurpose tells the core whether the value shown stands or is to be
+    // worked out again at the save: see DerivedBox.
+    void deriveFrom(QLineEdit *derived, const QList<QLineEdit *> &sources);
+    bool typedOnPurpose(QLineEdit *derived) const;
     // The box showing the row's serial; pDisplay also holds it as the current serial.
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);
@@ -142,13 +148,17 @@ private:
     struct Box {
         QLineEdit *edit;
         QString column;
+        KeySet keys = KeySet::Any;
     };
     struct ListBox {
         ListCombo *list;
         QString column;
     };
     void placeBox(const QString &label, QWidget *box);
-    QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column);
+    QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column, KeySet keys);
+    // Save re-checks every box it stores from: a text typing could not have left there is
+    // refused as a refused key is, and the box gets the focus.
+    bool boxesAreTypable();
 
     struct SearchFilter {
         QString label;
@@ -161,6 +171,7 @@ private:
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
     QVector<ListBox> m_listBoxes;
+    QVector<DerivedBox *> m_derived;
     QVector<QWidget *> m_tabChain; // the form's controls in declaration order
     QHash<QWidget *, QHBoxLayout *> m_cells;
     QWidget *m_lastPlaced = nullptr;

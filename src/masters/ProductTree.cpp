@@ -1,5 +1,6 @@
 #include "masters/ProductTree.h"
 
+#include "common/KeySet.h"
 #include "common/TextNumber.h"
 #include "store/Db.h"
 
@@ -153,6 +154,8 @@ void showRefusal(const TreeRefusal &refusal)
         return;
     if (refusal.kind == MessageKind::Information)
         msg::information(refusal.text);
+    else if (refusal.kind == MessageKind::Plain)
+        msg::plain(refusal.text);
     else
         msg::warning(refusal.text);
 }
@@ -179,6 +182,12 @@ TreeDecision decideTreeNode(Db &db, const ProductTreeList &list, const TreeNodeR
     }
     if (!request.item) {
         decision.refusal = warning(QStringLiteral("이름을 꼭 등록하세요......."), AfterRefusal::FocusNodeText);
+        return decision;
+    }
+    // The quantity box takes digits and a point only: a quantity below zero, or text that
+    // is no number, is none the user could have typed and is not stored.
+    if (request.item->kubun == kTreeRawMaterialKind && !typable(KeySet::NumberNoMinus, request.quantityText, true)) {
+        decision.refusal = TreeRefusal{MessageKind::Plain, refusedKeyText, AfterRefusal::FocusQuantity};
         return decision;
     }
     const int selected = list.isEmpty() ? -1 : request.selected;
