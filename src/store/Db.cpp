@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+#include <csignal>
 
 namespace zedur {
 
@@ -52,8 +53,22 @@ void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
     }
 }
 
+// The crash tests end the process, as a power cut would, before a chosen statement: they prove
+// that no interruption leaves the books half changed. Only they set the variable; without it
+// a statement costs one comparison more.
+void killWhenTheCrashTestSaysSo()
+{
+    static const int statementsBeforeKill = qEnvironmentVariableIntValue("ZEDUR_TEST_KILL_AFTER_STATEMENTS");
+    if (statementsBeforeKill <= 0)
+        return;
+    static int statementsRun = 0;
+    if (++statementsRun > statementsBeforeKill)
+        ::raise(SIGKILL);
+}
+
 void run(QSqlQuery &q, const QString &sql)
 {
+    killWhenTheCrashTestSaysSo();
     if (!q.exec())
         throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
 }
