@@ -1,6 +1,7 @@
 #include "ProductBooks.h"
 #include "common/Messages.h"
 #include "entries/EntryWarnings.h"
+#include "entries/ShipmentLists.h"
 #include "store/StoreError.h"
 
 #include <QRandomGenerator>
@@ -103,6 +104,38 @@ private slots:
         // The sale itself stays as it was.
         QCOMPARE(saleRow.number(0, "ChulGo_SuKg"), 10.0);
         QCOMPARE(saleRow.text(0, "BanPum_ChulGoSerial"), QString(""));
+    }
+
+    void theListShowsTheMonthsSalesAndReturns_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("kinds");
+        QTest::newRow("April: the sale") << "04"
+                                         << "전체" << QStringList{"정기매출출고"};
+        QTest::newRow("May, all") << "05"
+                                  << "전체" << QStringList{"반품매출액", "정기매출출고"};
+        QTest::newRow("May, sales") << "05"
+                                    << "정기매출" << QStringList{"정기매출출고"};
+        QTest::newRow("May, returns") << "05"
+                                      << "반품매출" << QStringList{"반품매출액"};
+    }
+    void theListShowsTheMonthsSalesAndReturns()
+    {
+        QFETCH(QString, month);
+        QFETCH(QString, kind);
+        QFETCH(QStringList, kinds);
+        TestBooks books;
+        Db &db = books.db();
+        const QString sale = test::aprilSaleOfTen(db);
+        QVERIFY(!saveReturn(db, test::returnRequest(sale, "-3")));
+        test::ship(db,
+                   test::movement(test::tenAtThousand(db, May), shipments::MovementKind::Sale, "1", "90", "20", May));
+        const ResultSet list = db.query(saleList({"2005", month}, kind, "전체", "", "저장순서"));
+        QStringList shown;
+        for (int i = 0; i < list.size(); ++i)
+            shown << list.text(i, "ChulGo_Kubun");
+        QCOMPARE(shown, kinds);
     }
 
     void leavingTheQuantity_data()

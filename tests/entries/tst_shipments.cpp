@@ -1,6 +1,7 @@
 #include "ProductBooks.h"
 #include "common/Messages.h"
 #include "entries/EntryWarnings.h"
+#include "entries/ShipmentLists.h"
 
 #include <QRandomGenerator>
 
@@ -91,6 +92,63 @@ private slots:
         recreateProductBalanceTables(db);
         refillProductBalances(db, April);
         QCOMPARE(balanceOf(db, r).remaining, 5.0);
+    }
+
+    void theListShowsTheMonthsReceiptsWithWhatIsLeft_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("sort");
+        QTest::addColumn<QStringList>("dates");
+        QTest::newRow("all, by serial") << "전체"
+                                        << "x"
+                                        << "저장순서" << QStringList{"2005-04-05", "2005-04-02", "2005-04-09"};
+        QTest::newRow("all, by date") << "전체"
+                                      << ""
+                                      << "기준일자" << QStringList{"2005-04-02", "2005-04-05", "2005-04-09"};
+        QTest::newRow("by memo, blanks ignored") << "적요사항"
+                                                 << "특 별"
+                                                 << "저장순서" << QStringList{"2005-04-09"};
+        QTest::newRow("by product code") << "완제품코드"
+                                         << "p002"
+                                         << "제품코드" << QStringList{"2005-04-02"};
+    }
+    void theListShowsTheMonthsReceiptsWithWhatIsLeft()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QString, sort);
+        QFETCH(QStringList, dates);
+        TestBooks books;
+        Db &db = books.db();
+        recreateProductBalanceTables(db);
+        const QString r = test::tenAtThousand(db);
+        const QString empty = test::addProductReceipt(db, 0, {0, 0, 0, 0, 0, 0}, April, "02");
+        db.exec("UpDate MC_ChaongGoJeyPumInPut Set JeyPum_JeyPumCode = 'P002' Where JeyPum_Serial = :s",
+                {{":s", empty}});
+        const QString special = test::addProductReceipt(db, 2, {0, 0, 0, 0, 0, 20}, April, "09");
+        db.exec("UpDate MC_ChaongGoJeyPumInPut Set JeyPum_TextMemo = '특별주문' Where JeyPum_Serial = :s",
+                {{":s", special}});
+        test::addProductReceipt(db, 3, {0, 0, 0, 0, 0, 30}, {"2005", "03"});
+        test::ship(db, test::movement(r, MovementKind::Sale, "3"));
+        test::ship(db, test::movement(r, MovementKind::Transfer, "1.5"));
+        refillProductBalances(db, April);
+        const ResultSet list = db.query(receiptList(April, item, text, sort));
+        QStringList shown;
+        for (int i = 0; i < list.size(); ++i)
+            shown << list.text(i, "JeyPum_Date");
+        QCOMPARE(shown, dates);
+        const int first = list.find("JeyPum_Serial", r);
+        if (first >= 0) {
+            QCOMPARE(list.number(first, "JeyPum_DanGa"), 100.0);
+            QCOMPARE(list.number(first, "JeyPum_ChulGoSuKg"), 3.0);
+            QCOMPARE(list.number(first, "JeyPum_TaAcSuKg"), 1.5);
+            QCOMPARE(list.number(first, "JeyPum_JeyGoSuKg"), 5.5);
+            QCOMPARE(list.text(first, "JeyPum_Year"), QString("2005"));
+        }
+        const int none = list.find("JeyPum_Serial", empty);
+        if (none >= 0)
+            QVERIFY(list.value(none, "JeyPum_DanGa").isNull()); // blank, never a price of 0
     }
 
     void pickingAReceiptProposesAllThatIsLeftAtCost_data()
