@@ -2,6 +2,7 @@
 #include "common/Messages.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ShipmentLists.h"
+#include "entries/ShipmentViewers.h"
 
 #include <QRandomGenerator>
 
@@ -498,6 +499,66 @@ private slots:
         QVERIFY(saved.refusal);
         QCOMPARE(saved.refusal->text, onlyApril);
         QCOMPARE(count(db, "MC_ChaongGoJeyPumInPut_ChulGo"), 1);
+    }
+
+    void theViewersDeleteWhatTheStoredRowAllows_data()
+    {
+        QTest::addColumn<bool>("sale");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("message"); // empty: deleted
+        const QString closed =
+            "선택된 데이타는" + LB + "마감완료된 데이타라" + LB + "삭제가 불가능한 데이타입니다.......";
+        for (const bool sale : {true, false}) {
+            const char *what = sale ? "sale" : "transfer";
+            QTest::addRow("%s deleted", what) << sale << ""
+                                              << "";
+            QTest::addRow("%s of a month closed meanwhile", what) << sale << "closed" << closed;
+            QTest::addRow("%s, nothing picked", what) << sale << "nothing" << warnings::pickRowToDelete();
+            QTest::addRow("%s deleted meanwhile", what) << sale << "gone" << warnings::pickRowToDelete();
+            QTest::addRow("%s, another month shown", what) << sale << "may" << onlyApril;
+        }
+        QTest::newRow("a return row") << true << "return"
+                                      << "선택된 데이타는" + LB + "반품매출된 데이타라" + LB +
+                                             "삭제가 불가능한 데이타입니다.......";
+    }
+    void theViewersDeleteWhatTheStoredRowAllows()
+    {
+        QFETCH(bool, sale);
+        QFETCH(QString, change);
+        QFETCH(QString, message);
+        TestBooks books;
+        Db &db = books.db();
+        const QString r = test::tenAtThousand(db);
+        QString serial = test::ship(db, test::movement(r, sale ? MovementKind::Sale : MovementKind::Transfer, "3"));
+        Period shown = April;
+        if (change == "closed")
+            db.exec(sale ? "UpDate MC_ChaongGoJeyPumInPut_ChulGo Set ChulGo_Check_01 = '마감완료'"
+                         : "UpDate MC_ChaongGoJeyPumInPut_TaAc Set TaJeyPum_Check_01 = '마감완료'");
+        else if (change == "nothing")
+            serial = "";
+        else if (change == "gone")
+            db.exec(sale ? "Delete From MC_ChaongGoJeyPumInPut_ChulGo" : "Delete From MC_ChaongGoJeyPumInPut_TaAc");
+        else if (change == "may")
+            shown = test::May;
+        else if (change == "return")
+            db.exec("UpDate MC_ChaongGoJeyPumInPut_ChulGo Set ChulGo_Kubun = '반품매출액'");
+        period::markAllocationDone(db);
+        const int before = count(db, "MC_ChaongGoJeyPumInPut_ChulGo") + count(db, "MC_ChaongGoJeyPumInPut_TaAc");
+        const Verdict v = sale ? deleteShipment(db, shown, serial) : deleteProductTransfer(db, shown, serial);
+        const QString state = period::theOpenPeriod(db)->state;
+        const int after = count(db, "MC_ChaongGoJeyPumInPut_ChulGo") + count(db, "MC_ChaongGoJeyPumInPut_TaAc");
+        if (message.isEmpty()) {
+            QVERIFY(!v);
+            QCOMPARE(after, before - 1);
+            QCOMPARE(state, period::Recalculate);
+            return;
+        }
+        QVERIFY(v);
+        QCOMPARE(v->text, message);
+        QCOMPARE(v->focus, sale ? ShipmentViewerSerialBox : TransferViewerSerialBox);
+        QVERIFY(!v->clearsBoxes);
+        QCOMPARE(after, before);
+        QCOMPARE(state, period::Open);
     }
 
     void randomMovementsNeverTakeMoreThanIsLeft()
