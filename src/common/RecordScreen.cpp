@@ -7,6 +7,7 @@
 #include "common/NumberBox.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,7 @@
 namespace zedur {
 
 namespace {
-constexpr int boxColumns = 2; // label/box pairs per line
+constexpr int boxColumns = 2; // label/box pairs per line in the form's own area
 }
 
 RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QList<Button> &buttons)
@@ -30,6 +31,7 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
     PrintBtn = m_buttonBar->button(Button::Print);
     CloseBtn = m_buttonBar->button(Button::Close);
     DBGrid1 = new DataGrid(QStringLiteral("DBGrid1"), this);
+    m_areas.append({m_boxArea, boxColumns});
 
     connect(m_buttonBar, &ButtonBar::clicked, this, [this](Button b) {
         switch (b) {
@@ -127,18 +129,30 @@ void RecordScreen::addControl(const QString &label, QWidget *control)
     placeBox(label, control);
 }
 
+QGroupBox *RecordScreen::startBoxPanel(const QString &name, const QString &title, int columns)
+{
+    auto *group = new QGroupBox(title, this);
+    group->setObjectName(name);
+    auto *grid = new QGridLayout(group);
+    for (int c = 0; c < columns; ++c)
+        grid->setColumnStretch(c * 2 + 1, 1);
+    m_areas.append({grid, columns});
+    return group;
+}
+
 void RecordScreen::placeBox(const QString &label, QWidget *box)
 {
-    const int index = m_slots++;
-    const int row = index / boxColumns;
-    const int column = (index % boxColumns) * 2;
+    BoxArea &area = m_areas.last();
+    const int index = area.placed++;
+    const int row = index / area.columns;
+    const int column = (index % area.columns) * 2;
     auto *caption = new QLabel(label, this);
     caption->setBuddy(box);
     auto *cell = new QHBoxLayout;
     cell->setContentsMargins(0, 0, 0, 0);
     cell->addWidget(box, 1);
-    m_boxArea->addWidget(caption, row, column, Qt::AlignRight);
-    m_boxArea->addLayout(cell, row, column + 1);
+    area.grid->addWidget(caption, row, column, Qt::AlignRight);
+    area.grid->addLayout(cell, row, column + 1);
     m_cells.insert(box, cell);
     if (box->focusPolicy() != Qt::NoFocus)
         m_tabChain.append(box);

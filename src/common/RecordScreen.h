@@ -10,6 +10,7 @@
 #include <QVector>
 
 class QGridLayout;
+class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
@@ -65,6 +66,10 @@ protected:
                           std::function<void()> afterValidPick = {});
     NumberBox *addReadOnlyNumberBox(const QString &name, const QString &label, const QString &column,
                                     const QString &picture = QStringLiteral("#,##0.0000"));
+    // Boxes declared after this go into a panel of their own with `columns` label/box pairs a
+    // line, which the screen places where it wants it; the tab order still follows the
+    // declarations.
+    QGroupBox *startBoxPanel(const QString &name, const QString &title, int columns);
     // Any other control (a list, a display panel) in the form, in tab order, bound to nothing.
     void addControl(const QString &label, QWidget *control);
     // A widget after a placed control, in the same cell: a unit sign, a panel showing what the
@@ -154,6 +159,11 @@ private:
         ListCombo *list;
         QString column;
     };
+    struct BoxArea {
+        QGridLayout *grid;
+        int columns;
+        int placed = 0; // boxes placed so far
+    };
     void placeBox(const QString &label, QWidget *box);
     QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column, KeySet keys);
     // Save re-checks every box it stores from: a text typing could not have left there is
@@ -175,7 +185,7 @@ private:
     QVector<QWidget *> m_tabChain; // the form's controls in declaration order
     QHash<QWidget *, QHBoxLayout *> m_cells;
     QWidget *m_lastPlaced = nullptr;
-    int m_slots = 0;
+    QVector<BoxArea> m_areas; // the form's own first; boxes go into the last
     QVector<SearchFilter> m_searchFilters;
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;

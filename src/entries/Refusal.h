@@ -22,6 +22,7 @@ struct Refusal {
     bool clearsBoxes = false; // the screen empties its boxes and forgets the picked row
     bool selectsText = false; // the focused box's text is selected for retyping
     MessageKind kind = MessageKind::Warning;
+    std::optional<QString> focusText; // what the focused box is set to (a day moved to the first allowed one)
 };
 
 // nullopt: the action went ahead.

@@ -3,6 +3,8 @@
 #include "common/GridTotals.h"
 #include "common/ListCombo.h"
 #include "common/NumberBox.h"
+#include "common/Panels.h"
+#include "common/ScreenColours.h"
 #include "common/SystemInfo.h"
 #include "common/TextNumber.h"
 #include "entries/IssueList.h"
@@ -11,7 +13,6 @@
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,30 +21,12 @@
 
 namespace zedur {
 
+using namespace colours;
+
 namespace {
 
 const QString Amount = QStringLiteral("#,##0.0000");
 const QString GridNumber = QStringLiteral("#,##0.0000;-#,##0.0000; ;");
-const QColor Lime(0, 255, 0);
-const QColor Aqua(0, 255, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Red(255, 0, 0);
-const QColor Grey(0xd4, 0xd0, 0xc8);
-
-QLabel *panel(const QString &name)
-{
-    auto *label = new QLabel;
-    label->setObjectName(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(110);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-void paint(QLabel *panel, const QColor &background)
-{
-    panel->setStyleSheet(QStringLiteral("QLabel { background: %1; }").arg(background.name()));
-}
 
 } // namespace
 
@@ -134,9 +117,13 @@ TMC_WonJaJeyTaJeyGongVw_Form::TMC_WonJaJeyTaJeyGongVw_Form(QWidget *parent)
         if (cbInKubun->hasFocus())
             showKind(true);
     });
-    connect(GongJeongBtn, &QPushButton::clicked, this, [this] { openViewer<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
-    connect(TaAcBta, &QPushButton::clicked, this, [this] { openViewer<TMC_WonJaJeyTaJeyGongVw_Form_TaAc>(); });
+    connect(GongJeongBtn, &QPushButton::clicked, this, [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
+    connect(TaAcBta, &QPushButton::clicked, this, [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_TaAc>(); });
     showKind(false);
+    refreshOnReturn({edIn_SuKg, edIn_Date, edIn_DanGa, edSSearch}, [this] {
+        if (DBGrid1->isOpen())
+            pQuery();
+    });
 }
 
 void TMC_WonJaJeyTaJeyGongVw_Form::onFirstShow()
@@ -232,7 +219,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::showKind(bool chosen)
     const int kind = cbInKubun->currentIndex();
     if (!chosen || kind < 0) {
         Panel_Kubun->clear();
-        paint(Panel_Kubun, Grey);
+        paint(Panel_Kubun, Menu);
         return;
     }
     const bool lot = kind == int(issues::IssueKind::Lot);
@@ -258,41 +245,11 @@ void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
     focusButtonPanel();
 }
 
-template <class Viewer> void TMC_WonJaJeyTaJeyGongVw_Form::openViewer()
-{
-    // The viewer lives on after this screen: its own window and connection, freed when closed.
-    auto *viewer = new Viewer(shownPeriod());
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->show();
-    close();
-}
-
 bool TMC_WonJaJeyTaJeyGongVw_Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == cbInKubun && event->type() == QEvent::FocusIn)
         showKind(true);
     return EntryScreen::eventFilter(watched, event);
-}
-
-bool TMC_WonJaJeyTaJeyGongVw_Form::event(QEvent *event)
-{
-    // The list is run again when the user comes back to the screen from another window, as
-    // rows may have changed meanwhile; not on returning from the screen's own message boxes,
-    // and not while a typed quantity, day, price or search text is being worked on.
-    if (event->type() == QEvent::WindowDeactivate) {
-        QWidget *now = QApplication::activeWindow();
-        bool own = false;
-        for (QWidget *w = now; w && !own; w = w->parentWidget())
-            own = w == this;
-        m_awayFromScreen = !own;
-    } else if (event->type() == QEvent::WindowActivate && m_awayFromScreen) {
-        m_awayFromScreen = false;
-        QWidget *focus = focusWidget();
-        const bool working = focus == edIn_SuKg || focus == edIn_Date || focus == edIn_DanGa || focus == edSSearch;
-        if (!working && DBGrid1->isOpen())
-            pQuery();
-    }
-    return EntryScreen::event(event);
 }
 
 } // namespace zedur

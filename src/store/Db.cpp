@@ -2,12 +2,14 @@
 
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "store/Schema.h"
 #include "store/StoreError.h"
 
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -77,6 +79,7 @@ std::unique_ptr<Db> Db::open(const QString &path)
 {
     std::unique_ptr<Db> db(new Db(path));
     db->connect(true);
+    db->addMissingIndexesOnce();
     return db;
 }
 
@@ -144,6 +147,17 @@ void Db::connect(bool mustExist)
     // Write-ahead logging lets the main window's and a screen's connection read and
     // write the same file without blocking each other.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+}
+
+void Db::addMissingIndexesOnce()
+{
+    // Every screen opens a connection of its own; the file is looked at by the first one.
+    static QSet<QString> upToDate;
+    const QString file = QFileInfo(m_path).canonicalFilePath();
+    if (upToDate.contains(file))
+        return;
+    schema::addMissingIndexes(*this);
+    upToDate.insert(file);
 }
 
 void Db::exec(const QString &sql, const Params &params)

@@ -31,8 +31,12 @@ void pickRow(zedur::DataGrid *grid, int row, int column);
 
 void sampleMasters(zedur::Db &db);
 void sampleEntries(zedur::Db &db);
+void sampleReports(zedur::Db &db);
 
 void shootMasters(const QString &out);
 void shootEntries(const QString &out);
+// The completion into the warehouse and the WIP transfers, with their viewers.
+void shootWip(const QString &out);
+void shootReports(const QString &out);
 
 } // namespace shots
