@@ -187,9 +187,11 @@ bool isIndexed(const QString &column)
         if (column.endsWith(suffix))
             return true;
     // InPut_WonCode: the latest receipt of a product's raw materials is looked up by code over
-    // every month.
+    // every month. BanPum_*: whether a sale was returned, and by what, is looked up by the
+    // links a return writes, over every month.
     static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
-                                      "Won_Code", "Jey_Code", "Ac_AcCode", "InPut_WonCode"};
+                                      "Won_Code", "Jey_Code", "Ac_AcCode", "InPut_WonCode",
+                                      "BanPum_ChulGoSerial", "BanPum_NewChulGoSerial"};
     return links.contains(column);
 }
 
