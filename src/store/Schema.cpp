@@ -191,7 +191,8 @@ bool isIndexed(const QString &column)
     // links a return writes, over every month.
     static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
                                       "Won_Code", "Jey_Code", "Ac_AcCode", "InPut_WonCode",
-                                      "BanPum_ChulGoSerial", "BanPum_NewChulGoSerial"};
+                                      "BanPum_ChulGoSerial", "BanPum_ChulGoJeyPumSerial", "BanPum_NewJeyPumSerial",
+                                      "BanPum_NewChulGoSerial"};
     return links.contains(column);
 }
 
