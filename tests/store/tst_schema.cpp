@@ -146,7 +146,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + "/ZedUr_DB.mdb";
         createDatabase(path, {"2005", "04"}, test::TestBooks::fixedAudit());
-        const QString index = "IX_MC_WonJaJeyInPut_InPut_WonCode";
+        const QString index = "IX_MC_WonJaJeyInPut_WonCode_Date";
         const auto indexed = [&](Db &db) {
             return db.count("SELECT * FROM sqlite_master WHERE type = 'index' AND name = :n", {{":n", index}}) == 1;
         };
