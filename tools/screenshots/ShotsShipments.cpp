@@ -2,6 +2,7 @@
 
 #include "common/DataGrid.h"
 #include "common/ListCombo.h"
+#include "common/NumberBox.h"
 #include "entries/TMC_BanPumSaleAmtInPut_Form.h"
 #include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
 #include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
