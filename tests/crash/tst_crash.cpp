@@ -4,6 +4,7 @@
 //
 // The test program is its own child: "--child ACTION FILE" runs one action on FILE.
 
+#include "../entries/ProductBooks.h"
 #include "../entries/WipBooks.h"
 #include "TestBooks.h"
 #include "entries/Issues.h"
@@ -30,7 +31,6 @@ using namespace zedur::test;
 namespace {
 
 const QString KillVariable = QStringLiteral("ZEDUR_TEST_KILL_AFTER_STATEMENTS");
-const Period May{QStringLiteral("2005"), QStringLiteral("05")};
 
 // April 2005 with product P1 (1.5 of W1 and 1 of W2 a unit) and finished lots to complete it from.
 void completableMonth(Db &db)
@@ -74,6 +74,19 @@ void issueIntoProduction(Db &db)
         throw std::runtime_error("issue refused");
 }
 
+// A sale of April taken back in May, April closed: two rows naming each other.
+void monthWithASaleBefore(Db &db)
+{
+    aprilSaleOfTen(db);
+}
+
+void takeBackASale(Db &db)
+{
+    const QString sale = newest(db, "MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_Serial");
+    if (salesreturns::saveReturn(db, returnRequest(sale, "-3")))
+        throw std::runtime_error("return refused");
+}
+
 void initialise(Db &db)
 {
     db.backupTo(QFileInfo(db.path()).absolutePath() + QStringLiteral("/backup/ZedUr_DB_before.mdb"));
@@ -92,6 +105,7 @@ const QVector<Action> &actions()
         {"initialise", completableMonth, initialise},
         {"complete into warehouse", completableMonth, completeIntoWarehouse},
         {"issue into production", monthWithAReceipt, issueIntoProduction},
+        {"sales return", monthWithASaleBefore, takeBackASale},
     };
     return list;
 }
