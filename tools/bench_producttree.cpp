@@ -2,8 +2,8 @@
 // children, subtree ends and the tree view's rebuild) and the view's nodes for a list ten
 // times longer should take about ten times as long.
 #include "masters/ProductTreeStore.h"
-#include "masters/ProductTreeView.h"
 #include "masters/TreeStructure.h"
+#include "masters/ui/ProductTreeView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

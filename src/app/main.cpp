@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "app/TMC_ZedUrMain_Form.h"
+#include "common/ui/Desktop.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("NanumGothic"));
     font.setPixelSize(13);
     QApplication::setFont(font);
+    zedur::useDesktop();
 
     zedur::SingleInstance instance;
     zedur::TMC_ZedUrMain_Form window;

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 // Every box the user sees goes through here, so that tests can record them instead.
 namespace zedur {
 
@@ -20,9 +18,26 @@ public:
     virtual bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) = 0;
 };
 
-// The sink in use: the real boxes unless a test installed a recorder.
+// The sink in use: the one installed (a test's recorder), else the default one.
 MessageSink &messageSink();
-void setMessageSink(MessageSink *sink); // nullptr restores the real boxes
+void setMessageSink(MessageSink *sink); // nullptr restores the default sink
+// What shows messages when nothing is installed: standard error until the program sets
+// its message boxes (the command line and tools keep standard error).
+void setDefaultMessageSink(MessageSink *sink);
+
+// Writes each message on standard error, its line breaks made plain; questions are
+// answered No, since nobody is there to answer them.
+class StandardErrorSink : public MessageSink
+{
+public:
+    bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) override;
+};
+
+// The title of a box that was given none.
+QString defaultMessageTitle(MessageKind kind);
+
+// A message text with its "\n\r" and "\r\n" line breaks made plain "\n".
+QString plainLines(const QString &text);
 
 namespace msg {
 void warning(const QString &text, const QString &title = {});
@@ -38,8 +53,7 @@ class Failure;
 // The error box of a failed action (screen text, the error's message and class, each
 // followed by two line breaks) and its error-log entry, built in one place. A log that
 // cannot be written is reported too, so that no error goes unrecorded unnoticed.
-void reportFailure(const QString &screenText, const QString &location, const QString &content,
-                   const Failure &failure);
+void reportFailure(const QString &screenText, const QString &location, const QString &content, const Failure &failure);
 QString failureText(const QString &screenText, const Failure &failure);
 
 } // namespace zedur

@@ -5,12 +5,10 @@
 #include "common/TextNumber.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QUrl>
 
 #include <xlsxwriter.h>
 
@@ -138,7 +136,7 @@ QString excelColumnName(int n)
     return name;
 }
 
-void setFileOpenerForTesting(FileOpener opener)
+void setFileOpener(FileOpener opener)
 {
     fileOpener() = std::move(opener);
 }
@@ -161,7 +159,7 @@ QString pExcelExport(const ExportSheet &sheet)
     }
     msg::information(QStringLiteral("Excel로 이전되었읍니다...."), QStringLiteral("메시지"));
     const FileOpener &opener = fileOpener();
-    const bool opened = opener ? opener(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const bool opened = opener && opener(path);
     if (!opened)
         msg::warning(QStringLiteral("스프레드시트 프로그램을 열 수 없습니다. 파일은 저장되었습니다:") + LB + path,
                      cautionTitle);

@@ -1,11 +1,11 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
 #include "app/MenuTree.h"
 #include "app/TMC_ZedUrMain_Form.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
 #include "store/Db.h"
+#include "ui/ScreenDriver.h"
 
 #include <QPlainTextEdit>
 #include <QTemporaryDir>

@@ -22,14 +22,14 @@ private slots:
     {
         setAppDirForTesting(dir.path());
         opened.clear();
-        setFileOpenerForTesting([this](const QString &path) {
+        setFileOpener([this](const QString &path) {
             opened << path;
             return true;
         });
     }
     void cleanup()
     {
-        setFileOpenerForTesting(nullptr);
+        setFileOpener(nullptr);
         setAppDirForTesting(QString());
     }
 
@@ -98,7 +98,7 @@ private slots:
         QVERIFY2(xml.contains("원재료 코드") && xml.contains("원자재 단가"), qPrintable(xml));
         QVERIFY(xml.contains("<v>1234.5</v>"));
         QVERIFY(xml.contains("<v>0.25</v>"));
-        QVERIFY(!xml.contains("강판")); // not among the exported fields
+        QVERIFY(!xml.contains("강판"));     // not among the exported fields
         QVERIFY(xml.contains(">    B02<")); // padding goes, an indent stays
     }
 

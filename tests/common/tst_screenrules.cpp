@@ -1,9 +1,10 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
-#include "common/ListCombo.h"
-#include "common/Screen.h"
 #include "common/SystemInfo.h"
+#include "common/ui/Desktop.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/Screen.h"
+#include "ui/ScreenDriver.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -147,6 +148,7 @@ private slots:
     void aRefusalInARealMessageBoxStillCancelsTheClick()
     {
         TestBooks books;
+        useDesktop();
         BoxAndSave screen;
         QLineEdit *box = screen.box;
         QPushButton *save = screen.save;
@@ -175,6 +177,7 @@ private slots:
         ui.type("edBox", "good");
         ui.click("SaveBtn");
         QCOMPARE(clicks, 1);
+        setDefaultMessageSink(nullptr);
     }
 
     void aRefusedBoxIsCheckedOnceAndTheNextBoxNotAtAll()

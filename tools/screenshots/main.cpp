@@ -5,7 +5,7 @@
 #include "Shots.h"
 
 #include "app/TMC_ZedUrMain_Form.h"
-#include "closing/TMC_TableCreate_Form.h"
+#include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "store/Books.h"

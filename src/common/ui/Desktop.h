@@ -1,0 +1,10 @@
+#pragma once
+
+// The program's own way of showing messages and opening exported files: real message boxes
+// and the desktop's spreadsheet program. Without it (the command line, the tools) messages
+// go to standard error and exported files are only written.
+namespace zedur {
+
+void useDesktop();
+
+} // namespace zedur
