@@ -3,8 +3,10 @@
 #include "common/Failure.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace zedur {
 
@@ -55,7 +57,74 @@ bool IsDouble(const QString &text)
 namespace {
 
 // |value| rounded half away from zero at `decimals` decimals, from its 15-significant-digit
-// decimal form: integer digits and exactly `decimals` fraction digits.
+// decimal form: the digits, of which `point` stand before the decimal point (a negative
+// point means leading zeros after it). Plain characters: the engines round many values.
+struct RoundedDigits {
+    std::string digits;
+    int point = 1;
+    char at(int i) const { return (i >= 0 && i < int(digits.size())) ? digits[size_t(i)] : '0'; }
+};
+
+RoundedDigits roundedDigits(double value, int decimals)
+{
+    RoundedDigits r;
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0 || !std::isfinite(magnitude)) {
+        r.digits = "0";
+        return r;
+    }
+    char buf[64];
+    const auto written = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
+    const std::string_view text(buf, size_t(written.ptr - buf));
+    const size_t e = text.find('e');
+    for (size_t i = 0; i < e; ++i)
+        if (text[i] != '.')
+            r.digits.push_back(text[i]);
+    int exponent = 0;
+    const char *expBegin = text.data() + e + 1;
+    if (*expBegin == '+')
+        ++expBegin;
+    std::from_chars(expBegin, text.data() + text.size(), exponent);
+    r.point = exponent + 1;
+
+    const int keep = r.point + decimals;
+    if (keep < 0) {
+        r.digits.clear();
+    } else if (keep < int(r.digits.size())) {
+        const bool up = r.digits[size_t(keep)] >= '5';
+        r.digits.resize(size_t(keep));
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && r.digits[size_t(i)] == '9') {
+                r.digits[size_t(i)] = '0';
+                --i;
+            }
+            if (i >= 0) {
+                ++r.digits[size_t(i)];
+            } else {
+                r.digits.insert(r.digits.begin(), '1');
+                ++r.point;
+            }
+        }
+    }
+    return r;
+}
+
+// The rounded digits as integer digits (no leading zeros, at least one) and exactly
+// `decimals` fraction digits.
+void splitDigits(const RoundedDigits &r, int decimals, std::string &integer, std::string &fraction)
+{
+    integer.clear();
+    fraction.clear();
+    for (int i = 0; i < r.point; ++i)
+        if (!integer.empty() || r.at(i) != '0')
+            integer.push_back(r.at(i));
+    if (integer.empty())
+        integer = "0";
+    for (int i = r.point; i < r.point + decimals; ++i)
+        fraction.push_back(r.at(i));
+}
+
 struct DecimalText {
     QString integer;
     QString fraction;
@@ -70,53 +139,11 @@ struct DecimalText {
 
 DecimalText toDecimal(double value, int decimals)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    const QString text = QString::fromLatin1(buf);
-    const int e = text.indexOf(u'e');
-    QString digits = text.left(e);
-    digits.remove(u'.');
-    int point = text.mid(e + 1).toInt() + 1; // digits before the decimal point
-    if (std::fabs(value) == 0.0) {
-        digits = QStringLiteral("0");
-        point = 1;
-    }
-
-    const int keep = point + decimals;
-    if (keep < 0) {
-        digits.clear();
-    } else if (keep < digits.size()) {
-        const bool up = digits.at(keep) >= u'5';
-        digits.truncate(keep);
-        if (up) {
-            int i = keep - 1;
-            while (i >= 0 && digits.at(i) == u'9') {
-                digits[i] = u'0';
-                --i;
-            }
-            if (i >= 0) {
-                digits[i] = QChar(digits.at(i).unicode() + 1);
-            } else {
-                digits.prepend(u'1');
-                ++point;
-            }
-        }
-    }
-
-    DecimalText out;
-    auto digitAt = [&](int i) { return (i >= 0 && i < digits.size()) ? digits.at(i) : QChar(u'0'); };
-    for (int i = 0; i < point; ++i)
-        out.integer.append(digitAt(i));
-    if (out.integer.isEmpty())
-        out.integer = QStringLiteral("0");
-    for (int i = point; i < point + decimals; ++i)
-        out.fraction.append(digitAt(i));
-    // Strip leading zeros of the integer part, keep one.
-    int lead = 0;
-    while (lead < out.integer.size() - 1 && out.integer.at(lead) == u'0')
-        ++lead;
-    out.integer = out.integer.mid(lead);
-    return out;
+    std::string integer;
+    std::string fraction;
+    splitDigits(roundedDigits(value, decimals), decimals, integer, fraction);
+    return {QString::fromLatin1(integer.data(), qsizetype(integer.size())),
+            QString::fromLatin1(fraction.data(), qsizetype(fraction.size()))};
 }
 
 struct Picture {
@@ -205,14 +232,28 @@ QString formatFloat(const QString &picture, double value)
 
 double roundDecimals(double value, int decimals)
 {
-    const DecimalText d = toDecimal(value, decimals);
-    const double magnitude = (d.integer + u'.' + d.fraction + u'0').toDouble();
+    if (!std::isfinite(value))
+        return value;
+    std::string text;
+    std::string fraction;
+    splitDigits(roundedDigits(value, decimals), decimals, text, fraction);
+    text += '.';
+    text += fraction;
+    text += '0';
+    double magnitude = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), magnitude);
     return value < 0 ? -magnitude : magnitude;
 }
 
 double round15(double value)
 {
-    return QString::number(value, 'g', 15).toDouble();
+    if (!std::isfinite(value))
+        return value;
+    char buf[64];
+    const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    double rounded = 0.0;
+    std::from_chars(buf, written.ptr, rounded);
+    return rounded;
 }
 
 QString fRoundDown(int digits, double value)

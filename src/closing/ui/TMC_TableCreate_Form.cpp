@@ -3,10 +3,10 @@
 #include "common/SystemInfo.h"
 #include "common/ui/KeyFilters.h"
 #include "common/ui/ListCombo.h"
+#include "store/Backup.h"
 #include "store/Books.h"
 
 #include <QDate>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,13 +25,6 @@ const QString explanation = QStringLiteral(
     "  수익비용 계정과목 코드는 지워지지 않습니다.\n\n"
     "  실행하기 전의 데이타베이스 전체는 Access_Db/backup 폴더에\n"
     "  실행한 날짜와 시간이 붙은 백업 화일로 먼저 저장됩니다.");
-}
-
-QString backupPathFor(const QString &databaseFile, const QDateTime &when)
-{
-    const QFileInfo info(databaseFile);
-    return info.absolutePath() + QStringLiteral("/backup/") + info.completeBaseName() + u'_' +
-           when.toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")) + u'.' + info.suffix();
 }
 
 TMC_TableCreate_Form::TMC_TableCreate_Form(QWidget *parent)
@@ -98,9 +91,7 @@ void TMC_TableCreate_Form::BitBtn1Click()
     const Period start{cbYear->currentText(), cbMonth->currentText()};
     perform(QStringLiteral("BitBtn1Click(Sender: TObject)"), [&] {
         // One wrong click must lose nothing: the whole database is copied first.
-        const QString backup = backupPathFor(db().path(), QDateTime::currentDateTime());
-        db().backupTo(backup);
-        m_lastBackup = backup;
+        m_lastBackup = writeTimestampedBackup(db());
         initialiseBooks(db(), start, AuditValues::now());
     });
 }

@@ -34,7 +34,4 @@ private:
     QString m_lastBackup;
 };
 
-// "Access_Db/backup/ZedUr_DB_yyyyMMdd_HHmmss.mdb" beside the database.
-QString backupPathFor(const QString &databaseFile, const QDateTime &when);
-
 } // namespace zedur
