@@ -1,12 +1,13 @@
-// zedur-newdb PATH [YYYY-MM]: creates a new database file with every table, the starting
-// chart of accounts and the open month (default: the current month).
+// zedur-newdb [PATH [YYYY-MM]]: creates a new database file with every table, the starting
+// chart of accounts and the open month (default: the current month). Without a PATH the
+// books go where the program beside this tool opens them (its folder, or the user's data
+// folder for an installed program).
 #include "common/SystemInfo.h"
 #include "store/Books.h"
 #include "store/StoreError.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -14,11 +15,11 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: zedur-newdb PATH [YYYY-MM]\n");
+    if (args.size() > 3 || (args.size() > 1 && args.at(1).startsWith(u'-'))) {
+        std::fprintf(stderr, "usage: zedur-newdb [PATH [YYYY-MM]]\n");
         return 2;
     }
-    const QString path = args.at(1);
+    const QString path = args.size() > 1 ? args.at(1) : zedur::databasePath();
     QString month = args.size() == 3 ? args.at(2) : QDate::currentDate().toString(QStringLiteral("yyyy-MM"));
     const QRegularExpression shape(QStringLiteral("^(\\d{4})-(0[1-9]|1[0-2])$"));
     const auto match = shape.match(month);
@@ -29,7 +30,6 @@ int main(int argc, char *argv[])
     try {
         zedur::createDatabase(path, {match.captured(1), match.captured(2)}, zedur::AuditValues::now());
     } catch (const zedur::StoreError &e) {
-        QFile::remove(path);
         std::fprintf(stderr, "zedur-newdb: %s\n", qPrintable(e.message()));
         return 1;
     }

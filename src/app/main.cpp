@@ -1,19 +1,67 @@
+#include "app/NewBooks.h"
 #include "app/SingleInstance.h"
 #include "app/TMC_ZedUrMain_Form.h"
+#include "common/Messages.h"
+#include "common/SystemInfo.h"
 #include "common/ui/Desktop.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFont>
+#include <QIcon>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// The install check: the start-up a user gets, with its boxes printed instead of shown; the
+// exit code says whether the books opened.
+int startAndExit()
+{
+    zedur::PrintedMessages boxes(stderr, false);
+    zedur::setMessageSink(&boxes);
+    int code = 1;
+    {
+        zedur::TMC_ZedUrMain_Form window;
+        window.show();
+        QTimer::singleShot(0, qApp, [&window] { QCoreApplication::exit(window.connected() ? 0 : 1); });
+        code = QCoreApplication::exec();
+    }
+    zedur::setMessageSink(nullptr);
+    std::printf("%s %s\n", code == 0 ? "opened" : "could not open", qPrintable(zedur::databasePath()));
+    return code;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("제조원가 계산"));
+    // The desktop matches the windows to the menu entry (zedur.desktop) and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zedur"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zedur")));
     // The screens were laid out for Gulim 13 px; NanumGothic is the Korean face at hand here.
     QFont font(QStringLiteral("NanumGothic"));
     font.setPixelSize(13);
     QApplication::setFont(font);
     zedur::useDesktop();
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("소규모 제조업체의 월별 제조원가 계산"));
+    options.addHelpOption();
+    const QCommandLineOption newBooks(QStringLiteral("new-books"),
+                                      QStringLiteral("이번 달로 시작하는 새 장부를 만들고, 만든 곳을 알려 줍니다."));
+    const QCommandLineOption exitAfterStart(
+        QStringLiteral("exit-after-start"),
+        QStringLiteral(
+            "설치 점검용: 장부를 열어 보고 곧 끝냅니다 (열리면 0, 아니면 1). 알림 상자는 표준 오류로 씁니다."));
+    options.addOptions({newBooks, exitAfterStart});
+    options.process(app);
+    if (options.isSet(newBooks))
+        return zedur::runNewBooksAction();
+    if (options.isSet(exitAfterStart))
+        return startAndExit();
 
     zedur::SingleInstance instance;
     zedur::TMC_ZedUrMain_Form window;

@@ -5,7 +5,7 @@
 #include "common/SystemInfo.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QStringList>
 
 namespace zedur {
 
@@ -17,15 +17,15 @@ MessageSink *&installedSink()
     return sink;
 }
 
-StandardErrorSink &standardErrorSink()
+MessageSink &standardError()
 {
-    static StandardErrorSink sink;
+    static PrintedMessages sink(stderr, false);
     return sink;
 }
 
 MessageSink *&defaultSink()
 {
-    static MessageSink *sink = &standardErrorSink();
+    static MessageSink *sink = &standardError();
     return sink;
 }
 
@@ -56,13 +56,17 @@ QString plainLines(const QString &text)
     return plain;
 }
 
-bool StandardErrorSink::show(MessageKind kind, const QString &title, const QString &text, bool)
+bool PrintedMessages::show(MessageKind kind, const QString &title, const QString &text, bool yesNo)
 {
-    QTextStream err(stderr);
-    err << (title.isEmpty() ? defaultMessageTitle(kind) : title) << QStringLiteral(": ") << plainLines(text).trimmed()
-        << u'\n';
-    err.flush();
-    return false;
+    QStringList lines;
+    for (const QString &line : plainLines(text).split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    const QString shown = (title.isEmpty() ? defaultMessageTitle(kind) : title) + QStringLiteral(": ") +
+                          lines.join(QStringLiteral(" / "));
+    std::fprintf(m_out, "%s\n", shown.toUtf8().constData());
+    std::fflush(m_out);
+    return yesNo && m_answer;
 }
 
 MessageSink &messageSink()
@@ -78,7 +82,7 @@ void setMessageSink(MessageSink *sink)
 
 void setDefaultMessageSink(MessageSink *sink)
 {
-    defaultSink() = sink ? sink : &standardErrorSink();
+    defaultSink() = sink ? sink : &standardError();
 }
 
 namespace msg {

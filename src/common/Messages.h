@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 
 // Every box the user sees goes through here, so that tests can record them instead.
 namespace zedur {
@@ -18,20 +19,26 @@ public:
     virtual bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) = 0;
 };
 
+// Prints each box on one line of `out` instead of showing it, its line breaks made plain,
+// and answers every question with `answer`: for programs that run unattended (the command
+// line, the screenshots tool, the start-up check).
+class PrintedMessages : public MessageSink
+{
+public:
+    PrintedMessages(std::FILE *out, bool answer) : m_out(out), m_answer(answer) {}
+    bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) override;
+
+private:
+    std::FILE *m_out;
+    bool m_answer;
+};
+
 // The sink in use: the one installed (a test's recorder), else the default one.
 MessageSink &messageSink();
 void setMessageSink(MessageSink *sink); // nullptr restores the default sink
-// What shows messages when nothing is installed: standard error until the program sets
-// its message boxes (the command line and tools keep standard error).
+// What shows messages when nothing is installed: printed on standard error, questions
+// answered No, until the program sets its message boxes (useDesktop); nullptr restores that.
 void setDefaultMessageSink(MessageSink *sink);
-
-// Writes each message on standard error, its line breaks made plain; questions are
-// answered No, since nobody is there to answer them.
-class StandardErrorSink : public MessageSink
-{
-public:
-    bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) override;
-};
 
 // The title of a box that was given none.
 QString defaultMessageTitle(MessageKind kind);

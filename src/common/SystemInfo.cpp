@@ -1,5 +1,7 @@
 #include "common/SystemInfo.h"
 
+#include "common/DataFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,8 +27,12 @@ QString &programDateFormat()
 QString appDir()
 {
     QString dir = appDirOverride();
-    if (dir.isEmpty())
-        dir = QCoreApplication::applicationDirPath();
+    if (dir.isEmpty()) {
+        // Chosen once: the books must not move while the program runs.
+        static const QString chosen =
+            chooseDataFolder(inspectProgramFolder(QCoreApplication::applicationDirPath()), userDataFolder());
+        return chosen;
+    }
     if (!dir.endsWith(u'/'))
         dir += u'/';
     return dir;

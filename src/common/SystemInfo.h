@@ -6,14 +6,16 @@
 // What the program knows about the machine it runs on and the folder it runs from.
 namespace zedur {
 
-// The executable's folder, ending with "/"; tests point it at a temporary folder.
+// The folder everything below lives in, ending with "/": the executable's folder in a
+// portable copy, the user's data folder for an installed program (DataFolder.h). Tests
+// point it at a temporary folder.
 QString appDir();
 void setAppDirForTesting(const QString &dir);
 QString exeFileName();
 
-QString databasePath();  // Access_Db/ZedUr_DB.mdb beside the executable
-QString errorLogPath();  // Data_Save/ErrorMessage.Txt beside the executable
-QString dataSaveDir();   // Data_Save/ beside the executable
+QString databasePath(); // Access_Db/ZedUr_DB.mdb in appDir()
+QString errorLogPath(); // Data_Save/ErrorMessage.Txt in appDir()
+QString dataSaveDir();  // Data_Save/ in appDir()
 
 QString fComputerName();
 // "XXXX - XXXX": the file-system id of the volume holding path, high word first.

@@ -3,10 +3,12 @@
 #include "common/Failure.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zedur {
 
@@ -256,31 +258,148 @@ double round15(double value)
     return rounded;
 }
 
+namespace {
+
+// A magnitude as the decimal it stands for: `digits` without a point, `scale` of them
+// after it (negative: that many zeros follow). Fifteen significant digits, as a double
+// carries, and never more than twelve decimals, as the truncation has always seen them;
+// so a typed 422921.82255 reads 422921.822550000 and not its binary 422921.8225499999.
+struct DecimalForm {
+    QString digits;
+    int scale = 0;
+};
+
+DecimalForm decimalForm(double magnitude)
+{
+    const QString scientific = QString::number(magnitude, 'e', 14);
+    const int exponent = scientific.mid(scientific.indexOf(u'e') + 1).toInt();
+    DecimalForm form;
+    if (exponent < 3) {
+        form.digits = QString::number(magnitude, 'f', 12);
+        form.scale = 12;
+    } else {
+        form.digits = scientific.left(scientific.indexOf(u'e'));
+        form.scale = 14 - exponent;
+    }
+    form.digits.remove(u'.');
+    return form;
+}
+
+// The whole part and `decimals` fraction digits of a form, cut toward zero.
+std::pair<QString, QString> cutParts(const DecimalForm &form, int decimals)
+{
+    QString digits = form.digits;
+    int scale = form.scale;
+    if (scale < 0) {
+        digits += QString(-scale, u'0');
+        scale = 0;
+    }
+    if (digits.size() <= scale)
+        digits.prepend(QString(scale - digits.size() + 1, u'0'));
+    QString whole = digits.left(digits.size() - scale);
+    const QString fraction = (digits.right(scale) + QString(decimals, u'0')).left(decimals);
+    int lead = 0;
+    while (lead < whole.size() - 1 && whole.at(lead) == u'0')
+        ++lead;
+    return {whole.mid(lead), fraction};
+}
+
+bool allZero(const QString &text)
+{
+    for (QChar c : text)
+        if (c != u'0')
+            return false;
+    return true;
+}
+
+using Wide = unsigned __int128;
+
+QString wideText(Wide value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    QString text;
+    while (value > 0) {
+        text.prepend(QChar(u'0' + int(value % 10)));
+        value /= 10;
+    }
+    return text;
+}
+
+// A form without the zeros that end it, as a scaled integer: at most fifteen digits.
+Wide scaledInteger(const DecimalForm &form, int &scale)
+{
+    QString digits = form.digits;
+    scale = form.scale;
+    while (digits.size() > 1 && digits.endsWith(u'0')) {
+        digits.chop(1);
+        --scale;
+    }
+    Wide value = 0;
+    for (QChar c : digits)
+        value = value * 10 + Wide(c.unicode() - u'0');
+    return value;
+}
+
+enum class Ending { Cut, Rounded };
+
+// a x b from the factors' decimal forms: two integers of at most fifteen digits, whose
+// product (at most thirty) is exact; only then cut or rounded to `decimals`.
+double exactProduct(double a, double b, int decimals, Ending ending)
+{
+    int scaleA = 0;
+    int scaleB = 0;
+    Wide product = scaledInteger(decimalForm(std::fabs(a)), scaleA) * scaledInteger(decimalForm(std::fabs(b)), scaleB);
+    int scale = scaleA + scaleB;
+    if (scale > decimals) {
+        Wide divisor = 1;
+        for (int i = decimals; i < scale; ++i)
+            divisor *= 10;
+        const Wide remainder = product % divisor;
+        product /= divisor;
+        if (ending == Ending::Rounded && remainder * 2 >= divisor)
+            ++product;
+        scale = decimals;
+    }
+    const DecimalForm form{wideText(product), scale};
+    const auto [whole, fraction] = cutParts(form, std::max(scale, 0));
+    const double magnitude = (whole + u'.' + fraction + u'0').toDouble();
+    return (a < 0) != (b < 0) ? -magnitude : magnitude;
+}
+
+} // namespace
+
 QString fRoundDown(int digits, double value)
 {
     // Truncation is symmetric around zero: -1.234567 cut to five decimals is -1.23456.
     const bool negative = value < 0;
     const double v = std::fabs(value) + 1e-14; // absorbs representation error (2.3 stored as 2.29999...)
-    const double whole = std::trunc(v);
     const QString sign = negative ? QStringLiteral("-") : QString();
 
     if (digits < 0) {
-        const int decimals = -digits;
-        const QString fractionText = QString::number(v - whole, 'f', 12);
-        const double fraction = fractionText.left(decimals + 2).toDouble();
-        const double result = whole + fraction;
-        if (result == 0.0)
-            return QString::number(0.0, 'f', 12);
-        return sign + QString::number(result, 'f', 12);
+        const auto [whole, fraction] = cutParts(decimalForm(v), -digits);
+        const QString twelve = (fraction + QString(12, u'0')).left(std::max(12, int(fraction.size())));
+        const QString text = whole + u'.' + twelve;
+        return allZero(whole + fraction) ? QString::number(0.0, 'f', 12) : sign + text;
     }
-    QString wholeText = QString::number(whole, 'f', 0);
+    QString wholeText = cutParts(decimalForm(v), 0).first;
     if (digits == 0)
-        return whole == 0.0 ? wholeText : sign + wholeText;
+        return allZero(wholeText) ? wholeText : sign + wholeText;
     if (wholeText.size() <= digits)
         return QStringLiteral("0");
     for (int i = wholeText.size() - digits; i < wholeText.size(); ++i)
         wholeText[i] = u'0';
     return sign + wholeText;
+}
+
+double productCut(double a, double b, int decimals)
+{
+    return exactProduct(a, b, decimals, Ending::Cut);
+}
+
+double productRounded(double a, double b, int decimals)
+{
+    return exactProduct(a, b, decimals, Ending::Rounded);
 }
 
 double roundDown(int digits, double value)

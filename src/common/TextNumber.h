@@ -19,10 +19,18 @@ double fNumValue(const QString &text);
 bool IsDouble(const QString &text);
 
 // Truncates toward zero: digits < 0 keeps -digits decimals, digits == 0 keeps the whole
-// number, digits > 0 zeroes that many trailing whole digits. The text form is what the
-// screens show or read back; roundDown() is the same as a number.
+// number, digits > 0 zeroes that many trailing whole digits. The cut works on the value's
+// 15-significant-digit decimal form (at most twelve decimals), never on its binary noise.
+// The text form is what the screens show or read back; roundDown() is the same as a number.
 QString fRoundDown(int digits, double value);
 double roundDown(int digits, double value);
+
+// a x b of two decimal values (typed or shown), cut toward zero or rounded half away from
+// zero to `decimals` decimals. The product is formed from the factors' decimal forms as
+// scaled integers, so that a product needing more than fifteen digits loses none of them
+// before the cut.
+double productCut(double a, double b, int decimals);
+double productRounded(double a, double b, int decimals);
 
 // Number formatting with the picture strings of the screens ("#,##0.0000",
 // "#,##0.0000;-#,##0.0000; ;", "0.00", "000", ...). Rounds half away from zero on the

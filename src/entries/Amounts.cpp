@@ -3,7 +3,7 @@
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
 #include "entries/EntryWarnings.h"
-#include "entries/PeriodTest.h"
+#include "entries/StoredRow.h"
 #include "store/Db.h"
 #include "store/Serials.h"
 
@@ -12,13 +12,26 @@ namespace zedur::amounts {
 namespace {
 
 const QString DayBox = QStringLiteral("edDay");
+// Amounts are never carried forward; closed rows stay as they were.
+const RowRule Rule{entryTables::Amounts, false};
 
-// The closed-row and open-month tests that open every change.
-Verdict changeRefusal(Db &db, const Period &shown, const QString &gridCheck01)
+// The closed-row and open-month tests before a new row, as the screen words them.
+Verdict newRowStateRefusal(Db &db, const Period &shown, const QString &gridCheck01)
 {
     if (gridCheck01.trimmed() == period::Closed)
         return Refusal{warnings::closedData(), {}, true};
-    return periodRefusal(db, shown);
+    return newRowRefusal(db, Rule, shown);
+}
+
+// The row a change or a delete is about, as stored; the refusal when it may not be touched.
+Checked<StoredRow> changeableRow(Db &db, const Period &shown, const QString &serial)
+{
+    const StoredRow row = readStoredRow(db, Rule, serial, shown);
+    if (row.refusal())
+        return {row.refusal(), {}};
+    if (!row.found())
+        return {Rule.refusal(serial.trimmed() + QStringLiteral("  검색한 데이타가 없습니다.....")), {}};
+    return {std::nullopt, row};
 }
 
 // A direct amount needs a manufacturing account and a lot; the allocation could not
@@ -30,22 +43,19 @@ bool kindFitsAccount(const AmountEntry &e)
     return isManufacturingAccount(e.acCode) && e.lotBox.trimmed() != CommonLot;
 }
 
-Checked<QString> savable(Db &db, const AmountSave &s)
+// The tests every save makes once the row may be written; the date to write.
+Checked<QString> savable(const AmountSave &s)
 {
     const AmountEntry &e = s.entry;
-    if (Verdict r = changeRefusal(db, s.shown, s.gridCheck01))
-        return {r, {}};
     if (e.day.trimmed().isEmpty())
         return {Refusal{QStringLiteral("기준일자를 등록 하세요......"), DayBox}, {}};
     const Checked<DayDate> day = checkDay(s.shown, e.day, DayBox);
     if (!day.ok())
         return {day.refusal, {}};
     if (fDeleteBlank(e.acName).isEmpty())
-        return {Refusal{QStringLiteral("원자재 이름를 등록 하세요......"), QStringLiteral("edAmt_AcName")},
-                {}};
+        return {Refusal{QStringLiteral("원자재 이름를 등록 하세요......"), QStringLiteral("edAmt_AcName")}, {}};
     if (fDeleteBlank(e.acCode).isEmpty())
-        return {Refusal{QStringLiteral("원자재 코드를 등록 하세요......"), QStringLiteral("edAmt_AcName")},
-                {}};
+        return {Refusal{QStringLiteral("원자재 코드를 등록 하세요......"), QStringLiteral("edAmt_AcName")}, {}};
     if (!IsDouble(e.amount) || storedAmount(e.amount) == 0)
         return {Refusal{QStringLiteral("기준금액을 등록 하세요......"), QStringLiteral("edAmt_Amt")}, {}};
     if (fDeleteBlank(e.lotBox).isEmpty())
@@ -53,8 +63,7 @@ Checked<QString> savable(Db &db, const AmountSave &s)
                         QStringLiteral("cbAmt_JeyJoKubun")},
                 {}};
     if (fDeleteBlank(e.textMemo).isEmpty())
-        return {Refusal{QStringLiteral("적요및메모를 등록 하세요......"), QStringLiteral("edAmt_TextMemo")},
-                {}};
+        return {Refusal{QStringLiteral("적요및메모를 등록 하세요......"), QStringLiteral("edAmt_TextMemo")}, {}};
     if (!kindFitsAccount(e))
         return {Refusal{{}, QStringLiteral("cbAmt_JeyJoKubun")}, {}};
     return {std::nullopt, day.value.date};
@@ -88,7 +97,7 @@ RowValues amountRow(const Period &shown, const AmountEntry &e, const QString &da
 
 Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &gridCheck01)
 {
-    if (Verdict r = changeRefusal(db, shown, gridCheck01))
+    if (Verdict r = newRowStateRefusal(db, shown, gridCheck01))
         return {r, {}};
     return {std::nullopt, Serial_MaxValue(db, Table, QStringLiteral("Amt_Serial"))};
 }
@@ -96,10 +105,12 @@ Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &grid
 Verdict saveNewAmount(Db &db, const AmountSave &save)
 {
     Transaction t(db);
-    const Checked<QString> date = savable(db, save);
+    if (Verdict r = newRowStateRefusal(db, save.shown, save.gridCheck01))
+        return r;
+    const Checked<QString> date = savable(save);
     if (!date.ok())
         return date.refusal;
-    insertRow(db, Table, amountRow(save.shown, save.entry, date.value, QString(""), QString(""), save.audit));
+    insertEntryRow(db, Rule.table, amountRow(save.shown, save.entry, date.value, QString(""), QString(""), save.audit));
     t.commit();
     return std::nullopt;
 }
@@ -107,29 +118,27 @@ Verdict saveNewAmount(Db &db, const AmountSave &save)
 Verdict saveChangedAmount(Db &db, const AmountSave &save)
 {
     Transaction t(db);
-    const Checked<QString> date = savable(db, save);
+    const Checked<StoredRow> row = changeableRow(db, save.shown, save.entry.serial);
+    if (!row.ok())
+        return row.refusal;
+    const Checked<QString> date = savable(save);
     if (!date.ok())
         return date.refusal;
-    const QString serial = save.entry.serial.trimmed();
-    const ResultSet kept =
-        db.query(QStringLiteral(
-                     "Select Amt_Check_01, Amt_Check_02 From MC_AcNameAmtInPut Where Amt_Serial = :tbSerial"),
-                 {{":tbSerial", serial}});
-    const QString check01 = kept.isEmpty() ? QString("") : kept.text(0, "Amt_Check_01");
-    const QString check02 = kept.isEmpty() ? QString("") : kept.text(0, "Amt_Check_02");
-    updateRow(db, Table, amountRow(save.shown, save.entry, date.value, check01, check02, save.audit),
-              QStringLiteral("Amt_Serial"), serial);
+    const StoredRow &stored = row.value;
+    updateStoredRow(db, stored,
+                    amountRow(save.shown, save.entry, date.value, stored.text(QStringLiteral("Check_01")),
+                              stored.text(QStringLiteral("Check_02")), save.audit));
     t.commit();
     return std::nullopt;
 }
 
-Verdict deleteAmount(Db &db, const Period &shown, const QString &serial, const QString &gridCheck01)
+Verdict deleteAmount(Db &db, const Period &shown, const QString &serial)
 {
     Transaction t(db);
-    if (Verdict r = changeRefusal(db, shown, gridCheck01))
-        return r;
-    db.exec(QStringLiteral("Delete From MC_AcNameAmtInPut Where Amt_Serial = ( :tbSerial )"),
-            {{":tbSerial", serial.trimmed()}});
+    const Checked<StoredRow> row = changeableRow(db, shown, serial);
+    if (!row.ok())
+        return row.refusal;
+    deleteStoredRow(db, row.value);
     t.commit();
     return std::nullopt;
 }

@@ -2,8 +2,8 @@
 
 #include "common/SystemInfo.h"
 #include "entries/AmountRules.h"
-#include "store/RowStatements.h"
 #include "store/Periods.h"
+#include "store/RowStatements.h"
 
 // The amounts booked on expense and revenue accounts, MC_AcNameAmtInPut.
 namespace zedur::amounts {
@@ -25,23 +25,24 @@ struct AmountEntry {
 struct AmountSave {
     Period shown;
     AmountEntry entry;
-    QString gridCheck01; // Amt_Check_01 of the grid's current row
+    QString gridCheck01; // a new row only: Amt_Check_01 of the grid's current row
     AuditValues audit;
 };
 
 // The nineteen columns in table order; the check columns as given.
-RowValues amountRow(const Period &shown, const AmountEntry &entry, const QString &date,
-                    const QString &check01, const QString &check02, const AuditValues &audit);
+RowValues amountRow(const Period &shown, const AmountEntry &entry, const QString &date, const QString &check01,
+                    const QString &check02, const AuditValues &audit);
 
 // "&I 등록": the tests before a new row is typed; the serial the new row will have.
 Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &gridCheck01);
 
 // "&S 저장" of a new row (mode 3) and of a changed one (mode 2), each one transaction.
-// A change keeps the row's check columns.
+// A change is judged by the row as stored (closed, outside the open month) and keeps its
+// check columns.
 Verdict saveNewAmount(Db &db, const AmountSave &save);
 Verdict saveChangedAmount(Db &db, const AmountSave &save);
 
-// "D 삭제".
-Verdict deleteAmount(Db &db, const Period &shown, const QString &serial, const QString &gridCheck01);
+// "D 삭제": the tests on the stored row, then the delete.
+Verdict deleteAmount(Db &db, const Period &shown, const QString &serial);
 
 } // namespace zedur::amounts

@@ -15,16 +15,15 @@ const QVector<SearchItem> &searchItems();
 // "사업자번호", "모델명", "품명", "규격", "거래처상호".
 const QVector<SortItem> &sortItems();
 
-Statement lotList(const Period &shown, const QString &rateItem, const QString &searchItem,
-                  const QString &searchText, const QString &sortItem);
+Statement lotList(const Period &shown, const QString &rateItem, const QString &searchItem, const QString &searchText,
+                  const QString &sortItem);
 
 struct CompletionSave {
     Period shown;
     bool listIsEmpty = false;
-    QString gridCheck01; // Gong_Check_01 of the grid's current lot
-    QString serial;      // the serial box
-    QString wonCode;     // the code box
-    QString typedRate;   // this month's rate box
+    QString serial;    // the serial box
+    QString wonCode;   // the code box
+    QString typedRate; // this month's rate box
     QString textMemo;
     QString bigo;
     QString saveDate;
@@ -32,7 +31,8 @@ struct CompletionSave {
 
 // "&S 저장": the tests in the screen's order, then the update of the lot's description,
 // remark, this month's rate, cumulative rate and cost and save time, in one transaction.
-// The earlier rate and the lot amount are read anew from the lot.
+// The lot is judged as stored (closed, outside the open month); its earlier rate and its
+// amount are read anew from it.
 Verdict saveCompletion(Db &db, const CompletionSave &save);
 
 } // namespace zedur::completion

@@ -32,7 +32,7 @@ Checked<CompletionFigures> leaveRateBox(const QString &typedRate, double earlier
     f.cumulative = roundDecimals(roundDecimals(earlierRate, 2) + f.rate, 2);
     if (f.cumulative > 100.0)
         return {Refusal{{}, RateBox}, f};
-    f.monthCost = roundDecimals(f.rate * roundDecimals(lotAmount, 4) / 100.0, 4);
+    f.monthCost = productRounded(f.rate / 100.0, roundDecimals(lotAmount, 4), 4);
     return {std::nullopt, f};
 }
 

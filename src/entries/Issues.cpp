@@ -4,8 +4,8 @@
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
 #include "entries/EntryWarnings.h"
-#include "entries/PeriodTest.h"
 #include "entries/ReceiptBalances.h"
+#include "entries/StoredRow.h"
 #include "store/Db.h"
 #include "store/Serials.h"
 
@@ -31,7 +31,7 @@ bool exceeds(double quantity, double remaining)
 
 double amountOf(double quantity, double price)
 {
-    return roundDecimals(roundDown(-5, quantity * price), 4);
+    return roundDecimals(productCut(quantity, price, 5), 4);
 }
 
 QString exceedsText(const QString &material)
@@ -47,14 +47,13 @@ QString beforeReceiptText()
 }
 
 // The receipt's descriptive columns under the prefix of the row made from it.
-RowValues copiedFromReceipt(const QString &prefix, const ResultSet &receipt)
+RowValues copiedFromReceipt(const QString &prefix, const StoredRow &receipt)
 {
-    static const QStringList stems{"WonCode",  "WonName",  "DanWi",      "Model",
-                                   "PumName",  "KuSize",   "SerialJen",  "TaxNumber",
-                                   "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"};
+    static const QStringList stems{"WonCode",   "WonName",   "DanWi",    "Model",    "PumName",    "KuSize",
+                                   "SerialJen", "TaxNumber", "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"};
     RowValues row;
     for (const QString &stem : stems)
-        row.append({prefix + stem, receipt.text(0, QStringLiteral("InPut_") + stem)});
+        row.append({prefix + stem, receipt.text(stem)});
     return row;
 }
 
@@ -66,17 +65,17 @@ struct IssueFigures {
     double amount;
 };
 
-RowValues headOf(const QString &prefix, const IssueFigures &f, const ResultSet &receipt)
+RowValues headOf(const QString &prefix, const IssueFigures &f, const StoredRow &receipt)
 {
     RowValues row{{prefix + "Serial", f.serial},
                   {prefix + "Date", f.date},
-                  {prefix + "Year", receipt.text(0, "InPut_Year")},
-                  {prefix + "Month", receipt.text(0, "InPut_Month")}};
+                  {prefix + "Year", receipt.text("Year")},
+                  {prefix + "Month", receipt.text("Month")}};
     row << copiedFromReceipt(prefix, receipt);
     return row;
 }
 
-RowValues lotRow(const IssueFigures &f, const ResultSet &receipt, const IssueRequest &r)
+RowValues lotRow(const IssueFigures &f, const StoredRow &receipt, const IssueRequest &r)
 {
     RowValues row = headOf("Gong_", f, receipt);
     row << RowValues{{"Gong_TextMemo", fDeleteBlank(r.textMemo)},
@@ -88,18 +87,17 @@ RowValues lotRow(const IssueFigures &f, const ResultSet &receipt, const IssueReq
     // Completion rates and cost components: the completion and the allocation fill them.
     for (const char *column :
          {"Gong_JenGiWoul", "Gong_DaongWoul", "Gong_TotWoul", "Gong_JenGiWonAmt", "Gong_JenGiNoMu_01",
-          "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02", "Gong_DaongWonAmt",
-          "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"})
+          "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02", "Gong_DaongWonAmt", "Gong_DaongNoMu_01",
+          "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"})
         row.append({column, 0.0});
-    row << RowValues{
-        {"Gong_WoulAmtTot", f.amount},       {"Gong_Check_01", QString("")},
-        {"Gong_Check_02", QString("")},      {"Gong_Check_03", r.audit.volumeSerial},
-        {"Gong_SaveDate", r.audit.saveDate}, {"Gong_InPutSerial", receipt.text(0, "InPut_Serial")},
-        {"Gong_GongSerial", QString("")}};
+    row << RowValues{{"Gong_WoulAmtTot", f.amount},       {"Gong_Check_01", QString("")},
+                     {"Gong_Check_02", QString("")},      {"Gong_Check_03", r.audit.volumeSerial},
+                     {"Gong_SaveDate", r.audit.saveDate}, {"Gong_InPutSerial", receipt.serial()},
+                     {"Gong_GongSerial", QString("")}};
     return row;
 }
 
-RowValues transferRow(const IssueFigures &f, const ResultSet &receipt, const IssueRequest &r)
+RowValues transferRow(const IssueFigures &f, const StoredRow &receipt, const IssueRequest &r)
 {
     RowValues row = headOf("TaInPut_", f, receipt);
     row << RowValues{{"TaInPut_TextMemo", fDeleteBlank(r.textMemo)},
@@ -112,33 +110,30 @@ RowValues transferRow(const IssueFigures &f, const ResultSet &receipt, const Iss
                      {"TaInPut_Check_02", QString("")},
                      {"TaInPut_Check_03", r.audit.volumeSerial},
                      {"TaInPut_SaveDate", r.audit.saveDate},
-                     {"TaInPut_InPutSerial", receipt.text(0, "InPut_Serial")}};
+                     {"TaInPut_InPutSerial", receipt.serial()}};
     return row;
 }
 
-void writeIssue(Db &db, const IssueRequest &r, const ResultSet &receipt, const QString &date, double quantity)
+void writeIssue(Db &db, const IssueRequest &r, const StoredRow &receipt, const QString &date, double quantity)
 {
-    const double price = roundDecimals(receipt.number(0, "InPut_DanGa"), 4);
+    const double price = roundDecimals(receipt.number("DanGa"), 4);
     IssueFigures f{{}, date, quantity, price, amountOf(quantity, price)};
-    if (r.kind == IssueKind::Lot) {
-        f.serial = Serial_MaxValue(db, QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial"));
-        insertRow(db, QStringLiteral("MC_JeyGongPumInPut"), lotRow(f, receipt, r));
-    } else {
-        f.serial =
-            Serial_MaxValue(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_Serial"));
-        insertRow(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), transferRow(f, receipt, r));
-    }
+    const EntryTable &table = r.kind == IssueKind::Lot ? entryTables::Lots : entryTables::MaterialTransfers;
+    f.serial = Serial_MaxValue(db, table.name, table.column(QStringLiteral("Serial")));
+    insertEntryRow(db, table, r.kind == IssueKind::Lot ? lotRow(f, receipt, r) : transferRow(f, receipt, r));
 }
 
+// The receipt drawn on, as stored: stock carried forward is issued like any other, but a
+// receipt of a closed month or of another month than the open one is not.
+const RowRule ReceiptRule{entryTables::Receipts, false, QStringLiteral("등록, 수정, 삭제등이 가능합니다........")};
+
 // The tests of a save in the screen's order; the date to write when they pass.
-Checked<QString> issueDate(Db &db, const IssueRequest &r, const ResultSet &receipt)
+Checked<QString> issueDate(Db &db, const IssueRequest &r, const StoredRow &receipt)
 {
-    const QString serial = r.receiptSerial.trimmed();
-    const bool found = !receipt.isEmpty();
-    if (found && receipt.text(0, "InPut_Check_01") == period::Closed)
-        return {Refusal{warnings::closedData(), {}, true}, {}};
-    if (Verdict p = periodRefusal(db, r.shown, QStringLiteral("등록, 수정, 삭제등이 가능합니다........")))
-        return {p, {}};
+    const QString serial = receipt.serial();
+    const bool found = receipt.found();
+    if (receipt.refusal())
+        return {receipt.refusal(), {}};
     if (!IsDouble(r.quantity))
         return {Refusal{{}, QuantityBox}, {}};
     const double quantity = issuedQuantity(r.quantity);
@@ -150,9 +145,7 @@ Checked<QString> issueDate(Db &db, const IssueRequest &r, const ResultSet &recei
                         QuantityBox},
                 {}};
     if (r.kind == IssueKind::None)
-        return {
-            Refusal{QStringLiteral("저장 등록 구분을 먼저 선택 하세요......."), QStringLiteral("cbInKubun")},
-            {}};
+        return {Refusal{QStringLiteral("저장 등록 구분을 먼저 선택 하세요......."), QStringLiteral("cbInKubun")}, {}};
     if (r.quantity.trimmed().isEmpty())
         return {Refusal{{}, QuantityBox}, {}};
     const Checked<DayDate> day = checkDay(r.shown, r.day, DayBox);
@@ -161,11 +154,10 @@ Checked<QString> issueDate(Db &db, const IssueRequest &r, const ResultSet &recei
     if (!found)
         return {Refusal{serial + QStringLiteral("  검색한 데이타가 없습니다.....")}, {}};
     // The day box is not tested when the user goes from it straight to the quantity.
-    if (day.value.date < receipt.text(0, "InPut_Date"))
+    if (day.value.date < receipt.text("Date"))
         return {Refusal{beforeReceiptText(), DayBox}, {}};
     if (quantity <= 0)
-        return {Refusal{QStringLiteral(
-                            "현재 수량(중량)의 투입(타 계정 대체)은 원재료 재고는 제로[0.00] 입니다......."),
+        return {Refusal{QStringLiteral("현재 수량(중량)의 투입(타 계정 대체)은 원재료 재고는 제로[0.00] 입니다......."),
                         QuantityBox},
                 {}};
     return {std::nullopt, day.value.date};
@@ -214,12 +206,7 @@ Checked<QString> leaveIssueDay(const Period &shown, const QString &typedDay, con
 Verdict saveIssue(Db &db, const IssueRequest &request)
 {
     Transaction t(db);
-    const QString serial = request.receiptSerial.trimmed();
-    const ResultSet receipt =
-        serial.isEmpty()
-            ? ResultSet()
-            : db.query(QStringLiteral("Select * From MC_WonJaJeyInPut Where InPut_Serial = ( :tbSerial )"),
-                       {{":tbSerial", serial}});
+    const StoredRow receipt = readStoredRow(db, ReceiptRule, request.receiptSerial, request.shown);
     const Checked<QString> date = issueDate(db, request, receipt);
     if (!date.ok())
         return date.refusal;

@@ -28,7 +28,7 @@ QString cutAndShow(double value)
 // quantity x unit price of the texts as shown, cut to five decimals.
 QString amountOf(const NumberBoxes &b)
 {
-    return cutAndShow(fNumValue(b.quantity) * fNumValue(b.price));
+    return formatFloat(Shown, productCut(fNumValue(b.quantity), fNumValue(b.price), 5));
 }
 
 QString zeroIfEmpty(const QString &text, const QString &zero)

@@ -4,8 +4,8 @@
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
 #include "entries/EntryWarnings.h"
-#include "entries/PeriodTest.h"
 #include "entries/ReceiptNumbers.h"
+#include "entries/StoredRow.h"
 #include "store/Db.h"
 #include "store/Serials.h"
 
@@ -13,27 +13,33 @@ namespace zedur::receipts {
 
 namespace {
 
+// Carried-forward rows are the closing's, closed rows stay as they were.
+const RowRule Rule{entryTables::Receipts};
+
 Refusal clearing(const QString &text)
 {
     return Refusal{text, {}, true};
 }
 
-Verdict closedRefusal(const RememberedRow &remembered, const QString &gridCheck01)
-{
-    if (remembered.check01.trimmed() == period::Closed || gridCheck01.trimmed() == period::Closed)
-        return clearing(warnings::closedData());
-    return std::nullopt;
-}
-
-// The tests a save and a delete share, up to the open month.
-Verdict rowStateRefusal(Db &db, const Period &shown, const RememberedRow &remembered,
-                        const QString &gridCheck01)
+// The tests before a new row, as the screen words them: what it showed last, then the month.
+Verdict newRowStateRefusal(Db &db, const Period &shown, const RememberedRow &remembered, const QString &gridCheck01)
 {
     if (remembered.kubun.trimmed() == CarriedForward)
         return clearing(warnings::carriedForward());
-    if (Verdict closed = closedRefusal(remembered, gridCheck01))
-        return closed;
-    return periodRefusal(db, shown);
+    if (remembered.check01.trimmed() == period::Closed || gridCheck01.trimmed() == period::Closed)
+        return clearing(warnings::closedData());
+    return newRowRefusal(db, Rule, shown);
+}
+
+// The row a change or a delete is about, as stored; the refusal when it may not be touched.
+Checked<StoredRow> changeableRow(Db &db, const Period &shown, const QString &serial)
+{
+    const StoredRow row = readStoredRow(db, Rule, serial, shown);
+    if (row.refusal())
+        return {row.refusal(), {}};
+    if (!row.found())
+        return {clearing(serial.trimmed() + QStringLiteral("  검색한 데이타가 없습니다.....")), {}};
+    return {std::nullopt, row};
 }
 
 Verdict missingValueRefusal(const ReceiptEntry &e)
@@ -57,10 +63,9 @@ Checked<DayDate> receiptDate(const Period &shown, const QString &day)
     return checkDay(shown, day, dayBox);
 }
 
-Checked<DayDate> savable(Db &db, const ReceiptSave &save)
+// The tests every save makes once the row may be written: the values it needs, its date.
+Checked<DayDate> savable(const ReceiptSave &save)
 {
-    if (Verdict r = rowStateRefusal(db, save.shown, save.remembered, save.gridCheck01))
-        return {r, {}};
     if (Verdict r = missingValueRefusal(save.entry))
         return {r, {}};
     return receiptDate(save.shown, save.entry.day);
@@ -117,9 +122,9 @@ RowValues receiptRow(const ReceiptEntry &e, const QString &date, const AuditValu
 
 Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRow &remembered)
 {
-    if (Verdict closed = closedRefusal(remembered, {}))
-        return {closed, {}};
-    if (Verdict r = periodRefusal(db, shown))
+    if (remembered.check01.trimmed() == period::Closed)
+        return {clearing(warnings::closedData()), {}};
+    if (Verdict r = newRowRefusal(db, Rule, shown))
         return {r, {}};
     return {std::nullopt, Serial_MaxValue(db, Table, QStringLiteral("InPut_Serial"))};
 }
@@ -127,10 +132,12 @@ Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRo
 Verdict saveNewReceipt(Db &db, const ReceiptSave &save)
 {
     Transaction t(db);
-    const Checked<DayDate> date = savable(db, save);
+    if (Verdict r = newRowStateRefusal(db, save.shown, save.remembered, save.gridCheck01))
+        return r;
+    const Checked<DayDate> date = savable(save);
     if (!date.ok())
         return date.refusal;
-    insertRow(db, Table, receiptRow(save.entry, date.value.date, save.audit));
+    insertEntryRow(db, Rule.table, receiptRow(save.entry, date.value.date, save.audit));
     t.commit();
     return std::nullopt;
 }
@@ -138,36 +145,35 @@ Verdict saveNewReceipt(Db &db, const ReceiptSave &save)
 Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
 {
     Transaction t(db);
-    const Checked<DayDate> date = savable(db, save);
+    const Checked<StoredRow> row = changeableRow(db, save.shown, save.entry.serial);
+    if (!row.ok())
+        return row.refusal;
+    const Checked<DayDate> date = savable(save);
     if (!date.ok())
         return date.refusal;
-    if (Verdict used =
-            usedRefusal(db, save.entry.serial, QStringLiteral("수정이 불가능한 데이타 입니다.......")))
+    if (Verdict used = usedRefusal(db, row.value.serial(), QStringLiteral("수정이 불가능한 데이타 입니다.......")))
         return used;
-    updateRow(db, Table, receiptRow(save.entry, date.value.date, save.audit), QStringLiteral("InPut_Serial"),
-              save.entry.serial);
+    updateStoredRow(db, row.value, receiptRow(save.entry, date.value.date, save.audit));
     t.commit();
     return std::nullopt;
 }
 
-Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial, const RememberedRow &remembered,
-                      const QString &gridCheck01)
+Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial)
 {
     Transaction t(db);
-    if (Verdict r = rowStateRefusal(db, shown, remembered, gridCheck01))
-        return r;
-    if (Verdict used = usedRefusal(db, serial, QStringLiteral("삭제가 불가능한 데이타 입니다.......")))
+    const Checked<StoredRow> row = changeableRow(db, shown, fDeleteBlank(serial));
+    if (!row.ok())
+        return row.refusal;
+    if (Verdict used = usedRefusal(db, row.value.serial(), QStringLiteral("삭제가 불가능한 데이타 입니다.......")))
         return used;
-    db.exec(QStringLiteral("Delete From MC_WonJaJeyInPut Where InPut_Serial = ( :tbSerial )"),
-            {{":tbSerial", fDeleteBlank(serial)}});
+    deleteStoredRow(db, row.value);
     t.commit();
     return std::nullopt;
 }
 
 bool receiptHasTransfers(Db &db, const QString &serial)
 {
-    return anyRowWith(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_InPutSerial"),
-                      serial);
+    return anyRowWith(db, QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_InPutSerial"), serial);
 }
 
 bool receiptHasLots(Db &db, const QString &serial)

@@ -2,8 +2,8 @@
 
 #include "common/SystemInfo.h"
 #include "entries/Refusal.h"
-#include "store/RowStatements.h"
 #include "store/Periods.h"
+#include "store/RowStatements.h"
 
 #include <QString>
 
@@ -36,8 +36,8 @@ struct RememberedRow {
 struct ReceiptSave {
     Period shown;
     ReceiptEntry entry;
-    RememberedRow remembered;
-    QString gridCheck01; // InPut_Check_01 of the grid's current row
+    RememberedRow remembered; // a new row only: what the screen showed last
+    QString gridCheck01;      // a new row only: InPut_Check_01 of the grid's current row
     AuditValues audit;
 };
 
@@ -48,13 +48,14 @@ RowValues receiptRow(const ReceiptEntry &entry, const QString &date, const Audit
 Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRow &remembered);
 
 // "&S 저장" of a new row (screen mode 3) and of a changed row (mode 2), each one
-// transaction: the tests in the screen's order, then the insert or the update.
+// transaction: the tests in the screen's order, then the insert or the update. A change
+// is judged by the row as stored (carried forward, closed, outside the open month), not
+// by what the screen remembers of it.
 Verdict saveNewReceipt(Db &db, const ReceiptSave &save);
 Verdict saveChangedReceipt(Db &db, const ReceiptSave &save);
 
-// "D 삭제": the tests, then the delete, in one transaction.
-Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial, const RememberedRow &remembered,
-                      const QString &gridCheck01);
+// "D 삭제": the tests on the stored row, then the delete, in one transaction.
+Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial);
 
 // Whether transfers or WIP lots draw on the receipt.
 bool receiptHasTransfers(Db &db, const QString &serial);

@@ -3,6 +3,7 @@
 #include "store/AccountChart.h"
 #include "store/Db.h"
 #include "store/Schema.h"
+#include "store/StoreError.h"
 
 namespace zedur {
 
@@ -26,12 +27,19 @@ void initialiseBooks(Db &db, const Period &start, const AuditValues &audit)
 void createDatabase(const QString &path, const Period &start, const AuditValues &audit)
 {
     auto db = Db::create(path);
-    Transaction t(*db);
-    schema::recreateTable(*db, schema::table(schema::accountTable));
-    insertStartingChart(*db, audit);
-    recreateBookTables(*db);
-    period::insertInitialRows(*db, start, audit);
-    t.commit();
+    try {
+        Transaction t(*db);
+        schema::recreateTable(*db, schema::table(schema::accountTable));
+        insertStartingChart(*db, audit);
+        recreateBookTables(*db);
+        period::insertInitialRows(*db, start, audit);
+        t.commit();
+    } catch (const StoreError &) {
+        // Half a database is no database: the file made above goes again, and only that one.
+        db.reset();
+        removeDatabaseFiles(path);
+        throw;
+    }
 }
 
 } // namespace zedur

@@ -12,6 +12,8 @@ class Db;
 void initialiseBooks(Db &db, const Period &start, const AuditValues &audit);
 
 // A new database file: every table, the starting chart of accounts and the two period rows.
+// Fails (StoreError) when anything is at the path already, and leaves that untouched; a
+// failure after the file was made removes the file again.
 void createDatabase(const QString &path, const Period &start, const AuditValues &audit);
 
 } // namespace zedur

@@ -91,9 +91,28 @@ std::unique_ptr<Db> Db::create(const QString &path)
     if (QFileInfo::exists(path))
         throw StoreError(QStringLiteral("database file already exists: %1").arg(path));
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Claims the name in one step, so that a file that appeared meanwhile is not taken over:
+    // whatever is at the path from here on was made by this call.
+    QFile claim(path);
+    if (!claim.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw StoreError(QStringLiteral("cannot create the database file %1: %2").arg(path, claim.errorString()));
+    claim.close();
     std::unique_ptr<Db> db(new Db(path));
-    db->connect(false);
+    try {
+        db->connect(false);
+    } catch (const StoreError &) {
+        db.reset();
+        removeDatabaseFiles(path);
+        throw;
+    }
     return db;
+}
+
+void removeDatabaseFiles(const QString &path)
+{
+    for (const QString &suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+        QFile::remove(path + suffix);
 }
 
 std::unique_ptr<Db> Db::openDefault()
@@ -121,7 +140,14 @@ void Db::connect(bool mustExist)
         throw StoreError(describe(db.lastError()));
     registerSqlFunctions(db);
     // The probe: a file that is not a database fails here rather than at the first screen.
-    scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    // Only a file that holds the books' period table is taken for the books: SQLite would
+    // turn an empty file, or any other database, into ours at the first write.
+    const bool books =
+        scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = :name"),
+               {{QStringLiteral(":name"), booksTable}})
+            .toInt() > 0;
+    if (mustExist && !books)
+        throw StoreError(QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
     // Write-ahead logging lets the main window's and a screen's connection read and
     // write the same file without blocking each other.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
@@ -306,8 +332,8 @@ void Db::rollback()
 QString connectionWarningText(const QString &databaseFile)
 {
     return QStringLiteral("Data Source=") + databaseFile + QStringLiteral("  의") + LB + LB +
-           QStringLiteral("  액세스[Access] DB의 화일이나 경로에 ") + LB + LB + QStringLiteral("  오류가 발생 되었으니") +
-           LB + LB + QStringLiteral("  확인해 보세요........     ") + LB;
+           QStringLiteral("  액세스[Access] DB의 화일이나 경로에 ") + LB + LB +
+           QStringLiteral("  오류가 발생 되었으니") + LB + LB + QStringLiteral("  확인해 보세요........     ") + LB;
 }
 
 } // namespace zedur

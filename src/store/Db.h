@@ -60,10 +60,11 @@ private:
 class Db
 {
 public:
-    // Opens an existing database file; a missing or unreadable file fails instead of
-    // creating an empty database.
+    // Opens an existing set of books; a missing or unreadable file, or one without the
+    // period table, fails before anything is written to it.
     static std::unique_ptr<Db> open(const QString &path);
-    // Creates a new, empty database file (only the new-database tool and tests do this).
+    // Creates a new, empty database file (only the new-database tool and tests do this);
+    // fails when anything is at the path already.
     static std::unique_ptr<Db> create(const QString &path);
     // The database beside the executable.
     static std::unique_ptr<Db> openDefault();
@@ -134,6 +135,13 @@ private:
     Db &m_db;
     bool m_done = false;
 };
+
+// The table every set of books holds: a file without it is not the books.
+inline const QString booksTable = QStringLiteral("MC_YearMonthCheck");
+
+// Removes a database file with the files SQLite keeps beside it; only for a file the
+// caller made itself.
+void removeDatabaseFiles(const QString &path);
 
 // The warning shown when the database cannot be opened.
 QString connectionWarningText(const QString &databaseFile);

@@ -7,6 +7,7 @@
 #include "store/Db.h"
 #include "ui/ScreenDriver.h"
 
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,7 +54,8 @@ private slots:
     {
         TestBooks books;
         TMC_ZedUrMain_Form main;
-        QCOMPARE(main.windowTitle(), QStringLiteral("제조원가 산출, 계산,  흐름의Report등을 테스트하는 프로젝트 프로그램입니다."));
+        QCOMPARE(main.windowTitle(),
+                 QStringLiteral("제조원가 산출, 계산,  흐름의Report등을 테스트하는 프로젝트 프로그램입니다."));
         QCOMPARE(main.size(), QSize(790, 650));
         QTreeWidget *tree = main.tvGroup;
         QStringList top;
@@ -61,13 +63,14 @@ private slots:
             top << tree->topLevelItem(i)->text(0);
             QVERIFY(!tree->topLevelItem(i)->isExpanded());
         }
-        QCOMPARE(top, (QStringList{"기초 코드 등록", "자료 등록 및 생성", "레포트 현황 정보", "마감이월 및 테이블 초기화 작업", "종료"}));
+        QCOMPARE(top, (QStringList{"기초 코드 등록", "자료 등록 및 생성", "레포트 현황 정보",
+                                   "마감이월 및 테이블 초기화 작업", "종료"}));
         QList<int> codes;
         for (const MenuNode &group : mainMenu())
             for (const MenuNode &entry : group.children)
                 codes << entry.code;
-        QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 210, 211, 212, 213, 214, 215, 216, 217, 218, 310, 311, 312, 313,
-                                    314, 351, 352, 353, 354, 355, 356, 510, 511}));
+        QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 210, 211, 212, 213, 214, 215, 216, 217, 218,
+                                    310, 311, 312, 313, 314, 351, 352, 353, 354, 355, 356, 510, 511}));
         QCOMPARE(itemWithText(tree, "배부액을 재공품과 제품등에 업데이트 등록 ")->data(0, Qt::UserRole).toInt(), 217);
         const QString memo = main.Memo3->toPlainText();
         QVERIFY(memo.startsWith("  본\n  원가계산 프로그램은\n  사칙연산의 제어 가능한 \n"));
@@ -90,7 +93,8 @@ private slots:
         QVERIFY(group->isExpanded());
 
         QTreeWidgetItem *rawMaterials = itemWithText(main.tvGroup, "원자재코드 등록");
-        QCOMPARE(screenOpenedBy([&] { clickItem(main.tvGroup, rawMaterials); }), QStringLiteral("TMC_WonJaJeyCode_Form"));
+        QCOMPARE(screenOpenedBy([&] { clickItem(main.tvGroup, rawMaterials); }),
+                 QStringLiteral("TMC_WonJaJeyCode_Form"));
         QVERIFY(!QApplication::activeModalWidget());
 
         // Moving the selection with the keyboard opens nothing.
@@ -136,20 +140,44 @@ private slots:
         QVERIFY(!main.isVisible());
     }
 
-    void missingDatabaseWarnsLogsAndStillShowsTheMenu()
+    void aFileThatIsNotTheBooksWarnsLogsAndStaysAsItWas_data()
     {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("empty file") << true << QByteArray();
+        QTest::newRow("text") << true << QByteArray("not the books\r\n");
+    }
+    void aFileThatIsNotTheBooksWarnsLogsAndStaysAsItWas()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QByteArray, content);
         QTemporaryDir dir;
         setAppDirForTesting(dir.path());
+        if (exists) {
+            QDir().mkpath(appDir() + "Access_Db");
+            QFile f(databasePath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
         MessageRecorder messages;
-        TMC_ZedUrMain_Form main;
-        QVERIFY(!main.connected());
-        const QString expected = "Data Source=" + appDir() + "Access_Db/ZedUr_DB.mdb  의" + LB + LB +
-                                 "  액세스[Access] DB의 화일이나 경로에 " + LB + LB + "  오류가 발생 되었으니" + LB + LB +
-                                 "  확인해 보세요........     " + LB;
-        QCOMPARE(messages.texts(), QStringList{expected});
-        QCOMPARE(nextErrorNumber(errorLogPath()), 2);
-        QCOMPARE(main.tvGroup->topLevelItemCount(), 5);
-        QVERIFY(!QFile::exists(databasePath())); // never created by the program
+        {
+            TMC_ZedUrMain_Form main;
+            QVERIFY(!main.connected());
+            const QString expected = "Data Source=" + appDir() + "Access_Db/ZedUr_DB.mdb  의" + LB + LB +
+                                     "  액세스[Access] DB의 화일이나 경로에 " + LB + LB + "  오류가 발생 되었으니" +
+                                     LB + LB + "  확인해 보세요........     " + LB;
+            QCOMPARE(messages.texts(), QStringList{expected});
+            QCOMPARE(nextErrorNumber(errorLogPath()), 2);
+            QCOMPARE(main.tvGroup->topLevelItemCount(), 5);
+        }
+        // Never created, never written by the program.
+        QCOMPARE(QFile::exists(databasePath()), exists);
+        if (exists) {
+            QFile f(databasePath());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), content);
+        }
         setAppDirForTesting(QString());
     }
 };

@@ -25,6 +25,9 @@ void start(QProcess &p, const QString &program)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("USER", "zedur-test-" + QString::number(QCoreApplication::applicationPid()));
+    // A copy without Access_Db/ looks for books in the user's data folder: keep that one empty.
+    static QTemporaryDir noUserBooks;
+    env.insert("XDG_DATA_HOME", noUserBooks.path());
     p.setProcessEnvironment(env);
     p.start(program);
     QVERIFY(p.waitForStarted());

@@ -1,9 +1,21 @@
 #include "common/Failure.h"
 #include "common/TextNumber.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace zedur;
+
+namespace {
+// A non-negative integer scaled by 10^decimals, as decimal text.
+QString scaledText(qint64 scaled, int decimals)
+{
+    qint64 unit = 1;
+    for (int i = 0; i < decimals; ++i)
+        unit *= 10;
+    return QString::number(scaled / unit) + u'.' + QStringLiteral("%1").arg(scaled % unit, decimals, 10, QChar(u'0'));
+}
+} // namespace
 
 class TextNumberTest : public QObject
 {
@@ -75,6 +87,13 @@ private slots:
         QTest::newRow("tens") << 2 << 12345.0 << 12300.0;
         QTest::newRow("fewer digits than asked") << 3 << 12.0 << 0.0;
         QTest::newRow("quantity times price") << -5 << 3 * 1234.5679 << 3703.7037;
+        // Above a thousand the binary value lies below the decimal one it stands for.
+        QTest::newRow("typed 422,921.82255") << -5 << 422921.82255 << 422921.82255;
+        QTest::newRow("typed 96,432.05145") << -5 << 96432.05145 << 96432.05145;
+        QTest::newRow("typed 1,000.00001") << -5 << 1000.00001 << 1000.00001;
+        QTest::newRow("typed 12,345,678.9") << -2 << 12345678.9 << 12345678.9;
+        QTest::newRow("negative above a thousand") << -5 << -422921.82255 << -422921.82255;
+        QTest::newRow("whole number of a large value") << 0 << 4229219999.9999997 << 4229220000.0;
     }
     void roundDownCuts()
     {
@@ -87,9 +106,78 @@ private slots:
     void roundDownText()
     {
         QCOMPARE(fRoundDown(-5, 1.234567), QStringLiteral("1.234560000000"));
+        QCOMPARE(fRoundDown(-5, 422921.82255), QStringLiteral("422921.822550000000"));
+        QCOMPARE(fRoundDown(-5, 0.0), QStringLiteral("0.000000000000"));
+        QCOMPARE(fRoundDown(-5, -0.000001), QStringLiteral("0.000000000000"));
         QCOMPARE(fRoundDown(-5, -1.234567), QStringLiteral("-1.234560000000"));
         QCOMPARE(fRoundDown(0, 7.5), QStringLiteral("7"));
         QCOMPARE(fRoundDown(2, 12345), QStringLiteral("12300"));
+    }
+
+    // Typed values: what was typed is what is cut, whatever its size.
+    void roundDownKeepsTypedDecimals()
+    {
+        QRandomGenerator random(20050417);
+        for (int i = 0; i < 20000; ++i) {
+            const qint64 scaled = qint64(random.bounded(Q_INT64_C(100000000000000))); // up to 14 digits
+            const int decimals = int(random.bounded(6));
+            QString typed = QString::number(scaled);
+            while (typed.size() <= decimals)
+                typed.prepend(u'0');
+            if (decimals > 0)
+                typed.insert(typed.size() - decimals, u'.');
+            QCOMPARE(roundDown(-5, typed.toDouble()), typed.toDouble());
+        }
+    }
+
+    void productsAreExact_data()
+    {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<bool>("rounded");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("shown"); // "#,##0.0000"
+        QTest::newRow("618.99 x 683.245") << 618.99 << 683.245 << false << 5 << 422921.82255 << "422,921.8226";
+        QTest::newRow("489.5525 x 196.98") << 489.5525 << 196.98 << false << 5 << 96432.05145 << "96,432.0515";
+        QTest::newRow("3 x 1,234.5679") << 3.0 << 1234.5679 << false << 5 << 3703.7037 << "3,703.7037";
+        QTest::newRow("cut, not rounded") << 3.0 << 1234.56789 << false << 5 << 3703.70367 << "3,703.7037";
+        QTest::newRow("negative factor") << -3.0 << 1234.56789 << false << 5 << -3703.70367 << "-3,703.7037";
+        QTest::newRow("more than fifteen digits")
+            << 99999999.9999 << 99999.9999 << false << 5 << 9999999989990.0 << "9,999,999,989,990.0000";
+        QTest::newRow("rate of a lot") << 0.3512 << 1234.5678 << true << 4 << 433.5802 << "433.5802";
+        QTest::newRow("half rounds away from zero") << 0.5 << 0.0001 << true << 4 << 0.0001 << "0.0001";
+        QTest::newRow("zero") << 0.0 << 1234.5 << false << 5 << 0.0 << "0.0000";
+    }
+    void productsAreExact()
+    {
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(bool, rounded);
+        QFETCH(int, decimals);
+        QFETCH(double, expected);
+        QFETCH(QString, shown);
+        const double product = rounded ? productRounded(a, b, decimals) : productCut(a, b, decimals);
+        QCOMPARE(product, expected);
+        QCOMPARE(formatFloat("#,##0.0000", product), shown);
+    }
+
+    // Quantities and prices of up to four decimals, against integers scaled by 10^4: the
+    // product cut to five decimals and shown at four is exactly what decimal arithmetic gives.
+    void productsMatchScaledIntegers()
+    {
+        QRandomGenerator random(4229218);
+        for (int i = 0; i < 20000; ++i) {
+            const qint64 q = qint64(random.bounded(Q_INT64_C(1000000000))); // 99,999.9999 at most
+            const qint64 p = qint64(random.bounded(Q_INT64_C(1000000000)));
+            const qint64 cut5 = q * p / 1000;      // 10^8 -> 10^5, toward zero
+            const qint64 shown4 = (cut5 + 5) / 10; // half away from zero
+            const double quantity = q / 10000.0;
+            const double price = p / 10000.0;
+            const double amount = productCut(quantity, price, 5);
+            QCOMPARE(amount, scaledText(cut5, 5).toDouble());
+            QCOMPARE(formatFloat("0.0000", amount), scaledText(shown4, 4));
+        }
     }
 
     void formats_data()

@@ -130,8 +130,7 @@ private slots:
         QFETCH(QString, shown);
         const Checked<QString> out = leaveAmountBox(typed);
         if (shown == "!" || shown == "-") {
-            QCOMPARE(out.refusal->text,
-                     shown == "!" ? QStringLiteral("기준금액을 등록 하세요......") : QString());
+            QCOMPARE(out.refusal->text, shown == "!" ? QStringLiteral("기준금액을 등록 하세요......") : QString());
             QCOMPARE(out.refusal->focus, QStringLiteral("edAmt_Amt"));
         } else {
             QCOMPARE(out.value, shown);
@@ -187,8 +186,7 @@ private slots:
         QTest::newRow("no day before no account") << "noday+noname"
                                                   << "기준일자를 등록 하세요......"
                                                   << "edDay" << false;
-        QTest::newRow("no such day") << "day31+noname" << warnings::invalidDate("2005-04-31") << "edDay"
-                                     << false;
+        QTest::newRow("no such day") << "day31+noname" << warnings::invalidDate("2005-04-31") << "edDay" << false;
         QTest::newRow("no account name before no code") << "noname+nocode"
                                                         << "원자재 이름를 등록 하세요......"
                                                         << "edAmt_AcName" << false;
@@ -198,10 +196,9 @@ private slots:
         QTest::newRow("no amount before no lot") << "noamount+nolot"
                                                  << "기준금액을 등록 하세요......"
                                                  << "edAmt_Amt" << false;
-        QTest::newRow("no lot before no description")
-            << "nolot+nomemo"
-            << "투입된 제조공정(재공품)의 저장번호를 등록 하세요......"
-            << "cbAmt_JeyJoKubun" << false;
+        QTest::newRow("no lot before no description") << "nolot+nomemo"
+                                                      << "투입된 제조공정(재공품)의 저장번호를 등록 하세요......"
+                                                      << "cbAmt_JeyJoKubun" << false;
         QTest::newRow("no description before the kind") << "nomemo+directElsewhere"
                                                         << "적요및메모를 등록 하세요......"
                                                         << "edAmt_TextMemo" << false;
@@ -249,14 +246,24 @@ private slots:
         if (faults.contains("directCommon"))
             e.kind = Direct;
 
-        for (auto save_ : {saveNewAmount, saveChangedAmount}) {
-            const Verdict refused = save_(db, save);
-            QVERIFY(refused);
-            QCOMPARE(refused->text, text);
-            QCOMPARE(refused->focus, focus);
-            QCOMPARE(refused->clearsBoxes, clears);
-        }
+        const Verdict refused = saveNewAmount(db, save);
+        QVERIFY(refused);
+        QCOMPARE(refused->text, text);
+        QCOMPARE(refused->focus, focus);
+        QCOMPARE(refused->clearsBoxes, clears);
         QCOMPARE(count(db), 0);
+
+        // A change of a stored row refuses the same values and the same month; the grid's
+        // row no longer counts once the row is stored (its own state does).
+        if (faults.contains("closed"))
+            return;
+        AmountSave stored = wages(db);
+        QVERIFY(!saveNewAmount(db, stored));
+        save.entry.serial = stored.entry.serial;
+        const Verdict change = saveChangedAmount(db, save);
+        QVERIFY(change);
+        QCOMPARE(change->text, text);
+        QCOMPARE(change->focus, focus);
     }
 
     void aChangeKeepsTheCheckColumns()
@@ -284,11 +291,29 @@ private slots:
         QCOMPARE(beginNewAmount(db, April, "마감완료").refusal->text, warnings::closedData());
         QVERIFY(beginNewAmount(db, {"2005", "05"}, "").refusal->text.startsWith("미마감된 2005년과 04월만"));
         QVERIFY(!saveNewAmount(db, wages(db)));
-        QCOMPARE(deleteAmount(db, April, "A0000000001", "마감완료")->text, warnings::closedData());
-        QVERIFY(deleteAmount(db, {"2005", "03"}, "A0000000001", "")->clearsBoxes);
+        QVERIFY(deleteAmount(db, {"2005", "03"}, "A0000000001")->clearsBoxes);
         QCOMPARE(count(db), 1);
-        QVERIFY(!deleteAmount(db, April, " A0000000001 ", ""));
+        QVERIFY(!deleteAmount(db, April, " A0000000001 "));
         QCOMPARE(count(db), 0);
+    }
+
+    // The issue's example: a booking of the closed March picked, the month list switched to
+    // the open April; Save or Delete must leave it where and as it is.
+    void aClosedBookingStaysWhereItIs()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        AmountSave save = wages(db);
+        QVERIFY(!saveNewAmount(db, save));
+        db.exec("UpDate MC_AcNameAmtInPut Set Amt_Year = '2005', Amt_Month = '03', Amt_Date = '2005-03-25', "
+                "Amt_Check_01 = '마감완료'");
+        save.entry.amount = "9";
+        QCOMPARE(saveChangedAmount(db, save)->text, warnings::closedData());
+        QCOMPARE(deleteAmount(db, April, save.entry.serial)->text, warnings::closedData());
+        const ResultSet rs = db.query("Select * From MC_AcNameAmtInPut");
+        QCOMPARE(rs.size(), 1);
+        QCOMPARE(rs.text(0, "Amt_Month"), QStringLiteral("03"));
+        QCOMPARE(rs.number(0, "Amt_Amt"), 1500000.0);
     }
 
     void aDirectAmountHoldsItsLot()
@@ -302,9 +327,9 @@ private slots:
         save.entry.kind = Direct;
         save.entry.lotBox = lot;
         QVERIFY(!saveNewAmount(db, save));
-        QVERIFY(issues::deleteLot(db, lot)->text.startsWith("노무비,제조경비등에 직접비로 등록되어 있는"));
-        QVERIFY(!deleteAmount(db, April, save.entry.serial, ""));
-        QVERIFY(!issues::deleteLot(db, lot));
+        QVERIFY(issues::deleteLot(db, April, lot)->text.startsWith("노무비,제조경비등에 직접비로 등록되어 있는"));
+        QVERIFY(!deleteAmount(db, April, save.entry.serial));
+        QVERIFY(!issues::deleteLot(db, April, lot));
     }
 
     void theLists()

@@ -27,7 +27,7 @@ class CompletionTest : public QObject
 
     static CompletionSave saveOf(const QString &serial, const QString &rate)
     {
-        return {April, false, "", serial, "W001", rate, " 완성 ", "비고", "2005-04-30 18:00:00"};
+        return {April, false, serial, "W001", rate, " 완성 ", "비고", "2005-04-30 18:00:00"};
     }
 
 private slots:
@@ -38,18 +38,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown"); // rate, cumulative, cost
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("worked example")
-            << 1234.5678 << 40.0 << "35.127" << QStringList{"35.12", "75.12", "433.5802"} << true;
+        QTest::newRow("worked example") << 1234.5678 << 40.0 << "35.127" << QStringList{"35.12", "75.12", "433.5802"}
+                                        << true;
         QTest::newRow("cut, not rounded")
             << 100.0 << 0.0 << "12.999" << QStringList{"12.99", "12.99", "12.9900"} << true;
-        QTest::newRow("exactly 100") << 1000.0 << 60.0 << "40" << QStringList{"40.00", "100.00", "400.0000"}
-                                     << true;
+        QTest::newRow("exactly 100") << 1000.0 << 60.0 << "40" << QStringList{"40.00", "100.00", "400.0000"} << true;
         QTest::newRow("halves that make 100")
             << 3.0 << 33.33 << "66.67" << QStringList{"66.67", "100.00", "2.0001"} << true;
-        QTest::newRow("just above 100")
-            << 1000.0 << 60.0 << "40.01" << QStringList{"40.01", "100.01", "0.0000"} << false;
-        QTest::newRow("empty is none")
-            << 1000.0 << 25.0 << "" << QStringList{"0.00", "25.00", "0.0000"} << true;
+        QTest::newRow("just above 100") << 1000.0 << 60.0 << "40.01" << QStringList{"40.01", "100.01", "0.0000"}
+                                        << false;
+        QTest::newRow("empty is none") << 1000.0 << 25.0 << "" << QStringList{"0.00", "25.00", "0.0000"} << true;
     }
     void leavingTheRateBox()
     {
@@ -114,6 +112,12 @@ private slots:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<bool>("clears");
         QTest::newRow("closed before the month") << "closed+month" << warnings::closedData() << "" << true;
+        // A closed lot of March picked before the month list moved on to the open April.
+        QTest::newRow("a closed lot, the open month shown") << "closed+march" << warnings::closedData() << "" << true;
+        QTest::newRow("a lot of another month, not marked closed")
+            << "march"
+            << "미마감된 2005년과 04월만" + LB + "수정 가능한 년도와 월입니다........"
+            << "" << true;
         QTest::newRow("another month before moved lots")
             << "month+warehouse"
             << "미마감된 2005년과 04월만" + LB + "수정 가능한 년도와 월입니다........"
@@ -154,7 +158,9 @@ private slots:
         CompletionSave save = saveOf(serial, "30");
         const QStringList faults = fault.split('+');
         if (faults.contains("closed"))
-            save.gridCheck01 = "마감완료";
+            db.exec("UpDate MC_JeyGongPumInPut Set Gong_Check_01 = '마감완료'");
+        if (faults.contains("march"))
+            db.exec("UpDate MC_JeyGongPumInPut Set Gong_Month = '03'");
         if (faults.contains("month"))
             save.shown = {"2005", "05"};
         if (faults.contains("warehouse"))
@@ -218,7 +224,7 @@ private slots:
         const QString done = lot(db, 60);
         lot(db, 0);
         lot(db, 10);
-        QVERIFY(!saveCompletion(db, {April, false, "", done, "W001", "40", "공정투입", "", ""}));
+        QVERIFY(!saveCompletion(db, {April, false, done, "W001", "40", "공정투입", "", ""}));
         const Statement list = lotList(April, rate, item, text, "완성율미만");
         QCOMPARE(db.query(list).size(), rows);
     }

@@ -28,17 +28,14 @@ class IssuesTest : public QObject
         const ResultSet rs = db.query("Select * From MC_WonJaJeyInPut_SumVw02");
         for (int i = 0; i < rs.size(); ++i)
             out.insert(rs.text(i, "InPut_InPutSerial"),
-                       {rs.number(i, "InPut_SuKg"), rs.number(i, "InPut_GaAmt"),
-                        rs.number(i, "InPut_SuKgJeyGong"), rs.number(i, "InPut_GaAmtJeyGong"),
-                        rs.number(i, "InPut_SuKgTaAc"), rs.number(i, "InPut_GaAmtTaAc"),
-                        rs.number(i, "InPut_SuKgJan"), rs.number(i, "InPut_GaAmtJan")});
+                       {rs.number(i, "InPut_SuKg"), rs.number(i, "InPut_GaAmt"), rs.number(i, "InPut_SuKgJeyGong"),
+                        rs.number(i, "InPut_GaAmtJeyGong"), rs.number(i, "InPut_SuKgTaAc"),
+                        rs.number(i, "InPut_GaAmtTaAc"), rs.number(i, "InPut_SuKgJan"),
+                        rs.number(i, "InPut_GaAmtJan")});
         return out;
     }
 
-    static int count(Db &db, const QString &table)
-    {
-        return db.scalar("Select count(*) From " + table).toInt();
-    }
+    static int count(Db &db, const QString &table) { return db.scalar("Select count(*) From " + table).toInt(); }
 
     static QString periodState(Db &db)
     {
@@ -78,10 +75,9 @@ private slots:
         QCOMPARE(lot.remainingAmount, 125.0);
         QCOMPARE(remainingQuantity(db, r), 50.0);
         // Nothing drawn: zeros, not NULLs.
-        QVERIFY(
-            !db.scalar("Select InPut_SuKgJeyGong From MC_WonJaJeyInPut_SumVw02 Where InPut_InPutSerial = :s",
-                       {{":s", untouched}})
-                 .isNull());
+        QVERIFY(!db.scalar("Select InPut_SuKgJeyGong From MC_WonJaJeyInPut_SumVw02 Where InPut_InPutSerial = :s",
+                           {{":s", untouched}})
+                     .isNull());
         QCOMPARE(b[untouched].remaining, 7.0);
 
         // A month without receipts empties the tables.
@@ -156,8 +152,7 @@ private slots:
         const QString r = hundredReceived(db);
         const Verdict over = saveIssue(db, test::issueRequest(r, IssueKind::Lot, "50.0001"));
         QVERIFY(over);
-        QCOMPARE(over->text,
-                 "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다.......");
+        QCOMPARE(over->text, "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다.......");
         QCOMPARE(over->focus, QStringLiteral("edIn_SuKg"));
         QVERIFY(!saveIssue(db, test::issueRequest(r, IssueKind::Transfer, "50")));
         QCOMPARE(remainingQuantity(db, r), 0.0);
@@ -224,8 +219,8 @@ private slots:
         QCOMPARE(lot.number(0, "Gong_WoulAmtTot"), 3703.7037);
         for (const char *c :
              {"Gong_JenGiWoul", "Gong_DaongWoul", "Gong_TotWoul", "Gong_JenGiWonAmt", "Gong_JenGiNoMu_01",
-              "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02", "Gong_DaongWonAmt",
-              "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"}) {
+              "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02", "Gong_DaongWonAmt", "Gong_DaongNoMu_01",
+              "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"}) {
             QVERIFY2(!lot.value(0, c).isNull(), c);
             QCOMPARE(lot.number(0, c), 0.0);
         }
@@ -255,18 +250,16 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focus");
         QTest::newRow("closed receipt before the month") << "closed+month" << warnings::closedData() << "";
-        QTest::newRow("another month")
-            << "month+over"
-            << "미마감된 2005년과 04월만" + LB + "등록, 수정, 삭제등이 가능합니다........"
-            << "";
+        QTest::newRow("another month") << "month+over"
+                                       << "미마감된 2005년과 04월만" + LB + "등록, 수정, 삭제등이 가능합니다........"
+                                       << "";
         QTest::newRow("too much before no kind")
             << "over+nokind"
             << "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재료 재고을 초과 하였습니다......."
             << "edIn_SuKg";
-        QTest::newRow("no receipt picked")
-            << "unpicked+noday"
-            << "제조공정투입등록시" + LB + "먼저 데이타를 선택 하세요............."
-            << "edIn_SuKg";
+        QTest::newRow("no receipt picked") << "unpicked+noday"
+                                           << "제조공정투입등록시" + LB + "먼저 데이타를 선택 하세요............."
+                                           << "edIn_SuKg";
         QTest::newRow("no receipt nor kind") << "unpicked+nokind"
                                              << "등록시" + LB + "먼저 데이타를 선택 하세요............."
                                              << "edIn_SuKg";
@@ -357,6 +350,9 @@ private slots:
         QCOMPARE(over.refusal->text,
                  "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재자 재고을 초과 하였습니다.......");
         QCOMPARE(proposeIssue(50, "2.5000").amount, QStringLiteral("125.0000"));
+        // The amount is cut from the exact product, not from its binary neighbour below.
+        QCOMPARE(leaveIssueQuantity("618.99", 1000, "683.2450").value.amount, QStringLiteral("422,921.8226"));
+        QCOMPARE(proposeIssue(489.5525, "196.9800").amount, QStringLiteral("96,432.0515"));
 
         QCOMPARE(leaveIssueDay(April, "10", "2005-04-10").value, QStringLiteral("2005-04-10"));
         const Checked<QString> early = leaveIssueDay(April, "9", "2005-04-10");
@@ -368,12 +364,13 @@ private slots:
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("text");
-        QTest::newRow("rate before carried forward")
-            << "rate+carried"
-            << "완성율이 있는 데이타는" + LB + "등록,수정,삭제등이" + LB +
-                   "불가능한 데이타입니다...................... ";
+        QTest::newRow("rate before carried forward") << "rate+carried"
+                                                     << "완성율이 있는 데이타는" + LB + "등록,수정,삭제등이" + LB +
+                                                            "불가능한 데이타입니다...................... ";
         QTest::newRow("carried forward before closed") << "carried+closed" << warnings::carriedForward();
         QTest::newRow("closed before the links") << "closed+amount" << warnings::closedData();
+        QTest::newRow("of another month") << "march+amount"
+                                          << "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
         QTest::newRow("nothing picked") << "unpicked" << warnings::pickRowToDelete();
         QTest::newRow("gone meanwhile") << "gone" << warnings::pickRowToDelete();
         QTest::newRow("direct amount before lot transfer")
@@ -384,10 +381,9 @@ private slots:
             << "transfer+completion"
             << "재공품의 타 계정 대체로 등록되어 있는" + LB + "데이타가 있으므로" + LB +
                    "삭제가 불가능한 데이타 입니다.......";
-        QTest::newRow("completed into the warehouse")
-            << "completion+negative"
-            << "완성 재공품이 제품창고에 입고된" + LB + "데이타가 있으므로" + LB +
-                   "삭제가 불가능한 데이타 입니다.......";
+        QTest::newRow("completed into the warehouse") << "completion+negative"
+                                                      << "완성 재공품이 제품창고에 입고된" + LB + "데이타가 있으므로" +
+                                                             LB + "삭제가 불가능한 데이타 입니다.......";
         QTest::newRow("negative rate") << "negative"
                                        << "제조공정<재공품>에 투입된 원자재가 완성율이 등록되어" + LB +
                                               "삭제가 불가능한 데이타 입니다.......";
@@ -409,14 +405,15 @@ private slots:
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_Kubun = '전기이월'");
         if (faults.contains("closed"))
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_Check_01 = '마감완료'");
+        if (faults.contains("march"))
+            db.exec("UpDate MC_JeyGongPumInPut Set Gong_Month = '03'");
         if (faults.contains("unpicked"))
             lot = " ";
         if (faults.contains("gone"))
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_Serial = 'A0000000002'");
         if (faults.contains("amount"))
-            db.exec(
-                "Insert InTo MC_AcNameAmtInPut (Amt_Serial, Amt_JeyGongPumSerial) Values ('A0000000001', :s)",
-                {{":s", lot}});
+            db.exec("Insert InTo MC_AcNameAmtInPut (Amt_Serial, Amt_JeyGongPumSerial) Values ('A0000000001', :s)",
+                    {{":s", lot}});
         if (faults.contains("transfer"))
             db.exec("Insert InTo MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_GongSerial) Values "
                     "('A0000000001', :s)",
@@ -428,7 +425,7 @@ private slots:
         if (faults.contains("negative"))
             db.exec("UpDate MC_JeyGongPumInPut Set Gong_TotWoul = -5");
 
-        const Verdict refused = deleteLot(db, lot);
+        const Verdict refused = deleteLot(db, April, lot);
         QVERIFY(refused);
         QCOMPARE(refused->text, text);
         QCOMPARE(refused->focus, LotViewerSerialBox);
@@ -442,20 +439,20 @@ private slots:
         const QString r = hundredReceived(db);
         period::markAllocationDone(db);
         QCOMPARE(periodState(db), QStringLiteral("미마감"));
-        QVERIFY(!deleteLot(db, test::newest(db, "MC_JeyGongPumInPut", "Gong_Serial")));
+        QVERIFY(!deleteLot(db, April, test::newest(db, "MC_JeyGongPumInPut", "Gong_Serial")));
         QCOMPARE(remainingQuantity(db, r), 80.0);
         QCOMPARE(periodState(db), QStringLiteral("배부액재계산"));
 
         period::markAllocationDone(db);
         const QString transfer = test::newest(db, "MC_WonJaJeyInPut_TaAc", "TaInPut_Serial");
         db.exec("UpDate MC_WonJaJeyInPut_TaAc Set TaInPut_Check_01 = '마감완료'");
-        const Verdict closed = deleteTransfer(db, transfer);
+        const Verdict closed = deleteTransfer(db, April, transfer);
         QCOMPARE(closed->text, warnings::closedData());
         QCOMPARE(closed->focus, TransferViewerSerialBox);
         QCOMPARE(periodState(db), QStringLiteral("미마감"));
-        QCOMPARE(deleteTransfer(db, "")->text, warnings::pickRowToDelete());
+        QCOMPARE(deleteTransfer(db, April, "")->text, warnings::pickRowToDelete());
         db.exec("UpDate MC_WonJaJeyInPut_TaAc Set TaInPut_Check_01 = ''");
-        QVERIFY(!deleteTransfer(db, transfer));
+        QVERIFY(!deleteTransfer(db, April, transfer));
         QCOMPARE(remainingQuantity(db, r), 100.0);
         QCOMPARE(periodState(db), QStringLiteral("배부액재계산"));
     }
@@ -487,8 +484,8 @@ private slots:
         Db &db = books.db();
         hundredReceived(db);
         QVERIFY(!saveIssue(db, test::issueRequest(test::addReceipt(db, 1, 1), IssueKind::Lot, "1")));
-        const Statement list = lots ? lotViewerList(April, item, text, "저장순서")
-                                    : transferViewerList(April, item, text, "기준일자");
+        const Statement list =
+            lots ? lotViewerList(April, item, text, "저장순서") : transferViewerList(April, item, text, "기준일자");
         QCOMPARE(db.query(list).size(), rows);
         const Statement march = lots ? lotViewerList({"2005", "03"}, item, text, "모델명")
                                      : transferViewerList({"2005", "03"}, item, text, "모델명");
@@ -504,15 +501,16 @@ private slots:
         Db &db = books.db();
         recreateReceiptBalanceTables(db);
         QRandomGenerator rng(20050417);
-        const auto units = [](qint64 u) { return QString::number(double(u) / 10000.0, 'f', 4); };
+        const auto units = [](qint64 u) {
+            return QString::number(double(u) / 10000.0, 'f', 4);
+        };
 
         QVector<QString> receiptSerials;
         QMap<QString, qint64> left; // exact, in 0.0001
         QMap<QString, qint64> received;
         for (int i = 0; i < 12; ++i) {
             const qint64 q = rng.bounded(1, 2000000);
-            const QString r =
-                test::addReceipt(db, double(q) / 10000.0, double(rng.bounded(1, 999999)) / 10000.0);
+            const QString r = test::addReceipt(db, double(q) / 10000.0, double(rng.bounded(1, 999999)) / 10000.0);
             receiptSerials << r;
             left[r] = received[r] = q;
         }
@@ -526,8 +524,8 @@ private slots:
                 const qint64 q = rng.bounded(4) == 0 ? left[r] + rng.bounded(-1, 2)
                                                      : rng.bounded(qint64(0), qMax<qint64>(left[r], 1) + 1);
                 const bool toLot = action < 4;
-                const Verdict v = saveIssue(
-                    db, test::issueRequest(r, toLot ? IssueKind::Lot : IssueKind::Transfer, units(q)));
+                const Verdict v =
+                    saveIssue(db, test::issueRequest(r, toLot ? IssueKind::Lot : IssueKind::Transfer, units(q)));
                 QCOMPARE(bool(v), q > left[r] || q <= 0);
                 if (v) {
                     ++refused;
@@ -543,7 +541,7 @@ private slots:
                 if (rows.isEmpty())
                     continue;
                 const QString serial = rows.keys().at(rng.bounded(int(rows.size())));
-                QVERIFY(!(action < 9 ? deleteLot(db, serial) : deleteTransfer(db, serial)));
+                QVERIFY(!(action < 9 ? deleteLot(db, April, serial) : deleteTransfer(db, April, serial)));
                 left[rows[serial].first] += rows[serial].second;
                 rows.remove(serial);
             }
@@ -558,8 +556,7 @@ private slots:
             const Balance &x = b[r];
             QCOMPARE(qRound64(x.received * 10000), received[r]);
             QVERIFY(qAbs(x.received - (x.issued + x.transferred + x.remaining)) < 1e-9);
-            QVERIFY(qAbs(x.receivedAmount - (x.issuedAmount + x.transferredAmount + x.remainingAmount)) <
-                    1e-6);
+            QVERIFY(qAbs(x.receivedAmount - (x.issuedAmount + x.transferredAmount + x.remainingAmount)) < 1e-6);
             QCOMPARE(qRound64(x.remaining * 10000), left[r]);
             QCOMPARE(roundDecimals(remainingQuantity(db, r), 4), roundDecimals(x.remaining, 4));
         }

@@ -110,7 +110,8 @@ private slots:
         QVERIFY(f.screen->InsertBtn->isEnabled() && !f.screen->SaveBtn->isEnabled());
         QCOMPARE(f.screen->DBGrid1->model()->headerData(19, Qt::Horizontal).toString(),
                  QStringLiteral("공급가액(금액)"));
-        QCOMPARE(f.screen->lbTotals->text(), QStringLiteral("합계 1건   입고수량(중량) 10.0000   공급가액(금액) 20,000.0000"));
+        QCOMPARE(f.screen->lbTotals->text(),
+                 QStringLiteral("합계 1건   입고수량(중량) 10.0000   공급가액(금액) 20,000.0000"));
     }
 
     void registersAReceiptThroughTheMaterialSearch()

@@ -16,14 +16,20 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("raw materials") << "MC_WonJaJeyCode" << 18 << "Won_Serial" << "Won_SaveDate";
-        QTest::newRow("products") << "MC_JeyPumCode" << 17 << "Jey_Serial" << "Jey_SaveDate";
-        QTest::newRow("trees") << "MC_JeyPumTreeWonJaJey" << 18 << "Tr_Index" << "Tr_Check05";
-        QTest::newRow("accounts") << "MC_AcNameCode" << 20 << "Ac_Serial" << "Ac_SaveDate";
-        QTest::newRow("receipts") << "MC_WonJaJeyInPut" << 27 << "InPut_Serial" << "InPut_InPutSerial";
+        QTest::newRow("raw materials") << "MC_WonJaJeyCode" << 18 << "Won_Serial"
+                                       << "Won_SaveDate";
+        QTest::newRow("products") << "MC_JeyPumCode" << 17 << "Jey_Serial"
+                                  << "Jey_SaveDate";
+        QTest::newRow("trees") << "MC_JeyPumTreeWonJaJey" << 18 << "Tr_Index"
+                               << "Tr_Check05";
+        QTest::newRow("accounts") << "MC_AcNameCode" << 20 << "Ac_Serial"
+                                  << "Ac_SaveDate";
+        QTest::newRow("receipts") << "MC_WonJaJeyInPut" << 27 << "InPut_Serial"
+                                  << "InPut_InPutSerial";
         QTest::newRow("receipt transfers") << "MC_WonJaJeyInPut_TaAc" << 27 << "TaInPut_Serial"
                                            << "TaInPut_InPutSerial";
-        QTest::newRow("lots") << "MC_JeyGongPumInPut" << 42 << "Gong_Serial" << "Gong_GongSerial";
+        QTest::newRow("lots") << "MC_JeyGongPumInPut" << 42 << "Gong_Serial"
+                              << "Gong_GongSerial";
         QTest::newRow("lot transfers") << "MC_JeyGongPumInPut_TaAc" << 46 << "TaGong_Serial"
                                        << "TaGong_JeyPumSerial";
         QTest::newRow("completions") << "MC_ChaongGoJeyGongPumInJeyGong" << 47 << "InGong_Serial"
@@ -34,8 +40,10 @@ private slots:
                                            << "TaJeyPum_JeyPumSerial";
         QTest::newRow("shipments") << "MC_ChaongGoJeyPumInPut_ChulGo" << 31 << "ChulGo_Serial"
                                    << "BanPum_NewJeyPumSerial";
-        QTest::newRow("amounts") << "MC_AcNameAmtInPut" << 19 << "Amt_Serial" << "Amt_SaveDate";
-        QTest::newRow("periods") << "MC_YearMonthCheck" << 13 << "YM_Serial" << "YM_SaveDate";
+        QTest::newRow("amounts") << "MC_AcNameAmtInPut" << 19 << "Amt_Serial"
+                                 << "Amt_SaveDate";
+        QTest::newRow("periods") << "MC_YearMonthCheck" << 13 << "YM_Serial"
+                                 << "YM_SaveDate";
     }
     void tablesHaveTheirColumnsInOrder()
     {
@@ -54,7 +62,8 @@ private slots:
     void derivedTablesKeepTheirOwnWidths()
     {
         test::TestBooks books;
-        const QString create = books.db().scalar("SELECT sql FROM sqlite_master WHERE name = 'MC_JeyGongPumInPut_TaAc'").toString();
+        const QString create =
+            books.db().scalar("SELECT sql FROM sqlite_master WHERE name = 'MC_JeyGongPumInPut_TaAc'").toString();
         QVERIFY(create.contains("TaGong_Check_03 TEXT COLLATE NOCASE CHECK (length(TaGong_Check_03) <= 30)"));
         QVERIFY(create.contains("TaGong_JeyPumSuKg REAL"));
     }
@@ -77,7 +86,8 @@ private slots:
         books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('A0000000001')");
         QVERIFY_THROWS_EXCEPTION(StoreError,
                                  books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES ('a0000000001')"));
-        QVERIFY_THROWS_EXCEPTION(StoreError, books.db().exec("INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Level) VALUES (0)"));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 books.db().exec("INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Level) VALUES (0)"));
     }
 
     void quotesRoundTripAndTextIgnoresCase()
@@ -86,8 +96,9 @@ private slots:
         const QString name = QStringLiteral("O'Neil's \"볼트\" '); DROP TABLE MC_JeyPumCode; --");
         books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Code, Jey_Name) VALUES (:s, :c, :n)",
                         {{":s", "A0000000001"}, {":c", "abc1"}, {":n", name}});
-        QCOMPARE(books.db().scalar("SELECT Jey_Name FROM MC_JeyPumCode WHERE Jey_Code = :c", {{":c", "ABC1"}}).toString(),
-                 name);
+        QCOMPARE(
+            books.db().scalar("SELECT Jey_Name FROM MC_JeyPumCode WHERE Jey_Code = :c", {{":c", "ABC1"}}).toString(),
+            name);
         QCOMPARE(books.db().count("SELECT * FROM MC_JeyPumCode WHERE Jey_Name LIKE :n", {{":n", "%'%"}}), 1);
     }
 
@@ -102,8 +113,9 @@ private slots:
     void misspelledParameterIsAnError()
     {
         test::TestBooks books;
-        QVERIFY_THROWS_EXCEPTION(StoreError, books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES (:tbSerial)",
-                                                             {{":tbserial_typo", "A0000000001"}}));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial) VALUES (:tbSerial)",
+                                                 {{":tbserial_typo", "A0000000001"}}));
     }
 
     void linkAndPeriodColumnsAreIndexed()
@@ -140,17 +152,43 @@ private slots:
         QCOMPARE(db.count("SELECT * FROM MC_JeyPumCode"), 0);
     }
 
+    void onlyTheBooksAreOpenedAndNothingElseIsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("foreignTable"); // a database of another program
+        QTest::newRow("empty file") << QByteArray() << QString();
+        QTest::newRow("text") << QByteArray(4096, 'x') << QString();
+        QTest::newRow("another database") << QByteArray() << QStringLiteral("Customers");
+    }
+    void onlyTheBooksAreOpenedAndNothingElseIsWritten()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, foreignTable);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/ZedUr_DB.mdb";
+        if (foreignTable.isEmpty()) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        } else {
+            auto other = Db::create(path);
+            other->exec(QStringLiteral("CREATE TABLE %1 (Name TEXT)").arg(foreignTable));
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+
+        QVERIFY_THROWS_EXCEPTION(StoreError, Db::open(path));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QVERIFY(!QFile::exists(path + "-wal"));
+    }
+
     void openingNeverCreatesAFile()
     {
         QVERIFY_THROWS_EXCEPTION(StoreError, Db::open("/tmp/no-such-folder-zedur/ZedUr_DB.mdb"));
         QVERIFY(!QFile::exists("/tmp/no-such-folder-zedur/ZedUr_DB.mdb"));
-        QTemporaryDir dir;
-        const QString notADatabase = dir.path() + "/ZedUr_DB.mdb";
-        QFile f(notADatabase);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(4096, 'x'));
-        f.close();
-        QVERIFY_THROWS_EXCEPTION(StoreError, Db::open(notADatabase));
     }
 
     void secondConnectionSeesCommittedRows()

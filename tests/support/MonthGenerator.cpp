@@ -238,7 +238,8 @@ private:
         row.insert(prefix + QStringLiteral("SaveDate"), m_audit.saveDate);
     }
 
-    static double amountOf(double quantity, double price) { return roundDecimals(roundDown(-5, quantity * price), 4); }
+    // A quantity at a price as the receipt and issue screens store it.
+    static double amountOf(double quantity, double price) { return roundDecimals(productCut(quantity, price, 5), 4); }
 
     // Raw materials, products and their trees, written once for the books.
     void ensureMasters()
@@ -551,7 +552,7 @@ private:
             }
             lot.rates[1] = thisMonth;
             lot.rates[2] = roundDecimals(earlier + thisMonth, 2);
-            lot.amounts[5] = roundDecimals(thisMonth * lot.gaAmt / 100, 4); // DaongWonAmt
+            lot.amounts[5] = productRounded(thisMonth / 100.0, roundDecimals(lot.gaAmt, 4), 4); // DaongWonAmt
             lot.availQuantity = lot.quantity;
             lot.availGaAmt = lot.gaAmt;
             lot.availAmounts = lot.amounts;

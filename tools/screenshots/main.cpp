@@ -15,19 +15,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <cstdio>
-
-namespace {
-class PrintedMessages : public zedur::MessageSink
-{
-public:
-    bool show(zedur::MessageKind, const QString &, const QString &text, bool yesNo) override
-    {
-        std::printf("  [box] %s\n", qPrintable(QString(text).replace(zedur::LB, QStringLiteral(" / "))));
-        return yesNo;
-    }
-};
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -46,7 +33,7 @@ int main(int argc, char *argv[])
         shots::sampleMasters(*db);
         shots::sampleEntries(*db);
     }
-    PrintedMessages messages;
+    zedur::PrintedMessages messages(stdout, true);
     zedur::setMessageSink(&messages);
 
     {

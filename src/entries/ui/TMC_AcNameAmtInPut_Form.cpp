@@ -240,7 +240,7 @@ void TMC_AcNameAmtInPut_Form::deleteClicked()
 {
     BusyCursor busy;
     if (!carriedOut(QStringLiteral("DeleteBtnClick"),
-                    [&] { return amounts::deleteAmount(db(), shownPeriod(), heldSerial(), gridCheck01()); }))
+                    [&] { return amounts::deleteAmount(db(), shownPeriod(), heldSerial()); }))
         return;
     pClear();
     pQuery();

@@ -185,7 +185,6 @@ void TMC_JeyGongPumWoulInPut_Form::saveClicked()
     completion::CompletionSave save;
     save.shown = shownPeriod();
     save.listIsEmpty = DBGrid1->rowCount() == 0;
-    save.gridCheck01 = DBGrid1->currentText("Gong_Check_01");
     save.serial = edG_Serial->text();
     save.wonCode = edG_WonCode->text();
     save.typedRate = edG_DaongWoul->text();

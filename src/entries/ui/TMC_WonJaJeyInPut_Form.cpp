@@ -254,10 +254,8 @@ void TMC_WonJaJeyInPut_Form::saveClicked()
 void TMC_WonJaJeyInPut_Form::deleteClicked()
 {
     BusyCursor busy;
-    if (!carriedOut(QStringLiteral("DeleteBtnClick"), [&] {
-            return receipts::deleteReceipt(db(), shownPeriod(), heldSerial(), m_remembered,
-                                           DBGrid1->currentText(QStringLiteral("InPut_Check_01")));
-        }))
+    if (!carriedOut(QStringLiteral("DeleteBtnClick"),
+                    [&] { return receipts::deleteReceipt(db(), shownPeriod(), heldSerial()); }))
         return;
     pClear();
     pQuery();

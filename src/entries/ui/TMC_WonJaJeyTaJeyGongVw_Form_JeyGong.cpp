@@ -43,7 +43,7 @@ Statement TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::list(const QString &searchItem, 
 
 Verdict TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::deleteRow(Db &db, const QString &serial)
 {
-    return issues::deleteLot(db, serial);
+    return issues::deleteLot(db, shown(), serial);
 }
 
 } // namespace zedur

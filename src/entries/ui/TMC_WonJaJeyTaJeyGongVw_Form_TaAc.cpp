@@ -47,7 +47,7 @@ Statement TMC_WonJaJeyTaJeyGongVw_Form_TaAc::list(const QString &searchItem, con
 
 Verdict TMC_WonJaJeyTaJeyGongVw_Form_TaAc::deleteRow(Db &db, const QString &serial)
 {
-    return issues::deleteTransfer(db, serial);
+    return issues::deleteTransfer(db, shown(), serial);
 }
 
 } // namespace zedur

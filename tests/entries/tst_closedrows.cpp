@@ -1,0 +1,217 @@
+#include "EntryFixture.h"
+#include "MessageRecorder.h"
+#include "common/ui/ListCombo.h"
+#include "entries/EntryWarnings.h"
+#include "entries/ui/TMC_AcNameAmtInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
+#include "ui/ScreenDriver.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using namespace zedur;
+using namespace zedur::test;
+
+// One rule for every entry screen, tried through the real widgets: a change or a delete
+// trusts only the row as stored, so a row of a closed month stays as it is whatever the
+// screen shows or remembers; a new row goes only into the open month.
+namespace {
+
+const QString onlyApril = "미마감된 2005년과 04월만" + LB + "등록,수정,삭제등이 가능합니다........";
+
+// How a test reaches a row on one screen and what writes it.
+struct ScreenWay {
+    QString table;
+    QString serialColumn;
+    QString monthList;  // empty: the screen shows one month only (the viewers)
+    QString searchText; // a box to go to, so that leaving the month list runs the list
+    std::function<std::unique_ptr<QWidget>()> open;
+};
+
+enum class Way { Receipts, Amounts, Completion, Issue, LotViewer, TransferViewer };
+
+ScreenWay wayOf(Way way)
+{
+    switch (way) {
+    case Way::Receipts:
+        return {"MC_WonJaJeyInPut", "InPut_Serial", "cbMonth", "edSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_WonJaJeyInPut_Form);
+                }};
+    case Way::Amounts:
+        return {"MC_AcNameAmtInPut", "Amt_Serial", "cbMonth", "edSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_AcNameAmtInPut_Form);
+                }};
+    case Way::Completion:
+        return {"MC_JeyGongPumInPut", "Gong_Serial", "cbSMonth", "edSSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_JeyGongPumWoulInPut_Form);
+                }};
+    case Way::Issue:
+        return {"MC_WonJaJeyInPut", "InPut_Serial", "cbSMonth", "edSSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_WonJaJeyTaJeyGongVw_Form);
+                }};
+    case Way::LotViewer:
+        return {"MC_JeyGongPumInPut", "Gong_Serial", "", "", [] {
+                    return std::unique_ptr<QWidget>(new TMC_WonJaJeyTaJeyGongVw_Form_JeyGong(April));
+                }};
+    case Way::TransferViewer:
+        return {"MC_WonJaJeyInPut_TaAc", "TaInPut_Serial", "", "", [] {
+                    return std::unique_ptr<QWidget>(new TMC_WonJaJeyTaJeyGongVw_Form_TaAc(April));
+                }};
+    }
+    return {};
+}
+
+// April 2005 open, with a row of the month in each entry table and a closed row of March.
+struct Books {
+    TestBooks books;
+    QMap<QString, QString> april; // table -> serial of its April row
+    const QString march = QStringLiteral("A0000000099");
+
+    Books()
+    {
+        Db &db = books.db();
+        april["MC_WonJaJeyInPut"] = addReceipt(db, 100, 1000);
+        if (issues::saveIssue(db, issueRequest(april["MC_WonJaJeyInPut"], issues::IssueKind::Lot, "30")) ||
+            issues::saveIssue(db, issueRequest(april["MC_WonJaJeyInPut"], issues::IssueKind::Transfer, "20")))
+            throw std::runtime_error("issue refused");
+        april["MC_JeyGongPumInPut"] = newest(db, "MC_JeyGongPumInPut", "Gong_Serial");
+        april["MC_WonJaJeyInPut_TaAc"] = newest(db, "MC_WonJaJeyInPut_TaAc", "TaInPut_Serial");
+        db.exec("Insert Into MC_AcNameAmtInPut (Amt_Serial, Amt_Date, Amt_Year, Amt_Month, Amt_AcCode, Amt_AcName, "
+                "Amt_JeyJoKubun, Amt_JeyGongPumSerial, Amt_TextMemo, Amt_Amt, Amt_Check_01) Values "
+                "('A0000000001', '2005-04-25', '2005', '04', '40404005', '전력비', '간접', '간접(공통)비', '4월 전력', "
+                "2350000, '')");
+        april["MC_AcNameAmtInPut"] = "A0000000001";
+
+        // March, as the monthly close left it.
+        for (const auto &[table, prefix, kubun] : {std::tuple{"MC_WonJaJeyInPut", "InPut_", "당월입고"},
+                                                   std::tuple{"MC_JeyGongPumInPut", "Gong_", "당월투입"},
+                                                   std::tuple{"MC_WonJaJeyInPut_TaAc", "TaInPut_", "당월타계정"}})
+            db.exec(QStringLiteral("Insert Into %1 (%2Serial, %2Date, %2Year, %2Month, %2WonCode, %2WonName, "
+                                   "%2TextMemo, %2SuKg, %2DanGa, %2GaAmt, %2Kubun, %2Check_01) Values (:s, "
+                                   "'2005-03-20', '2005', '03', 'W001', '강판', '3월', 5, 1000, 5000, :k, '마감완료')")
+                        .arg(QString(table), QString(prefix)),
+                    {{":s", march}, {":k", QString(kubun)}});
+        db.exec("UpDate MC_JeyGongPumInPut Set Gong_JenGiWoul = 0, Gong_DaongWoul = 0, Gong_TotWoul = 0 "
+                "Where Gong_Serial = :s",
+                {{":s", march}});
+        db.exec("Insert Into MC_AcNameAmtInPut (Amt_Serial, Amt_Date, Amt_Year, Amt_Month, Amt_AcCode, Amt_AcName, "
+                "Amt_JeyJoKubun, Amt_JeyGongPumSerial, Amt_TextMemo, Amt_Amt, Amt_Check_01) Values "
+                "(:s, '2005-03-25', '2005', '03', '40403001', '임금', '간접', '간접(공통)비', '3월 급여', 9000000, "
+                "'마감완료')",
+                {{":s", march}});
+    }
+
+    QVector<QVector<QVariant>> rowsOf(const QString &table)
+    {
+        return books.db().query("Select * From " + table).rows();
+    }
+};
+
+// What the user does before pressing the button.
+enum class Path {
+    ClosedRowThenOpenMonth, // picks a row of the closed March, then shows the open April
+    ClosedMeanwhile,        // picks a row of April, which another window's close then marks closed
+    NewRowInClosedMonth,    // shows March and starts a new row
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Way)
+Q_DECLARE_METATYPE(Path)
+
+class ClosedRowsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aClosedMonthStaysAsItIs_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Path>("path");
+        QTest::addColumn<QString>("warning");
+        const QString closed = warnings::closedData();
+        // A new row: the receipts screen names the open month; the amounts screen first sees
+        // the closed row its grid stands on, as its Insert always did.
+        for (const auto &[name, way, newRow] :
+             {std::tuple{"receipts", Way::Receipts, onlyApril}, std::tuple{"amounts", Way::Amounts, closed}}) {
+            for (const char *button : {"SaveBtn", "DeleteBtn"}) {
+                QTest::addRow("%s, %s, closed row then the open month", name, button)
+                    << way << button << Path::ClosedRowThenOpenMonth << closed;
+                QTest::addRow("%s, %s, closed meanwhile", name, button)
+                    << way << button << Path::ClosedMeanwhile << closed;
+            }
+            QTest::addRow("%s, a new row in March", name) << way << "InsertBtn" << Path::NewRowInClosedMonth << newRow;
+        }
+        QTest::newRow("completion, closed lot then the open month")
+            << Way::Completion << "SaveBtn" << Path::ClosedRowThenOpenMonth << closed;
+        QTest::newRow("completion, closed meanwhile")
+            << Way::Completion << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("issue, receipt closed meanwhile") << Way::Issue << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("lot viewer, closed meanwhile")
+            << Way::LotViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("transfer viewer, closed meanwhile")
+            << Way::TransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
+    }
+    void aClosedMonthStaysAsItIs()
+    {
+        QFETCH(Way, way);
+        QFETCH(QString, button);
+        QFETCH(Path, path);
+        QFETCH(QString, warning);
+        Books b;
+        MessageRecorder messages;
+        const ScreenWay w = wayOf(way);
+        const std::unique_ptr<QWidget> screen = w.open();
+        ScreenDriver ui(screen.get());
+        // Leaving the month list runs the list: towards the search text here, towards the
+        // button when the month is switched right before pressing it.
+        auto chooseMonth = [&](const QString &month) {
+            auto *list = ui.find<ListCombo>(w.monthList);
+            ui.focus(w.monthList);
+            list->setCurrentIndex(list->findText(month));
+        };
+        auto showMonth = [&](const QString &month) {
+            chooseMonth(month);
+            ui.focus(w.searchText);
+        };
+        auto pick = [&](const QString &serial) {
+            const int row = ui.column(w.serialColumn).indexOf(serial);
+            QVERIFY2(row >= 0, qPrintable(serial));
+            ui.pickRow(row, 1);
+        };
+
+        switch (path) {
+        case Path::ClosedRowThenOpenMonth:
+            showMonth("03");
+            pick(b.march);
+            chooseMonth("04");
+            break;
+        case Path::ClosedMeanwhile:
+            pick(b.april[w.table]);
+            b.books.connect()->exec(QStringLiteral("UpDate %1 Set %2 = '마감완료'")
+                                        .arg(w.table, QString(w.serialColumn).replace("Serial", "Check_01")));
+            break;
+        case Path::NewRowInClosedMonth:
+            showMonth("03");
+            break;
+        }
+        const auto before = b.rowsOf(w.table);
+        const int lots = b.books.db().count("Select * From MC_JeyGongPumInPut");
+        messages.clear();
+
+        ui.click(button);
+
+        QCOMPARE(messages.texts(), QStringList{warning});
+        QCOMPARE(b.rowsOf(w.table), before);
+        QCOMPARE(b.books.db().count("Select * From MC_JeyGongPumInPut"), lots);
+        if (path == Path::NewRowInClosedMonth)
+            QCOMPARE(ui.find<QPushButton>("SaveBtn")->isEnabled(), false);
+    }
+};
+
+QTEST_MAIN(ClosedRowsTest)
+#include "tst_closedrows.moc"
