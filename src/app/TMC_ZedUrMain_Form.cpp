@@ -1,6 +1,8 @@
 #include "app/TMC_ZedUrMain_Form.h"
 
 #include "app/MenuTree.h"
+#include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
+#include "closing/ui/TMC_MonthMaGam_Form.h"
 #include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
@@ -239,7 +241,7 @@ void TMC_ZedUrMain_Form::pShow_213() {}
 void TMC_ZedUrMain_Form::pShow_214() {}
 void TMC_ZedUrMain_Form::pShow_215() {}
 void TMC_ZedUrMain_Form::pShow_216() { showScreen<TMC_AcNameAmtInPut_Form>(); }
-void TMC_ZedUrMain_Form::pShow_217() {}
+void TMC_ZedUrMain_Form::pShow_217() { showScreen<TMC_JeyJoAmtUpDate_Form>(); }
 void TMC_ZedUrMain_Form::pShow_218() {}
 void TMC_ZedUrMain_Form::pShow_310() {}
 void TMC_ZedUrMain_Form::pShow_311() {}
@@ -253,6 +255,6 @@ void TMC_ZedUrMain_Form::pShow_354() {}
 void TMC_ZedUrMain_Form::pShow_355() {}
 void TMC_ZedUrMain_Form::pShow_356() {}
 void TMC_ZedUrMain_Form::pShow_510() { showScreen<TMC_TableCreate_Form>(); }
-void TMC_ZedUrMain_Form::pShow_511() {}
+void TMC_ZedUrMain_Form::pShow_511() { showScreen<TMC_MonthMaGam_Form>(); }
 
 } // namespace zedur

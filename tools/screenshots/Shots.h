@@ -34,5 +34,7 @@ void sampleEntries(zedur::Db &db);
 
 void shootMasters(const QString &out);
 void shootEntries(const QString &out);
+// The allocation and the close, run on the sample month.
+void shootClosing(const QString &out);
 
 } // namespace shots

@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
     }
     shots::shootMasters(out);
     shots::shootEntries(out);
+    shots::shootClosing(out);
     {
         zedur::TMC_TableCreate_Form screen;
         shots::shoot(screen, out + "/table-init.png");

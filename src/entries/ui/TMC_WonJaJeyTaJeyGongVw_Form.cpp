@@ -2,6 +2,7 @@
 
 #include "common/SystemInfo.h"
 #include "common/TextNumber.h"
+#include "common/ui/BoxLook.h"
 #include "common/ui/GridTotals.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
@@ -30,16 +31,6 @@ const QColor Yellow(255, 255, 0);
 const QColor Red(255, 0, 0);
 const QColor Grey(0xd4, 0xd0, 0xc8);
 
-QLabel *panel(const QString &name)
-{
-    auto *label = new QLabel;
-    label->setObjectName(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(110);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 void paint(QLabel *panel, const QColor &background)
 {
     panel->setStyleSheet(QStringLiteral("QLabel { background: %1; }").arg(background.name()));
@@ -54,15 +45,15 @@ TMC_WonJaJeyTaJeyGongVw_Form::TMC_WonJaJeyTaJeyGongVw_Form(QWidget *parent)
                   parent, {Button::Save, Button::Close})
 {
     edIn_SuKg = addNumberBox("edIn_SuKg", "투입 원자재 수량(중량)", {}, Amount, KeySet::NumberNoMinus);
-    Panel_InDate = panel("Panel_InDate");
+    Panel_InDate = makePanel("Panel_InDate");
     addControl("기준일자", Panel_InDate);
     edIn_Date = addTextBox("edIn_Date", "투입일자", {}, 2, KeySet::Digits);
     edIn_Date->setMaximumWidth(60);
-    Panel_Date = panel("Panel_Date");
+    Panel_Date = makePanel("Panel_Date");
     addBeside(edIn_Date, Panel_Date, 1);
     cbInKubun = new ListCombo("cbInKubun", issues::kindItems());
     addControl("구분", cbInKubun);
-    Panel_Kubun = panel("Panel_Kubun");
+    Panel_Kubun = makePanel("Panel_Kubun");
     Panel_Kubun->setMinimumWidth(140);
     addBeside(cbInKubun, Panel_Kubun);
     edIn_TextMemo = addTextBox("edIn_TextMemo", "적요및메모", {}, 100);
