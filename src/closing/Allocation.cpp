@@ -42,32 +42,6 @@ QString share(const QString &source, const QString &stem, const QString &quantit
     return QStringLiteral("round15(%1.%2) * %3 / round15(%1.%4)").arg(source, stem, quantity, sourceQuantity);
 }
 
-void allocateDirect(Db &db, const Params &ym)
-{
-    db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set Gong_DaongNoMu_01 = 0, Gong_DaongJeyJo_01 = 0 "
-                           "Where Gong_Year = :tbYear And Gong_Month = :tbMonth"),
-            ym);
-    const QList<QPair<QString, QString>> groups{{LabourGroup, QStringLiteral("Gong_DaongNoMu_01")},
-                                                {OverheadGroup, QStringLiteral("Gong_DaongJeyJo_01")}};
-    for (const auto &[group, column] : groups) {
-        db.exec(QStringLiteral("Delete From MC_JeyGongPum_DaongNoMuJeyJo_SumVw01"));
-        Params p = ym;
-        p.append({":tbGroup", group});
-        db.exec(QStringLiteral("Insert InTo MC_JeyGongPum_DaongNoMuJeyJo_SumVw01 ( Daong_Serial, Daong_Amt ) "
-                               "Select Amt_JeyGongPumSerial, Sum(Amt_Amt) From MC_AcNameAmtInPut "
-                               "Where Amt_JeyJoKubun = '직접' And Amt_Year = :tbYear And Amt_Month = :tbMonth "
-                               "And Amt_GroupAcName = :tbGroup Group By Amt_JeyGongPumSerial"),
-                p);
-        // A direct amount on a lot of another month, or on no lot, reaches no row.
-        db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set %1 = round15(W.Daong_Amt) "
-                               "From MC_JeyGongPum_DaongNoMuJeyJo_SumVw01 W "
-                               "Where MC_JeyGongPumInPut.Gong_Serial = Trim(W.Daong_Serial) "
-                               "And Gong_Year = :tbYear And Gong_Month = :tbMonth")
-                    .arg(column),
-                ym);
-    }
-}
-
 double indirectTotal(Db &db, const Params &ym, const QString &group)
 {
     Params p = ym;
@@ -80,9 +54,28 @@ double indirectTotal(Db &db, const Params &ym, const QString &group)
                          10);
 }
 
-// Common labour and overhead in proportion to the raw material recognised this month,
-// at rates of ten decimals; no remainder is placed, as the books always did.
-void allocateIndirect(Db &db, const Params &ym)
+// A lot's total: its whole raw-material amount and the eight labour and overhead amounts,
+// added in that order; `replaced` gives the expressions that stand for columns being set
+// in the same statement (an UPDATE reads the old values).
+QString lotTotal(const QList<QPair<QString, QString>> &replaced)
+{
+    QStringList terms;
+    for (const char *column : {"Gong_GaAmt", "Gong_JenGiNoMu_01", "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01",
+                               "Gong_JenGiJeyJo_02", "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01",
+                               "Gong_DaongJeyJo_02"}) {
+        QString term = QLatin1String(column);
+        for (const auto &[name, expression] : replaced)
+            if (name == term)
+                term = expression;
+        terms << term;
+    }
+    return terms.join(QStringLiteral(" + "));
+}
+
+// Common labour and overhead in proportion to the raw material recognised this month, at
+// rates of ten decimals (no remainder is placed, as the books always did), and no direct
+// amount yet: one pass over the month's lots, totals included.
+void allocateCommon(Db &db, const Params &ym)
 {
     const double base = roundDecimals(db.scalar(QStringLiteral("Select total(Gong_DaongWonAmt) From "
                                                                "MC_JeyGongPumInPut Where Gong_Year = :tbYear "
@@ -96,16 +89,42 @@ void allocateIndirect(Db &db, const Params &ym)
     Params p = ym;
     p.append({":tbLabourRate", rate(indirectTotal(db, ym, LabourGroup))});
     p.append({":tbOverheadRate", rate(indirectTotal(db, ym, OverheadGroup))});
-    db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set Gong_DaongNoMu_02 = :tbLabourRate * Gong_DaongWonAmt, "
-                           "Gong_DaongJeyJo_02 = :tbOverheadRate * Gong_DaongWonAmt "
-                           "Where Gong_Year = :tbYear And Gong_Month = :tbMonth"),
+    const QString labour = QStringLiteral(":tbLabourRate * Gong_DaongWonAmt");
+    const QString overhead = QStringLiteral(":tbOverheadRate * Gong_DaongWonAmt");
+    db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set Gong_DaongNoMu_01 = 0, Gong_DaongJeyJo_01 = 0, "
+                           "Gong_DaongNoMu_02 = %1, Gong_DaongJeyJo_02 = %2, Gong_WoulAmtTot = %3 "
+                           "Where Gong_Year = :tbYear And Gong_Month = :tbMonth")
+                .arg(labour, overhead,
+                     lotTotal({{"Gong_DaongNoMu_01", "0"},
+                               {"Gong_DaongJeyJo_01", "0"},
+                               {"Gong_DaongNoMu_02", labour},
+                               {"Gong_DaongJeyJo_02", overhead}})),
             p);
-    // The total starts from the lot's whole raw-material amount.
-    db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set Gong_WoulAmtTot = Gong_GaAmt + Gong_JenGiNoMu_01 + "
-                           "Gong_JenGiNoMu_02 + Gong_JenGiJeyJo_01 + Gong_JenGiJeyJo_02 + Gong_DaongNoMu_01 + "
-                           "Gong_DaongNoMu_02 + Gong_DaongJeyJo_01 + Gong_DaongJeyJo_02 "
-                           "Where Gong_Year = :tbYear And Gong_Month = :tbMonth"),
-            ym);
+}
+
+// Direct amounts of the month on their lots, group by group through the work table; a
+// direct amount on a lot of another month, or on no lot, reaches no row.
+void allocateDirect(Db &db, const Params &ym)
+{
+    const QList<QPair<QString, QString>> groups{{LabourGroup, QStringLiteral("Gong_DaongNoMu_01")},
+                                                {OverheadGroup, QStringLiteral("Gong_DaongJeyJo_01")}};
+    for (const auto &[group, column] : groups) {
+        db.exec(QStringLiteral("Delete From MC_JeyGongPum_DaongNoMuJeyJo_SumVw01"));
+        Params p = ym;
+        p.append({":tbGroup", group});
+        db.exec(QStringLiteral("Insert InTo MC_JeyGongPum_DaongNoMuJeyJo_SumVw01 ( Daong_Serial, Daong_Amt ) "
+                               "Select Amt_JeyGongPumSerial, Sum(Amt_Amt) From MC_AcNameAmtInPut "
+                               "Where Amt_JeyJoKubun = '직접' And Amt_Year = :tbYear And Amt_Month = :tbMonth "
+                               "And Amt_GroupAcName = :tbGroup Group By Amt_JeyGongPumSerial"),
+                p);
+        const QString amount = QStringLiteral("round15(W.Daong_Amt)");
+        db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set %1 = %2, Gong_WoulAmtTot = %3 "
+                               "From MC_JeyGongPum_DaongNoMuJeyJo_SumVw01 W "
+                               "Where MC_JeyGongPumInPut.Gong_Serial = Trim(W.Daong_Serial) "
+                               "And Gong_Year = :tbYear And Gong_Month = :tbMonth")
+                    .arg(column, amount, lotTotal({{column, amount}})),
+                ym);
+    }
 }
 
 // SQLite gives NULL where the old engine stopped on a division by zero or a missing value:
@@ -241,10 +260,10 @@ RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
         return {refused, {}};
 
     recreateWorkTables(db);
+    report(progress, QStringLiteral("재공품 간접(공통)비 배부"));
+    allocateCommon(db, ym);
     report(progress, QStringLiteral("재공품 직접비 배부"));
     allocateDirect(db, ym);
-    report(progress, QStringLiteral("재공품 간접(공통)비 배부"));
-    allocateIndirect(db, ym);
     if (Verdict refused = unsharableLot(db, ym))
         return {refused, {}};
     report(progress, QStringLiteral("재공품 타 계정 대체 배부액"));

@@ -26,6 +26,14 @@ QString columns(const QString &prefix, const QStringList &stems)
     return names.join(QStringLiteral(", "));
 }
 
+QString sourceColumns(const QString &prefix, const QStringList &stems)
+{
+    QStringList names;
+    for (const QString &stem : stems)
+        names << QStringLiteral("T.") + prefix + stem;
+    return names.join(QStringLiteral(", "));
+}
+
 QString copies(const QString &prefix, const QStringList &stems)
 {
     QStringList values;
@@ -206,14 +214,14 @@ int carryLots(Db &db, const Params &next)
             "NewJeyJo_01, NewJeyJo_02, 0.0, 0.0, 0.0, 0.0, 0.0, "
             "round_decimals(NewGaAmt + NewNoMu_01 + NewNoMu_02 + NewJeyJo_01 + NewJeyJo_02, 5), '', '', :tbVolume, "
             ":tbSaveDate, COALESCE(Trim(Gong_InPutSerial), ''), Trim(Gong_Serial) "
-            "From (Select T.*, round_decimals(S.JeyGo_SuKg, 4) As NewSuKg, round_decimals(T.Gong_DanGa, 4) As "
-            "NewDanGa, "
+            "From (Select T.Gong_Serial, T.Gong_InPutSerial, %6, round_decimals(S.JeyGo_SuKg, 4) As NewSuKg, "
+            "round_decimals(T.Gong_DanGa, 4) As NewDanGa, "
             "round_decimals(S.JeyGo_SuKg * T.Gong_DanGa, 4) As NewGaAmt, round15(T.Gong_TotWoul) As NewRate, %4 "
             "From MC_JeyGongPumInPut T Inner Join MC_JeyGongPumChaongGoTaAc_SumVw02 S "
             "On T.Gong_Serial = S.Gong_GongSerial Where %5) T Order By Gong_Serial")
             .arg(columns(QStringLiteral("Gong_"), MaterialTexts), newSerial(QStringLiteral("Gong_Serial")),
                  copies(QStringLiteral("Gong_"), MaterialTexts), amounts.join(QStringLiteral(", ")),
-                 carried(QStringLiteral("S.JeyGo_SuKg"))),
+                 carried(QStringLiteral("S.JeyGo_SuKg")), sourceColumns(QStringLiteral("Gong_"), MaterialTexts)),
         withLastSerial(db, next, QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial")));
 }
 

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
-#include <string_view>
+#include <cstring>
 #include <utility>
 
 namespace zedur {
@@ -59,72 +58,55 @@ bool IsDouble(const QString &text)
 namespace {
 
 // |value| rounded half away from zero at `decimals` decimals, from its 15-significant-digit
-// decimal form: the digits, of which `point` stand before the decimal point (a negative
-// point means leading zeros after it). Plain characters: the engines round many values.
+// decimal form: `count` digits, of which `point` stand before the decimal point (a negative
+// point means leading zeros after it). Plain characters, no allocation: the engines round
+// many values.
 struct RoundedDigits {
-    std::string digits;
+    char digits[20] = {'0'};
+    int count = 1;
     int point = 1;
-    char at(int i) const { return (i >= 0 && i < int(digits.size())) ? digits[size_t(i)] : '0'; }
+    char at(int i) const { return (i >= 0 && i < count) ? digits[i] : '0'; }
 };
 
 RoundedDigits roundedDigits(double value, int decimals)
 {
     RoundedDigits r;
     const double magnitude = std::fabs(value);
-    if (magnitude == 0.0 || !std::isfinite(magnitude)) {
-        r.digits = "0";
+    if (magnitude == 0.0 || !std::isfinite(magnitude))
         return r;
-    }
-    char buf[64];
-    const auto written = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
-    const std::string_view text(buf, size_t(written.ptr - buf));
-    const size_t e = text.find('e');
-    for (size_t i = 0; i < e; ++i)
-        if (text[i] != '.')
-            r.digits.push_back(text[i]);
+    // "d.dddddddddddddde+XX": fifteen significant digits.
+    char buf[40];
+    const char *end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14).ptr;
+    r.count = 0;
+    const char *c = buf;
+    for (; c < end && *c != 'e'; ++c)
+        if (*c != '.')
+            r.digits[r.count++] = *c;
     int exponent = 0;
-    const char *expBegin = text.data() + e + 1;
-    if (*expBegin == '+')
-        ++expBegin;
-    std::from_chars(expBegin, text.data() + text.size(), exponent);
+    std::from_chars(c + 1 + (c[1] == '+' ? 1 : 0), end, exponent);
     r.point = exponent + 1;
 
     const int keep = r.point + decimals;
     if (keep < 0) {
-        r.digits.clear();
-    } else if (keep < int(r.digits.size())) {
-        const bool up = r.digits[size_t(keep)] >= '5';
-        r.digits.resize(size_t(keep));
+        r.count = 0;
+    } else if (keep < r.count) {
+        const bool up = r.digits[keep] >= '5';
+        r.count = keep;
         if (up) {
             int i = keep - 1;
-            while (i >= 0 && r.digits[size_t(i)] == '9') {
-                r.digits[size_t(i)] = '0';
-                --i;
-            }
+            while (i >= 0 && r.digits[i] == '9')
+                r.digits[i--] = '0';
             if (i >= 0) {
-                ++r.digits[size_t(i)];
+                ++r.digits[i];
             } else {
-                r.digits.insert(r.digits.begin(), '1');
+                std::memmove(r.digits + 1, r.digits, size_t(r.count));
+                r.digits[0] = '1';
+                ++r.count;
                 ++r.point;
             }
         }
     }
     return r;
-}
-
-// The rounded digits as integer digits (no leading zeros, at least one) and exactly
-// `decimals` fraction digits.
-void splitDigits(const RoundedDigits &r, int decimals, std::string &integer, std::string &fraction)
-{
-    integer.clear();
-    fraction.clear();
-    for (int i = 0; i < r.point; ++i)
-        if (!integer.empty() || r.at(i) != '0')
-            integer.push_back(r.at(i));
-    if (integer.empty())
-        integer = "0";
-    for (int i = r.point; i < r.point + decimals; ++i)
-        fraction.push_back(r.at(i));
 }
 
 struct DecimalText {
@@ -141,11 +123,16 @@ struct DecimalText {
 
 DecimalText toDecimal(double value, int decimals)
 {
-    std::string integer;
-    std::string fraction;
-    splitDigits(roundedDigits(value, decimals), decimals, integer, fraction);
-    return {QString::fromLatin1(integer.data(), qsizetype(integer.size())),
-            QString::fromLatin1(fraction.data(), qsizetype(fraction.size()))};
+    const RoundedDigits r = roundedDigits(value, decimals);
+    DecimalText out;
+    for (int i = 0; i < r.point; ++i)
+        if (!out.integer.isEmpty() || r.at(i) != '0')
+            out.integer.append(QLatin1Char(r.at(i)));
+    if (out.integer.isEmpty())
+        out.integer = QStringLiteral("0");
+    for (int i = r.point; i < r.point + decimals; ++i)
+        out.fraction.append(QLatin1Char(r.at(i)));
+    return out;
 }
 
 struct Picture {
@@ -236,14 +223,16 @@ double roundDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    std::string text;
-    std::string fraction;
-    splitDigits(roundedDigits(value, decimals), decimals, text, fraction);
-    text += '.';
-    text += fraction;
-    text += '0';
+    const RoundedDigits r = roundedDigits(value, decimals);
     double magnitude = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (r.count > 0) {
+        // The digits and their power of ten: the decimal the rounded text stands for.
+        char buf[40];
+        std::memcpy(buf, r.digits, size_t(r.count));
+        buf[r.count] = 'e';
+        const char *end = std::to_chars(buf + r.count + 1, buf + sizeof buf, r.point - r.count).ptr;
+        std::from_chars(buf, end, magnitude);
+    }
     return value < 0 ? -magnitude : magnitude;
 }
 

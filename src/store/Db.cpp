@@ -151,6 +151,10 @@ void Db::connect(bool mustExist)
     // Write-ahead logging lets the main window's and a screen's connection read and
     // write the same file without blocking each other.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // A month of years-old books touches tens of thousands of rows in one transaction: keep
+    // its pages and sorts in memory instead of spilling them to the log and temporary files.
+    exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
 int Db::exec(const QString &sql, const Params &params)
