@@ -24,9 +24,11 @@ function(zedur_install_gzipped name destination)
   install(FILES ${gz} DESTINATION ${destination})
 endfunction()
 
-foreach(page zedur.1 zedur-newdb.1)
+foreach(page zedur.1 zedur-newdb.1 zedur-cli.1)
   zedur_install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+
+# The menu entry (with its second action, "create books for this month") and its icon.
 install(FILES ${ZEDUR_PACKAGING}/zedur.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZEDUR_PACKAGING}/zedur.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

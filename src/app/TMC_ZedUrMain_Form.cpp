@@ -8,6 +8,8 @@
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "entries/ui/TMC_AcNameAmtInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form.h"
 #include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
 #include "entries/ui/TMC_WonJaJeyInPut_Form.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
@@ -15,6 +17,17 @@
 #include "masters/ui/TMC_JeyPumCode_Form.h"
 #include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
 #include "masters/ui/TMC_WonJaJeyCode_Form.h"
+#include "reports/ui/TMC_ReportBeyBu01_Form.h"
+#include "reports/ui/TMC_ReportBeyBu02_Form.h"
+#include "reports/ui/TMC_ReportBeyBu03_Form.h"
+#include "reports/ui/TMC_ReportBeyBu04_Form.h"
+#include "reports/ui/TMC_ReportBeyBu05_Form.h"
+#include "reports/ui/TMC_ReportJeyGongPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportJeyJoAmtVw_Form.h"
+#include "reports/ui/TMC_ReportJeyJoVwList_Form.h"
+#include "reports/ui/TMC_ReportJeyPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportPLVwList_Form.h"
+#include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "store/Db.h"
 #include "store/StoreError.h"
 
@@ -52,16 +65,49 @@ QFont gulimLike(int pixelSize, bool bold)
 
 QString mainDescriptionText()
 {
-    const QStringList lines = {
-        "  본", "  원가계산 프로그램은", "  사칙연산의 제어 가능한 ", "  엑셀 편집기로", "  결론에 도달하지",
-        "  못한 정보를", "  사용자가 손쉽게", "  원자재,재공품,제품,", "  제조원가명세서,", "  손익계산서등과 ",
-        "  연계하여,", "  원가계산을 테스트하는 ", "  프로그램입니다.", "", "", "", "  프로그램의 최대 장점은,",
-        "  추가 배부된 데이타 ", "  흐름에 대하여", "  확인 체크가 뛰어나다는 점과", "  재고자산 계정의 입출고 정보와",
-        "  제조원가명세서. 손익계산서등과", "  연계하여,", "  제품매출액 대한 제품매출원가와",
-        "  매출총이익을 연동 관계를 ", "  확인하는 프로그램입니다.", "", "", "", "  원가계산 프로그램에 대한",
-        "  자세한 사항은,", "  편집화일 도움말을", "  참조 바랍니다.", "", "", "", "  배부액 계산시",
-        "  소숫점 두자리까지의", "  계산을 원칙으로 하였으나", "  데이타 집계와", "  현황 레포트사이에",
-        "  약간의 차액이 발생될", "  소지가 있습니다."};
+    const QStringList lines = {"  본",
+                               "  원가계산 프로그램은",
+                               "  사칙연산의 제어 가능한 ",
+                               "  엑셀 편집기로",
+                               "  결론에 도달하지",
+                               "  못한 정보를",
+                               "  사용자가 손쉽게",
+                               "  원자재,재공품,제품,",
+                               "  제조원가명세서,",
+                               "  손익계산서등과 ",
+                               "  연계하여,",
+                               "  원가계산을 테스트하는 ",
+                               "  프로그램입니다.",
+                               "",
+                               "",
+                               "",
+                               "  프로그램의 최대 장점은,",
+                               "  추가 배부된 데이타 ",
+                               "  흐름에 대하여",
+                               "  확인 체크가 뛰어나다는 점과",
+                               "  재고자산 계정의 입출고 정보와",
+                               "  제조원가명세서. 손익계산서등과",
+                               "  연계하여,",
+                               "  제품매출액 대한 제품매출원가와",
+                               "  매출총이익을 연동 관계를 ",
+                               "  확인하는 프로그램입니다.",
+                               "",
+                               "",
+                               "",
+                               "  원가계산 프로그램에 대한",
+                               "  자세한 사항은,",
+                               "  편집화일 도움말을",
+                               "  참조 바랍니다.",
+                               "",
+                               "",
+                               "",
+                               "  배부액 계산시",
+                               "  소숫점 두자리까지의",
+                               "  계산을 원칙으로 하였으나",
+                               "  데이타 집계와",
+                               "  현황 레포트사이에",
+                               "  약간의 차액이 발생될",
+                               "  소지가 있습니다."};
     return lines.join(u'\n');
 }
 
@@ -194,34 +240,89 @@ template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
 void TMC_ZedUrMain_Form::pRunMenu(int code)
 {
     switch (code) {
-    case 110: pShow_110(); break;
-    case 111: pShow_111(); break;
-    case 112: pShow_112(); break;
-    case 113: pShow_113(); break;
-    case 210: pShow_210(); break;
-    case 211: pShow_211(); break;
-    case 212: pShow_212(); break;
-    case 213: pShow_213(); break;
-    case 214: pShow_214(); break;
-    case 215: pShow_215(); break;
-    case 216: pShow_216(); break;
-    case 217: pShow_217(); break;
-    case 218: pShow_218(); break;
-    case 310: pShow_310(); break;
-    case 311: pShow_311(); break;
-    case 312: pShow_312(); break;
-    case 313: pShow_313(); break;
-    case 314: pShow_314(); break;
-    case 351: pShow_351(); break;
-    case 352: pShow_352(); break;
-    case 353: pShow_353(); break;
-    case 354: pShow_354(); break;
-    case 355: pShow_355(); break;
-    case 356: pShow_356(); break;
-    case 510: pShow_510(); break;
-    case 511: pShow_511(); break;
-    case 900: pClose(); break;
-    default: break;
+    case 110:
+        pShow_110();
+        break;
+    case 111:
+        pShow_111();
+        break;
+    case 112:
+        pShow_112();
+        break;
+    case 113:
+        pShow_113();
+        break;
+    case 210:
+        pShow_210();
+        break;
+    case 211:
+        pShow_211();
+        break;
+    case 212:
+        pShow_212();
+        break;
+    case 213:
+        pShow_213();
+        break;
+    case 214:
+        pShow_214();
+        break;
+    case 215:
+        pShow_215();
+        break;
+    case 216:
+        pShow_216();
+        break;
+    case 217:
+        pShow_217();
+        break;
+    case 218:
+        pShow_218();
+        break;
+    case 310:
+        pShow_310();
+        break;
+    case 311:
+        pShow_311();
+        break;
+    case 312:
+        pShow_312();
+        break;
+    case 313:
+        pShow_313();
+        break;
+    case 314:
+        pShow_314();
+        break;
+    case 351:
+        pShow_351();
+        break;
+    case 352:
+        pShow_352();
+        break;
+    case 353:
+        pShow_353();
+        break;
+    case 354:
+        pShow_354();
+        break;
+    case 355:
+        pShow_355();
+        break;
+    case 356:
+        pShow_356();
+        break;
+    case 510:
+        pShow_510();
+        break;
+    case 511:
+        pShow_511();
+        break;
+    case 900:
+        pClose();
+        break;
+    default:
+        break;
     }
 }
 
@@ -230,31 +331,103 @@ void TMC_ZedUrMain_Form::pClose()
     close();
 }
 
-void TMC_ZedUrMain_Form::pShow_110() { showScreen<TMC_WonJaJeyCode_Form>(); }
-void TMC_ZedUrMain_Form::pShow_111() { showScreen<TMC_JeyPumCode_Form>(); }
-void TMC_ZedUrMain_Form::pShow_112() { showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>(); }
-void TMC_ZedUrMain_Form::pShow_113() { showScreen<TMC_AcNameCode_Form>(); }
-void TMC_ZedUrMain_Form::pShow_210() { showScreen<TMC_WonJaJeyInPut_Form>(); }
-void TMC_ZedUrMain_Form::pShow_211() { showScreen<TMC_WonJaJeyTaJeyGongVw_Form>(); }
-void TMC_ZedUrMain_Form::pShow_212() { showScreen<TMC_JeyGongPumWoulInPut_Form>(); }
-void TMC_ZedUrMain_Form::pShow_213() {}
-void TMC_ZedUrMain_Form::pShow_214() {}
+void TMC_ZedUrMain_Form::pShow_110()
+{
+    showScreen<TMC_WonJaJeyCode_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_111()
+{
+    showScreen<TMC_JeyPumCode_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_112()
+{
+    showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_113()
+{
+    showScreen<TMC_AcNameCode_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_210()
+{
+    showScreen<TMC_WonJaJeyInPut_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_211()
+{
+    showScreen<TMC_WonJaJeyTaJeyGongVw_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_212()
+{
+    showScreen<TMC_JeyGongPumWoulInPut_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_213()
+{
+    showScreen<TMC_JeyGongPumToJeyPumInPut_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_214()
+{
+    showScreen<TMC_JeyGongPumToTaAcInPut_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_215() {}
-void TMC_ZedUrMain_Form::pShow_216() { showScreen<TMC_AcNameAmtInPut_Form>(); }
-void TMC_ZedUrMain_Form::pShow_217() { showScreen<TMC_JeyJoAmtUpDate_Form>(); }
+void TMC_ZedUrMain_Form::pShow_216()
+{
+    showScreen<TMC_AcNameAmtInPut_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_217()
+{
+    showScreen<TMC_JeyJoAmtUpDate_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_218() {}
-void TMC_ZedUrMain_Form::pShow_310() {}
-void TMC_ZedUrMain_Form::pShow_311() {}
-void TMC_ZedUrMain_Form::pShow_312() {}
-void TMC_ZedUrMain_Form::pShow_313() {}
-void TMC_ZedUrMain_Form::pShow_314() {}
-void TMC_ZedUrMain_Form::pShow_351() {}
-void TMC_ZedUrMain_Form::pShow_352() {}
-void TMC_ZedUrMain_Form::pShow_353() {}
-void TMC_ZedUrMain_Form::pShow_354() {}
-void TMC_ZedUrMain_Form::pShow_355() {}
-void TMC_ZedUrMain_Form::pShow_356() {}
-void TMC_ZedUrMain_Form::pShow_510() { showScreen<TMC_TableCreate_Form>(); }
-void TMC_ZedUrMain_Form::pShow_511() { showScreen<TMC_MonthMaGam_Form>(); }
+void TMC_ZedUrMain_Form::pShow_310()
+{
+    showScreen<TMC_ReportWonJaJeyYbChulGo_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_311()
+{
+    showScreen<TMC_ReportJeyGongPumYbChulGo_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_312()
+{
+    showScreen<TMC_ReportJeyPumYbChulGo_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_313()
+{
+    showScreen<TMC_ReportJeyJoVwList_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_314()
+{
+    showScreen<TMC_ReportPLVwList_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_351()
+{
+    showScreen<TMC_ReportBeyBu01_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_352()
+{
+    showScreen<TMC_ReportBeyBu02_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_353()
+{
+    showScreen<TMC_ReportBeyBu03_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_354()
+{
+    showScreen<TMC_ReportBeyBu04_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_355()
+{
+    showScreen<TMC_ReportBeyBu05_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_356()
+{
+    showScreen<TMC_ReportJeyJoAmtVw_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_510()
+{
+    showScreen<TMC_TableCreate_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_511()
+{
+    showScreen<TMC_MonthMaGam_Form>();
+}
 
 } // namespace zedur

@@ -1,5 +1,6 @@
 #include "entries/CompletionRates.h"
 
+#include "common/KeySet.h"
 #include "common/TextNumber.h"
 
 namespace zedur::completion {
@@ -27,8 +28,15 @@ Checked<CompletionFigures> leaveRateBox(const QString &typedRate, double earlier
 {
     if (!IsDouble(typedRate))
         return {Refusal{{}, RateBox}, {}};
+    const double typed = fNumValue(fDeleteBlank(typedRate));
+    // The box takes digits and a point only: a rate below zero is none the user could type.
+    if (typed < 0) {
+        Refusal refused{refusedKeyText, RateBox, false, true};
+        refused.kind = MessageKind::Plain;
+        return {refused, {}};
+    }
     CompletionFigures f;
-    f.rate = roundDown(-2, fNumValue(fDeleteBlank(typedRate)));
+    f.rate = roundDown(-2, typed);
     f.cumulative = roundDecimals(roundDecimals(earlierRate, 2) + f.rate, 2);
     if (f.cumulative > 100.0)
         return {Refusal{{}, RateBox}, f};

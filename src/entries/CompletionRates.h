@@ -20,7 +20,8 @@ struct CompletionFigures {
 
 // Leaving this month's rate box: the figures to show. Refused (silently, focus on the
 // rate box) when the text is no number or the cumulative rate goes above 100; the
-// rate and the cumulative rate are filled in even then, as the screen shows them.
+// rate and the cumulative rate are filled in even then, as the screen shows them. A rate
+// below zero, which the box cannot be typed, is refused as a refused key is.
 Checked<CompletionFigures> leaveRateBox(const QString &typedRate, double earlierRate, double lotAmount);
 
 // Leaving this month's cost box: the text it shows (cut to four decimals). The save

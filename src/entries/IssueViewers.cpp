@@ -4,6 +4,7 @@
 #include "common/TextNumber.h"
 #include "entries/EntryWarnings.h"
 #include "entries/StoredRow.h"
+#include "entries/ViewerRows.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 #include "store/RowStatements.h"
@@ -54,12 +55,6 @@ Verdict lotRefusal(Db &db, const StoredRow &lot)
                             QStringLiteral("삭제가 불가능한 데이타 입니다......."),
                         box);
     return std::nullopt;
-}
-
-void deleteAndMark(Db &db, const StoredRow &row)
-{
-    deleteStoredRow(db, row);
-    period::markRecalculation(db);
 }
 
 } // namespace

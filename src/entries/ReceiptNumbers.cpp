@@ -50,24 +50,12 @@ QString boxName(NumberBox box)
     return QStringLiteral("edInPut_GaAmt");
 }
 
-Checked<NumberBoxes> leaveNumberBox(NumberBox left, const NumberBoxes &shown)
+namespace {
+
+// What leaving a box makes of the three texts once its own text was found a number.
+NumberBoxes afterLeaving(NumberBox left, NumberBoxes b, double value)
 {
-    NumberBoxes b = shown;
-    QString &text = textOf(b, left);
-    text = zeroIfEmpty(text, QStringLiteral("0.0"));
-    if (!IsDouble(text))
-        return {Refusal{{}, boxName(left)}, shown};
-
-    const QString bare = fDeleteBlank(text);
-    const double value = fNumValue(bare);
-    // The amount may be several thousand times larger than what makes it.
-    const int limit = (left == NumberBox::Amount ? 19 : 14) + (value < 0 ? 1 : 0);
-    if (bare.size() > limit) {
-        const QString warning = QStringLiteral("전체 길이가 %1자를 초과 할 수 없읍니다.....").arg(limit);
-        return {Refusal{warning, boxName(left), false, true}, shown};
-    }
-
-    text = cutAndShow(value);
+    textOf(b, left) = cutAndShow(value);
     switch (left) {
     case NumberBox::Quantity:
         b.price = formatFloat(Shown, fNumValue(zeroIfEmpty(b.price, QStringLiteral("0.0000"))));
@@ -78,6 +66,51 @@ Checked<NumberBoxes> leaveNumberBox(NumberBox left, const NumberBoxes &shown)
         break;
     case NumberBox::Amount:
         break;
+    }
+    return b;
+}
+
+// The box's text as a number: empty is zero, anything else that is no number is refused.
+Checked<double> numberIn(NumberBox box, NumberBoxes &b)
+{
+    QString &text = textOf(b, box);
+    text = zeroIfEmpty(text, QStringLiteral("0.0"));
+    if (!IsDouble(text))
+        return {Refusal{{}, boxName(box)}, 0.0};
+    return {std::nullopt, fNumValue(fDeleteBlank(text))};
+}
+
+} // namespace
+
+Checked<NumberBoxes> leaveNumberBox(NumberBox left, const NumberBoxes &shown)
+{
+    NumberBoxes b = shown;
+    const Checked<double> value = numberIn(left, b);
+    if (!value.ok())
+        return {value.refusal, shown};
+    const QString bare = fDeleteBlank(textOf(b, left));
+    // The amount may be several thousand times larger than what makes it.
+    const int limit = (left == NumberBox::Amount ? 19 : 14) + (value.value < 0 ? 1 : 0);
+    if (bare.size() > limit) {
+        const QString warning = QStringLiteral("전체 길이가 %1자를 초과 할 수 없읍니다.....").arg(limit);
+        return {Refusal{warning, boxName(left), false, true}, shown};
+    }
+    return {std::nullopt, afterLeaving(left, b, value.value)};
+}
+
+Checked<NumberBoxes> numbersToSave(const NumberBoxes &shown, bool amountTyped)
+{
+    NumberBoxes b = shown;
+    QList<NumberBox> boxes{NumberBox::Quantity, NumberBox::Price};
+    if (amountTyped)
+        boxes << NumberBox::Amount;
+    for (NumberBox box : boxes) {
+        if (box == NumberBox::Amount)
+            b.amount = shown.amount; // leaving the price worked it out; typed, it stands
+        const Checked<double> value = numberIn(box, b);
+        if (!value.ok())
+            return {value.refusal, shown};
+        b = afterLeaving(box, b, value.value);
     }
     return {std::nullopt, b};
 }

@@ -22,6 +22,13 @@ enum class NumberBox { Quantity, Price, Amount };
 // 15 with a minus; the amount 19 and 20), with a warning and the text selected.
 Checked<NumberBoxes> leaveNumberBox(NumberBox left, const NumberBoxes &shown);
 
+// The three numbers a save stores, whichever way the user left the boxes: each must be a
+// number and is cut as leaving its box would cut it, and the amount is worked out from
+// quantity and price unless the user typed it on purpose (after they last changed). The
+// limit on their length is one on typing, checked when a box is left: a stored row with
+// large values saves again as it is.
+Checked<NumberBoxes> numbersToSave(const NumberBoxes &shown, bool amountTyped);
+
 // The objectName of each box, for the focus.
 QString boxName(NumberBox box);
 

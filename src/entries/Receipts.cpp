@@ -63,12 +63,58 @@ Checked<DayDate> receiptDate(const Period &shown, const QString &day)
     return checkDay(shown, day, dayBox);
 }
 
-// The tests every save makes once the row may be written: the values it needs, its date.
-Checked<DayDate> savable(const ReceiptSave &save)
+// What a save writes besides the boxes' texts: the date and the three numbers.
+struct ReceiptFigures {
+    QString date;
+    NumberBoxes numbers;
+};
+
+// The tests every save makes once the row may be written.
+Checked<ReceiptFigures> savable(const ReceiptSave &save)
 {
-    if (Verdict r = missingValueRefusal(save.entry))
+    const ReceiptEntry &e = save.entry;
+    if (Verdict r = missingValueRefusal(e))
         return {r, {}};
-    return receiptDate(save.shown, save.entry.day);
+    const Checked<DayDate> date = receiptDate(save.shown, e.day);
+    if (!date.ok())
+        return {date.refusal, {}};
+    const Checked<NumberBoxes> numbers = numbersToSave({e.quantity, e.price, e.amount}, e.amountTyped);
+    if (!numbers.ok())
+        return {numbers.refusal, {}};
+    return {std::nullopt, {date.value.date, numbers.value}};
+}
+
+// The 27 columns a save writes, in table order.
+RowValues receiptRow(const ReceiptEntry &e, const ReceiptFigures &f, const AuditValues &audit)
+{
+    const QString &date = f.date;
+    return {{"InPut_Serial", e.serial.trimmed()},
+            {"InPut_Date", date},
+            {"InPut_Year", date.left(4)},
+            {"InPut_Month", date.mid(5, 2)},
+            {"InPut_WonCode", e.wonCode.trimmed()},
+            {"InPut_WonName", e.wonName.trimmed()},
+            {"InPut_DanWi", e.danWi.trimmed()},
+            {"InPut_Model", e.model.trimmed()},
+            {"InPut_PumName", e.pumName.trimmed()},
+            {"InPut_KuSize", e.kuSize.trimmed()},
+            {"InPut_SerialJen", e.serialJen.trimmed()},
+            {"InPut_TaxNumber", e.taxNumber.trimmed()},
+            {"InPut_SaleCode", e.saleCode.trimmed()},
+            {"InPut_SaleName", e.saleName.trimmed()},
+            {"InPut_SaleNumber", e.saleNumber.trimmed()},
+            {"InPut_SaleDyiPou", e.saleDyiPou.trimmed()},
+            {"InPut_TextMemo", e.textMemo.trimmed()},
+            {"InPut_SuKg", storedNumber(f.numbers.quantity)},
+            {"InPut_DanGa", storedNumber(f.numbers.price)},
+            {"InPut_GaAmt", storedNumber(f.numbers.amount)},
+            {"InPut_Kubun", OfTheMonth},
+            {"InPut_Bigo", e.bigo.trimmed()},
+            {"InPut_Check_01", QString("")},
+            {"InPut_Check_02", QString("")},
+            {"InPut_Check_03", audit.volumeSerial},
+            {"InPut_SaveDate", audit.saveDate},
+            {"InPut_InPutSerial", QString("")}};
 }
 
 QString usedText(bool transfer, const QString &refused)
@@ -89,37 +135,6 @@ Verdict usedRefusal(Db &db, const QString &serial, const QString &refused)
 
 } // namespace
 
-RowValues receiptRow(const ReceiptEntry &e, const QString &date, const AuditValues &audit)
-{
-    return {{"InPut_Serial", e.serial.trimmed()},
-            {"InPut_Date", date},
-            {"InPut_Year", date.left(4)},
-            {"InPut_Month", date.mid(5, 2)},
-            {"InPut_WonCode", e.wonCode.trimmed()},
-            {"InPut_WonName", e.wonName.trimmed()},
-            {"InPut_DanWi", e.danWi.trimmed()},
-            {"InPut_Model", e.model.trimmed()},
-            {"InPut_PumName", e.pumName.trimmed()},
-            {"InPut_KuSize", e.kuSize.trimmed()},
-            {"InPut_SerialJen", e.serialJen.trimmed()},
-            {"InPut_TaxNumber", e.taxNumber.trimmed()},
-            {"InPut_SaleCode", e.saleCode.trimmed()},
-            {"InPut_SaleName", e.saleName.trimmed()},
-            {"InPut_SaleNumber", e.saleNumber.trimmed()},
-            {"InPut_SaleDyiPou", e.saleDyiPou.trimmed()},
-            {"InPut_TextMemo", e.textMemo.trimmed()},
-            {"InPut_SuKg", storedNumber(e.quantity)},
-            {"InPut_DanGa", storedNumber(e.price)},
-            {"InPut_GaAmt", storedNumber(e.amount)},
-            {"InPut_Kubun", OfTheMonth},
-            {"InPut_Bigo", e.bigo.trimmed()},
-            {"InPut_Check_01", QString("")},
-            {"InPut_Check_02", QString("")},
-            {"InPut_Check_03", audit.volumeSerial},
-            {"InPut_SaveDate", audit.saveDate},
-            {"InPut_InPutSerial", QString("")}};
-}
-
 Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRow &remembered)
 {
     if (remembered.check01.trimmed() == period::Closed)
@@ -134,10 +149,10 @@ Verdict saveNewReceipt(Db &db, const ReceiptSave &save)
     Transaction t(db);
     if (Verdict r = newRowStateRefusal(db, save.shown, save.remembered, save.gridCheck01))
         return r;
-    const Checked<DayDate> date = savable(save);
-    if (!date.ok())
-        return date.refusal;
-    insertEntryRow(db, Rule.table, receiptRow(save.entry, date.value.date, save.audit));
+    const Checked<ReceiptFigures> figures = savable(save);
+    if (!figures.ok())
+        return figures.refusal;
+    insertEntryRow(db, Rule.table, receiptRow(save.entry, figures.value, save.audit));
     t.commit();
     return std::nullopt;
 }
@@ -148,12 +163,12 @@ Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
     const Checked<StoredRow> row = changeableRow(db, save.shown, save.entry.serial);
     if (!row.ok())
         return row.refusal;
-    const Checked<DayDate> date = savable(save);
-    if (!date.ok())
-        return date.refusal;
+    const Checked<ReceiptFigures> figures = savable(save);
+    if (!figures.ok())
+        return figures.refusal;
     if (Verdict used = usedRefusal(db, row.value.serial(), QStringLiteral("수정이 불가능한 데이타 입니다.......")))
         return used;
-    updateStoredRow(db, row.value, receiptRow(save.entry, date.value.date, save.audit));
+    updateStoredRow(db, row.value, receiptRow(save.entry, figures.value, save.audit));
     t.commit();
     return std::nullopt;
 }

@@ -24,6 +24,7 @@ struct ReceiptEntry {
     QString saleCode, saleName, saleNumber, saleDyiPou;
     QString textMemo;
     QString quantity, price, amount; // shown texts, "#,##0.0000"
+    bool amountTyped = false;        // typed after quantity and price last changed: it stands
     QString bigo;
 };
 
@@ -41,14 +42,13 @@ struct ReceiptSave {
     AuditValues audit;
 };
 
-// The 27 columns a save writes, in table order; `date` is the receipt date "yyyy-mm-dd".
-RowValues receiptRow(const ReceiptEntry &entry, const QString &date, const AuditValues &audit);
-
 // "&I 등록": the tests before a new row is typed; the serial the new row will have.
 Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRow &remembered);
 
 // "&S 저장" of a new row (screen mode 3) and of a changed row (mode 2), each one
-// transaction: the tests in the screen's order, then the insert or the update. A change
+// transaction: the tests in the screen's order, then the insert or the update. The three
+// numbers are checked and worked out again as leaving their boxes would (numbersToSave),
+// so that a save reached by any way stores what the boxes' rules allow. A change
 // is judged by the row as stored (carried forward, closed, outside the open month), not
 // by what the screen remembers of it.
 Verdict saveNewReceipt(Db &db, const ReceiptSave &save);

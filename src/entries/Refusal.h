@@ -11,8 +11,7 @@ namespace zedur {
 // Why an entry screen does not go on with an action, and how it tells the user: the
 // box to show, the control that gets the focus and whether the boxes are emptied.
 struct Refusal {
-    explicit Refusal(QString text = {}, QString focus = {}, bool clearsBoxes = false,
-                     bool selectsText = false)
+    explicit Refusal(QString text = {}, QString focus = {}, bool clearsBoxes = false, bool selectsText = false)
         : text(std::move(text)), focus(std::move(focus)), clearsBoxes(clearsBoxes), selectsText(selectsText)
     {
     }
@@ -22,6 +21,7 @@ struct Refusal {
     bool clearsBoxes = false; // the screen empties its boxes and forgets the picked row
     bool selectsText = false; // the focused box's text is selected for retyping
     MessageKind kind = MessageKind::Warning;
+    std::optional<QString> focusText; // what the focused box is set to (a day moved to the first allowed one)
 };
 
 // nullopt: the action went ahead.

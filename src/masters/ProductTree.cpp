@@ -1,5 +1,6 @@
 #include "masters/ProductTree.h"
 
+#include "common/KeySet.h"
 #include "common/TextNumber.h"
 #include "store/Db.h"
 
@@ -133,7 +134,8 @@ std::optional<TreeRefusal> editRefusal(Db &db, const ProductTreeList &list, cons
     if (familyHolds(list, place.family, item.code, self))
         return sameUnderParent(AfterRefusal::RefreshTree);
     if (sameKindCount(db, item.kubun, item.code, self) > 1)
-        return warning(QStringLiteral("동일한 원자재 코드 데이타가 한개 이상 있습니다........"), AfterRefusal::RefreshTree);
+        return warning(QStringLiteral("동일한 원자재 코드 데이타가 한개 이상 있습니다........"),
+                       AfterRefusal::RefreshTree);
     return std::nullopt;
 }
 
@@ -153,6 +155,8 @@ void showRefusal(const TreeRefusal &refusal)
         return;
     if (refusal.kind == MessageKind::Information)
         msg::information(refusal.text);
+    else if (refusal.kind == MessageKind::Plain)
+        msg::plain(refusal.text);
     else
         msg::warning(refusal.text);
 }
@@ -179,6 +183,12 @@ TreeDecision decideTreeNode(Db &db, const ProductTreeList &list, const TreeNodeR
     }
     if (!request.item) {
         decision.refusal = warning(QStringLiteral("이름을 꼭 등록하세요......."), AfterRefusal::FocusNodeText);
+        return decision;
+    }
+    // The quantity box takes digits and a point only: a quantity below zero, or text that
+    // is no number, is none the user could have typed and is not stored.
+    if (request.item->kubun == kTreeRawMaterialKind && !typable(KeySet::NumberNoMinus, request.quantityText, true)) {
+        decision.refusal = TreeRefusal{MessageKind::Plain, refusedKeyText, AfterRefusal::FocusQuantity};
         return decision;
     }
     const int selected = list.isEmpty() ? -1 : request.selected;

@@ -17,6 +17,7 @@ namespace zedur {
 enum class AfterRefusal {
     KeepDialog,      // nothing more
     FocusNodeText,   // focus on the dialog's node text (ListEdit)
+    FocusQuantity,   // focus on the dialog's quantity box (edSuKg), its text selected
     CloseDialog,     // clear the dialog and close it
     RestoreNodeText, // the edited node's tree text goes back to its Tr_NameText
     RefreshTree,     // rebuild the tree view

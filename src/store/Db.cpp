@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "store/Schema.h"
 #include "store/SqlFunctions.h"
 #include "store/StoreError.h"
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -83,6 +85,7 @@ std::unique_ptr<Db> Db::open(const QString &path)
 {
     std::unique_ptr<Db> db(new Db(path));
     db->connect(true);
+    db->addMissingIndexesOnce();
     return db;
 }
 
@@ -155,6 +158,17 @@ void Db::connect(bool mustExist)
     // its pages and sorts in memory instead of spilling them to the log and temporary files.
     exec(QStringLiteral("PRAGMA cache_size = -32768"));
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+}
+
+void Db::addMissingIndexesOnce()
+{
+    // Every screen opens a connection of its own; the file is looked at by the first one.
+    static QSet<QString> upToDate;
+    const QString file = QFileInfo(m_path).canonicalFilePath();
+    if (upToDate.contains(file))
+        return;
+    schema::addMissingIndexes(*this);
+    upToDate.insert(file);
 }
 
 int Db::exec(const QString &sql, const Params &params)

@@ -101,6 +101,8 @@ public:
 private:
     explicit Db(const QString &path);
     void connect(bool mustExist);
+    // Books made by an older version get the indexes the schema has gained since.
+    void addMissingIndexesOnce();
 
     QString m_path;
     QString m_connectionName;

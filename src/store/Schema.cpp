@@ -2,6 +2,7 @@
 
 #include "store/Db.h"
 
+#include <QSet>
 #include <stdexcept>
 
 namespace zedur {
@@ -185,8 +186,10 @@ bool isIndexed(const QString &column)
     for (const QString &suffix : linkSuffixes)
         if (column.endsWith(suffix))
             return true;
+    // InPut_WonCode: the latest receipt of a product's raw materials is looked up by code over
+    // every month.
     static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
-                                      "Won_Code", "Jey_Code", "Ac_AcCode"};
+                                      "Won_Code", "Jey_Code", "Ac_AcCode", "InPut_WonCode"};
     return links.contains(column);
 }
 
@@ -238,6 +241,32 @@ void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &co
                        QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, indexedColumn)});
 }
 
+QVector<IndexDef> indexes(const TableDef &t)
+{
+    QVector<IndexDef> out;
+    QString yearColumn;
+    QString monthColumn;
+    for (const ColumnDef &c : t.columns) {
+        if (c.name.endsWith(u"_Year"))
+            yearColumn = c.name;
+        if (c.name.endsWith(u"_Month"))
+            monthColumn = c.name;
+        if (isIndexed(c.name))
+            out << IndexDef{QStringLiteral("IX_%1_%2").arg(t.name, c.name), t.name, c.name};
+    }
+    if (!yearColumn.isEmpty() && !monthColumn.isEmpty())
+        out << IndexDef{QStringLiteral("IX_%1_Period").arg(t.name), t.name,
+                        yearColumn + QStringLiteral(", ") + monthColumn};
+    if (t.name == u"MC_JeyPumTreeWonJaJey")
+        out << IndexDef{QStringLiteral("IX_%1_Tr_Index").arg(t.name), t.name, QStringLiteral("Tr_Index")};
+    return out;
+}
+
+QString IndexDef::createSql() const
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(name, table, columns);
+}
+
 QStringList createStatements(const TableDef &t)
 {
     QVector<ColumnDef> columns = t.columns;
@@ -249,21 +278,32 @@ QStringList createStatements(const TableDef &t)
         create.insert(create.size() - 2, QStringLiteral(",\n  PRIMARY KEY (%1)").arg(t.primaryKey));
 
     QStringList statements{create};
-    QString yearColumn;
-    QString monthColumn;
-    for (const ColumnDef &c : t.columns) {
-        if (c.name.endsWith(u"_Year"))
-            yearColumn = c.name;
-        if (c.name.endsWith(u"_Month"))
-            monthColumn = c.name;
-        if (isIndexed(c.name))
-            statements << QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(t.name, c.name);
-    }
-    if (!yearColumn.isEmpty() && !monthColumn.isEmpty())
-        statements << QStringLiteral("CREATE INDEX IX_%1_Period ON %1 (%2, %3)").arg(t.name, yearColumn, monthColumn);
-    if (t.name == u"MC_JeyPumTreeWonJaJey")
-        statements << QStringLiteral("CREATE INDEX IX_%1_Tr_Index ON %1 (Tr_Index)").arg(t.name);
+    for (const IndexDef &index : indexes(t))
+        statements << index.createSql();
     return statements;
+}
+
+int addMissingIndexes(Db &db)
+{
+    QSet<QString> tables;
+    QSet<QString> present;
+    const ResultSet rs =
+        db.query(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'index')"));
+    for (int i = 0; i < rs.size(); ++i)
+        (rs.text(i, "type") == u"table" ? tables : present).insert(rs.text(i, "name").toLower());
+    QVector<IndexDef> missing;
+    for (const TableDef &t : baseTables())
+        if (tables.contains(t.name.toLower()))
+            for (const IndexDef &index : indexes(t))
+                if (!present.contains(index.name.toLower()))
+                    missing << index;
+    if (missing.isEmpty())
+        return 0;
+    Transaction transaction(db);
+    for (const IndexDef &index : missing)
+        db.exec(index.createSql());
+    transaction.commit();
+    return int(missing.size());
 }
 
 void recreateTable(Db &db, const TableDef &t)

@@ -33,9 +33,22 @@ const TableDef &table(const QString &name);
 
 inline const QString accountTable = QStringLiteral("MC_AcNameCode");
 
+// An index of a base table: every link and period column has one.
+struct IndexDef {
+    QString name;
+    QString table;
+    QString columns; // "InPut_Year, InPut_Month"
+    QString createSql() const;
+};
+QVector<IndexDef> indexes(const TableDef &table);
+
 // CREATE TABLE and CREATE INDEX statements of a table. Text columns ignore case and refuse
 // texts longer than their width; link and period columns are indexed.
 QStringList createStatements(const TableDef &table);
+
+// Books made before an index joined the schema get it: creates the indexes of the base
+// tables present in the file that it lacks, in one transaction. Answers how many it made.
+int addMissingIndexes(Db &db);
 
 // Drops and creates the table with its indexes (in the caller's transaction).
 void recreateTable(Db &db, const TableDef &table);
@@ -45,8 +58,7 @@ QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &column
 
 // Drops a work table when present and creates it empty, with an index on the column it is
 // grouped or joined by (without one every lookup into it reads the whole table).
-void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
-                       const QString &indexedColumn);
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns, const QString &indexedColumn);
 
 } // namespace schema
 } // namespace zedur

@@ -114,6 +114,19 @@ private slots:
         QTest::newRow("110") << 110 << "TMC_WonJaJeyCode_Form";
         QTest::newRow("211") << 211 << "TMC_WonJaJeyTaJeyGongVw_Form";
         QTest::newRow("212") << 212 << "TMC_JeyGongPumWoulInPut_Form";
+        QTest::newRow("213") << 213 << "TMC_JeyGongPumToJeyPumInPut_Form";
+        QTest::newRow("214") << 214 << "TMC_JeyGongPumToTaAcInPut_Form";
+        QTest::newRow("310") << 310 << "TMC_ReportWonJaJeyYbChulGo_Form";
+        QTest::newRow("311") << 311 << "TMC_ReportJeyGongPumYbChulGo_Form";
+        QTest::newRow("312") << 312 << "TMC_ReportJeyPumYbChulGo_Form";
+        QTest::newRow("313") << 313 << "TMC_ReportJeyJoVwList_Form";
+        QTest::newRow("314") << 314 << "TMC_ReportPLVwList_Form";
+        QTest::newRow("351") << 351 << "TMC_ReportBeyBu01_Form";
+        QTest::newRow("352") << 352 << "TMC_ReportBeyBu02_Form";
+        QTest::newRow("353") << 353 << "TMC_ReportBeyBu03_Form";
+        QTest::newRow("354") << 354 << "TMC_ReportBeyBu04_Form";
+        QTest::newRow("355") << 355 << "TMC_ReportBeyBu05_Form";
+        QTest::newRow("356") << 356 << "TMC_ReportJeyJoAmtVw_Form";
         QTest::newRow("510") << 510 << "TMC_TableCreate_Form";
         QTest::newRow("unknown code") << 42 << "";
     }
@@ -122,6 +135,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, screen);
         TestBooks books;
+        MessageRecorder messages; // the completion screen warns that there is no product tree
         TMC_ZedUrMain_Form main;
         ScreenDriver ui(&main);
         QCOMPARE(screenOpenedBy([&] { main.pRunMenu(code); }), screen);

@@ -102,6 +102,33 @@ private slots:
         QVERIFY(xml.contains(">    B02<")); // padding goes, an indent stays
     }
 
+    void severalListsGoIntoOneFile()
+    {
+        MessageRecorder messages;
+        ExportSheet detail;
+        detail.titles = {"구분"};
+        detail.rows = {{"입고"}};
+        detail.baseName = "재공품";
+        detail.sheetName = "입출고 내역";
+        ExportSheet summary = detail;
+        summary.rows = {{"기말재고"}};
+        summary.sheetName = "집계 [요약]"; // brackets cannot name a tab
+        const QString path = pExcelExport(QVector<ExportSheet>{detail, summary});
+        QVERIFY(QFileInfo(path).fileName().startsWith("재공품_"));
+        QCOMPARE(messages.texts(), QStringList{"Excel로 이전되었읍니다...."});
+
+        QProcess unzip;
+        unzip.start("unzip", {"-p", path, "xl/workbook.xml"});
+        QVERIFY(unzip.waitForFinished());
+        const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+        QVERIFY2(xml.contains("name=\"입출고 내역\"") && xml.contains("name=\"집계  요약\""), qPrintable(xml));
+
+        messages.clear();
+        summary.rows.clear();
+        QVERIFY(pExcelExport(QVector<ExportSheet>{detail, summary}).isEmpty());
+        QCOMPARE(messages.texts(), QStringList{"Data가 없읍니다!!!....."});
+    }
+
     void unwritableFileIsReported()
     {
         MessageRecorder messages;

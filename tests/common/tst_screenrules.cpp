@@ -2,11 +2,14 @@
 #include "TestBooks.h"
 #include "common/SystemInfo.h"
 #include "common/ui/Desktop.h"
+#include "common/ui/KeyFilters.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/Screen.h"
 #include "ui/ScreenDriver.h"
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -37,7 +40,7 @@ protected:
 // A box with an exit check and a Save button after it: the smallest screen that shows how
 // a refused leave treats the click that caused it.
 struct BoxAndSave : Screen {
-    BoxAndSave() : Screen({"TMC_Test_Form", "시험"}), box(new QLineEdit(this)), save(new QPushButton("저장", this))
+    BoxAndSave() : Screen({"TMC_Test_Form", "시험"}), box(new QLineEdit(this)), save(new QPushButton("&S 저장", this))
     {
         box->setObjectName("edBox");
         save->setObjectName("SaveBtn");
@@ -48,7 +51,41 @@ struct BoxAndSave : Screen {
     QLineEdit *box;
     QPushButton *save;
 };
+// How text reaches a box without a key of its own.
+enum class Arrival { CtrlV, ShiftInsert, PasteAction, Drop };
+
+void deliver(QLineEdit *box, Arrival way, const QString &text)
+{
+    switch (way) {
+    case Arrival::CtrlV:
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Arrival::ShiftInsert:
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Arrival::PasteAction: // what the context menu's Paste does
+        QApplication::clipboard()->setText(text);
+        box->paste();
+        break;
+    case Arrival::Drop: {
+        QMimeData data;
+        data.setText(text);
+        const QPointF at = box->rect().center();
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+        break;
+    }
+    }
+    QApplication::processEvents();
+}
 } // namespace
+
+Q_DECLARE_METATYPE(Arrival)
+Q_DECLARE_METATYPE(KeySet)
 
 class ScreenRulesTest : public QObject
 {
@@ -86,7 +123,8 @@ private slots:
         ScreenDriver ui(&screen);
         QVERIFY(!screen.unique);
         QCOMPARE(messages.texts(), QStringList{period::notUniqueWarning()});
-        QVERIFY(messages.lastText().startsWith(QStringLiteral("월별 체크 테이블에 ") + LB + LB + "중대한 오류가 발행 하였으므로"));
+        QVERIFY(messages.lastText().startsWith(QStringLiteral("월별 체크 테이블에 ") + LB + LB +
+                                               "중대한 오류가 발행 하였으므로"));
         QCOMPARE(period::openRows(books.db()).at(0).state, QStringLiteral("미마감")); // nothing marked
         messages.clear();
         QVERIFY(!screen.openPeriodShown({"2005", "04"}));
@@ -102,9 +140,10 @@ private slots:
         QVERIFY(screen.openPeriodShown({"2005", "04"}));
         QVERIFY(!screen.openPeriodShown({"2005", "03"}));
         QVERIFY(!screen.openPeriodShown({"2005", "05"}, "수정 가능한 년도와 월입니다........"));
-        QCOMPARE(messages.texts(),
-                 (QStringList{QStringLiteral("미마감된 2005년과 04월만") + LB + "등록,수정,삭제등이 가능합니다........",
-                              QStringLiteral("미마감된 2005년과 04월만") + LB + "수정 가능한 년도와 월입니다........"}));
+        QCOMPARE(
+            messages.texts(),
+            (QStringList{QStringLiteral("미마감된 2005년과 04월만") + LB + "등록,수정,삭제등이 가능합니다........",
+                         QStringLiteral("미마감된 2005년과 04월만") + LB + "수정 가능한 년도와 월입니다........"}));
     }
 
     void aScreenWithoutItsDatabaseStillOpensAndReports()
@@ -210,6 +249,140 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{"기준금액을 등록 하세요......"});
         QCOMPARE(ui.focused(), amount);
         QCOMPARE(lastChecks, 0);
+    }
+
+    // Text that arrives without a key of its own meets the same rule as typed text.
+    void pastedAndDroppedTextMeetsTheKeyRule_data()
+    {
+        QTest::addColumn<KeySet>("keys");
+        QTest::addColumn<QString>("arriving");
+        QTest::addColumn<QString>("expected"); // the box's text afterwards
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("code: a Korean name with quote and wildcards") << KeySet::CodeUpper << "원자재 'x%_"
+                                                                      << "" << true;
+        QTest::newRow("code: letters and digits, in upper case") << KeySet::CodeUpper << "ab12"
+                                                                 << "AB12" << false;
+        QTest::newRow("code: a blank") << KeySet::Code << "A 1"
+                                       << "" << true;
+        QTest::newRow("rate: a minus") << KeySet::NumberNoMinus << "-10"
+                                       << "" << true;
+        QTest::newRow("rate: a number") << KeySet::NumberNoMinus << "12.5"
+                                        << "12.5" << false;
+        QTest::newRow("price: a minus") << KeySet::Number << "-10"
+                                        << "-10" << false;
+        QTest::newRow("price: an exponent") << KeySet::Number << "1e5"
+                                            << "" << true;
+        QTest::newRow("price: thousands separators") << KeySet::Number << "1,000"
+                                                     << "" << true;
+        QTest::newRow("day: a letter") << KeySet::Digits << "3a"
+                                       << "" << true;
+        QTest::newRow("whole amount: a point") << KeySet::DigitsMinus << "1.5"
+                                               << "" << true;
+        QTest::newRow("free text takes anything") << KeySet::Any << "원자재 'x%_"
+                                                  << "원자재 'x%_" << false;
+    }
+    void pastedAndDroppedTextMeetsTheKeyRule()
+    {
+        QFETCH(KeySet, keys);
+        QFETCH(QString, arriving);
+        QFETCH(QString, expected);
+        QFETCH(bool, refused);
+        TestBooks books;
+        for (Arrival way : {Arrival::CtrlV, Arrival::ShiftInsert, Arrival::PasteAction, Arrival::Drop}) {
+            MessageRecorder messages;
+            BoxAndSave screen;
+            setKeySet(screen.box, keys);
+            ScreenDriver ui(&screen);
+            ui.focus("edBox");
+            deliver(screen.box, way, arriving);
+            QCOMPARE(screen.box->text(), expected);
+            QCOMPARE(messages.texts(), refused ? QStringList{refusedKeyText} : QStringList{});
+        }
+    }
+
+    void aRefusedPasteLeavesWhatWasThere()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        BoxAndSave screen;
+        setKeySet(screen.box, KeySet::NumberNoMinus);
+        ScreenDriver ui(&screen);
+        ui.type("edBox", "12");
+        screen.box->setCursorPosition(1);
+        deliver(screen.box, Arrival::CtrlV, "-");
+        QCOMPARE(screen.box->text(), QStringLiteral("12"));
+        QCOMPARE(screen.box->cursorPosition(), 1);
+        deliver(screen.box, Arrival::CtrlV, "5");
+        QCOMPARE(screen.box->text(), QStringLiteral("152"));
+        // A value the screen formatted comes back whole with undo.
+        screen.box->setText("1,234.0000");
+        screen.box->selectAll();
+        ui.keys("7");
+        QTest::keyClick(screen.box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(screen.box->text(), QStringLiteral("1,234.0000"));
+        QCOMPARE(messages.texts(), QStringList{refusedKeyText});
+    }
+
+    void whatASaveTakesForTyped_data()
+    {
+        QTest::addColumn<KeySet>("keys");
+        QTest::addColumn<bool>("numberBox");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("typable");
+        QTest::newRow("code") << KeySet::CodeUpper << false << "AB12" << true;
+        QTest::newRow("code in lower case") << KeySet::CodeUpper << false << "ab12" << false;
+        QTest::newRow("code with a quote") << KeySet::CodeUpper << false << "A'1" << false;
+        QTest::newRow("formatted number") << KeySet::Number << true << "-1,234.5000" << true;
+        QTest::newRow("number with a letter") << KeySet::Number << true << "12x" << false;
+        QTest::newRow("two points") << KeySet::Number << true << "1.2.3" << false;
+        QTest::newRow("negative rate") << KeySet::NumberNoMinus << true << "-10.00" << false;
+        QTest::newRow("rate") << KeySet::NumberNoMinus << true << "99.99" << true;
+        QTest::newRow("formatted whole amount") << KeySet::DigitsMinus << true << "-1,500,000.00" << true;
+        QTest::newRow("day") << KeySet::Digits << false << "07" << true;
+        QTest::newRow("day with a point") << KeySet::Digits << false << "7." << false;
+        QTest::newRow("empty number") << KeySet::NumberNoMinus << true << "" << true;
+        QTest::newRow("free text") << KeySet::Any << false << "원자재 'x%_" << true;
+    }
+    void whatASaveTakesForTyped()
+    {
+        QFETCH(KeySet, keys);
+        QFETCH(bool, numberBox);
+        QFETCH(QString, text);
+        QFETCH(bool, typable);
+        QCOMPARE(zedur::typable(keys, text, numberBox), typable);
+    }
+
+    // A button's shortcut leaves the box as a click on the button does.
+    void aShortcutRunsTheLeaveCheckOfTheBoxItLeaves()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        BoxAndSave screen;
+        QLineEdit *box = screen.box;
+        int clicks = 0;
+        int checks = 0;
+        QObject::connect(screen.save, &QPushButton::clicked, [&] { ++clicks; });
+        screen.exits().onLeave(box, [&] {
+            ++checks;
+            if (box->text() == "bad")
+                return false;
+            box->setText(box->text().toUpper()); // what leaving makes of the value
+            return true;
+        });
+        ScreenDriver ui(&screen);
+
+        ui.type("edBox", "bad");
+        QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
+        QTest::qWait(200);
+        QCOMPARE(checks, 1);
+        QCOMPARE(clicks, 0);
+        QCOMPARE(ui.focused(), box);
+
+        ui.type("edBox", "good");
+        QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(clicks, 1);
+        QCOMPARE(checks, 2);
+        QCOMPARE(box->text(), QStringLiteral("GOOD")); // the click saw what leaving made
     }
 
     void systemTexts()

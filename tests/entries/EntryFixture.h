@@ -57,6 +57,17 @@ inline issues::IssueRequest issueRequest(const QString &receipt, issues::IssueKi
     return r;
 }
 
+// The open month as the allocation leaves it, so that opening an entry screen shows its mark.
+inline void markOpenMonthAllocated(Db &db)
+{
+    db.exec("UpDate MC_YearMonthCheck Set YM_Kubun = '미마감' Where YM_Kubun <> '마감완료'");
+}
+
+inline QString openMonthState(Db &db)
+{
+    return db.scalar("Select YM_Kubun From MC_YearMonthCheck Where YM_Kubun <> '마감완료'").toString();
+}
+
 // The serial of the newest row of a table.
 inline QString newest(Db &db, const QString &table, const QString &serialColumn)
 {

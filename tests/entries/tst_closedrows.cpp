@@ -3,6 +3,10 @@
 #include "common/ui/ListCombo.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ui/TMC_AcNameAmtInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form_TaAc.h"
 #include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
 #include "entries/ui/TMC_WonJaJeyInPut_Form.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
@@ -32,7 +36,18 @@ struct ScreenWay {
     std::function<std::unique_ptr<QWidget>()> open;
 };
 
-enum class Way { Receipts, Amounts, Completion, Issue, LotViewer, TransferViewer };
+enum class Way {
+    Receipts,
+    Amounts,
+    Completion,
+    Issue,
+    LotViewer,
+    TransferViewer,
+    Warehouse,
+    ReceiptViewer,
+    WipTransfer,
+    WipTransferViewer
+};
 
 ScreenWay wayOf(Way way)
 {
@@ -61,6 +76,22 @@ ScreenWay wayOf(Way way)
         return {"MC_WonJaJeyInPut_TaAc", "TaInPut_Serial", "", "", [] {
                     return std::unique_ptr<QWidget>(new TMC_WonJaJeyTaJeyGongVw_Form_TaAc(April));
                 }};
+    case Way::Warehouse:
+        return {"MC_JeyGongPumInPut", "Gong_Serial", "cbSMonth", "edSSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_JeyGongPumToJeyPumInPut_Form);
+                }};
+    case Way::ReceiptViewer:
+        return {"MC_ChaongGoJeyPumInPut", "JeyPum_Serial", "", "", [] {
+                    return std::unique_ptr<QWidget>(new TMC_JeyGongPumToJeyPumInPut_Form_JeyPum(April));
+                }};
+    case Way::WipTransfer:
+        return {"MC_JeyGongPumInPut", "Gong_Serial", "cbSMonth", "edSSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_JeyGongPumToTaAcInPut_Form);
+                }};
+    case Way::WipTransferViewer:
+        return {"MC_JeyGongPumInPut_TaAc", "TaGong_Serial", "", "", [] {
+                    return std::unique_ptr<QWidget>(new TMC_JeyGongPumToTaAcInPut_Form_TaAc(April));
+                }};
     }
     return {};
 }
@@ -85,6 +116,16 @@ struct Books {
                 "('A0000000001', '2005-04-25', '2005', '04', '40404005', '전력비', '간접', '간접(공통)비', '4월 전력', "
                 "2350000, '')");
         april["MC_AcNameAmtInPut"] = "A0000000001";
+        // A product receipt and a WIP transfer of April.
+        db.exec("Insert Into MC_ChaongGoJeyPumInPut (JeyPum_Serial, JeyPum_Date, JeyPum_Year, JeyPum_Month, "
+                "JeyPum_JeyPumCode, JeyPum_SuKg, JeyPum_Kubun, JeyPum_Check_01) Values ('A0000000001', "
+                "'2005-04-26', '2005', '04', 'P1', 2, '당월입고', '')");
+        april["MC_ChaongGoJeyPumInPut"] = "A0000000001";
+        db.exec("Insert Into MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_Date, TaGong_Year, TaGong_Month, "
+                "TaGong_WonCode, TaGong_SuKg, TaGong_Kubun, TaGong_Check_01, TaGong_GongSerial) Values ("
+                "'A0000000001', '2005-04-26', '2005', '04', 'W001', 3, '당월입고', '', :lot)",
+                {{":lot", april["MC_JeyGongPumInPut"]}});
+        april["MC_JeyGongPumInPut_TaAc"] = "A0000000001";
 
         // March, as the monthly close left it.
         for (const auto &[table, prefix, kubun] : {std::tuple{"MC_WonJaJeyInPut", "InPut_", "당월입고"},
@@ -155,6 +196,21 @@ private slots:
             << Way::LotViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
         QTest::newRow("transfer viewer, closed meanwhile")
             << Way::TransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("warehouse, lot in the grid closed meanwhile")
+            << Way::Warehouse << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("warehouse, closed lot then the open month")
+            << Way::Warehouse << "SaveBtn" << Path::ClosedRowThenOpenMonth << closed;
+        QTest::newRow("receipt viewer, closed meanwhile")
+            << Way::ReceiptViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("WIP transfer, lot closed meanwhile")
+            << Way::WipTransfer << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("WIP transfer, closed lot then the open month")
+            << Way::WipTransfer << "SaveBtn" << Path::ClosedRowThenOpenMonth << closed;
+        QTest::newRow("WIP transfer, a transfer in March")
+            << Way::WipTransfer << "SaveBtn" << Path::NewRowInClosedMonth
+            << "미마감된 2005년과 04월만" + LB + "등록, 수정, 삭제등이 가능합니다........";
+        QTest::newRow("WIP transfer viewer, closed meanwhile")
+            << Way::WipTransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
     }
     void aClosedMonthStaysAsItIs()
     {
@@ -208,7 +264,7 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{warning});
         QCOMPARE(b.rowsOf(w.table), before);
         QCOMPARE(b.books.db().count("Select * From MC_JeyGongPumInPut"), lots);
-        if (path == Path::NewRowInClosedMonth)
+        if (path == Path::NewRowInClosedMonth && button == u"InsertBtn")
             QCOMPARE(ui.find<QPushButton>("SaveBtn")->isEnabled(), false);
     }
 };

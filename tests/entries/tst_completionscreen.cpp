@@ -6,6 +6,7 @@
 #include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
 #include "ui/ScreenDriver.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QPushButton>
 
@@ -158,6 +159,13 @@ private slots:
         f.pick(f.example);
         f.ui->type("edG_DaongWoul", "-1.5");
         QCOMPARE(f.screen->edG_DaongWoul->text(), QStringLiteral("1.5"));
+        QCOMPARE(f.messages.texts(), QStringList{"잘못 입력하셨습니다"});
+        // Pasted, the same: a rate below zero never reaches the lot.
+        f.messages.clear();
+        f.ui->type("edG_DaongWoul", "");
+        QApplication::clipboard()->setText("-10");
+        QTest::keyClick(f.screen->edG_DaongWoul, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.screen->edG_DaongWoul->text(), QString());
         QCOMPARE(f.messages.texts(), QStringList{"잘못 입력하셨습니다"});
     }
 

@@ -69,6 +69,53 @@ private slots:
                                              << QStringList{"1.0000", "1.0000", "422,921.8226"} << "";
     }
 
+    // What a save stores, whichever boxes were left: the leave rules run again, and the
+    // amount is worked out unless it was typed on purpose.
+    void numbersASaveStores_data()
+    {
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("amountTyped");
+        QTest::addColumn<QStringList>("expected"); // empty: refused
+        QTest::newRow("price box never left")
+            << QStringList{"3.0000", "1000", "0.0000"} << false << QStringList{"3.0000", "1,000.0000", "3,000.0000"};
+        QTest::newRow("quantity box never left")
+            << QStringList{"3.123456", "1,000.0000", "0"} << false << QStringList{"3.1235", "1,000.0000", "3,123.5000"};
+        QTest::newRow("a typed amount stands")
+            << QStringList{"3.0000", "1,000.0000", "2999"} << true << QStringList{"3.0000", "1,000.0000", "2,999.0000"};
+        QTest::newRow("a shown amount not typed is worked out")
+            << QStringList{"3.0000", "1,000.0000", "2,999.0000"} << false
+            << QStringList{"3.0000", "1,000.0000", "3,000.0000"};
+        QTest::newRow("a quantity that is no number") << QStringList{"3x-", "1000", "0"} << false << QStringList{};
+        QTest::newRow("large values shown formatted save as they are")
+            << QStringList{"12,345,678,901,234.0000", "1", "0"} << false
+            << QStringList{"12,345,678,901,234.0000", "1.0000", "12,345,678,901,234.0000"};
+    }
+    void numbersASaveStores()
+    {
+        QFETCH(QStringList, shown);
+        QFETCH(bool, amountTyped);
+        QFETCH(QStringList, expected);
+        const Checked<NumberBoxes> out = numbersToSave({shown[0], shown[1], shown[2]}, amountTyped);
+        QCOMPARE(out.ok(), !expected.isEmpty());
+        if (out.ok())
+            QCOMPARE((QStringList{out.value.quantity, out.value.price, out.value.amount}), expected);
+    }
+
+    void aSaveStoresTheAmountItWorksOut()
+    {
+        TestBooks books;
+        ReceiptSave save = newSave(books.db());
+        save.entry.quantity = "618.99";
+        save.entry.price = "683.245";
+        save.entry.amount = "0.0000"; // the price box was never left
+        QVERIFY(!saveNewReceipt(books.db(), save));
+        QCOMPARE(books.db().scalar("Select InPut_GaAmt From MC_WonJaJeyInPut").toDouble(), 422921.8226);
+        save.entry.amount = "400000";
+        save.entry.amountTyped = true;
+        QVERIFY(!saveChangedReceipt(books.db(), save));
+        QCOMPARE(books.db().scalar("Select InPut_GaAmt From MC_WonJaJeyInPut").toDouble(), 400000.0);
+    }
+
     // Two-decimal quantities times three-decimal prices, against integers scaled by 10^4.
     void amountsMatchDecimalArithmetic()
     {

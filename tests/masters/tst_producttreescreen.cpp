@@ -10,6 +10,7 @@
 #include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
 #include "ui/ScreenDriver.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
@@ -570,6 +571,41 @@ private slots:
         QCOMPARE(f.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!focusKept)
             QCOMPARE(d->ListEdit->text(), treeNodeText("원자재", "분체도료 회색", fNumValue(shown)));
+    }
+
+    // However a quantity got into the box (pasted, or put there by anything else), OK stores
+    // only what typing could have left there: no minus, a number.
+    void okReChecksTheQuantity_data()
+    {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("below zero") << "-2" << false << QStringList{"잘못 입력하셨습니다"};
+        QTest::newRow("no number, refused on leaving") << "1.2.3" << false << QStringList{};
+        QTest::newRow("zero can be typed") << "0" << true << QStringList{};
+    }
+    void okReChecksTheQuantity()
+    {
+        QFETCH(QString, quantity);
+        QFETCH(bool, saved);
+        QFETCH(QStringList, messages);
+        Fixture f(shelfAndCabinet);
+        const int before = f.books.db().count("SELECT * FROM MC_JeyPumTreeWonJaJey");
+        f.pickNode(3);
+        f.ui->click("NewSubNodeBtn");
+        Dialog *d = f.dialog();
+        f.choose("PN01");
+        QApplication::clipboard()->setText("-2");
+        f.ui->focus("edSuKg");
+        QTest::keyClick(d->edSuKg, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(d->edSuKg->text(), QStringLiteral("1.0000")); // the paste was refused
+        f.messages.clear();
+        d->edSuKg->setText(quantity);
+        f.ok();
+        QCOMPARE(f.messages.texts(), messages);
+        QCOMPARE(f.books.db().count("SELECT * FROM MC_JeyPumTreeWonJaJey"), before + (saved ? 1 : 0));
+        if (!saved)
+            QCOMPARE(f.ui->focused(), d->edSuKg);
     }
 
     void listBoxesTakeOnlyAPick()

@@ -7,6 +7,7 @@
 #include "masters/ui/TMC_WonJaJeyCode_Form.h"
 #include "ui/ScreenDriver.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -108,6 +109,30 @@ private slots:
         QCOMPARE(f.ui->text("edWon_Code"), QString());
         QCOMPARE(f.screen->DBGrid1->currentText("Won_Serial"), QStringLiteral("A0000000003"));
         QCOMPARE(f.ui->focused(), f.screen->InsertBtn);
+    }
+
+    // The example: a code pasted in is held to the code box's keys, and a save
+    // re-checks what it stores however the text got into the box.
+    void aCodeIsOnlyWhatTypingCouldLeave()
+    {
+        Fixture f;
+        f.ui->click("InsertBtn");
+        QApplication::clipboard()->setText("원자재 'x%_");
+        QTest::keyClick(f.screen->edWon_Code, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.ui->text("edWon_Code"), QString());
+        QCOMPARE(f.messages.texts(), QStringList{"잘못 입력하셨습니다"});
+        QApplication::clipboard()->setText("pn02");
+        QTest::keyClick(f.screen->edWon_Code, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.ui->text("edWon_Code"), QStringLiteral("PN02"));
+
+        f.messages.clear();
+        f.screen->edWon_Code->setText("원자재 'x%_");
+        f.ui->type("edWon_Name", "분체도료");
+        f.ui->type("edWon_DanGa", "-10");
+        f.ui->click("SaveBtn");
+        QCOMPARE(f.messages.texts(), QStringList{"잘못 입력하셨습니다"});
+        QCOMPARE(f.ui->focused(), f.screen->edWon_Code);
+        QCOMPARE(f.rows(), 2);
     }
 
     void saveRefusesMissingValues_data()

@@ -1,7 +1,11 @@
 #include "TestBooks.h"
+#include "store/Books.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zedur;
@@ -131,6 +135,35 @@ private slots:
               "IX_MC_AcNameAmtInPut_Amt_AcCode", "IX_MC_JeyPumTreeWonJaJey_Tr_Code",
               "IX_MC_ChaongGoJeyPumInPut_ChulGo_ChulGo_JeyPumSerial", "IX_MC_YearMonthCheck_Period"})
             QVERIFY2(names.contains(expected), expected);
+    }
+
+    void booksMadeBeforeAnIndexGainItWhenOpened()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/ZedUr_DB.mdb";
+        createDatabase(path, {"2005", "04"}, test::TestBooks::fixedAudit());
+        const QString index = "IX_MC_WonJaJeyInPut_InPut_WonCode";
+        const auto indexed = [&](Db &db) {
+            return db.count("SELECT * FROM sqlite_master WHERE type = 'index' AND name = :n", {{":n", index}}) == 1;
+        };
+        {
+            // The books as an older program left them, never opened by this one.
+            QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "older");
+            raw.setDatabaseName(path);
+            QVERIFY(raw.open());
+            QVERIFY(QSqlQuery(raw).exec("DROP INDEX " + index));
+            raw.close();
+        }
+        QSqlDatabase::removeDatabase("older");
+        auto db = Db::open(path);
+        QVERIFY(indexed(*db));
+        // Looked at once per file: the next screen's connection does not look again.
+        db->exec("DROP INDEX " + index);
+        auto next = Db::open(path);
+        QVERIFY(!indexed(*next));
+        QCOMPARE(schema::addMissingIndexes(*next), 1);
+        QCOMPARE(schema::addMissingIndexes(*next), 0);
+        QVERIFY(indexed(*db));
     }
 
     void transactionIsAllOrNothing()

@@ -122,7 +122,7 @@ void sampleEntries(zedur::Db &db)
     const QString steel = receive(db, "ST01", "냉연강판 1.2T", "kg", 1200, 3250.5, "03", "대한철강(주)");
     const QString hot = receive(db, "ST02", "열연강판 3.0T", "kg", 800, 2980, "04", "대한철강(주)");
     const QString bolts = receive(db, "BT10", "육각볼트 M10", "EA", 5000, 85.25, "07", "한국볼트상사");
-    receive(db, "PN01", "분체도료 회색", "kg", 300, 12500, "11", "삼화페인트");
+    const QString paint = receive(db, "PN01", "분체도료 회색", "kg", 300, 12500, "11", "삼화페인트");
     const QString rubber = receive(db, "RB05", "고무패킹 50mm", "EA", 1000, 420, "12", "동아고무");
     issue(db, steel, IssueKind::Lot, "500", "05", "선반 프레임 1차");
     issue(db, steel, IssueKind::Lot, "150", "12", "선반 프레임 2차");
@@ -131,12 +131,16 @@ void sampleEntries(zedur::Db &db)
     issue(db, bolts, IssueKind::Transfer, "200", "08", "설비 수리용");
     issue(db, bolts, IssueKind::Lot, "3000", "10", "조립");
     issue(db, rubber, IssueKind::Lot, "900", "13", "도어 패킹");
+    issue(db, paint, IssueKind::Lot, "120", "14", "선반 도장");
     // The receipt corrected afterwards to fewer than were issued: its stock goes negative.
     db.exec("UpDate MC_WonJaJeyInPut Set InPut_SuKg = 850, InPut_GaAmt = 357000 Where InPut_Serial = :s",
             {{":s", rubber}});
     complete(db, lotOf(db, steel, "500"), "100");
     complete(db, lotOf(db, steel, "150"), "35.127");
-    complete(db, lotOf(db, bolts, "3000"), "60");
+    complete(db, lotOf(db, bolts, "3000"), "100");
+    complete(db, lotOf(db, hot, "800"), "100");
+    complete(db, lotOf(db, rubber, "900"), "100");
+    complete(db, lotOf(db, paint, "120"), "100");
     // A lot carried forward from March at 60 percent with its earlier costs.
     db.exec("Insert InTo MC_JeyGongPumInPut (Gong_Serial, Gong_Date, Gong_Year, Gong_Month, Gong_WonCode, "
             "Gong_WonName, Gong_DanWi, Gong_SuKg, Gong_DanGa, Gong_GaAmt, Gong_Kubun, Gong_JenGiWoul, "

@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
         auto db = zedur::Db::openDefault();
         shots::sampleMasters(*db);
         shots::sampleEntries(*db);
+        shots::sampleReports(*db);
     }
     zedur::PrintedMessages messages(stdout, true);
     zedur::setMessageSink(&messages);
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
     shots::shootMasters(out);
     shots::shootEntries(out);
     shots::shootClosing(out);
+    shots::shootWip(out);
+    shots::shootReports(out);
     {
         zedur::TMC_TableCreate_Form screen;
         shots::shoot(screen, out + "/table-init.png");

@@ -79,6 +79,12 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
             return QString();
         if (!column.picture.isEmpty() && (isNumeric(value) || !value.toString().isEmpty()))
             return formatFloat(column.picture, value.toDouble());
+        if (column.leadingBlanks) {
+            QString text = value.toString();
+            while (text.endsWith(u' '))
+                text.chop(1);
+            return text;
+        }
         return value.toString().trimmed();
     case Qt::TextAlignmentRole:
         if (column.alignment)

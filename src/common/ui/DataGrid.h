@@ -15,9 +15,10 @@ namespace zedur {
 struct GridColumn {
     QString field;
     QString title;
-    QString picture;    // number format such as "#,##0.0000"; empty: the value as text
-    QColor background;  // invalid: the grid's own
+    QString picture;              // number format such as "#,##0.0000"; empty: the value as text
+    QColor background;            // invalid: the grid's own
     Qt::Alignment alignment = {}; // default: numbers right, text left
+    bool leadingBlanks = false;   // leading blanks are data (an indented account name)
 };
 
 // How a whole row is drawn where a screen colours rows by their content.

@@ -43,10 +43,15 @@ public:
 
 } // namespace
 
-void useDesktop()
+void useMessageBoxes()
 {
     static BoxSink boxes;
     setDefaultMessageSink(&boxes);
+}
+
+void useDesktop()
+{
+    useMessageBoxes();
     setFileOpener([](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
 }
 

@@ -7,4 +7,7 @@ namespace zedur {
 
 void useDesktop();
 
+// Only the message boxes (a test that answers a real box); the file opener stays as it is.
+void useMessageBoxes();
+
 } // namespace zedur

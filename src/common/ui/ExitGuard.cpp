@@ -81,8 +81,30 @@ bool ExitGuard::isExempt(QWidget *target) const
     return false;
 }
 
+void ExitGuard::guardShortcuts(QWidget *window)
+{
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        if (button->window() == window)
+            button->installEventFilter(this);
+}
+
+bool ExitGuard::focusFirst(QAbstractButton *button)
+{
+    QWidget *focused = QApplication::focusWidget();
+    if (!focused || focused == button || button->focusPolicy() == Qt::NoFocus)
+        return true;
+    m_refused = false;
+    button->setFocus(Qt::ShortcutFocusReason);
+    return !m_refused;
+}
+
 bool ExitGuard::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Shortcut) {
+        // Consumed (nothing happens) when the box being left refuses.
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        return button && !focusFirst(button);
+    }
     if (event->type() != QEvent::FocusOut)
         return false;
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -103,6 +125,7 @@ bool ExitGuard::eventFilter(QObject *watched, QEvent *event)
     m_target = target;
     const bool allowed = check();
     m_target = nullptr;
+    m_refused = !allowed;
     if (!allowed)
         refuse(box, target, reason);
     m_checking = false;

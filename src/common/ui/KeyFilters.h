@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/KeySet.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -9,29 +11,14 @@ class QWidget;
 
 namespace zedur {
 
-// Which typed characters a box takes. Control keys (Backspace, Enter, Ctrl+Y, cursor and
-// editing keys) always pass; a refused character shows "잘못 입력하셨습니다" and is dropped.
-enum class KeySet {
-    Any,           // free text
-    Code,          // letters and digits
-    CodeUpper,     // letters and digits, letters shown in upper case
-    Number,        // digits, "-" and "."
-    NumberNoMinus, // digits and "."
-    DigitsMinus,   // digits and "-" (whole amounts)
-    Digits,        // digits only
-    ListOnly,      // nothing typed: the entries are picked from the list
-};
-
-inline const QString refusedKeyText = QStringLiteral("잘못 입력하셨습니다");
-
 // Installs the key set on a line edit or combo box. `afterKey` runs after every key the
-// box receives (some screens retitle their window then).
+// box receives (some screens retitle their window then). Text that arrives in an edit box
+// another way (pasted, dropped, a middle click) goes through the same rule: a refused
+// character in it refuses all of it with the same box, and code boxes take it in upper case.
 void setKeySet(QWidget *box, KeySet keys, std::function<void()> afterKey = {});
 
 // Enter in the box moves the focus to the next control in tab order; the key is consumed.
 void enterMovesOn(QWidget *box);
-
-bool keyAllowed(KeySet keys, QChar c);
 
 // A box's length limit is a limit on typing: a stored or picked value longer than that is
 // put into the box whole, so that saving it again never cuts it short.

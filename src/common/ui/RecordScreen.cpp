@@ -1,10 +1,13 @@
 #include "common/ui/RecordScreen.h"
 
+#include "common/Messages.h"
 #include "common/ui/BoxLook.h"
+#include "common/ui/DerivedBox.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +17,7 @@
 namespace zedur {
 
 namespace {
-constexpr int boxColumns = 2; // label/box pairs per line
+constexpr int boxColumns = 2; // label/box pairs per line in the form's own area
 }
 
 RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QList<Button> &buttons)
@@ -28,6 +31,7 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
     PrintBtn = m_buttonBar->button(Button::Print);
     CloseBtn = m_buttonBar->button(Button::Close);
     DBGrid1 = new DataGrid(QStringLiteral("DBGrid1"), this);
+    m_areas.append({m_boxArea, boxColumns});
 
     connect(m_buttonBar, &ButtonBar::clicked, this, [this](Button b) {
         switch (b) {
@@ -38,7 +42,8 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
             cancelClicked();
             break;
         case Button::Save:
-            saveClicked();
+            if (boxesAreTypable())
+                saveClicked();
             break;
         case Button::Delete:
             deleteClicked();
@@ -55,10 +60,10 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
     exits().setExempt({DBGrid1, CancelBtn, CloseBtn});
 }
 
-QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const QString &column)
+QLineEdit *RecordScreen::declareBox(QLineEdit *edit, const QString &label, const QString &column, KeySet keys)
 {
     enterMovesOn(edit);
-    m_boxes.append({edit, column});
+    m_boxes.append({edit, column, keys});
     if (label.isEmpty() && m_lastPlaced)
         addBeside(m_lastPlaced, edit, 1);
     else
@@ -73,7 +78,7 @@ QLineEdit *RecordScreen::addTextBox(const QString &name, const QString &label, c
     edit->setObjectName(name);
     edit->setMaxLength(maxLength);
     setKeySet(edit, keys, std::move(afterKey));
-    return declareBox(edit, label, column);
+    return declareBox(edit, label, column, keys);
 }
 
 QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &label, const QString &column)
@@ -81,7 +86,7 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
     auto *edit = new QLineEdit(this);
     edit->setObjectName(name);
     makeReadOnlyBox(edit);
-    return declareBox(edit, label, column);
+    return declareBox(edit, label, column, KeySet::Any);
 }
 
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
@@ -89,7 +94,7 @@ NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label,
 {
     auto *box = new NumberBox(name, picture, this);
     setKeySet(box, keys, std::move(afterKey));
-    declareBox(box, label, column);
+    declareBox(box, label, column, keys);
     return box;
 }
 
@@ -98,7 +103,7 @@ NumberBox *RecordScreen::addReadOnlyNumberBox(const QString &name, const QString
 {
     auto *box = new NumberBox(name, picture, this);
     makeReadOnlyBox(box);
-    declareBox(box, label, column);
+    declareBox(box, label, column, KeySet::Any);
     return box;
 }
 
@@ -124,18 +129,30 @@ void RecordScreen::addControl(const QString &label, QWidget *control)
     placeBox(label, control);
 }
 
+QGroupBox *RecordScreen::startBoxPanel(const QString &name, const QString &title, int columns)
+{
+    auto *group = new QGroupBox(title, this);
+    group->setObjectName(name);
+    auto *grid = new QGridLayout(group);
+    for (int c = 0; c < columns; ++c)
+        grid->setColumnStretch(c * 2 + 1, 1);
+    m_areas.append({grid, columns});
+    return group;
+}
+
 void RecordScreen::placeBox(const QString &label, QWidget *box)
 {
-    const int index = m_slots++;
-    const int row = index / boxColumns;
-    const int column = (index % boxColumns) * 2;
+    BoxArea &area = m_areas.last();
+    const int index = area.placed++;
+    const int row = index / area.columns;
+    const int column = (index % area.columns) * 2;
     auto *caption = new QLabel(label, this);
     caption->setBuddy(box);
     auto *cell = new QHBoxLayout;
     cell->setContentsMargins(0, 0, 0, 0);
     cell->addWidget(box, 1);
-    m_boxArea->addWidget(caption, row, column, Qt::AlignRight);
-    m_boxArea->addLayout(cell, row, column + 1);
+    area.grid->addWidget(caption, row, column, Qt::AlignRight);
+    area.grid->addLayout(cell, row, column + 1);
     m_cells.insert(box, cell);
     if (box->focusPolicy() != Qt::NoFocus)
         m_tabChain.append(box);
@@ -165,6 +182,19 @@ void RecordScreen::addBeside(QWidget *placed, QWidget *extra, int stretch)
 QPushButton *RecordScreen::addBarButton(const QString &name, const QString &caption)
 {
     return m_buttonBar->addButton(name, caption);
+}
+
+void RecordScreen::deriveFrom(QLineEdit *derived, const QList<QLineEdit *> &sources)
+{
+    m_derived.append(new DerivedBox(derived, sources, this));
+}
+
+bool RecordScreen::typedOnPurpose(QLineEdit *derived) const
+{
+    for (const DerivedBox *d : m_derived)
+        if (d->box() == derived)
+            return d->typedOnPurpose();
+    return false;
 }
 
 void RecordScreen::setGridColumns(const QVector<GridColumn> &columns)
@@ -321,6 +351,19 @@ void RecordScreen::listNewRow(const QString &serialColumn, const QString &serial
     InsertBtn->setFocus();
 }
 
+bool RecordScreen::boxesAreTypable()
+{
+    for (const Box &b : m_boxes) {
+        if (b.edit->isReadOnly() || typable(b.keys, b.edit->text(), qobject_cast<NumberBox *>(b.edit)))
+            continue;
+        msg::plain(refusedKeyText);
+        b.edit->setFocus();
+        b.edit->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void RecordScreen::pEnabledBtn()
 {
     m_buttonBar->applyMode(m_mode);
@@ -330,6 +373,8 @@ void RecordScreen::clearBoxes()
 {
     for (const Box &b : m_boxes)
         b.edit->clear();
+    for (DerivedBox *d : m_derived)
+        d->reset();
 }
 
 void RecordScreen::pClear()
@@ -355,6 +400,8 @@ void RecordScreen::pDisplay()
     }
     for (const ListBox &l : m_listBoxes)
         l.list->setCurrentIndex(l.list->findText(rs.text(row, l.column)));
+    for (DerivedBox *d : m_derived)
+        d->markStored();
     if (m_serialBox)
         holdSerial(m_serialBox->text());
 }

@@ -10,6 +10,7 @@
 #include <QVector>
 
 class QGridLayout;
+class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,7 @@ class QVBoxLayout;
 
 namespace zedur {
 
+class DerivedBox;
 class NumberBox;
 
 // A screen of rows: edit boxes above, the button bar, the search bar and the grid below,
@@ -64,6 +66,10 @@ protected:
                           std::function<void()> afterValidPick = {});
     NumberBox *addReadOnlyNumberBox(const QString &name, const QString &label, const QString &column,
                                     const QString &picture = QStringLiteral("#,##0.0000"));
+    // Boxes declared after this go into a panel of their own with `columns` label/box pairs a
+    // line, which the screen places where it wants it; the tab order still follows the
+    // declarations.
+    QGroupBox *startBoxPanel(const QString &name, const QString &title, int columns);
     // Any other control (a list, a display panel) in the form, in tab order, bound to nothing.
     void addControl(const QString &label, QWidget *control);
     // A widget after a placed control, in the same cell: a unit sign, a panel showing what the
@@ -71,6 +77,11 @@ protected:
     void addBeside(QWidget *placed, QWidget *extra, int stretch = 0);
     // A button after the button bar's own, enabled whatever the mode.
     QPushButton *addBarButton(const QString &name, const QString &caption);
+    // A box worked out from others that the user may also type (an amount from its quantity
+    // and price). typedOnPurpose tells the core whether the value shown stands or is to be
+    // worked out again at the save: see DerivedBox.
+    void deriveFrom(QLineEdit *derived, const QList<QLineEdit *> &sources);
+    bool typedOnPurpose(QLineEdit *derived) const;
     // The box showing the row's serial; pDisplay also holds it as the current serial.
     void setSerialBox(QLineEdit *box) { m_serialBox = box; }
     void setGridColumns(const QVector<GridColumn> &columns);
@@ -80,7 +91,8 @@ protected:
     // The labels follow their lists ("2005 년 04 월") unless they are captions that go first
     // ("구분년도 2005").
     void addPeriodLists(const QString &yearName = QStringLiteral("cbYear"),
-                        const QString &monthName = QStringLiteral("cbMonth"), const QString &yearLabel = QStringLiteral("년"),
+                        const QString &monthName = QStringLiteral("cbMonth"),
+                        const QString &yearLabel = QStringLiteral("년"),
                         const QString &monthLabel = QStringLiteral("월"), bool labelsFirst = false);
     // A list-only combo box placed in the search row after the search text (sort lists and
     // the like), with the usual exit check.
@@ -142,13 +154,22 @@ private:
     struct Box {
         QLineEdit *edit;
         QString column;
+        KeySet keys = KeySet::Any;
     };
     struct ListBox {
         ListCombo *list;
         QString column;
     };
+    struct BoxArea {
+        QGridLayout *grid;
+        int columns;
+        int placed = 0; // boxes placed so far
+    };
     void placeBox(const QString &label, QWidget *box);
-    QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column);
+    QLineEdit *declareBox(QLineEdit *edit, const QString &label, const QString &column, KeySet keys);
+    // Save re-checks every box it stores from: a text typing could not have left there is
+    // refused as a refused key is, and the box gets the focus.
+    bool boxesAreTypable();
 
     struct SearchFilter {
         QString label;
@@ -161,10 +182,11 @@ private:
     SearchBar *m_searchBar = nullptr;
     QVector<Box> m_boxes;
     QVector<ListBox> m_listBoxes;
+    QVector<DerivedBox *> m_derived;
     QVector<QWidget *> m_tabChain; // the form's controls in declaration order
     QHash<QWidget *, QHBoxLayout *> m_cells;
     QWidget *m_lastPlaced = nullptr;
-    int m_slots = 0;
+    QVector<BoxArea> m_areas; // the form's own first; boxes go into the last
     QVector<SearchFilter> m_searchFilters;
     QLineEdit *m_serialBox = nullptr;
     QGridLayout *m_boxArea;

@@ -124,6 +124,7 @@ void Screen::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
+    m_exits.guardShortcuts(this);
     if (QScreen *screen = this->screen()) {
         const QRect available = screen->availableGeometry();
         move(available.x() + (available.width() - frameGeometry().width()) / 2,

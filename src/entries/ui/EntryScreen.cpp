@@ -3,7 +3,10 @@
 #include "common/ui/ListCombo.h"
 #include "entries/DayDate.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace zedur {
@@ -94,8 +97,11 @@ void EntryScreen::showRefusal(const Refusal &refusal)
         focusButtonPanel();
         return;
     }
+    auto *edit = qobject_cast<QLineEdit *>(control);
+    if (edit && refusal.focusText)
+        edit->setText(*refusal.focusText);
     control->setFocus();
-    if (auto *edit = qobject_cast<QLineEdit *>(control); edit && refusal.selectsText)
+    if (edit && refusal.selectsText)
         edit->selectAll();
 }
 
@@ -129,6 +135,29 @@ void EntryScreen::clearEntry()
 {
     clearBoxes();
     holdSerial(QString());
+}
+
+void EntryScreen::refreshOnReturn(const QList<QWidget *> &working, std::function<void()> refresh)
+{
+    m_working = working;
+    m_refreshOnReturn = std::move(refresh);
+}
+
+bool EntryScreen::event(QEvent *event)
+{
+    if (m_refreshOnReturn && event->type() == QEvent::WindowDeactivate) {
+        // The window taking over is already the active one when this one is told.
+        QWidget *now = QApplication::activeWindow();
+        bool own = qobject_cast<QMessageBox *>(now) != nullptr;
+        for (QWidget *w = now; w && !own; w = w->parentWidget())
+            own = w == this;
+        m_awayFromScreen = !own;
+    } else if (m_refreshOnReturn && event->type() == QEvent::WindowActivate && m_awayFromScreen) {
+        m_awayFromScreen = false;
+        if (!m_working.contains(focusWidget()))
+            m_refreshOnReturn();
+    }
+    return RecordScreen::event(event);
 }
 
 void EntryScreen::pClear()

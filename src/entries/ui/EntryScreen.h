@@ -54,11 +54,32 @@ protected:
     // What a refusal that empties the boxes empties: the boxes and the picked row.
     virtual void clearEntry();
 
+    // The list is run again (`refresh`) when the user comes back to the screen from another
+    // window, as rows may have changed meanwhile: not when the window that closed was one of
+    // the screen's own (its message boxes above all: a refusal shown while leaving a box must
+    // not wipe what is being typed), and not while the focus is in one of the `working` boxes.
+    void refreshOnReturn(const QList<QWidget *> &working, std::function<void()> refresh);
+
+    // A viewer of what the screen made, for the month shown: a window of its own that stays
+    // open after the screen closes (which it does), with its own connection, freed when closed.
+    template <class Viewer> void openViewerAndClose()
+    {
+        auto *viewer = new Viewer(shownPeriod());
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->show();
+        close();
+    }
+
     void pClear() override;
     void pDisplay() override;
+    bool event(QEvent *event) override;
 
 private:
     bool dayLeft();
+
+    QList<QWidget *> m_working;
+    std::function<void()> m_refreshOnReturn;
+    bool m_awayFromScreen = false; // deactivated towards a window that is not the screen's own
 
     QLineEdit *m_dateBox = nullptr;
 };

@@ -1,28 +1,23 @@
 #include "entries/ui/IssueViewer.h"
 
-#include "common/ui/ListCombo.h"
-
-#include <QLineEdit>
-
 namespace zedur {
 
 IssueViewer::IssueViewer(const ScreenSetup &setup, const Period &shown, const QString &prefix,
                          const QVector<Field> &fields, const QVector<GridColumn> &columns,
                          const QVector<SearchItem> &searchItems, const QVector<SortItem> &sortItems)
-    : EntryScreen(setup, nullptr, {Button::Delete, Button::Close}), m_shown(shown), m_prefix(prefix),
-      m_searchItems(searchItems)
+    : EntryViewer(setup, shown, viewerFields(prefix, fields), QStringLiteral("ed") + prefix + QStringLiteral("Serial"),
+                  columns, searchItems, sortItems),
+      m_prefix(prefix)
 {
-    for (const Field &f : fields) {
-        const QString column = prefix + f.stem;
-        if (f.number)
-            addReadOnlyNumberBox(QStringLiteral("ed") + column, f.label, column);
-        else
-            addReadOnlyBox(QStringLiteral("ed") + column, f.label, column);
-    }
-    setSerialBox(box(QStringLiteral("Serial")));
-    addEntrySearch(searchItems, sortItems);
-    setGridColumns(columns);
-    finishLayout();
+}
+
+QVector<ViewerField> IssueViewer::viewerFields(const QString &prefix, const QVector<Field> &fields)
+{
+    QVector<ViewerField> out;
+    for (const Field &f : fields)
+        out.append({QStringLiteral("ed") + prefix + f.stem, f.label, prefix + f.stem,
+                    f.number ? QStringLiteral("#,##0.0000") : QString()});
+    return out;
 }
 
 QVector<IssueViewer::Field> IssueViewer::rowFields(const QVector<Field> &extra)
@@ -50,34 +45,15 @@ QVector<IssueViewer::Field> IssueViewer::rowFields(const QVector<Field> &extra)
     return fields;
 }
 
-QLineEdit *IssueViewer::box(const QString &stem) const
+QLineEdit *IssueViewer::stemBox(const QString &stem) const
 {
-    return boxFor(m_prefix + stem);
+    return box(QStringLiteral("ed") + m_prefix + stem);
 }
 
-void IssueViewer::onFirstShow()
+void IssueViewer::rowDeleted()
 {
     resetSearch();
-    pQuery();
-}
-
-void IssueViewer::pQuery()
-{
-    const QString text = searchText(m_searchItems);
-    perform(QStringLiteral("pQuery"), [&] {
-        const Statement s = list(cbSSearch->currentText(), text, cbSSort->currentText());
-        DBGrid1->setResult(db().query(s));
-    });
-}
-
-void IssueViewer::deleteClicked()
-{
-    const QString serial = box(QStringLiteral("Serial"))->text().trimmed();
-    if (!carriedOut(QStringLiteral("DeleteBtnClick"), [&] { return deleteRow(db(), serial); }))
-        return;
-    resetSearch();
-    pQuery();
-    clearEntry();
+    EntryViewer::rowDeleted();
 }
 
 } // namespace zedur

@@ -165,7 +165,7 @@ bool TMC_JeyGongPumWoulInPut_Form::rateLeft()
     const Checked<completion::CompletionFigures> f =
         completion::leaveRateBox(typed, edG_JenGiWoul->value(), edG_GaAmt->value());
     // A rate that takes the lot above 100 is still shown as it will count, cut and summed.
-    if (IsDouble(typed)) {
+    if (f.ok() || f.value.cumulative > 100.0) {
         edG_DaongWoul->setText(f.value.rateText());
         edG_TotWoul->setText(f.value.cumulativeText());
     }

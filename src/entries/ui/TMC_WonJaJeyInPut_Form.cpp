@@ -49,6 +49,7 @@ TMC_WonJaJeyInPut_Form::TMC_WonJaJeyInPut_Form(QWidget *parent)
     edInPut_SuKg->setMaxLength(20);
     edInPut_DanGa->setMaxLength(20);
     edInPut_GaAmt->setMaxLength(100);
+    deriveFrom(edInPut_GaAmt, {edInPut_SuKg, edInPut_DanGa});
 
     addPeriodLists();
     setSearchItems(receipts::searchItems());
@@ -155,6 +156,7 @@ receipts::ReceiptEntry TMC_WonJaJeyInPut_Form::entry() const
     e.quantity = edInPut_SuKg->text();
     e.price = edInPut_DanGa->text();
     e.amount = edInPut_GaAmt->text();
+    e.amountTyped = typedOnPurpose(edInPut_GaAmt);
     e.bigo = edInPut_Bigo->text();
     return e;
 }

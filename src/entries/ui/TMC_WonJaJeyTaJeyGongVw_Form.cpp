@@ -6,13 +6,14 @@
 #include "common/ui/GridTotals.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
+#include "common/ui/Panels.h"
+#include "common/ui/ScreenColours.h"
 #include "entries/IssueList.h"
 #include "entries/Issues.h"
 #include "entries/ReceiptBalances.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,20 +22,12 @@
 
 namespace zedur {
 
+using namespace colours;
+
 namespace {
 
 const QString Amount = QStringLiteral("#,##0.0000");
 const QString GridNumber = QStringLiteral("#,##0.0000;-#,##0.0000; ;");
-const QColor Lime(0, 255, 0);
-const QColor Aqua(0, 255, 255);
-const QColor Yellow(255, 255, 0);
-const QColor Red(255, 0, 0);
-const QColor Grey(0xd4, 0xd0, 0xc8);
-
-void paint(QLabel *panel, const QColor &background)
-{
-    panel->setStyleSheet(QStringLiteral("QLabel { background: %1; }").arg(background.name()));
-}
 
 } // namespace
 
@@ -125,9 +118,14 @@ TMC_WonJaJeyTaJeyGongVw_Form::TMC_WonJaJeyTaJeyGongVw_Form(QWidget *parent)
         if (cbInKubun->hasFocus())
             showKind(true);
     });
-    connect(GongJeongBtn, &QPushButton::clicked, this, [this] { openViewer<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
-    connect(TaAcBta, &QPushButton::clicked, this, [this] { openViewer<TMC_WonJaJeyTaJeyGongVw_Form_TaAc>(); });
+    connect(GongJeongBtn, &QPushButton::clicked, this,
+            [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
+    connect(TaAcBta, &QPushButton::clicked, this, [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_TaAc>(); });
     showKind(false);
+    refreshOnReturn({edIn_SuKg, edIn_Date, edIn_DanGa, edSSearch}, [this] {
+        if (DBGrid1->isOpen())
+            pQuery();
+    });
 }
 
 void TMC_WonJaJeyTaJeyGongVw_Form::onFirstShow()
@@ -223,7 +221,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::showKind(bool chosen)
     const int kind = cbInKubun->currentIndex();
     if (!chosen || kind < 0) {
         Panel_Kubun->clear();
-        paint(Panel_Kubun, Grey);
+        paint(Panel_Kubun, Menu);
         return;
     }
     const bool lot = kind == int(issues::IssueKind::Lot);
@@ -249,41 +247,11 @@ void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
     focusButtonPanel();
 }
 
-template <class Viewer> void TMC_WonJaJeyTaJeyGongVw_Form::openViewer()
-{
-    // The viewer lives on after this screen: its own window and connection, freed when closed.
-    auto *viewer = new Viewer(shownPeriod());
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->show();
-    close();
-}
-
 bool TMC_WonJaJeyTaJeyGongVw_Form::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == cbInKubun && event->type() == QEvent::FocusIn)
         showKind(true);
     return EntryScreen::eventFilter(watched, event);
-}
-
-bool TMC_WonJaJeyTaJeyGongVw_Form::event(QEvent *event)
-{
-    // The list is run again when the user comes back to the screen from another window, as
-    // rows may have changed meanwhile; not on returning from the screen's own message boxes,
-    // and not while a typed quantity, day, price or search text is being worked on.
-    if (event->type() == QEvent::WindowDeactivate) {
-        QWidget *now = QApplication::activeWindow();
-        bool own = false;
-        for (QWidget *w = now; w && !own; w = w->parentWidget())
-            own = w == this;
-        m_awayFromScreen = !own;
-    } else if (event->type() == QEvent::WindowActivate && m_awayFromScreen) {
-        m_awayFromScreen = false;
-        QWidget *focus = focusWidget();
-        const bool working = focus == edIn_SuKg || focus == edIn_Date || focus == edIn_DanGa || focus == edSSearch;
-        if (!working && DBGrid1->isOpen())
-            pQuery();
-    }
-    return EntryScreen::event(event);
 }
 
 } // namespace zedur

@@ -45,7 +45,6 @@ public:
     QPushButton *TaAcBta;
 
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void onFirstShow() override;
     void pQuery() override;
@@ -61,9 +60,6 @@ private:
     void showKind(bool chosen);
     // What is left of the grid's current lot.
     double remaining() const;
-    template <class Viewer> void openViewer();
-
-    bool m_awayFromScreen = false; // deactivated towards a window that is not the screen's own
 };
 
 } // namespace zedur

@@ -32,7 +32,7 @@ TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::TMC_WonJaJeyTaJeyGongVw_Form_JeyGong(const
                    {"Gong_Bigo", "비고"}},
                   issues::lotViewerSearchItems(), issues::lotViewerSortItems())
 {
-    edGong_Serial = box(QStringLiteral("Serial"));
+    edGong_Serial = stemBox(QStringLiteral("Serial"));
 }
 
 Statement TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::list(const QString &searchItem, const QString &text,

@@ -36,7 +36,7 @@ TMC_WonJaJeyTaJeyGongVw_Form_TaAc::TMC_WonJaJeyTaJeyGongVw_Form_TaAc(const Perio
                    {"TaInPut_Bigo", "비    고"}},
                   issues::transferViewerSearchItems(), issues::transferViewerSortItems())
 {
-    edTaInPut_Serial = box(QStringLiteral("Serial"));
+    edTaInPut_Serial = stemBox(QStringLiteral("Serial"));
 }
 
 Statement TMC_WonJaJeyTaJeyGongVw_Form_TaAc::list(const QString &searchItem, const QString &text,

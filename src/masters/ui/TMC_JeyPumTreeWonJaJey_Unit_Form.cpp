@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/SpreadsheetExport.h"
 #include "common/ui/DataGrid.h"
+#include "common/ui/NumberBox.h"
 #include "masters/ProductTree.h"
 #include "masters/ui/ProductTreeView.h"
 
@@ -302,6 +303,10 @@ void TMC_JeyPumTreeWonJaJey_Unit_Form::dialogOk()
         showRefusal(*refusal);
         if (refusal->after == AfterRefusal::FocusNodeText)
             dialog->ListEdit->setFocus();
+        if (refusal->after == AfterRefusal::FocusQuantity) {
+            dialog->edSuKg->setFocus();
+            dialog->edSuKg->selectAll();
+        }
         if (refusal->after == AfterRefusal::CloseDialog) {
             dialog->pClear();
             dialog->close();
