@@ -5,6 +5,9 @@
 #include "store/RowStatements.h"
 #include "store/Schema.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace zedur::warehouse {
 
 namespace {
@@ -96,34 +99,74 @@ ResultSet topProducts(Db &db)
                     {{":tbKubun", QStringLiteral("제품")}});
 }
 
-QVector<Material> materialsOf(Db &db, const QString &productCode)
+ProductTree productTree(Db &db, const QString &productCode)
 {
-    const ResultSet rows = db.query(QStringLiteral("Select * From MC_JeyPumTreeWonJaJey_ParentCode Where "
-                                                   "Tr_FirstParentCode = :tbName And Tr_Kubun = :tbKubun "
-                                                   "Order By Tr_Code, Tr_Index"),
-                                    {{":tbName", productCode.trimmed()}, {":tbKubun", RawMaterial}});
-    QVector<Material> materials;
-    for (int i = 0; i < rows.size(); ++i) {
-        const QString code = rows.text(i, "Tr_Code");
-        if (!materials.isEmpty() && materials.last().code.compare(code, Qt::CaseInsensitive) == 0) {
-            materials.last().perUnit += rows.number(i, "Tr_SuKg");
+    // Each tree runs from its root to the next row of level 0; read from the tree table itself
+    // (its positions are indexed), so that what is saved never rests on a copy made earlier.
+    const QString code = productCode.trimmed();
+    ProductTree product;
+    const ResultSet roots = db.query(QStringLiteral("Select Tr_Index, Tr_Name From MC_JeyPumTreeWonJaJey Where "
+                                                    "Tr_Code = :tbCode And Tr_Level = 0 Order By Tr_Index"),
+                                     {{":tbCode", code}});
+    QVector<QVector<QVariant>> kept;
+    QStringList columns;
+    for (int r = 0; r < roots.size(); ++r) {
+        const int root = roots.value(r, "Tr_Index").toInt();
+        if (product.name.isEmpty())
+            product.name = roots.text(r, "Tr_Name");
+        const QVariant next = db.scalar(QStringLiteral("Select Min(Tr_Index) From MC_JeyPumTreeWonJaJey Where "
+                                                       "Tr_Index > :tbIndex And Tr_Level = 0"),
+                                        {{":tbIndex", root}});
+        const ResultSet rows = db.query(
+            QStringLiteral("Select * From MC_JeyPumTreeWonJaJey Where Tr_Index >= :tbStart And (:tbEnd Is Null Or "
+                           "Tr_Index < :tbEnd) Order By Tr_Index"),
+            {{":tbStart", root}, {":tbEnd", next}});
+        QVector<int> levels(rows.size());
+        for (int i = 0; i < rows.size(); ++i)
+            levels[i] = rows.value(i, "Tr_Level").toInt();
+        // The rows the tree view leaves out are no part of the product, as in the flat tree.
+        const QVector<int> shownUnder = TreeStructure(levels).displayParents();
+        columns = rows.columns();
+        for (int i = 1; i < rows.size(); ++i)
+            if (levels.at(i) > 0 && shownUnder.at(i) != TreeStructure::NotShown)
+                kept << rows.rows().at(i);
+    }
+    const ResultSet nodes(columns, kept);
+    // A material in several branches is needed once, with its quantities added up.
+    QVector<int> order(nodes.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return nodes.text(a, "Tr_Code").compare(nodes.text(b, "Tr_Code"), Qt::CaseInsensitive) < 0;
+    });
+    for (int i : order) {
+        const QString nodeCode = nodes.text(i, "Tr_Code");
+        if (!product.codes.contains(nodeCode, Qt::CaseInsensitive))
+            product.codes << nodeCode;
+        if (nodes.text(i, "Tr_Kubun") != RawMaterial)
+            continue;
+        if (!product.materials.isEmpty() && product.materials.last().code.compare(nodeCode, Qt::CaseInsensitive) == 0) {
+            product.materials.last().perUnit += nodes.number(i, "Tr_SuKg");
             continue;
         }
-        materials.append({code, rows.text(i, "Tr_Name"), rows.text(i, "Tr_DanWi"), rows.text(i, "Tr_Model"),
-                          rows.text(i, "Tr_PumName"), rows.text(i, "Tr_KuSize"), rows.number(i, "Tr_SuKg")});
+        product.materials.append({nodeCode, nodes.text(i, "Tr_Name"), nodes.text(i, "Tr_DanWi"),
+                                  nodes.text(i, "Tr_Model"), nodes.text(i, "Tr_PumName"), nodes.text(i, "Tr_KuSize"),
+                                  nodes.number(i, "Tr_SuKg")});
     }
-    return materials;
+    return product;
 }
 
-QString latestReceiptDate(Db &db, const QString &productCode)
+QString latestReceiptDate(Db &db, const ProductTree &product)
 {
-    return db
-        .scalar(QStringLiteral("Select Max(WW.InPut_Date) From MC_JeyPumTreeWonJaJey_ParentCode AA Inner Join "
-                               "MC_WonJaJeyInPut WW On AA.Tr_Code = WW.InPut_WonCode Where AA.Tr_FirstParentCode = "
-                               ":tbName"),
-                {{":tbName", productCode.trimmed()}})
-        .toString()
-        .trimmed();
+    QString latest;
+    for (const QString &code : product.codes) {
+        const QString date =
+            db.scalar(QStringLiteral("Select Max(InPut_Date) From MC_WonJaJeyInPut Where InPut_WonCode = :tbCode"),
+                      {{":tbCode", code}})
+                .toString()
+                .trimmed();
+        latest = std::max(latest, date);
+    }
+    return latest;
 }
 
 } // namespace zedur::warehouse

@@ -81,16 +81,6 @@ Checked<double> productQuantity(const QString &typed)
     return {std::nullopt, roundDecimals(fNumValue(typed), 4)};
 }
 
-QString productName(Db &db, const QString &productCode)
-{
-    return db
-        .scalar(QStringLiteral("Select Tr_Name From MC_JeyPumTreeWonJaJey_ParentCode Where Tr_Level = 0 And "
-                               "Tr_Code = :tbCode Order By Tr_Index"),
-                {{":tbCode", productCode.trimmed()}})
-        .toString()
-        .trimmed();
-}
-
 QVector<MaterialNeed> needsOf(const QVector<Material> &materials, double quantity)
 {
     QVector<MaterialNeed> needs;
@@ -252,12 +242,13 @@ Checked<CheckResult> checkAvailability(Db &db, const Period &shown, const QStrin
 
     Transaction t(db);
     CheckResult result;
-    result.latestReceiptDate = latestReceiptDate(db, productCode);
+    const ProductTree product = productTree(db, productCode);
+    result.latestReceiptDate = latestReceiptDate(db, product);
     if (result.latestReceiptDate.isEmpty())
         return {Refusal{quantityFirstText(), QuantityBox}, {}};
     refillAvailability(db, shown);
-    const QVector<Material> materials = materialsOf(db, productCode);
-    const QString name = productName(db, productCode);
+    const QVector<Material> &materials = product.materials;
+    const QString &name = product.name;
     result.rows = checkRows(db, materials, n.value, true);
     if (!result.rows.isEmpty()) {
         result.title = name + QStringLiteral(" 제품은 100%로 완성된 재공품이 없습니다.");
@@ -298,8 +289,8 @@ Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
         return refused(*day.refusal);
 
     // Everything below is read anew: the product list, the check and the lot grid may be stale.
-    refillFlatTree(db);
-    const QString latest = latestReceiptDate(db, r.productCode);
+    const ProductTree tree = productTree(db, r.productCode);
+    const QString latest = latestReceiptDate(db, tree);
     if (latest.isEmpty())
         return refused(Refusal{checkFirstText(), QuantityBox}, true);
     if (day.value.date < latest)
@@ -309,7 +300,7 @@ Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
     if (day.value.date < newest)
         return refused(dayRefusal(newest + QStringLiteral("보다 큰 일자를 등록해 주세요......"), newest));
 
-    const QVector<Material> materials = materialsOf(db, r.productCode);
+    const QVector<Material> &materials = tree.materials;
     const QVector<LotOffer> lots = offeredLots(db, materials);
     const Consumption consumption = consumeOldestFirst(needsOf(materials, n.value), lots);
     if (!consumption.covered())
@@ -324,7 +315,7 @@ Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
                      day.value.date,
                      r.shown,
                      r.productCode.trimmed(),
-                     productName(db, r.productCode),
+                     tree.name,
                      n.value,
                      &r};
     QString component =

@@ -186,10 +186,12 @@ bool isIndexed(const QString &column)
     for (const QString &suffix : linkSuffixes)
         if (column.endsWith(suffix))
             return true;
-    // InPut_WonCode: the latest receipt of a product's raw materials is looked up by code over
-    // every month.
+    // BanPum_*: whether a sale was returned, and by what, is looked up by the links a return
+    // writes, over every month.
     static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
-                                      "Won_Code", "Jey_Code", "Ac_AcCode", "InPut_WonCode"};
+                                      "Won_Code", "Jey_Code", "Ac_AcCode",
+                                      "BanPum_ChulGoSerial", "BanPum_ChulGoJeyPumSerial", "BanPum_NewJeyPumSerial",
+                                      "BanPum_NewChulGoSerial"};
     return links.contains(column);
 }
 
@@ -259,6 +261,11 @@ QVector<IndexDef> indexes(const TableDef &t)
                         yearColumn + QStringLiteral(", ") + monthColumn};
     if (t.name == u"MC_JeyPumTreeWonJaJey")
         out << IndexDef{QStringLiteral("IX_%1_Tr_Index").arg(t.name), t.name, QStringLiteral("Tr_Index")};
+    // The latest receipt of a product's raw materials is looked up by code over every month:
+    // with the date beside the code the newest is read from the index, not from years of rows.
+    if (t.name == u"MC_WonJaJeyInPut")
+        out << IndexDef{QStringLiteral("IX_%1_WonCode_Date").arg(t.name), t.name,
+                        QStringLiteral("InPut_WonCode, InPut_Date")};
     return out;
 }
 
