@@ -1,32 +1,37 @@
 #include "app/TMC_ZedUrMain_Form.h"
 
 #include "app/MenuTree.h"
-#include "closing/TMC_TableCreate_Form.h"
+#include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
+#include "closing/ui/TMC_MonthMaGam_Form.h"
+#include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
-#include "entries/TMC_AcNameAmtInPut_Form.h"
-#include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
-#include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
-#include "entries/TMC_JeyGongPumWoulInPut_Form.h"
-#include "entries/TMC_WonJaJeyInPut_Form.h"
-#include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
-#include "masters/TMC_AcNameCode_Form.h"
-#include "masters/TMC_JeyPumCode_Form.h"
-#include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
-#include "masters/TMC_WonJaJeyCode_Form.h"
-#include "reports/TMC_ReportBeyBu01_Form.h"
-#include "reports/TMC_ReportBeyBu02_Form.h"
-#include "reports/TMC_ReportBeyBu03_Form.h"
-#include "reports/TMC_ReportBeyBu04_Form.h"
-#include "reports/TMC_ReportBeyBu05_Form.h"
-#include "reports/TMC_ReportJeyGongPumYbChulGo_Form.h"
-#include "reports/TMC_ReportJeyJoAmtVw_Form.h"
-#include "reports/TMC_ReportJeyJoVwList_Form.h"
-#include "reports/TMC_ReportJeyPumYbChulGo_Form.h"
-#include "reports/TMC_ReportPLVwList_Form.h"
-#include "reports/TMC_ReportWonJaJeyYbChulGo_Form.h"
+#include "entries/ui/TMC_AcNameAmtInPut_Form.h"
+#include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
+#include "masters/ui/TMC_AcNameCode_Form.h"
+#include "masters/ui/TMC_JeyPumCode_Form.h"
+#include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
+#include "masters/ui/TMC_WonJaJeyCode_Form.h"
+#include "reports/ui/TMC_ReportBeyBu01_Form.h"
+#include "reports/ui/TMC_ReportBeyBu02_Form.h"
+#include "reports/ui/TMC_ReportBeyBu03_Form.h"
+#include "reports/ui/TMC_ReportBeyBu04_Form.h"
+#include "reports/ui/TMC_ReportBeyBu05_Form.h"
+#include "reports/ui/TMC_ReportJeyGongPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportJeyJoAmtVw_Form.h"
+#include "reports/ui/TMC_ReportJeyJoVwList_Form.h"
+#include "reports/ui/TMC_ReportJeyPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportPLVwList_Form.h"
+#include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "store/Db.h"
+#include "store/Integrity.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
@@ -107,6 +112,17 @@ QString mainDescriptionText()
                                "  약간의 차액이 발생될",
                                "  소지가 있습니다."};
     return lines.join(u'\n');
+}
+
+QString damagedBooksText(const QString &databaseFile, const QString &backup)
+{
+    const QString restore = backup.isEmpty()
+                                ? QStringLiteral("  백업 파일이 없습니다.") + LB
+                                : QStringLiteral("  가장 최근의 백업 파일:") + LB + QStringLiteral("  ") + backup + LB +
+                                      LB + QStringLiteral("  프로그램을 닫고 이 백업 파일을 장부 파일 이름으로") + LB +
+                                      QStringLiteral("  복사하여 되살리세요.") + LB;
+    return QStringLiteral("  장부 파일이 손상되었습니다:") + LB + QStringLiteral("  ") + databaseFile + LB + LB +
+           QStringLiteral("  이 파일에는 아무것도 쓰지 않으며, 화면을 열지 않습니다.") + LB + LB + restore;
 }
 
 MenuTreeView::MenuTreeView(QWidget *parent) : QTreeWidget(parent)
@@ -203,6 +219,17 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
     connect(tvGroup, &MenuTreeView::entryClicked, this, &TMC_ZedUrMain_Form::pRunMenu);
 
     ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
+    // Once, before any connection writes to the file: damaged books are left as they are,
+    // for the user to restore from a backup, and no screen opens on them.
+    const QStringList damage = damageFound(databasePath());
+    if (!damage.isEmpty()) {
+        m_damageWarning = damagedBooksText(databasePath(), newestBackup(databasePath()));
+        msg::warning(m_damageWarning);
+        if (!LogError({QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),
+                       QStringLiteral("장부 파일 손상"), QStringLiteral("IntegrityCheck"), damage.join(u'\n')}))
+            msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
+        return;
+    }
     try {
         m_connection = Db::openDefault();
     } catch (const StoreError &e) {
@@ -237,6 +264,10 @@ template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
 
 void TMC_ZedUrMain_Form::pRunMenu(int code)
 {
+    if (!m_damageWarning.isEmpty() && code != 900) {
+        msg::warning(m_damageWarning);
+        return;
+    }
     switch (code) {
     case 110:
         pShow_110();
@@ -365,13 +396,22 @@ void TMC_ZedUrMain_Form::pShow_214()
 {
     showScreen<TMC_JeyGongPumToTaAcInPut_Form>();
 }
-void TMC_ZedUrMain_Form::pShow_215() {}
+void TMC_ZedUrMain_Form::pShow_215()
+{
+    showScreen<TMC_ChaongGoJeyPumChulGoTaAc_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_216()
 {
     showScreen<TMC_AcNameAmtInPut_Form>();
 }
-void TMC_ZedUrMain_Form::pShow_217() {}
-void TMC_ZedUrMain_Form::pShow_218() {}
+void TMC_ZedUrMain_Form::pShow_217()
+{
+    showScreen<TMC_JeyJoAmtUpDate_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_218()
+{
+    showScreen<TMC_BanPumSaleAmtInPut_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_310()
 {
     showScreen<TMC_ReportWonJaJeyYbChulGo_Form>();
@@ -420,6 +460,9 @@ void TMC_ZedUrMain_Form::pShow_510()
 {
     showScreen<TMC_TableCreate_Form>();
 }
-void TMC_ZedUrMain_Form::pShow_511() {}
+void TMC_ZedUrMain_Form::pShow_511()
+{
+    showScreen<TMC_MonthMaGam_Form>();
+}
 
 } // namespace zedur

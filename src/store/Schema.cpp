@@ -186,8 +186,12 @@ bool isIndexed(const QString &column)
     for (const QString &suffix : linkSuffixes)
         if (column.endsWith(suffix))
             return true;
+    // BanPum_*: whether a sale was returned, and by what, is looked up by the links a return
+    // writes, over every month.
     static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
-                                      "Won_Code", "Jey_Code", "Ac_AcCode"};
+                                      "Won_Code", "Jey_Code", "Ac_AcCode",
+                                      "BanPum_ChulGoSerial", "BanPum_ChulGoJeyPumSerial", "BanPum_NewJeyPumSerial",
+                                      "BanPum_NewChulGoSerial"};
     return links.contains(column);
 }
 
@@ -230,6 +234,13 @@ QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &column
         parts << part;
     }
     return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(name, parts.join(QStringLiteral(",\n  ")));
+}
+
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
+                       const QString &indexedColumn)
+{
+    db.recreate(name, {createWorkTableSql(name, columns),
+                       QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, indexedColumn)});
 }
 
 QVector<IndexDef> indexes(const TableDef &t)
