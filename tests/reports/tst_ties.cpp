@@ -85,10 +85,12 @@ private slots:
         for (const Period &month : {April, May, June}) {
             const Verification v = verifyMonth(db, month);
             QVERIFY2(v.holds(), qPrintable(month.text() + u'\n' + failures(v)));
-            // The month after a closed one opens with what it left.
-            const bool carried = std::any_of(v.ties.begin(), v.ties.end(),
-                                             [](const Tie &t) { return t.what.contains(QStringLiteral("다음 월")); });
-            QCOMPARE(carried, month != June);
+            // The month after a closed one opens with what it left, raw material at cost too:
+            // the generated receipts are their quantities at their prices.
+            QCOMPARE(tieNamed(v, QStringLiteral("원자재 입출고 기말 원자재 재고액 = 다음 월")) != nullptr,
+                     month != June);
+            QCOMPARE(tieNamed(v, QStringLiteral("재공품 입출고 30행 완성율 금액 = 다음 월")) != nullptr, month != June);
+            QCOMPARE(tieNamed(v, QStringLiteral("제품 입출고 당월 제품 재고액 = 다음 월")) != nullptr, month != June);
         }
     }
 
@@ -107,6 +109,25 @@ private slots:
         QVERIFY(made);
         QVERIFY(made->what.contains(QStringLiteral("배부되지 않은")));
         QVERIFY(std::fabs(made->left - common) <= 0.0005);
+    }
+
+    // The close carries a receipt's remaining quantity at its price; where the amount was
+    // typed apart from quantity x price, the raw-material opening amount cannot tie, and the
+    // check says so instead of failing.
+    void aReceiptPricedApartLeavesTheRawMaterialCarryOut()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        generateBooks(db, 9, 2, MonthShape{20});
+        db.exec(
+            "UpDate MC_WonJaJeyInPut Set InPut_GaAmt = InPut_GaAmt + 10 Where InPut_Serial = "
+            "(Select Min(InPut_Serial) From MC_WonJaJeyInPut Where InPut_Kubun = '당월입고' And InPut_Month = '04')");
+        const Verification v = verifyMonth(db, April);
+        QVERIFY2(v.holds(), qPrintable(failures(v)));
+        QVERIFY(!tieNamed(v, QStringLiteral("원자재 입출고 기말 원자재 재고액 = 다음 월")));
+        QVERIFY(tieNamed(v, QStringLiteral("원자재 남은 수량")));
+        QCOMPARE(v.notes,
+                 QStringList{QStringLiteral("원자재 이월 금액 대조 제외: 수량 × 단가와 다르게 입력된 입고 금액 1건")});
     }
 
     void aRowChangedBehindTheAllocationBreaksItsTie_data()
