@@ -44,10 +44,12 @@ const QStringList MonthTables{"MC_WonJaJeyInPut",
 // write, with the same rounding functions, and no checks, work tables or progress.
 void floorAllocation(Db &db, const Params &ym)
 {
+    // The unary plus keeps the period index out of the lookup: the lot's own index finds its
+    // few amounts, where the month's would scan all of them for every lot.
     const QString direct = QStringLiteral(
         "COALESCE((Select round15(Sum(A.Amt_Amt)) From MC_AcNameAmtInPut A Where A.Amt_JeyGongPumSerial = "
-        "MC_JeyGongPumInPut.Gong_Serial And A.Amt_JeyJoKubun = '직접' And A.Amt_Year = :tbYear And "
-        "A.Amt_Month = :tbMonth And A.Amt_GroupAcName = '%1'), 0)");
+        "MC_JeyGongPumInPut.Gong_Serial And A.Amt_JeyJoKubun = '직접' And +A.Amt_Year = :tbYear And "
+        "+A.Amt_Month = :tbMonth And A.Amt_GroupAcName = '%1'), 0)");
     const QString rate = QStringLiteral(
         "(Select Case When L = 0 Or B = 0 Then 0 Else round_decimals(L / B, 10) End From (Select "
         "round_decimals((Select total(Amt_Amt) From MC_AcNameAmtInPut Where Amt_JeyJoKubun = '간접' And "

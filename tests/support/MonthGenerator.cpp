@@ -3,6 +3,7 @@
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
 #include "common/TextNumber.h"
+#include "entries/ProductFigures.h"
 #include "masters/ProductTreeStore.h"
 #include "masters/TreeNodeText.h"
 #include "store/Db.h"
@@ -792,7 +793,9 @@ private:
                     sell(r, q);
             if (r.remaining > 0.01 && m_random.chance(0.15)) {
                 const double q = roundDecimals(r.remaining * m_random.between(0.1, 0.5, 4), 4);
-                const double p = q * 1 / r.quantity;
+                const auto part = [&](double amount) {
+                    return productfigures::share(amount, q, r.quantity);
+                };
                 Row row;
                 row.insert("TaJeyPum_Serial", transferSerials.next());
                 row.insert("TaJeyPum_Date", date(24));
@@ -801,12 +804,12 @@ private:
                 putTexts(row, "TaJeyPum_", ProductStems, r.texts);
                 row.insert("TaJeyPum_TextMemo", QStringLiteral("견본출고"));
                 row.insert("TaJeyPum_SuKg", q);
-                row.insert("TaJeyPum_GaAmt", roundDecimals(r.gaAmt * p, 4));
-                row.insert("TaJeyPum_JenGiNoMu", roundDecimals(r.amounts[0] * p, 4));
-                row.insert("TaJeyPum_DaongNoMu", roundDecimals(r.amounts[1] * p, 4));
-                row.insert("TaJeyPum_JenGiJeyJo", roundDecimals(r.amounts[2] * p, 4));
-                row.insert("TaJeyPum_DaongJeyJo", roundDecimals(r.amounts[3] * p, 4));
-                row.insert("TaJeyPum_TotGaAmt", roundDecimals(r.totGaAmt * p, 4));
+                row.insert("TaJeyPum_GaAmt", part(r.gaAmt));
+                row.insert("TaJeyPum_JenGiNoMu", part(r.amounts[0]));
+                row.insert("TaJeyPum_DaongNoMu", part(r.amounts[1]));
+                row.insert("TaJeyPum_JenGiJeyJo", part(r.amounts[2]));
+                row.insert("TaJeyPum_DaongJeyJo", part(r.amounts[3]));
+                row.insert("TaJeyPum_TotGaAmt", part(r.totGaAmt));
                 row.insert("TaJeyPum_Kubun", QStringLiteral("당월타계정"));
                 row.insert("TaJeyPum_Bigo", QString(""));
                 stamp(row, "TaJeyPum_");
@@ -837,8 +840,8 @@ private:
         row.insert("ChulGo_TextMemo", QStringLiteral("제품매출"));
         row.insert("ChulGo_SuKg", q);
         row.insert("ChulGo_DanGa", price);
-        row.insert("ChulGo_GaAmt", roundDecimals(roundDown(-5, price * q), 4));
-        row.insert("ChulGo_WonJaJeyAmt", roundDecimals(r.totGaAmt * (q * 1 / r.quantity), 4));
+        row.insert("ChulGo_GaAmt", productfigures::salesAmount(price, q));
+        row.insert("ChulGo_WonJaJeyAmt", productfigures::share(r.totGaAmt, q, r.quantity));
         row.insert("ChulGo_Bigo", QString(""));
         stamp(row, "ChulGo_");
         row.insert("ChulGo_JeyPumSerial", r.serial);
@@ -873,8 +876,9 @@ private:
                 m_random.chance(0.3) ? s.quantity : roundDecimals(s.quantity * m_random.between(0.2, 0.9, 4), 4);
             if (a <= 0)
                 continue;
-            const double p = a * 1 / s.quantity;
-            const double cost = roundDecimals(s.costOfSales * p, 4);
+            // The figures the return screen's core writes.
+            const productfigures::ReturnFigures f =
+                productfigures::returnFigures(a, s.price, s.quantity, s.costOfSales);
             const QString receiptSerial = m_productSerials->next();
             const QString returnSerial = m_shipmentSerials->next();
             const QString day = date(27);
@@ -885,10 +889,10 @@ private:
             receipt.insert("JeyPum_Month", m_month.month);
             putTexts(receipt, "JeyPum_", ProductStems, s.texts);
             receipt.insert("JeyPum_TextMemo", QStringLiteral("매출반품"));
-            receipt.insert("JeyPum_SuKg", a);
+            receipt.insert("JeyPum_SuKg", f.quantity);
             for (const char *stem : {"GaAmt", "JenGiNoMu", "DaongNoMu", "JenGiJeyJo", "DaongJeyJo"})
                 receipt.insert(QStringLiteral("JeyPum_") + QLatin1String(stem), 0.0);
-            receipt.insert("JeyPum_TotGaAmt", cost);
+            receipt.insert("JeyPum_TotGaAmt", f.receiptCost);
             receipt.insert("JeyPum_Kubun", QStringLiteral("매출반품입고"));
             receipt.insert("JeyPum_Bigo", QString(""));
             stamp(receipt, "JeyPum_");
@@ -905,10 +909,10 @@ private:
             back.insert("ChulGo_Month", m_month.month);
             putTexts(back, "ChulGo_", ProductStems, s.texts);
             back.insert("ChulGo_TextMemo", QStringLiteral("매출반품"));
-            back.insert("ChulGo_SuKg", -a);
-            back.insert("ChulGo_DanGa", roundDecimals(s.price, 4));
-            back.insert("ChulGo_GaAmt", roundDecimals(roundDecimals(s.price, 4) * -a, 4));
-            back.insert("ChulGo_WonJaJeyAmt", cost);
+            back.insert("ChulGo_SuKg", f.rowQuantity);
+            back.insert("ChulGo_DanGa", f.rowPrice);
+            back.insert("ChulGo_GaAmt", f.rowAmount);
+            back.insert("ChulGo_WonJaJeyAmt", f.receiptCost);
             back.insert("ChulGo_Bigo", QString(""));
             stamp(back, "ChulGo_");
             back.insert("ChulGo_JeyPumSerial", QString(""));
