@@ -4,12 +4,12 @@
 // or is refused with a message or with the focus kept in the box, and that nothing crashes.
 
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
-#include "common/RecordScreen.h"
-#include "entries/TMC_WonJaJeyInPut_Form.h"
-#include "masters/TMC_JeyPumCode_Form.h"
-#include "masters/TMC_WonJaJeyCode_Form.h"
+#include "common/ui/RecordScreen.h"
+#include "entries/ui/TMC_WonJaJeyInPut_Form.h"
+#include "masters/ui/TMC_JeyPumCode_Form.h"
+#include "masters/ui/TMC_WonJaJeyCode_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QClipboard>
 #include <QPushButton>

@@ -1,0 +1,302 @@
+#include "ClosingFixture.h"
+#include "MonthGenerator.h"
+#include "common/ProgramLock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace zedur;
+using namespace zedur::test;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Each test runs as its own user, so that the program's lock it takes or finds is its own.
+QString testUser()
+{
+    return QStringLiteral("zedur-cli-test-%1").arg(QCoreApplication::applicationPid());
+}
+
+// A copy of the command line in the books' program folder: its error log goes there too.
+QString installedBeside(const TestBooks &books)
+{
+    const QString program = books.dir() + "zedur-cli";
+    if (!QFileInfo::exists(program) && !QFile::copy(QStringLiteral(ZEDUR_CLI), program))
+        qFatal("cannot copy zedur-cli");
+    return program;
+}
+
+// The worksheet tabs of a written workbook, in their order.
+QStringList sheetNames(const QString &path)
+{
+    QProcess unzip;
+    unzip.start("unzip", {"-p", path, "xl/workbook.xml"});
+    if (!unzip.waitForFinished())
+        return {};
+    const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+    QStringList names;
+    static const QRegularExpression sheet(QStringLiteral("<sheet name=\"([^\"]*)\""));
+    for (auto it = sheet.globalMatch(xml); it.hasNext();)
+        names << it.next().captured(1);
+    return names;
+}
+
+Result run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("USER", testUser());
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(60000))
+        qFatal("zedur-cli did not finish");
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+void twoLots(Db &db)
+{
+    for (int i = 1; i <= 2; ++i)
+        addLot(db, serialNo(i), {{"Gong_SuKg", 1.0}, {"Gong_GaAmt", 100.0 * i}, {"Gong_DaongWonAmt", 100.0 * i}});
+    addAmount(db, QStringLiteral("노무비(제)"), QStringLiteral("간접"), QStringLiteral("간접(공통)비"), 300);
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wrongUseIsRefusedWithTheHelp_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no command") << QStringList{};
+        QTest::newRow("unknown command") << QStringList{"report"};
+        QTest::newRow("export without a report") << QStringList{"export"};
+        QTest::newRow("unknown report") << QStringList{"export", "sales", "2005-04"};
+        QTest::newRow("export without a month") << QStringList{"export", "wip"};
+        QTest::newRow("no path after --out") << QStringList{"export", "wip", "2005-04", "--out"};
+        QTest::newRow("--out on another command") << QStringList{"verify", "2005-04", "--out", "x.xlsx"};
+        QTest::newRow("verify without a month") << QStringList{"verify"};
+        QTest::newRow("no month") << QStringList{"allocate"};
+        QTest::newRow("month 13") << QStringList{"close", "2005-13"};
+        QTest::newRow("month without its zero") << QStringList{"close", "2005-4"};
+        QTest::newRow("unknown option") << QStringList{"--force", "status"};
+        QTest::newRow("one argument too many") << QStringList{"status", "2005-04"};
+        QTest::newRow("no path after --db") << QStringList{"status", "--db"};
+    }
+
+    void wrongUseIsRefusedWithTheHelp()
+    {
+        QFETCH(QStringList, args);
+        TestBooks books;
+        const Result r = run(installedBeside(books), args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(QStringLiteral("사용법: zedur-cli")));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void helpSaysWhatTheLockCovers()
+    {
+        TestBooks books;
+        const Result r = run(installedBeside(books), {"--help"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral("사용자와 컴퓨터마다 하나")));
+    }
+
+    void allocatesAndClosesMonthsInARow()
+    {
+        TestBooks books;
+        twoLots(books.db());
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        const auto cli = [&](const QStringList &args) {
+            return run(installedBeside(books), args);
+        };
+        Result r = cli({"--db", db, "status"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("2005-04 미마감 배부액을 재 계산하여야 할 상태\n"));
+
+        period::markRecalculation(books.db());
+        r = cli({"--db", db, "close", "2005-04"});
+        QCOMPARE(r.exitCode, 1);
+        // The screens' message, its line breaks made plain.
+        QCOMPARE(r.err, QStringLiteral("경고: 2005년도 04월은 / 배부액을 재 계산 완료후에 / "
+                                       "이월및마감 작업이 가능합니다.....................\n"));
+
+        r = cli({"--db=" + db, "allocate", "2005-04"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith(QStringLiteral("2005-04 배부액 계산 완료")));
+        QCOMPARE(books.db()
+                     .scalar("Select Gong_DaongNoMu_02 From MC_JeyGongPumInPut Where Gong_Serial = 'A0000000002'")
+                     .toDouble(),
+                 200.0);
+
+        r = cli({"--db", db, "close", "2005-04"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral("재공품 2건")));
+        QCOMPARE(period::theOpenPeriod(books.db())->period, May);
+        const QString backup = r.out.section(QStringLiteral("백업: "), 1).trimmed();
+        QVERIFY2(QFileInfo::exists(backup), qPrintable(r.out));
+
+        r = cli({"--db", db, "allocate", "2005-04"});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains(QStringLiteral("마감완료된 상태라")));
+        QVERIFY(cli({"--db", db, "allocate", "2005-05"}).exitCode == 0);
+        QVERIFY(cli({"--db", db, "close", "2005-05"}).exitCode == 0);
+        QVERIFY(cli({"--db", db, "status"}).out.startsWith(QStringLiteral("2005-06 미마감")));
+    }
+
+    void writesWaitForTheProgramToEnd()
+    {
+        TestBooks books;
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        const auto cli = [&](const QStringList &args) {
+            return run(installedBeside(books), args);
+        };
+        const QByteArray user = qgetenv("USER");
+        qputenv("USER", testUser().toUtf8());
+        {
+            ProgramLock program(QStringLiteral("zedur"));
+            QVERIFY(program.held());
+            const Result r = cli({"--db", db, "allocate", "2005-04"});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.contains(QStringLiteral("실행 중입니다")));
+            QCOMPARE(openState(books.db()), QStringLiteral("미마감"));
+            QCOMPARE(
+                books.db().scalar("Select YM_TextMemo From MC_YearMonthCheck Where YM_Kubun = '미마감'").toString(),
+                QStringLiteral("배부액을 재 계산하여야 할 상태"));
+            // Reading is not writing.
+            QCOMPARE(cli({"--db", db, "status"}).exitCode, 0);
+        }
+        qputenv("USER", user);
+        QCOMPARE(cli({"--db", db, "allocate", "2005-04"}).exitCode, 0);
+    }
+
+    void aMissingBooksFileIsAnErrorAndIsNotCreated()
+    {
+        TestBooks books;
+        const QString missing = books.dir() + "elsewhere/ZedUr_DB.mdb";
+        const Result r = run(installedBeside(books), {"--db", missing, "allocate", "2005-04"});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY(r.err.startsWith(QStringLiteral("오류: zedur-cli allocate 작업 중 오류가 발생하였습니다.")));
+        QVERIFY(!QFileInfo::exists(missing));
+        QFile log(books.dir() + "Data_Save/ErrorMessage.Txt");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(log.readAll()).contains("zedur-cli allocate 2005-04"));
+    }
+
+    void exportWritesWhatTheScreensExportButtonWrites_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("sheets");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("raw materials: the movements only")
+            << "raw-materials" << QStringList{"입출고 내역"} << "원자재 계정과목 입출고 현황";
+        QTest::newRow("WIP: the movements, then the summary")
+            << "wip" << QStringList{"입출고 내역", "항목별 집계 내역"} << "재공품 계정과목 입출고 현황";
+        QTest::newRow("products: not the summary")
+            << "products" << QStringList{"입출고 내역"} << "제품 계정과목 입출고 현황";
+        QTest::newRow("statement") << "manufacturing-cost" << QStringList{"Sheet1"} << "제조원가명세서 현황";
+        QTest::newRow("income statement") << "income" << QStringList{"Sheet1"} << "손익계산서 현황";
+        QTest::newRow("trace from sales: the month's sales")
+            << "trace-sales" << QStringList{"Sheet1"} << "월별 매출부터 역순 배부 체크 현황";
+        QTest::newRow("cost links") << "cost-links" << QStringList{"Sheet1"}
+                                    << "월별 직간접비와 제조공정(재공품) 연계된 현황";
+    }
+
+    void exportWritesWhatTheScreensExportButtonWrites()
+    {
+        QFETCH(QString, report);
+        QFETCH(QStringList, sheets);
+        QFETCH(QString, title);
+        TestBooks books;
+        generateBooks(books.db(), 2, 2, MonthShape{10});
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        const QString file = books.dir() + report + ".xlsx";
+        const Result r = run(installedBeside(books), {"--db", db, "export", report, "2005-04", "--out", file});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith("2005-04 " + title + ": "), qPrintable(r.out));
+        QVERIFY(r.out.endsWith(file + "\n"));
+        QCOMPARE(sheetNames(file), sheets);
+        // Only the file was written: the books keep no work table of the report.
+        QVERIFY(!books.db().tableNames().contains(QStringLiteral("MC_JeyGongPumYbChulGoReport_SumVw01")));
+    }
+
+    void exportWithoutOutWritesANewFileUnderDataSave()
+    {
+        TestBooks books;
+        const Result r = run(installedBeside(books), {"export", "raw-materials", "2005-04"});
+        QCOMPARE(r.exitCode, 0);
+        const QString path = r.out.section(u'\n', 1, 1);
+        QVERIFY2(path.startsWith(books.dir() + "Data_Save/TMC_ReportWonJaJeyYbChulGo_Form"), qPrintable(r.out));
+        QVERIFY(QFileInfo::exists(path));
+        // The total row of an empty month.
+        QVERIFY(r.out.contains(QStringLiteral("입출고 내역 1행")));
+    }
+
+    void aMonthTheBooksNeverOpenedIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("export") << QStringList{"export", "income", "2005-06"};
+        QTest::newRow("verify") << QStringList{"verify", "2005-06"};
+    }
+
+    void aMonthTheBooksNeverOpenedIsRefused()
+    {
+        QFETCH(QStringList, args);
+        TestBooks books;
+        const Result r = run(installedBeside(books), args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("최종 데이타가 등록된 년월은")), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // Each tie with its two figures; a month whose reports disagree ends with 4. Reading the
+    // books does not wait for the program to end.
+    void verifyPrintsEveryTieAndFailsWhenOneDoesNotHold()
+    {
+        TestBooks books;
+        generateBooks(books.db(), 3, 2, MonthShape{20});
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        const QByteArray user = qgetenv("USER");
+        qputenv("USER", testUser().toUtf8());
+        ProgramLock program(QStringLiteral("zedur"));
+        QVERIFY(program.held());
+
+        Result r = run(installedBeside(books), {"--db", db, "verify", "2005-04"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral("일치    제조원가명세서 40401001 = 원자재 입출고 전월 원자재 이월액\n")));
+        QVERIFY(r.out.contains(QStringLiteral("다음 월")));
+        QVERIFY(!r.out.contains(QStringLiteral("불일치")));
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("2005-04 대조 (\\d+)건 중 \\1건 일치\n$"))));
+
+        books.db().exec("UpDate MC_ChaongGoJeyPumInPut Set JeyPum_TotGaAmt = JeyPum_TotGaAmt + 1 "
+                        "Where JeyPum_Kubun = '당월입고' And JeyPum_Month = '05'");
+        r = run(installedBeside(books), {"--db", db, "verify", "2005-05"});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY2(r.out.contains(
+                     QStringLiteral("불일치  재공품 입출고 50행 완성율 금액 = 제품 입출고 당월 완성제품 입고액\n")),
+                 qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("참고: 이월 대조 제외: 마감되지 않은 월입니다.")));
+        qputenv("USER", user);
+    }
+
+    void withoutDbItUsesTheBooksBesideTheProgram()
+    {
+        TestBooks books;
+        const Result r = run(installedBeside(books), {"status"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith(QStringLiteral("2005-04 미마감")));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"
