@@ -3,6 +3,8 @@
 #include "EntryFixture.h"
 #include "MessageRecorder.h"
 #include "ScreenDriver.h"
+#include "common/DataGrid.h"
+#include "entries/StoredRow.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -10,6 +12,24 @@
 #include <memory>
 
 namespace zedur::test {
+
+// The index of a grid's column showing the field; -1 when none does.
+inline int gridColumnOf(const DataGrid *grid, const QString &field)
+{
+    for (int c = 0; c < grid->columns().size(); ++c)
+        if (grid->columns().at(c).field == field)
+            return c;
+    return -1;
+}
+
+// The visible top-level window of that name (a viewer a screen opened), or nullptr.
+inline QWidget *visibleWindow(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
 
 // An entry screen or viewer of type S driven offscreen on fresh books of April 2005, its
 // message boxes recorded. A test's fixture writes the rows it needs, then opens the screen.
@@ -22,9 +42,11 @@ template <class S> struct EntryScreenFixture {
     Db &db() { return books.db(); }
 
     // Opens the screen with the arguments its constructor takes (a viewer: the month).
-    template <class... Args> void open(Args &&...args)
+    template <class... Args> void open(Args &&...args) { drive(std::make_unique<S>(std::forward<Args>(args)...)); }
+    // Drives a screen made elsewhere (one chosen by a table of cases).
+    void drive(std::unique_ptr<S> made)
     {
-        screen = std::make_unique<S>(std::forward<Args>(args)...);
+        screen = std::move(made);
         ui = std::make_unique<ScreenDriver>(screen.get());
     }
 
@@ -36,16 +58,27 @@ template <class S> struct EntryScreenFixture {
         ui->pickRow(row, column, grid);
     }
 
-    // Another month shown: the month list left with it picked runs the list again.
-    void showMonth(const QString &month, const QString &monthList = "cbSMonth", const QString &leaveTo = "edSSearch")
+    // Another month picked in the month list, the focus still in it (leaving it runs the list).
+    void chooseMonth(const QString &month, const QString &monthList = "cbSMonth")
     {
         ui->focus(monthList);
         auto *list = ui->template find<QComboBox>(monthList);
         list->setCurrentIndex(list->findText(month));
+    }
+    // Another month shown: the month list left with it picked runs the list again.
+    void showMonth(const QString &month, const QString &monthList = "cbSMonth", const QString &leaveTo = "edSSearch")
+    {
+        chooseMonth(month, monthList);
         ui->focus(leaveTo);
     }
 
     int rows(const QString &table) { return db().count("Select * From " + table); }
+    // A row of an entry table as stored, read by its serial.
+    ResultSet storedRow(const EntryTable &table, const QString &serial)
+    {
+        return db().query(QStringLiteral("Select * From %1 Where %2 = :s").arg(table.name, table.column("Serial")),
+                          {{":s", serial}});
+    }
 
     // Runs an action that shows a real message box, as the desktop shows it: the box takes the
     // activation, and when it is closed the screen gets it back. The box's text.

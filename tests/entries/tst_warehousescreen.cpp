@@ -64,15 +64,16 @@ class WarehouseScreenTest : public QObject
 private slots:
     void opensOnTheMonthsLotsAndTheTopProducts()
     {
-        TestBooks books;
-        books.db().exec("Create Table MC_JeyGongPumTaAcChaongGo_SumVw02 (Stale Text)"); // left by an older run
-        MessageRecorder messages;
-        TMC_JeyGongPumToJeyPumInPut_Form screen;
-        ScreenDriver ui(&screen);
-        // No tree yet: said once the lists are open.
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("완제품의 [[<<BOM>>]] 구성 데이타가 없습니다......")});
-        QCOMPARE(screen.windowTitle(),
-                 QStringLiteral("제조공정<재공품>의 100%완성품을 제품창고입고에 등록하는 폼 입니다."));
+        {
+            EntryScreenFixture<TMC_JeyGongPumToJeyPumInPut_Form> bare;
+            bare.db().exec("Create Table MC_JeyGongPumTaAcChaongGo_SumVw02 (Stale Text)"); // left by an older run
+            bare.open();
+            // No tree yet: said once the lists are open.
+            QCOMPARE(bare.messages.texts(),
+                     QStringList{QStringLiteral("완제품의 [[<<BOM>>]] 구성 데이타가 없습니다......")});
+            QCOMPARE(bare.screen->windowTitle(),
+                     QStringLiteral("제조공정<재공품>의 100%완성품을 제품창고입고에 등록하는 폼 입니다."));
+        }
 
         Fixture f;
         QVERIFY(f.messages.messages.isEmpty());
@@ -323,12 +324,8 @@ private slots:
         QPointer<TMC_JeyGongPumToJeyPumInPut_Form> screen = f.screen.get();
         f.ui->click("GongJeongBtn");
         QVERIFY(!f.screen->isVisible());
-        auto *viewer = qobject_cast<TMC_JeyGongPumToJeyPumInPut_Form_JeyPum *>([] {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->objectName() == u"TMC_JeyGongPumToJeyPumInPut_Form_JeyPum" && w->isVisible())
-                    return w;
-            return static_cast<QWidget *>(nullptr);
-        }());
+        auto *viewer = qobject_cast<TMC_JeyGongPumToJeyPumInPut_Form_JeyPum *>(
+            visibleWindow("TMC_JeyGongPumToJeyPumInPut_Form_JeyPum"));
         QVERIFY(viewer);
         f.screen.reset(); // the viewer outlives its screen
         ScreenDriver v(viewer);

@@ -197,10 +197,8 @@ private slots:
         QCOMPARE(f.transfers(), 2);
         f.ui->click("TaAcBtn");
         QVERIFY(!f.screen->isVisible());
-        TMC_JeyGongPumToTaAcInPut_Form_TaAc *viewer = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"TMC_JeyGongPumToTaAcInPut_Form_TaAc" && w->isVisible())
-                viewer = qobject_cast<TMC_JeyGongPumToTaAcInPut_Form_TaAc *>(w);
+        auto *viewer =
+            qobject_cast<TMC_JeyGongPumToTaAcInPut_Form_TaAc *>(visibleWindow("TMC_JeyGongPumToTaAcInPut_Form_TaAc"));
         QVERIFY(viewer);
         f.screen.reset();
         ScreenDriver v(viewer);
