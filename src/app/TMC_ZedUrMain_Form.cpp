@@ -27,6 +27,7 @@
 #include "reports/TMC_ReportPLVwList_Form.h"
 #include "reports/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "store/Db.h"
+#include "store/Integrity.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
@@ -107,6 +108,17 @@ QString mainDescriptionText()
                                "  약간의 차액이 발생될",
                                "  소지가 있습니다."};
     return lines.join(u'\n');
+}
+
+QString damagedBooksText(const QString &databaseFile, const QString &backup)
+{
+    const QString restore = backup.isEmpty()
+                                ? QStringLiteral("  백업 파일이 없습니다.") + LB
+                                : QStringLiteral("  가장 최근의 백업 파일:") + LB + QStringLiteral("  ") + backup + LB +
+                                      LB + QStringLiteral("  프로그램을 닫고 이 백업 파일을 장부 파일 이름으로") + LB +
+                                      QStringLiteral("  복사하여 되살리세요.") + LB;
+    return QStringLiteral("  장부 파일이 손상되었습니다:") + LB + QStringLiteral("  ") + databaseFile + LB + LB +
+           QStringLiteral("  이 파일에는 아무것도 쓰지 않으며, 화면을 열지 않습니다.") + LB + LB + restore;
 }
 
 MenuTreeView::MenuTreeView(QWidget *parent) : QTreeWidget(parent)
@@ -203,6 +215,17 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
     connect(tvGroup, &MenuTreeView::entryClicked, this, &TMC_ZedUrMain_Form::pRunMenu);
 
     ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
+    // Once, before any connection writes to the file: damaged books are left as they are,
+    // for the user to restore from a backup, and no screen opens on them.
+    const QStringList damage = damageFound(databasePath());
+    if (!damage.isEmpty()) {
+        m_damageWarning = damagedBooksText(databasePath(), newestBackup(databasePath()));
+        msg::warning(m_damageWarning);
+        if (!LogError({QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),
+                       QStringLiteral("장부 파일 손상"), QStringLiteral("IntegrityCheck"), damage.join(u'\n')}))
+            msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
+        return;
+    }
     try {
         m_connection = Db::openDefault();
     } catch (const StoreError &e) {
@@ -237,6 +260,10 @@ template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
 
 void TMC_ZedUrMain_Form::pRunMenu(int code)
 {
+    if (!m_damageWarning.isEmpty() && code != 900) {
+        msg::warning(m_damageWarning);
+        return;
+    }
     switch (code) {
     case 110:
         pShow_110();

@@ -78,9 +78,14 @@ private:
     void pShow_511();
 
     std::unique_ptr<Db> m_connection; // ADOConnection1: held for the program's life
+    QString m_damageWarning;          // set when the start-up check found the books damaged
 };
 
 // The main screen's description text.
 QString mainDescriptionText();
+
+// The warning for books the start-up check found damaged, naming the file and the newest
+// backup (empty when there is none).
+QString damagedBooksText(const QString &databaseFile, const QString &backup);
 
 } // namespace zedur

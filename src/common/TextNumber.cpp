@@ -36,9 +36,12 @@ double fNumValue(const QString &text)
     if (kept.isEmpty())
         return 0.0;
     static const QRegularExpression number(QStringLiteral("^-?(\\d+(\\.\\d*)?|\\.\\d+)$"));
-    if (!number.match(kept).hasMatch())
+    bool ok = false;
+    const double value = number.match(kept).hasMatch() ? kept.toDouble(&ok) : 0.0;
+    // A number too large for a double is no number either: it would come back infinite.
+    if (!ok || !std::isfinite(value))
         throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(kept));
-    return kept.toDouble();
+    return value;
 }
 
 bool IsDouble(const QString &text)
@@ -223,8 +226,8 @@ namespace {
 
 // A magnitude as the decimal it stands for: `digits` without a point, `scale` of them
 // after it (negative: that many zeros follow). Fifteen significant digits, as a double
-// carries, and never more than twelve decimals, as the truncation has always seen them;
-// so a typed 422921.82255 reads 422921.822550000 and not its binary 422921.8225499999.
+// carries: a typed 422921.82255 reads 422921.822550000 and not its binary 422921.8225499999,
+// and 2.3 reads 2.30000000000000 and not 2.2999999999999998.
 struct DecimalForm {
     QString digits;
     int scale = 0;
@@ -233,16 +236,10 @@ struct DecimalForm {
 DecimalForm decimalForm(double magnitude)
 {
     const QString scientific = QString::number(magnitude, 'e', 14);
-    const int exponent = scientific.mid(scientific.indexOf(u'e') + 1).toInt();
+    const qsizetype e = scientific.indexOf(u'e');
     DecimalForm form;
-    if (exponent < 3) {
-        form.digits = QString::number(magnitude, 'f', 12);
-        form.scale = 12;
-    } else {
-        form.digits = scientific.left(scientific.indexOf(u'e'));
-        form.scale = 14 - exponent;
-    }
-    form.digits.remove(u'.');
+    form.digits = scientific.left(e).remove(u'.');
+    form.scale = 14 - scientific.mid(e + 1).toInt();
     return form;
 }
 
@@ -312,7 +309,11 @@ double exactProduct(double a, double b, int decimals, Ending ending)
     int scaleB = 0;
     Wide product = scaledInteger(decimalForm(std::fabs(a)), scaleA) * scaledInteger(decimalForm(std::fabs(b)), scaleB);
     int scale = scaleA + scaleB;
-    if (scale > decimals) {
+    if (scale - decimals > 36) {
+        // Thirty digits at most: none of them reaches the kept places, not even by rounding.
+        product = 0;
+        scale = decimals;
+    } else if (scale > decimals) {
         Wide divisor = 1;
         for (int i = decimals; i < scale; ++i)
             divisor *= 10;
@@ -332,9 +333,11 @@ double exactProduct(double a, double b, int decimals, Ending ending)
 
 QString fRoundDown(int digits, double value)
 {
-    // Truncation is symmetric around zero: -1.234567 cut to five decimals is -1.23456.
+    // Truncation is symmetric around zero: -1.234567 cut to five decimals is -1.23456. The
+    // cut works on the value's decimal form, which absorbs the representation error the old
+    // program nudged away with 1e-14 (a nudge that turned 1.99999999999995 into 2).
     const bool negative = value < 0;
-    const double v = std::fabs(value) + 1e-14; // absorbs representation error (2.3 stored as 2.29999...)
+    const double v = std::fabs(value);
     const QString sign = negative ? QStringLiteral("-") : QString();
 
     if (digits < 0) {

@@ -20,7 +20,7 @@ bool IsDouble(const QString &text);
 
 // Truncates toward zero: digits < 0 keeps -digits decimals, digits == 0 keeps the whole
 // number, digits > 0 zeroes that many trailing whole digits. The cut works on the value's
-// 15-significant-digit decimal form (at most twelve decimals), never on its binary noise.
+// 15-significant-digit decimal form, never on its binary noise.
 // The text form is what the screens show or read back; roundDown() is the same as a number.
 QString fRoundDown(int digits, double value);
 double roundDown(int digits, double value);

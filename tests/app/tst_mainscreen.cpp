@@ -5,6 +5,7 @@
 #include "app/TMC_ZedUrMain_Form.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
+#include "store/Books.h"
 #include "store/Db.h"
 
 #include <QDir>
@@ -192,6 +193,69 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll(), content);
         }
+        setAppDirForTesting(QString());
+    }
+
+    void damagedBooksWarnNameTheNewestBackupAndStayUntouched_data()
+    {
+        QTest::addColumn<QStringList>("backups");
+        QTest::addColumn<QString>("newest");
+        QTest::newRow("two backups and a cut-short one")
+            << QStringList{"ZedUr_DB_20050401_100000_000.mdb", "ZedUr_DB_20050417_100000_000.mdb",
+                           "ZedUr_DB_20050418_100000_000.mdb.partial"}
+            << "ZedUr_DB_20050417_100000_000.mdb";
+        QTest::newRow("no backup") << QStringList{} << "";
+    }
+    void damagedBooksWarnNameTheNewestBackupAndStayUntouched()
+    {
+        QFETCH(QStringList, backups);
+        QFETCH(QString, newest);
+        QTemporaryDir dir;
+        setAppDirForTesting(dir.path());
+        createDatabase(databasePath(), {"2005", "04"}, TestBooks::fixedAudit());
+        int accountsPage = 0;
+        {
+            auto db = Db::openDefault();
+            accountsPage = db->scalar("SELECT rootpage FROM sqlite_master WHERE name = 'MC_AcNameCode'").toInt();
+        }
+        QVERIFY(accountsPage > 1);
+        QDir().mkpath(appDir() + "Access_Db/backup");
+        for (const QString &name : backups) {
+            QFile f(appDir() + "Access_Db/backup/" + name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        // A page of the chart of accounts overwritten, as a failing disk leaves it.
+        QByteArray damaged;
+        {
+            QFile f(databasePath());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            damaged = f.readAll();
+            const int pageSize = (uchar(damaged[16]) << 8) | uchar(damaged[17]);
+            damaged.replace((accountsPage - 1) * pageSize, 64, QByteArray(64, char(0x5a)));
+            QVERIFY(f.seek(0));
+            f.write(damaged);
+        }
+        const QString expectedBackup = newest.isEmpty() ? QString() : appDir() + "Access_Db/backup/" + newest;
+        MessageRecorder messages;
+        {
+            TMC_ZedUrMain_Form main;
+            QVERIFY(!main.connected());
+            const QString warning = damagedBooksText(databasePath(), expectedBackup);
+            QCOMPARE(messages.texts(), QStringList{warning});
+            QVERIFY(warning.contains(databasePath()));
+            QVERIFY(newest.isEmpty() || warning.contains(expectedBackup));
+            QCOMPARE(nextErrorNumber(errorLogPath()), 2);
+            // No screen opens on the damaged books; leaving the program still works.
+            messages.clear();
+            QCOMPARE(screenOpenedBy([&] { main.pRunMenu(210); }), QString());
+            QCOMPARE(messages.texts(), QStringList{warning});
+            main.show();
+            main.pRunMenu(900);
+            QVERIFY(!main.isVisible());
+        }
+        QFile f(databasePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == damaged);
         setAppDirForTesting(QString());
     }
 };

@@ -46,6 +46,8 @@ private slots:
         QTest::newRow("trailing minus") << "5-";
         QTest::newRow("double minus") << "--5";
         QTest::newRow("minus alone") << "-";
+        // Beyond the largest double it would read as infinity.
+        QTest::newRow("four hundred digits") << QString(400, u'9');
     }
     void numValueRefusesWhatIsNoNumber()
     {
@@ -94,6 +96,10 @@ private slots:
         QTest::newRow("typed 12,345,678.9") << -2 << 12345678.9 << 12345678.9;
         QTest::newRow("negative above a thousand") << -5 << -422921.82255 << -422921.82255;
         QTest::newRow("whole number of a large value") << 0 << 4229219999.9999997 << 4229220000.0;
+        // Thirteen nines: a form rounded at twelve decimals before the cut made these 1.
+        QTest::newRow("just below one") << 0 << 0.9999999999999 << 0.0;
+        QTest::newRow("just below one, two decimals") << -2 << 0.9999999999999 << 0.99;
+        QTest::newRow("small value keeps its digits") << -14 << 0.00012345678901234 << 0.00012345678901;
     }
     void roundDownCuts()
     {
@@ -148,6 +154,8 @@ private slots:
         QTest::newRow("rate of a lot") << 0.3512 << 1234.5678 << true << 4 << 433.5802 << "433.5802";
         QTest::newRow("half rounds away from zero") << 0.5 << 0.0001 << true << 4 << 0.0001 << "0.0001";
         QTest::newRow("zero") << 0.0 << 1234.5 << false << 5 << 0.0 << "0.0000";
+        // Sixty decimals in the product: none reaches the kept places.
+        QTest::newRow("far below the kept places") << 1e-30 << 1e-30 << true << 5 << 0.0 << "0.0000";
     }
     void productsAreExact()
     {
