@@ -308,6 +308,82 @@ private slots:
         QCOMPARE(f.screen->DBGrid1->result().number(0, "ChaongGo_SuKg"), 1.5);
     }
 
+    // A refusal shown in a real box while a box is left: when the box closes the window is
+    // activated again, and what the user was entering stays (the lot picked, the check, the
+    // quantity, the day and the memo), wherever the refusal leaves the focus.
+    void aBoxRefusedOnLeavingKeepsTheEntry_data()
+    {
+        QTest::addColumn<bool>("checkFirst");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed"); // a list: left without a pick
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("dayAfter");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("a day before the newest receipt") << true << "edIn_Date"
+                                                         << "9"
+                                                         << QStringLiteral("현재 제조공정에 투입된 기준일자보다는") +
+                                                                CRLF + QStringLiteral("작은 일자입니다.............")
+                                                         << "12"
+                                                         << "edIn_Date";
+        QTest::newRow("a day April does not have") << true << "edIn_Date"
+                                                   << "31" << warnings::invalidDate("2005-04-31") << "31"
+                                                   << "edIn_Date";
+        QTest::newRow("a day before any check") << false << "edIn_Date"
+                                                << "20" << checkFirst << "20"
+                                                << "edIn_SuKg";
+        QTest::newRow("the sort list without a pick") << true << "cbSSort"
+                                                      << "" << QStringLiteral("잘못 선택 하였읍니다.....") << "20"
+                                                      << "cbSSort";
+    }
+    void aBoxRefusedOnLeavingKeepsTheEntry()
+    {
+        QFETCH(bool, checkFirst);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, warning);
+        QFETCH(QString, dayAfter);
+        QFETCH(QString, focusAfter);
+        Fixture f;
+        addMaterialReceipt(f.db(), "W2", "2005-04-12");
+        f.pick("Gong_Serial", f.l2, 2);
+        if (checkFirst)
+            f.check("P1", "1");
+        else
+            f.ui->type("edIn_SuKg", "1");
+        f.ui->type("edIn_TextMemo", "1차 완성");
+        const bool list = box.startsWith(u"cb");
+        if (list) {
+            f.ui->type("edIn_Date", "20");
+            f.ui->focus(box);
+            f.ui->find<QComboBox>(box)->setCurrentIndex(-1);
+        } else {
+            f.ui->type(box, typed);
+        }
+
+        const QString shown = f.throughRealBox([&] { f.ui->focus("edIn_Bigo"); });
+
+        QCOMPARE(shown, QString(warning).replace(CRLF, "\n")); // a real box shows each line break once
+        QCOMPARE(f.ui->focused()->objectName(), focusAfter);
+        QCOMPARE(f.ui->text("edIn_Date"), dayAfter);
+        QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("1.0000"));
+        QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("1차 완성"));
+        QCOMPARE(f.ui->text("edG_WonCode"), QStringLiteral("W1"));
+        QCOMPARE(f.ui->text("edG_SuKg"), QStringLiteral("5.0000"));
+        QCOMPARE(f.screen->checked(), checkFirst);
+        QCOMPARE(f.screen->DBGrid_Sum->isOpen(), checkFirst);
+        if (!checkFirst)
+            return;
+        // The check still holds: the box put right, the entry is saved as it stands.
+        if (list)
+            f.ui->find<QComboBox>(box)->setCurrentIndex(0);
+        f.ui->type("edIn_Date", "20");
+        f.ui->click("SaveBtn");
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.receipts(), 1);
+        QCOMPARE(f.db().scalar("Select JeyPum_TextMemo From MC_ChaongGoJeyPumInPut").toString(),
+                 QStringLiteral("1차 완성"));
+    }
+
     void theViewerListsAndDeletesReceipts()
     {
         Fixture f;
