@@ -6,6 +6,8 @@
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "entries/TMC_AcNameAmtInPut_Form.h"
+#include "entries/TMC_BanPumSaleAmtInPut_Form.h"
+#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
 #include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
 #include "entries/TMC_JeyGongPumWoulInPut_Form.h"
@@ -392,13 +394,19 @@ void TMC_ZedUrMain_Form::pShow_214()
 {
     showScreen<TMC_JeyGongPumToTaAcInPut_Form>();
 }
-void TMC_ZedUrMain_Form::pShow_215() {}
+void TMC_ZedUrMain_Form::pShow_215()
+{
+    showScreen<TMC_ChaongGoJeyPumChulGoTaAc_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_216()
 {
     showScreen<TMC_AcNameAmtInPut_Form>();
 }
 void TMC_ZedUrMain_Form::pShow_217() {}
-void TMC_ZedUrMain_Form::pShow_218() {}
+void TMC_ZedUrMain_Form::pShow_218()
+{
+    showScreen<TMC_BanPumSaleAmtInPut_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_310()
 {
     showScreen<TMC_ReportWonJaJeyYbChulGo_Form>();

@@ -5,6 +5,7 @@
 #include "entries/DayDate.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ReceiptBalances.h"
+#include "entries/StockQuantity.h"
 #include "entries/StoredRow.h"
 #include "store/Db.h"
 #include "store/Serials.h"
@@ -21,12 +22,6 @@ const QString DayBox = QStringLiteral("edIn_Date");
 double issuedQuantity(const QString &typed)
 {
     return roundDecimals(roundDown(-5, fNumValue(typed)), 4);
-}
-
-// A remaining 49.99999999999999 is the 50.0000 the user sees and may issue in full.
-bool exceeds(double quantity, double remaining)
-{
-    return quantity > roundDecimals(remaining, 4);
 }
 
 double amountOf(double quantity, double price)

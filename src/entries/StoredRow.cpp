@@ -65,6 +65,11 @@ QString StoredRow::text(const QString &stem) const
     return found() && m_row.columnIndex(column) >= 0 ? m_row.text(0, column) : QString();
 }
 
+QString StoredRow::field(const QString &column) const
+{
+    return found() && m_row.columnIndex(column) >= 0 ? m_row.text(0, column) : QString();
+}
+
 double StoredRow::number(const QString &stem) const
 {
     const QString column = m_table.column(stem);

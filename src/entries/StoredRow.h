@@ -65,6 +65,8 @@ public:
     QString serial() const { return m_serial; }
     QString text(const QString &stem) const;
     double number(const QString &stem) const;
+    // A column outside the table's prefix (the links of a sales return, "BanPum_...").
+    QString field(const QString &column) const;
 
 private:
     friend StoredRow readStoredRow(Db &db, const RowRule &rule, const QString &serial, const Period &shown);

@@ -186,8 +186,12 @@ bool isIndexed(const QString &column)
     for (const QString &suffix : linkSuffixes)
         if (column.endsWith(suffix))
             return true;
+    // BanPum_*: whether a sale was returned, and by what, is looked up by the links a return
+    // writes, over every month.
     static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
-                                      "Won_Code", "Jey_Code", "Ac_AcCode"};
+                                      "Won_Code", "Jey_Code", "Ac_AcCode",
+                                      "BanPum_ChulGoSerial", "BanPum_ChulGoJeyPumSerial", "BanPum_NewJeyPumSerial",
+                                      "BanPum_NewChulGoSerial"};
     return links.contains(column);
 }
 

@@ -117,6 +117,8 @@ private slots:
         QTest::newRow("212") << 212 << "TMC_JeyGongPumWoulInPut_Form";
         QTest::newRow("213") << 213 << "TMC_JeyGongPumToJeyPumInPut_Form";
         QTest::newRow("214") << 214 << "TMC_JeyGongPumToTaAcInPut_Form";
+        QTest::newRow("215") << 215 << "TMC_ChaongGoJeyPumChulGoTaAc_Form";
+        QTest::newRow("218") << 218 << "TMC_BanPumSaleAmtInPut_Form";
         QTest::newRow("310") << 310 << "TMC_ReportWonJaJeyYbChulGo_Form";
         QTest::newRow("311") << 311 << "TMC_ReportJeyGongPumYbChulGo_Form";
         QTest::newRow("312") << 312 << "TMC_ReportJeyPumYbChulGo_Form";

@@ -1,6 +1,12 @@
 #include "EntryScreenFixture.h"
 #include "entries/EntryWarnings.h"
+#include "entries/ProductShipments.h"
+#include "entries/SalesReturns.h"
 #include "entries/TMC_AcNameAmtInPut_Form.h"
+#include "entries/TMC_BanPumSaleAmtInPut_Form.h"
+#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
+#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
+#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
 #include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
@@ -31,6 +37,7 @@ struct ScreenWay {
     QString monthList;  // empty: the screen shows one month only (the viewers)
     QString searchText; // a box to go to, so that leaving the month list runs the list
     std::function<std::unique_ptr<QWidget>()> open;
+    QString row = {}; // which April row of the table is picked, when not the table's own
 };
 
 enum class Way {
@@ -43,7 +50,11 @@ enum class Way {
     Warehouse,
     ReceiptViewer,
     WipTransfer,
-    WipTransferViewer
+    WipTransferViewer,
+    Shipment,
+    SaleViewer,
+    ProductTransferViewer,
+    Returns
 };
 
 ScreenWay wayOf(Way way)
@@ -89,6 +100,25 @@ ScreenWay wayOf(Way way)
         return {"MC_JeyGongPumInPut_TaAc", "TaGong_Serial", "", "", [] {
                     return std::unique_ptr<QWidget>(new TMC_JeyGongPumToTaAcInPut_Form_TaAc(April));
                 }};
+    case Way::Shipment:
+        return {"MC_ChaongGoJeyPumInPut", "JeyPum_Serial", "cbSMonth", "edSSearch", [] {
+                    return std::unique_ptr<QWidget>(new TMC_ChaongGoJeyPumChulGoTaAc_Form);
+                }};
+    case Way::SaleViewer:
+        return {"MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_Serial", "", "", [] {
+                    return std::unique_ptr<QWidget>(new TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo(April));
+                }};
+    case Way::ProductTransferViewer:
+        return {"MC_ChaongGoJeyPumInPut_TaAc", "TaJeyPum_Serial", "", "", [] {
+                    return std::unique_ptr<QWidget>(new TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc(April));
+                }};
+    case Way::Returns:
+        return {"MC_ChaongGoJeyPumInPut_ChulGo",
+                "ChulGo_Serial",
+                "cbSMonth",
+                "edSSearch",
+                [] { return std::unique_ptr<QWidget>(new TMC_BanPumSaleAmtInPut_Form); },
+                "return"};
     }
     return {};
 }
@@ -121,6 +151,22 @@ struct Books {
                 "'A0000000001', '2005-04-26', '2005', '04', 'W001', 3, '당월입고', '', :lot)",
                 {{":lot", april["MC_JeyGongPumInPut"]}});
         april["MC_JeyGongPumInPut_TaAc"] = "A0000000001";
+        // A sale and a product transfer out of another receipt.
+        db.exec("Insert Into MC_ChaongGoJeyPumInPut (JeyPum_Serial, JeyPum_Date, JeyPum_Year, JeyPum_Month, "
+                "JeyPum_JeyPumCode, JeyPum_SuKg, JeyPum_TotGaAmt, JeyPum_Kubun, JeyPum_Check_01) Values "
+                "('A0000000002', '2005-04-26', '2005', '04', 'P1', 2, 300, '당월입고', '')");
+        for (const auto kind : {shipments::MovementKind::Sale, shipments::MovementKind::Transfer}) {
+            shipments::MovementRequest m;
+            m.shown = April;
+            m.receiptSerial = "A0000000002";
+            m.kind = kind;
+            m.numbers = {"0.5", "100", {}};
+            m.day = "27";
+            if (shipments::saveMovement(db, m).refusal)
+                throw std::runtime_error("movement refused");
+        }
+        april["MC_ChaongGoJeyPumInPut_ChulGo"] = newest(db, "MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_Serial");
+        april["MC_ChaongGoJeyPumInPut_TaAc"] = newest(db, "MC_ChaongGoJeyPumInPut_TaAc", "TaJeyPum_Serial");
 
         // March, as the monthly close left it.
         for (const auto &[table, prefix, kubun] : {std::tuple{"MC_WonJaJeyInPut", "InPut_", "당월입고"},
@@ -139,6 +185,21 @@ struct Books {
                 "(:s, '2005-03-25', '2005', '03', '40403001', '임금', '간접', '간접(공통)비', '3월 급여', 9000000, "
                 "'마감완료')",
                 {{":s", march}});
+        // A sale of March, taken back in part in April.
+        db.exec("Insert Into MC_ChaongGoJeyPumInPut_ChulGo (ChulGo_Serial, ChulGo_Date, ChulGo_Year, ChulGo_Month, "
+                "ChulGo_JeyPumCode, ChulGo_SuKg, ChulGo_DanGa, ChulGo_GaAmt, ChulGo_WonJaJeyAmt, ChulGo_Kubun, "
+                "ChulGo_Check_01, ChulGo_JeyPumSerial, BanPum_ChulGoSerial, BanPum_ChulGoJeyPumSerial, "
+                "BanPum_NewJeyPumSerial) Values (:s, '2005-03-20', '2005', '03', 'P1', 4, 80, 320, 200, "
+                "'정기매출출고', '마감완료', 'A0000000098', '', '', '')",
+                {{":s", march}});
+        salesreturns::ReturnRequest r;
+        r.open = April;
+        r.saleSerial = march;
+        r.quantity = "-1";
+        r.day = "15";
+        if (salesreturns::saveReturn(db, r))
+            throw std::runtime_error("return refused");
+        april["return"] = newest(db, "MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_Serial");
     }
 };
 
@@ -206,6 +267,18 @@ private slots:
             << "미마감된 2005년과 04월만" + LB + "등록, 수정, 삭제등이 가능합니다........";
         QTest::newRow("WIP transfer viewer, closed meanwhile")
             << Way::WipTransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("shipment, receipt closed meanwhile")
+            << Way::Shipment << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        const QString closedRow =
+            "선택된 데이타는" + LB + "마감완료된 데이타라" + LB + "삭제가 불가능한 데이타입니다.......";
+        QTest::newRow("sale viewer, closed meanwhile")
+            << Way::SaleViewer << "DeleteBtn" << Path::ClosedMeanwhile << closedRow;
+        QTest::newRow("product transfer viewer, closed meanwhile")
+            << Way::ProductTransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closedRow;
+        const QString CRLF = "\r\n";
+        QTest::newRow("returns, return closed meanwhile")
+            << Way::Returns << "DeleteBtn" << Path::ClosedMeanwhile
+            << "매출의 반품매출액과" + CRLF + "반품 매출액의 미 마감된 데이타만" + CRLF + "삭제 가능합니다.......";
     }
     void aClosedMonthStaysAsItIs()
     {
@@ -226,7 +299,7 @@ private slots:
             f.chooseMonth("04", w.monthList);
             break;
         case Path::ClosedMeanwhile:
-            f.pick(w.serialColumn, b.april[w.table]);
+            f.pick(w.serialColumn, b.april[w.row.isEmpty() ? w.table : w.row]);
             f.books.connect()->exec(QStringLiteral("UpDate %1 Set %2 = '마감완료'")
                                         .arg(w.table, QString(w.serialColumn).replace("Serial", "Check_01")));
             break;

@@ -133,7 +133,11 @@ private slots:
              {"IX_MC_JeyGongPumInPut_Gong_InPutSerial", "IX_MC_JeyGongPumInPut_Period",
               "IX_MC_ChaongGoJeyGongPumInJeyGong_InGong_GongSerial", "IX_MC_AcNameAmtInPut_Amt_JeyGongPumSerial",
               "IX_MC_AcNameAmtInPut_Amt_AcCode", "IX_MC_JeyPumTreeWonJaJey_Tr_Code",
-              "IX_MC_ChaongGoJeyPumInPut_ChulGo_ChulGo_JeyPumSerial", "IX_MC_YearMonthCheck_Period"})
+              "IX_MC_ChaongGoJeyPumInPut_ChulGo_ChulGo_JeyPumSerial", "IX_MC_YearMonthCheck_Period",
+              "IX_MC_ChaongGoJeyPumInPut_ChulGo_BanPum_ChulGoSerial",
+              "IX_MC_ChaongGoJeyPumInPut_ChulGo_BanPum_ChulGoJeyPumSerial",
+              "IX_MC_ChaongGoJeyPumInPut_ChulGo_BanPum_NewJeyPumSerial",
+              "IX_MC_ChaongGoJeyPumInPut_BanPum_ChulGoSerial", "IX_MC_ChaongGoJeyPumInPut_BanPum_NewChulGoSerial"})
             QVERIFY2(names.contains(expected), expected);
     }
 

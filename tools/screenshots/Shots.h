@@ -38,5 +38,7 @@ void shootEntries(const QString &out);
 // The completion into the warehouse and the WIP transfers, with their viewers.
 void shootWip(const QString &out);
 void shootReports(const QString &out);
+// Product shipments and transfers with their viewers, and sales returns.
+void shootShipments(const QString &out);
 
 } // namespace shots

@@ -46,6 +46,7 @@ int main(int argc, char *argv[])
     shots::shootEntries(out);
     shots::shootWip(out);
     shots::shootReports(out);
+    shots::shootShipments(out);
     {
         zedur::TMC_TableCreate_Form screen;
         shots::shoot(screen, out + "/table-init.png");
