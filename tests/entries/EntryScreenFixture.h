@@ -72,6 +72,19 @@ template <class S> struct EntryScreenFixture {
         ui->focus(leaveTo);
     }
 
+    // The list searched as a user searches it: the entry picked in the search list, the text
+    // typed, "&E 검색" clicked.
+    void search(const QString &item, const QString &text)
+    {
+        ui->focus("cbSSearch");
+        auto *list = ui->template find<QComboBox>("cbSSearch");
+        const int index = list->findText(item);
+        QVERIFY2(index >= 0, qPrintable(item));
+        list->setCurrentIndex(index);
+        ui->type("edSSearch", text);
+        ui->click("KuenNoSearchBtn");
+    }
+
     int rows(const QString &table) { return db().count("Select * From " + table); }
     // A row of an entry table as stored, read by its serial.
     ResultSet storedRow(const EntryTable &table, const QString &serial)

@@ -7,11 +7,13 @@
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
 #include "entries/WarehouseReceipts.h"
+#include "entries/WipTransfers.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <tuple>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -382,6 +384,117 @@ private slots:
         QCOMPARE(f.receipts(), 1);
         QCOMPARE(f.db().scalar("Select JeyPum_TextMemo From MC_ChaongGoJeyPumInPut").toString(),
                  QStringLiteral("1차 완성"));
+    }
+
+    // The lot list searched by each kind of entry. The lots' texts are as the issue screen
+    // writes them (empty, never missing), with a model and name on the first lot, a remark on
+    // the second; the first lot is transferred whole, so nothing of it is left.
+    void theLotListSearches_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lots"); // by name in the fixture, in list order
+        QTest::newRow("전체 ignores the text") << "전체"
+                                               << "없는말" << QStringList{"l1", "l3", "l2", "unfinished"};
+        QTest::newRow("one column") << "원자재코드"
+                                    << "W2" << QStringList{"l3"};
+        QTest::newRow("every memo text: one column") << "모든적요문자"
+                                                     << "야간" << QStringList{"l2"};
+        QTest::newRow("every memo text: across two columns") << "모든적요문자"
+                                                             << "X-Q" << QStringList{"l1"};
+        QTest::newRow("every memo text: no column has it") << "모든적요문자"
+                                                           << "W1" << QStringList{};
+        QTest::newRow("in stock") << "재고있음"
+                                  << "" << QStringList{"l3", "l2", "unfinished"};
+        QTest::newRow("in stock, by serial") << "재고있음"
+                                             << "A0000000002" << QStringList{"l2"};
+        QTest::newRow("none left") << "재고없음"
+                                   << "" << QStringList{"l1"};
+    }
+    void theLotListSearches()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, lots);
+        Fixture f;
+        QCOMPARE(f.l2, QStringLiteral("A0000000002"));
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Model = '', Gong_PumName = '', Gong_KuSize = '', "
+                    "Gong_SerialJen = '', Gong_TaxNumber = '', Gong_TextMemo = '', Gong_Bigo = ''");
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Model = 'MX-', Gong_PumName = 'Q7' Where Gong_Serial = :s",
+                    {{":s", f.l1}});
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Bigo = '야간' Where Gong_Serial = :s", {{":s", f.l2}});
+        wiptransfer::TransferRequest whole;
+        whole.shown = April;
+        whole.lotSerial = f.l1;
+        whole.selected = true;
+        whole.quantity = "2";
+        whole.day = "10";
+        QVERIFY(wiptransfer::saveTransfer(f.db(), whole).ok());
+        const QHash<QString, QString> serial{{"l1", f.l1}, {"l2", f.l2}, {"l3", f.l3}, {"unfinished", f.unfinished}};
+        QStringList expected;
+        for (const QString &name : lots)
+            expected << serial.value(name);
+
+        f.search(item, text);
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.ui->column("Gong_Serial"), expected);
+        if (item == u"전체")
+            QCOMPARE(f.ui->text("edSSearch"), QString());
+    }
+
+    void theViewerSearches_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("receipts"); // products, in list order
+        QTest::newRow("전체 ignores the text") << "전체"
+                                               << "없는말" << QStringList{"P1", "P3"};
+        QTest::newRow("day") << "일자"
+                             << "04-22" << QStringList{"P3"};
+        QTest::newRow("code") << "코드"
+                              << "P3" << QStringList{"P3"};
+        QTest::newRow("name") << "이름"
+                              << "제품A" << QStringList{"P1"};
+        QTest::newRow("memo") << "적요"
+                              << "1차" << QStringList{"P1"};
+        QTest::newRow("remark") << "비고"
+                                << "야간" << QStringList{"P3"};
+        QTest::newRow("nothing has it") << "비고"
+                                        << "주간" << QStringList{};
+    }
+    void theViewerSearches()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, receipts);
+        EntryScreenFixture<TMC_JeyGongPumToJeyPumInPut_Form_JeyPum> f;
+        Db &db = f.db();
+        warehouse::recreateWorkTables(db);
+        addProduct(db, "P1", "제품A");
+        addTree(db, "P1", "제품A", {{1, "W1", 1.0}});
+        addProduct(db, "P3", "제품C");
+        addTree(db, "P3", "제품C", {{1, "W2", 0.5}});
+        addLot(db, "W1", "03", 2, 10, graded(20));
+        addLot(db, "W2", "04", 10, 10, graded(100));
+        for (const auto &[product, day, memo, bigo] :
+             {std::tuple{"P1", "20", "1차", "주말"}, std::tuple{"P3", "22", "2차", "야간"}}) {
+            warehouse::ReceiptRequest r;
+            r.shown = April;
+            r.checkGridOpen = r.checked = true;
+            r.productCode = product;
+            r.quantity = "1";
+            r.day = day;
+            r.textMemo = memo;
+            r.bigo = bigo;
+            QVERIFY(warehouse::saveReceipt(db, r).ok());
+        }
+        f.open(April);
+
+        f.search(item, text);
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.ui->column("JeyPum_JeyPumCode"), receipts);
     }
 
     void theViewerListsAndDeletesReceipts()
