@@ -124,6 +124,35 @@ private slots:
         QCOMPARE(f.newestSale().number(0, "ChulGo_WonJaJeyAmt"), 200.0);
     }
 
+    void aShortcutSaveWorksTheAmountOutOfWhatWasLeftTyped_data()
+    {
+        QTest::addColumn<QString>("box"); // where the last figure was typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("amount");
+        // The amount box still shows the proposal for all that is left (600): a new quantity
+        // or price makes it stale, a typed amount stands.
+        QTest::newRow("quantity") << "edIn_SuKg"
+                                  << "3" << 300.0;
+        QTest::newRow("price") << "edIn_DanGa"
+                               << "120" << 720.0;
+        QTest::newRow("amount") << "edIn_GaAmt"
+                                << "555.5" << 555.5;
+    }
+    void aShortcutSaveWorksTheAmountOutOfWhatWasLeftTyped()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(double, amount);
+        Fixture f;
+        f.pick("JeyPum_Serial", f.ten);
+        f.ui->type("edIn_Date", "10");
+        f.ui->type(box, typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(f.sales(), 2);
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.newestSale().number(0, "ChulGo_GaAmt"), amount);
+    }
+
     void aSaleBelowCostIsWarnedTwiceAndSaved()
     {
         Fixture f;
