@@ -3,12 +3,14 @@
 #include "common/DataGrid.h"
 #include "common/ListCombo.h"
 #include "common/NumberBox.h"
+#include "common/SystemInfo.h"
 #include "entries/EntryWarnings.h"
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
 #include "entries/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
 #include "entries/WarehouseReceipts.h"
 #include "entries/WipTransfers.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -251,6 +253,41 @@ private slots:
         QCOMPARE(f.ui->text("edG_WonTotAmt"), QStringLiteral("14.0000")); // 2 + 12
         QCOMPARE(f.ui->text("edG_JanSuKg"), QStringLiteral("5.0000"));
         QCOMPARE(f.ui->text("edG_JanAmt"), QStringLiteral("50.0000"));
+    }
+
+    // The product receipt refused by the database after its slices were written: the user is
+    // shown the database's message, it is logged, nothing of the receipt stays, and what was
+    // typed is there for another try.
+    void aReceiptTheDatabaseRefusesIsShownAndLeavesNoRows()
+    {
+        Fixture f;
+        f.db().exec("CREATE TRIGGER refuse BEFORE INSERT ON MC_ChaongGoJeyPumInPut BEGIN SELECT RAISE(ABORT, "
+                    "'disk full'); END");
+        f.check("P1", "2");
+        f.ui->type("edIn_Date", "20");
+        f.ui->type("edIn_TextMemo", "1차 완성");
+        f.ui->click("SaveBtn");
+
+        QCOMPARE(f.messages.messages.size(), 1);
+        QCOMPARE(f.messages.messages.first().kind, MessageKind::Error);
+        QVERIFY2(f.messages.lastText().contains("disk full"), qPrintable(f.messages.lastText()));
+        QFile log(errorLogPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString logged = QString::fromUtf8(log.readAll());
+        QVERIFY(logged.contains("TMC_JeyGongPumToJeyPumInPut_Form.SaveBtnClick"));
+        QVERIFY(logged.contains("disk full"));
+        QCOMPARE(f.receipts(), 0);
+        QCOMPARE(f.rows("MC_ChaongGoJeyGongPumInJeyGong"), 0);
+        QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("2.0000"));
+        QCOMPARE(f.ui->text("edIn_Date"), QStringLiteral("20"));
+        QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("1차 완성"));
+
+        f.db().exec("DROP TRIGGER refuse");
+        f.messages.clear();
+        f.ui->click("SaveBtn");
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.receipts(), 1);
+        QCOMPARE(f.rows("MC_ChaongGoJeyGongPumInJeyGong"), 3);
     }
 
     void theCheckGridIsExportedOnlyAfterACheck()
