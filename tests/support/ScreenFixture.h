@@ -65,7 +65,10 @@ template <class S> struct ScreenFixture {
     {
         setMessageSink(nullptr);
         QString shown;
-        QTimer::singleShot(50, [&] {
+        // Ends with this call: an action that showed no box leaves nothing to fire later.
+        QTimer answer;
+        answer.setSingleShot(true);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
@@ -74,6 +77,7 @@ template <class S> struct ScreenFixture {
                 shown = box->text();
             box->close();
         });
+        answer.start(50);
         action();
         setMessageSink(&messages);
         screen->activateWindow();
