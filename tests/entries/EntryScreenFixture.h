@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EntryFixture.h"
-#include "ScreenFixture.h"
 #include "entries/StoredRow.h"
+#include "ui/ScreenFixture.h"
 
 #include <QComboBox>
 

@@ -1,8 +1,9 @@
 #include "EntryScreenFixture.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
-#include "entries/TMC_JeyGongPumWoulInPut_Form.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "ScreenFixture.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
 #include "common/SystemInfo.h"
-#include "masters/TMC_AcNameCode_Form.h"
+#include "common/ui/ListCombo.h"
+#include "masters/ui/TMC_AcNameCode_Form.h"
 #include "store/Serials.h"
+#include "ui/ScreenFixture.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "ScreenFixture.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
 #include "common/SystemInfo.h"
-#include "masters/TMC_JeyPumCode_Form.h"
+#include "common/ui/ListCombo.h"
+#include "masters/ui/TMC_JeyPumCode_Form.h"
+#include "ui/ScreenFixture.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "ScreenFixture.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
-#include "masters/TMC_WonJaJeyCode_Form.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "masters/ui/TMC_WonJaJeyCode_Form.h"
+#include "ui/ScreenFixture.h"
 
 #include <QClipboard>
 #include <QDir>
