@@ -154,6 +154,23 @@ private slots:
         QCOMPARE(f.returnRow().size(), 0);
     }
 
+    void theEntrySurvivesItsOwnWarnings()
+    {
+        Fixture f;
+        f.pick("ChulGo_Serial", f.maySale);
+        f.ui->type("edIn_TextMemo", "파손");
+        f.ui->type("edIn_SuKg", "1");
+        f.ui->type("edIn_Date", "12");
+        // A sale of the open month: said in a real box on leaving the day. Closing the box gives
+        // the screen back its activation, which must not run the list again.
+        const QString shown = f.throughRealBox([&] { f.ui->focus("edIn_Bigo"); });
+        QCOMPARE(shown, QString(sameMonth).replace(CRLF, "\n"));
+        QCOMPARE(f.ui->focused(), f.screen->edIn_Date);
+        QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("-1.0000"));
+        QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("파손"));
+        QCOMPARE(f.screen->shownSale(), f.maySale);
+    }
+
     void onlyAnOpenReturnIsDeletedWithItsReceipt()
     {
         Fixture f;
