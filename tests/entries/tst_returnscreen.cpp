@@ -3,9 +3,11 @@
 #include "common/DataGrid.h"
 #include "common/ListCombo.h"
 #include "common/NumberBox.h"
+#include "common/SystemInfo.h"
 #include "entries/EntryWarnings.h"
 #include "entries/TMC_BanPumSaleAmtInPut_Form.h"
 
+#include <QDir>
 #include <QLabel>
 
 using namespace zedur;
@@ -169,6 +171,20 @@ private slots:
         QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("-1.0000"));
         QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("파손"));
         QCOMPARE(f.screen->shownSale(), f.maySale);
+    }
+
+    void theExportTakesTheListAsStored()
+    {
+        Fixture f;
+        f.showApril();
+        f.ui->click("PrintBtn");
+        QCOMPARE(f.messages.texts(), QStringList{"Excel로 이전되었읍니다...."});
+        QCOMPARE(QDir(appDir() + "Data_Save").entryList({"TMC_BanPumSaleAmtInPut_Form_*.xlsx"}).size(), 1);
+        f.messages.clear();
+        // Nothing of the month: nothing exported, nothing said.
+        f.showMonth("06");
+        f.ui->click("PrintBtn");
+        QVERIFY(f.messages.messages.isEmpty());
     }
 
     void onlyAnOpenReturnIsDeletedWithItsReceipt()
