@@ -1,6 +1,7 @@
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
 
 #include "common/GridTotals.h"
+#include "common/KindPanel.h"
 #include "common/ListCombo.h"
 #include "common/NumberBox.h"
 #include "common/Panels.h"
@@ -13,7 +14,6 @@
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
 #include "entries/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -112,14 +112,10 @@ TMC_WonJaJeyTaJeyGongVw_Form::TMC_WonJaJeyTaJeyGongVw_Form(QWidget *parent)
     exits().onLeave(edIn_SuKg, [this] { return quantityLeft(); });
     exits().onLeave(edIn_Date, [this] { return dayLeft(); });
     exits().onLeave(cbInKubun, [this] { return cbInKubun->checkPick(); });
-    cbInKubun->installEventFilter(this);
-    connect(cbInKubun, &QComboBox::currentIndexChanged, this, [this] {
-        if (cbInKubun->hasFocus())
-            showKind(true);
-    });
-    connect(GongJeongBtn, &QPushButton::clicked, this, [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
+    m_kind = new KindPanel(cbInKubun, Panel_Kubun, {{"제조 공정 투입", Aqua}, {"타 계정 대체", Red}});
+    connect(GongJeongBtn, &QPushButton::clicked, this,
+            [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
     connect(TaAcBta, &QPushButton::clicked, this, [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_TaAc>(); });
-    showKind(false);
     refreshOnReturn({edIn_SuKg, edIn_Date, edIn_DanGa, edSSearch}, [this] {
         if (DBGrid1->isOpen())
             pQuery();
@@ -158,7 +154,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::clearEntry()
     EntryScreen::clearEntry();
     for (QLabel *p : {Panel_InDate, Panel_Date})
         p->clear();
-    showKind(false);
+    m_kind->clear();
 }
 
 void TMC_WonJaJeyTaJeyGongVw_Form::pClear()
@@ -214,19 +210,6 @@ bool TMC_WonJaJeyTaJeyGongVw_Form::dayLeft()
     return true;
 }
 
-void TMC_WonJaJeyTaJeyGongVw_Form::showKind(bool chosen)
-{
-    const int kind = cbInKubun->currentIndex();
-    if (!chosen || kind < 0) {
-        Panel_Kubun->clear();
-        paint(Panel_Kubun, Menu);
-        return;
-    }
-    const bool lot = kind == int(issues::IssueKind::Lot);
-    Panel_Kubun->setText(lot ? QStringLiteral("제조 공정 투입") : QStringLiteral("타 계정 대체"));
-    paint(Panel_Kubun, lot ? Aqua : Red);
-}
-
 void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
 {
     issues::IssueRequest request;
@@ -243,13 +226,6 @@ void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
     pQuery();
     DBGrid1->moveTo("InPut_Serial", request.receiptSerial);
     focusButtonPanel();
-}
-
-bool TMC_WonJaJeyTaJeyGongVw_Form::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == cbInKubun && event->type() == QEvent::FocusIn)
-        showKind(true);
-    return EntryScreen::eventFilter(watched, event);
 }
 
 } // namespace zedur
