@@ -24,7 +24,7 @@ function(zedur_install_gzipped name destination)
   install(FILES ${gz} DESTINATION ${destination})
 endfunction()
 
-foreach(page zedur.1 zedur-newdb.1)
+foreach(page zedur.1 zedur-newdb.1 zedur-cli.1)
   zedur_install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 

@@ -1,8 +1,6 @@
 #include "app/SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
@@ -13,28 +11,19 @@ namespace {
 const QByteArray raiseRequest = "raise\n";
 }
 
-QString SingleInstance::nameOf(const QString &executableFileName)
+SingleInstance::SingleInstance(const QString &programName)
+    : m_lock(programName.isEmpty() ? QCoreApplication::applicationFilePath() : programName)
 {
-    // Per user, so that two people on one machine do not meet.
-    return QFileInfo(executableFileName).completeBaseName() + u'-' + qEnvironmentVariable("USER", "user");
-}
-
-SingleInstance::SingleInstance(const QString &name)
-    : m_name(name.isEmpty() ? nameOf(QCoreApplication::applicationFilePath()) : name)
-{
-    m_lock = std::make_unique<QLockFile>(QDir::tempPath() + u'/' + m_name + QStringLiteral(".lock"));
-    m_lock->setStaleLockTime(0); // a lock left by a crashed start is recognised by its dead process
-    m_first = m_lock->tryLock(0);
 }
 
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::handOverToFirst()
 {
-    if (m_first)
+    if (m_lock.held())
         return false;
     QLocalSocket socket;
-    socket.connectToServer(m_name);
+    socket.connectToServer(m_lock.name());
     if (!socket.waitForConnected(2000))
         return false;
     socket.write(raiseRequest);
@@ -45,11 +34,11 @@ bool SingleInstance::handOverToFirst()
 
 void SingleInstance::serve(QWidget *window)
 {
-    if (!m_first)
+    if (!m_lock.held())
         return;
-    QLocalServer::removeServer(m_name);
+    QLocalServer::removeServer(m_lock.name());
     m_server = new QLocalServer(this);
-    if (!m_server->listen(m_name))
+    if (!m_server->listen(m_lock.name()))
         return;
     connect(m_server, &QLocalServer::newConnection, this, [this, window] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {

@@ -1,33 +1,35 @@
 #include "app/TMC_ZedUrMain_Form.h"
 
 #include "app/MenuTree.h"
-#include "closing/TMC_TableCreate_Form.h"
+#include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
+#include "closing/ui/TMC_MonthMaGam_Form.h"
+#include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
-#include "entries/TMC_AcNameAmtInPut_Form.h"
-#include "entries/TMC_BanPumSaleAmtInPut_Form.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
-#include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
-#include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
-#include "entries/TMC_JeyGongPumWoulInPut_Form.h"
-#include "entries/TMC_WonJaJeyInPut_Form.h"
-#include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
-#include "masters/TMC_AcNameCode_Form.h"
-#include "masters/TMC_JeyPumCode_Form.h"
-#include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
-#include "masters/TMC_WonJaJeyCode_Form.h"
-#include "reports/TMC_ReportBeyBu01_Form.h"
-#include "reports/TMC_ReportBeyBu02_Form.h"
-#include "reports/TMC_ReportBeyBu03_Form.h"
-#include "reports/TMC_ReportBeyBu04_Form.h"
-#include "reports/TMC_ReportBeyBu05_Form.h"
-#include "reports/TMC_ReportJeyGongPumYbChulGo_Form.h"
-#include "reports/TMC_ReportJeyJoAmtVw_Form.h"
-#include "reports/TMC_ReportJeyJoVwList_Form.h"
-#include "reports/TMC_ReportJeyPumYbChulGo_Form.h"
-#include "reports/TMC_ReportPLVwList_Form.h"
-#include "reports/TMC_ReportWonJaJeyYbChulGo_Form.h"
+#include "entries/ui/TMC_AcNameAmtInPut_Form.h"
+#include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
+#include "masters/ui/TMC_AcNameCode_Form.h"
+#include "masters/ui/TMC_JeyPumCode_Form.h"
+#include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
+#include "masters/ui/TMC_WonJaJeyCode_Form.h"
+#include "reports/ui/TMC_ReportBeyBu01_Form.h"
+#include "reports/ui/TMC_ReportBeyBu02_Form.h"
+#include "reports/ui/TMC_ReportBeyBu03_Form.h"
+#include "reports/ui/TMC_ReportBeyBu04_Form.h"
+#include "reports/ui/TMC_ReportBeyBu05_Form.h"
+#include "reports/ui/TMC_ReportJeyGongPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportJeyJoAmtVw_Form.h"
+#include "reports/ui/TMC_ReportJeyJoVwList_Form.h"
+#include "reports/ui/TMC_ReportJeyPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportPLVwList_Form.h"
+#include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "store/Db.h"
 #include "store/Integrity.h"
 #include "store/StoreError.h"
@@ -402,7 +404,10 @@ void TMC_ZedUrMain_Form::pShow_216()
 {
     showScreen<TMC_AcNameAmtInPut_Form>();
 }
-void TMC_ZedUrMain_Form::pShow_217() {}
+void TMC_ZedUrMain_Form::pShow_217()
+{
+    showScreen<TMC_JeyJoAmtUpDate_Form>();
+}
 void TMC_ZedUrMain_Form::pShow_218()
 {
     showScreen<TMC_BanPumSaleAmtInPut_Form>();
@@ -455,6 +460,9 @@ void TMC_ZedUrMain_Form::pShow_510()
 {
     showScreen<TMC_TableCreate_Form>();
 }
-void TMC_ZedUrMain_Form::pShow_511() {}
+void TMC_ZedUrMain_Form::pShow_511()
+{
+    showScreen<TMC_MonthMaGam_Form>();
+}
 
 } // namespace zedur

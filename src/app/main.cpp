@@ -3,6 +3,7 @@
 #include "app/TMC_ZedUrMain_Form.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "common/ui/Desktop.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("NanumGothic"));
     font.setPixelSize(13);
     QApplication::setFont(font);
+    zedur::useDesktop();
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("소규모 제조업체의 월별 제조원가 계산"));

@@ -4,14 +4,34 @@
 #include "common/Failure.h"
 #include "common/SystemInfo.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QCoreApplication>
+#include <QStringList>
 
 namespace zedur {
 
 namespace {
 
-QString defaultTitle(MessageKind kind)
+MessageSink *&installedSink()
+{
+    static MessageSink *sink = nullptr;
+    return sink;
+}
+
+MessageSink &standardError()
+{
+    static PrintedMessages sink(stderr, false);
+    return sink;
+}
+
+MessageSink *&defaultSink()
+{
+    static MessageSink *sink = &standardError();
+    return sink;
+}
+
+} // namespace
+
+QString defaultMessageTitle(MessageKind kind)
 {
     switch (kind) {
     case MessageKind::Warning:
@@ -25,67 +45,44 @@ QString defaultTitle(MessageKind kind)
     case MessageKind::Plain:
         break;
     }
-    return QApplication::applicationName();
+    return QCoreApplication::applicationName();
 }
 
-class BoxSink : public MessageSink
+QString plainLines(const QString &text)
 {
-public:
-    bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) override
-    {
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        switch (kind) {
-        case MessageKind::Warning:
-            icon = QMessageBox::Warning;
-            break;
-        case MessageKind::Error:
-            icon = QMessageBox::Critical;
-            break;
-        case MessageKind::Information:
-            icon = QMessageBox::Information;
-            break;
-        case MessageKind::Question:
-            icon = QMessageBox::Question;
-            break;
-        case MessageKind::Plain:
-            break;
-        }
-        // Texts carry "\n\r" line breaks; Qt would draw the "\r" as an empty line.
-        QString shown = text;
-        shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        shown.remove(u'\r');
-        QMessageBox box(icon, title.isEmpty() ? defaultTitle(kind) : title, shown,
-                        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                        QApplication::activeWindow());
-        return box.exec() == QMessageBox::Yes;
-    }
-};
-
-MessageSink *&installedSink()
-{
-    static MessageSink *sink = nullptr;
-    return sink;
+    QString plain = text;
+    plain.replace(QStringLiteral("\n\r"), QStringLiteral("\n")).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.remove(u'\r');
+    return plain;
 }
 
-} // namespace
-
-bool PrintedMessages::show(MessageKind, const QString &, const QString &text, bool yesNo)
+bool PrintedMessages::show(MessageKind kind, const QString &title, const QString &text, bool yesNo)
 {
-    std::fprintf(m_out, "  [box] %s\n", qPrintable(QString(text).replace(LB, QStringLiteral(" / "))));
+    QStringList lines;
+    for (const QString &line : plainLines(text).split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    const QString shown = (title.isEmpty() ? defaultMessageTitle(kind) : title) + QStringLiteral(": ") +
+                          lines.join(QStringLiteral(" / "));
+    std::fprintf(m_out, "%s\n", shown.toUtf8().constData());
     std::fflush(m_out);
     return yesNo && m_answer;
 }
 
 MessageSink &messageSink()
 {
-    static BoxSink boxes;
     MessageSink *sink = installedSink();
-    return sink ? *sink : boxes;
+    return sink ? *sink : *defaultSink();
 }
 
 void setMessageSink(MessageSink *sink)
 {
     installedSink() = sink;
+}
+
+void setDefaultMessageSink(MessageSink *sink)
+{
+    defaultSink() = sink ? sink : &standardError();
 }
 
 namespace msg {
@@ -117,8 +114,7 @@ QString failureText(const QString &screenText, const Failure &failure)
     return screenText + twoBreaks + failure.message() + twoBreaks + failure.className() + twoBreaks;
 }
 
-void reportFailure(const QString &screenText, const QString &location, const QString &content,
-                   const Failure &failure)
+void reportFailure(const QString &screenText, const QString &location, const QString &content, const Failure &failure)
 {
     msg::error(failureText(screenText, failure));
     if (!LogError({location, content, failure.className(), failure.message()}))

@@ -3,8 +3,6 @@
 #include <QString>
 #include <cstdio>
 
-class QWidget;
-
 // Every box the user sees goes through here, so that tests can record them instead.
 namespace zedur {
 
@@ -21,8 +19,9 @@ public:
     virtual bool show(MessageKind kind, const QString &title, const QString &text, bool yesNo) = 0;
 };
 
-// Prints each box on one line of `out` instead of showing it and answers every question
-// with `answer`: for programs that run unattended (the screenshots tool, the start-up check).
+// Prints each box on one line of `out` instead of showing it, its line breaks made plain,
+// and answers every question with `answer`: for programs that run unattended (the command
+// line, the screenshots tool, the start-up check).
 class PrintedMessages : public MessageSink
 {
 public:
@@ -34,9 +33,18 @@ private:
     bool m_answer;
 };
 
-// The sink in use: the real boxes unless a test installed a recorder.
+// The sink in use: the one installed (a test's recorder), else the default one.
 MessageSink &messageSink();
-void setMessageSink(MessageSink *sink); // nullptr restores the real boxes
+void setMessageSink(MessageSink *sink); // nullptr restores the default sink
+// What shows messages when nothing is installed: printed on standard error, questions
+// answered No, until the program sets its message boxes (useDesktop); nullptr restores that.
+void setDefaultMessageSink(MessageSink *sink);
+
+// The title of a box that was given none.
+QString defaultMessageTitle(MessageKind kind);
+
+// A message text with its "\n\r" and "\r\n" line breaks made plain "\n".
+QString plainLines(const QString &text);
 
 namespace msg {
 void warning(const QString &text, const QString &title = {});
@@ -52,8 +60,7 @@ class Failure;
 // The error box of a failed action (screen text, the error's message and class, each
 // followed by two line breaks) and its error-log entry, built in one place. A log that
 // cannot be written is reported too, so that no error goes unrecorded unnoticed.
-void reportFailure(const QString &screenText, const QString &location, const QString &content,
-                   const Failure &failure);
+void reportFailure(const QString &screenText, const QString &location, const QString &content, const Failure &failure);
 QString failureText(const QString &screenText, const Failure &failure);
 
 } // namespace zedur

@@ -3,12 +3,10 @@
 #include "common/SystemInfo.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QUrl>
 
 namespace zedur {
 
@@ -45,10 +43,10 @@ QString newSavedFilePath(const QString &baseName, const QString &suffix)
 bool openSavedFile(const QString &path)
 {
     const FileOpener &opener = fileOpener();
-    return opener ? opener(path) : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return opener && opener(path);
 }
 
-void setFileOpenerForTesting(FileOpener opener)
+void setFileOpener(FileOpener opener)
 {
     fileOpener() = std::move(opener);
 }

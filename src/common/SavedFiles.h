@@ -10,11 +10,13 @@ namespace zedur {
 // be written.
 QString newSavedFilePath(const QString &baseName, const QString &suffix);
 
-// Opens a written file with the desktop's program for it; false when none could.
+// Opens a written file with the file opener; false when there is none (the command line,
+// the tools) or it could not.
 bool openSavedFile(const QString &path);
 
-// Replaces what opens the written file (tests open nothing); nullptr restores the desktop's.
+// What opens a written file: the program sets the desktop's, tests their own; nullptr
+// leaves files only written.
 using FileOpener = std::function<bool(const QString &path)>;
-void setFileOpenerForTesting(FileOpener opener);
+void setFileOpener(FileOpener opener);
 
 } // namespace zedur

@@ -4,8 +4,9 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace zedur {
@@ -60,7 +61,57 @@ bool IsDouble(const QString &text)
 namespace {
 
 // |value| rounded half away from zero at `decimals` decimals, from its 15-significant-digit
-// decimal form: integer digits and exactly `decimals` fraction digits.
+// decimal form: `count` digits, of which `point` stand before the decimal point (a negative
+// point means leading zeros after it). Plain characters, no allocation: the engines round
+// many values.
+struct RoundedDigits {
+    char digits[20] = {'0'};
+    int count = 1;
+    int point = 1;
+    char at(int i) const { return (i >= 0 && i < count) ? digits[i] : '0'; }
+};
+
+RoundedDigits roundedDigits(double value, int decimals)
+{
+    RoundedDigits r;
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0 || !std::isfinite(magnitude))
+        return r;
+    // "d.dddddddddddddde+XX": fifteen significant digits.
+    char buf[40];
+    const char *end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14).ptr;
+    r.count = 0;
+    const char *c = buf;
+    for (; c < end && *c != 'e'; ++c)
+        if (*c != '.')
+            r.digits[r.count++] = *c;
+    int exponent = 0;
+    std::from_chars(c + 1 + (c[1] == '+' ? 1 : 0), end, exponent);
+    r.point = exponent + 1;
+
+    const int keep = r.point + decimals;
+    if (keep < 0) {
+        r.count = 0;
+    } else if (keep < r.count) {
+        const bool up = r.digits[keep] >= '5';
+        r.count = keep;
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && r.digits[i] == '9')
+                r.digits[i--] = '0';
+            if (i >= 0) {
+                ++r.digits[i];
+            } else {
+                std::memmove(r.digits + 1, r.digits, size_t(r.count));
+                r.digits[0] = '1';
+                ++r.count;
+                ++r.point;
+            }
+        }
+    }
+    return r;
+}
+
 struct DecimalText {
     QString integer;
     QString fraction;
@@ -75,54 +126,15 @@ struct DecimalText {
 
 DecimalText toDecimal(double value, int decimals)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    const QString text = QString::fromLatin1(buf);
-    const int e = text.indexOf(u'e');
-    QString digits = text.left(e);
-    digits.remove(u'.');
-    int point = text.mid(e + 1).toInt() + 1; // digits before the decimal point
-    if (std::fabs(value) == 0.0) {
-        digits = QStringLiteral("0");
-        point = 1;
-    }
-
-    const int keep = point + decimals;
-    if (keep < 0) {
-        digits.clear();
-    } else if (keep < digits.size()) {
-        const bool up = digits.at(keep) >= u'5';
-        digits.truncate(keep);
-        if (up) {
-            int i = keep - 1;
-            while (i >= 0 && digits.at(i) == u'9') {
-                digits[i] = u'0';
-                --i;
-            }
-            if (i >= 0) {
-                digits[i] = QChar(digits.at(i).unicode() + 1);
-            } else {
-                digits.prepend(u'1');
-                ++point;
-            }
-        }
-    }
-
+    const RoundedDigits r = roundedDigits(value, decimals);
     DecimalText out;
-    auto digitAt = [&](int i) {
-        return (i >= 0 && i < digits.size()) ? digits.at(i) : QChar(u'0');
-    };
-    for (int i = 0; i < point; ++i)
-        out.integer.append(digitAt(i));
+    for (int i = 0; i < r.point; ++i)
+        if (!out.integer.isEmpty() || r.at(i) != '0')
+            out.integer.append(QLatin1Char(r.at(i)));
     if (out.integer.isEmpty())
         out.integer = QStringLiteral("0");
-    for (int i = point; i < point + decimals; ++i)
-        out.fraction.append(digitAt(i));
-    // Strip leading zeros of the integer part, keep one.
-    int lead = 0;
-    while (lead < out.integer.size() - 1 && out.integer.at(lead) == u'0')
-        ++lead;
-    out.integer = out.integer.mid(lead);
+    for (int i = r.point; i < r.point + decimals; ++i)
+        out.fraction.append(QLatin1Char(r.at(i)));
     return out;
 }
 
@@ -212,14 +224,30 @@ QString formatFloat(const QString &picture, double value)
 
 double roundDecimals(double value, int decimals)
 {
-    const DecimalText d = toDecimal(value, decimals);
-    const double magnitude = (d.integer + u'.' + d.fraction + u'0').toDouble();
+    if (!std::isfinite(value))
+        return value;
+    const RoundedDigits r = roundedDigits(value, decimals);
+    double magnitude = 0.0;
+    if (r.count > 0) {
+        // The digits and their power of ten: the decimal the rounded text stands for.
+        char buf[40];
+        std::memcpy(buf, r.digits, size_t(r.count));
+        buf[r.count] = 'e';
+        const char *end = std::to_chars(buf + r.count + 1, buf + sizeof buf, r.point - r.count).ptr;
+        std::from_chars(buf, end, magnitude);
+    }
     return value < 0 ? -magnitude : magnitude;
 }
 
 double round15(double value)
 {
-    return QString::number(value, 'g', 15).toDouble();
+    if (!std::isfinite(value))
+        return value;
+    char buf[64];
+    const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    double rounded = 0.0;
+    std::from_chars(buf, written.ptr, rounded);
+    return rounded;
 }
 
 namespace {

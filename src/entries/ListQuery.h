@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/SearchBar.h"
+#include "common/SearchItem.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 
@@ -29,8 +29,8 @@ const SortItem &itemNamed(const QVector<SortItem> &items, const QString &label);
 
 // "<select> Where <year> Like :tbYear And <month> Like :tbMonth And <conditions...> And
 // (<search>) Order By <order>", the year and month matched as "%2005%" and "%04%".
-Statement periodList(const QString &select, const QString &yearColumn, const QString &monthColumn,
-                     const Period &shown, const QStringList &conditions, const SearchItem &search,
-                     const QString &searchText, const QString &orderBy);
+Statement periodList(const QString &select, const QString &yearColumn, const QString &monthColumn, const Period &shown,
+                     const QStringList &conditions, const SearchItem &search, const QString &searchText,
+                     const QString &orderBy);
 
 } // namespace zedur

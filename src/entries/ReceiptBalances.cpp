@@ -33,7 +33,7 @@ const QString MovementInsert = QStringLiteral("Insert InTo MC_WonJaJeyInPut_SumV
 void recreateReceiptBalanceTables(Db &db)
 {
     for (const QString &table : {balances::Movements, balances::PerReceipt})
-        db.recreate(table, {schema::createWorkTableSql(table, balanceColumns())});
+        schema::recreateWorkTable(db, table, balanceColumns(), QStringLiteral("InPut_InPutSerial"));
 }
 
 void refillReceiptBalances(Db &db, const Period &month)

@@ -11,8 +11,7 @@ namespace zedur {
 // Why an entry screen does not go on with an action, and how it tells the user: the
 // box to show, the control that gets the focus and whether the boxes are emptied.
 struct Refusal {
-    explicit Refusal(QString text = {}, QString focus = {}, bool clearsBoxes = false,
-                     bool selectsText = false)
+    explicit Refusal(QString text = {}, QString focus = {}, bool clearsBoxes = false, bool selectsText = false)
         : text(std::move(text)), focus(std::move(focus)), clearsBoxes(clearsBoxes), selectsText(selectsText)
     {
     }

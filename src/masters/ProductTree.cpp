@@ -134,7 +134,8 @@ std::optional<TreeRefusal> editRefusal(Db &db, const ProductTreeList &list, cons
     if (familyHolds(list, place.family, item.code, self))
         return sameUnderParent(AfterRefusal::RefreshTree);
     if (sameKindCount(db, item.kubun, item.code, self) > 1)
-        return warning(QStringLiteral("동일한 원자재 코드 데이타가 한개 이상 있습니다........"), AfterRefusal::RefreshTree);
+        return warning(QStringLiteral("동일한 원자재 코드 데이타가 한개 이상 있습니다........"),
+                       AfterRefusal::RefreshTree);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "store/Schema.h"
+#include "store/SqlFunctions.h"
 #include "store/StoreError.h"
 
 #include <QAtomicInt>
@@ -35,10 +36,8 @@ QString describe(const QSqlError &error)
     return text.trimmed();
 }
 
-void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
+void bindParams(QSqlQuery &q, const QString &sql, const Params &params)
 {
-    if (!q.prepare(sql))
-        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
     for (const auto &[name, value] : params) {
         // A null QString would be stored as NULL; the books keep empty text instead, so
         // that a column never holds two kinds of "nothing".
@@ -50,6 +49,13 @@ void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
         if (!q.boundValue(name).isValid())
             throw StoreError(QStringLiteral("statement has no parameter %1: %2").arg(name, sql.trimmed()));
     }
+}
+
+void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
+{
+    if (!q.prepare(sql))
+        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+    bindParams(q, sql, params);
 }
 
 void run(QSqlQuery &q, const QString &sql)
@@ -135,6 +141,7 @@ void Db::connect(bool mustExist)
     }
     if (!db.open())
         throw StoreError(describe(db.lastError()));
+    registerSqlFunctions(db);
     // The probe: a file that is not a database fails here rather than at the first screen.
     // Only a file that holds the books' period table is taken for the books: SQLite would
     // turn an empty file, or any other database, into ours at the first write.
@@ -147,6 +154,10 @@ void Db::connect(bool mustExist)
     // Write-ahead logging lets the main window's and a screen's connection read and
     // write the same file without blocking each other.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // A month of years-old books touches tens of thousands of rows in one transaction: keep
+    // its pages and sorts in memory instead of spilling them to the log and temporary files.
+    exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
 void Db::addMissingIndexesOnce()
@@ -160,12 +171,72 @@ void Db::addMissingIndexesOnce()
     upToDate.insert(file);
 }
 
-void Db::exec(const QString &sql, const Params &params)
+int Db::exec(const QString &sql, const Params &params)
 {
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     prepareAndBind(q, sql, params);
     run(q, sql);
+    const int changed = q.numRowsAffected();
     q.finish();
+    return changed;
+}
+
+PreparedStatement Db::prepare(const QString &sql)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    if (!q.prepare(sql))
+        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+    return PreparedStatement(std::move(q), sql);
+}
+
+int PreparedStatement::run(const Params &params)
+{
+    bindParams(m_query, m_sql, params);
+    zedur::run(m_query, m_sql);
+    const int changed = m_query.numRowsAffected();
+    m_query.finish();
+    return changed;
+}
+
+void Db::forEachRow(const QString &sql, const Params &params, const std::function<void(const RowReader &)> &visit)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
+    q.setForwardOnly(true);
+    prepareAndBind(q, sql, params);
+    run(q, sql);
+    QHash<QString, int> columns;
+    const QSqlRecord record = q.record();
+    for (int i = 0; i < record.count(); ++i)
+        columns.insert(record.fieldName(i).toLower(), i);
+    const RowReader row(q, columns);
+    while (q.next())
+        visit(row);
+    if (q.lastError().isValid())
+        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+    q.finish();
+}
+
+int RowReader::indexOf(const QString &column) const
+{
+    const int i = m_columns.value(column.toLower(), -1);
+    if (i < 0)
+        throw StoreError(QStringLiteral("result has no column %1").arg(column));
+    return i;
+}
+
+QVariant RowReader::value(const QString &column) const
+{
+    return m_query.value(indexOf(column));
+}
+
+QString RowReader::text(const QString &column) const
+{
+    return value(column).toString().trimmed();
+}
+
+double RowReader::number(const QString &column) const
+{
+    return value(column).toDouble();
 }
 
 ResultSet Db::query(const QString &sql, const Params &params)
@@ -225,9 +296,24 @@ void Db::recreate(const QString &table, const QStringList &createStatements)
 
 void Db::backupTo(const QString &targetPath)
 {
+    if (QFileInfo::exists(targetPath))
+        throw StoreError(QStringLiteral("backup file already exists: %1").arg(targetPath));
     QDir().mkpath(QFileInfo(targetPath).absolutePath());
-    // VACUUM INTO reads through this connection, so rows still in the write-ahead log are included.
-    exec(QStringLiteral("VACUUM INTO :target"), {{QStringLiteral(":target"), targetPath}});
+    // Written under another name and renamed when whole, so that a copy cut short never
+    // looks like a backup.
+    const QString partial = targetPath + QStringLiteral(".partial");
+    QFile::remove(partial);
+    try {
+        // VACUUM INTO reads through this connection, so rows still in the write-ahead log are included.
+        exec(QStringLiteral("VACUUM INTO :target"), {{QStringLiteral(":target"), partial}});
+    } catch (...) {
+        QFile::remove(partial);
+        throw;
+    }
+    if (!QFile::rename(partial, targetPath)) {
+        QFile::remove(partial);
+        throw StoreError(QStringLiteral("backup could not be renamed to %1").arg(targetPath));
+    }
 }
 
 void Db::begin()

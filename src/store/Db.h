@@ -2,11 +2,14 @@
 
 #include "common/ResultSet.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 namespace zedur {
@@ -18,6 +21,38 @@ using Params = QList<QPair<QString, QVariant>>;
 struct Statement {
     QString sql;
     Params params;
+};
+
+class Db;
+
+// A statement prepared once and run again with new values: the inserts of many rows.
+class PreparedStatement
+{
+public:
+    // Runs with these values; returns the number of rows it changed.
+    int run(const Params &params);
+
+private:
+    friend class Db;
+    PreparedStatement(QSqlQuery query, QString sql) : m_query(std::move(query)), m_sql(std::move(sql)) {}
+    QSqlQuery m_query;
+    QString m_sql;
+};
+
+// The current row of a result read row by row, by field name (ignoring case, as ResultSet).
+class RowReader
+{
+public:
+    QVariant value(const QString &column) const;
+    QString text(const QString &column) const;  // trimmed, NULL as empty
+    double number(const QString &column) const; // NULL as 0
+
+private:
+    friend class Db;
+    RowReader(const QSqlQuery &query, const QHash<QString, int> &columns) : m_query(query), m_columns(columns) {}
+    int indexOf(const QString &column) const;
+    const QSqlQuery &m_query;
+    const QHash<QString, int> &m_columns;
 };
 
 // One connection to the database file. Each screen opens its own and closes it when it
@@ -40,8 +75,12 @@ public:
 
     const QString &path() const { return m_path; }
 
-    void exec(const QString &sql, const Params &params = {});
+    // Runs a statement; returns the number of rows it changed.
+    int exec(const QString &sql, const Params &params = {});
+    PreparedStatement prepare(const QString &sql);
     ResultSet query(const QString &sql, const Params &params = {});
+    // Reads a large result row by row instead of all at once.
+    void forEachRow(const QString &sql, const Params &params, const std::function<void(const RowReader &)> &visit);
     ResultSet query(const Statement &s) { return query(s.sql, s.params); }
     // The first column of the first row; an invalid QVariant when there is no row.
     QVariant scalar(const QString &sql, const Params &params = {});

@@ -236,6 +236,13 @@ QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &column
     return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(name, parts.join(QStringLiteral(",\n  ")));
 }
 
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
+                       const QString &indexedColumn)
+{
+    db.recreate(name, {createWorkTableSql(name, columns),
+                       QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, indexedColumn)});
+}
+
 QVector<IndexDef> indexes(const TableDef &t)
 {
     QVector<IndexDef> out;

@@ -56,5 +56,9 @@ void recreateTable(Db &db, const TableDef &table);
 // Definition of a work table: a plain CREATE TABLE from column definitions.
 QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &columns);
 
+// Drops a work table when present and creates it empty, with an index on the column it is
+// grouped or joined by (without one every lookup into it reads the whole table).
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns, const QString &indexedColumn);
+
 } // namespace schema
 } // namespace zedur

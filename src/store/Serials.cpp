@@ -7,28 +7,43 @@
 
 namespace zedur {
 
-QString serialAfter(const QString &current)
+namespace {
+
+// Serials count in base 10^10 with the letter as the highest digit: "A9999999999" is
+// followed by "B0000000000".
+constexpr qint64 PerLetter = 10000000000LL;
+
+qint64 positionOf(const QString &current)
 {
     const QString serial = current.trimmed();
     if (serial.isEmpty())
-        return QStringLiteral("A0000000001");
+        return 0;
     static const QRegularExpression shape(QStringLiteral("^[A-Z][0-9]{10}$"));
     if (!shape.match(serial).hasMatch())
         throw StoreError(QStringLiteral("일련번호 형식이 잘못되었습니다: %1").arg(serial));
-    const QChar letter = serial.at(0);
-    const QString digits = serial.mid(1);
-    if (digits != u"9999999999")
-        return letter + QStringLiteral("%1").arg(digits.toLongLong() + 1, 10, 10, QChar(u'0'));
-    if (letter == u'Z')
+    return (serial.at(0).unicode() - u'A') * PerLetter + serial.mid(1).toLongLong();
+}
+
+} // namespace
+
+QString serialAfter(const QString &current)
+{
+    return serialPlus(current, 1);
+}
+
+QString serialPlus(const QString &current, qint64 steps)
+{
+    const qint64 position = positionOf(current) + steps;
+    if (position >= 26 * PerLetter)
         throw StoreError(QStringLiteral("더 이상 일련번호를 만들 수 없습니다 (Z9999999999 다음)."));
-    return QChar(letter.unicode() + 1) + QStringLiteral("0000000000");
+    return QChar(u'A' + int(position / PerLetter)) +
+           QStringLiteral("%1").arg(position % PerLetter, 10, 10, QChar(u'0'));
 }
 
 QString Serial_MaxValue(Db &db, const QString &table, const QString &serialColumn)
 {
     // Table and column names come only from constants in the code.
-    const QVariant max =
-        db.scalar(QStringLiteral(" Select Max(%1) as Serial_Max From %2 ").arg(serialColumn, table));
+    const QVariant max = db.scalar(QStringLiteral(" Select Max(%1) as Serial_Max From %2 ").arg(serialColumn, table));
     return serialAfter(max.toString());
 }
 

@@ -1,5 +1,4 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
 #include "app/MenuTree.h"
 #include "app/TMC_ZedUrMain_Form.h"
@@ -7,6 +6,7 @@
 #include "common/SystemInfo.h"
 #include "store/Books.h"
 #include "store/Db.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDir>
 #include <QPlainTextEdit>

@@ -1,9 +1,9 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
-#include "closing/TMC_TableCreate_Form.h"
-#include "common/ListCombo.h"
+#include "closing/ui/TMC_TableCreate_Form.h"
+#include "common/ui/ListCombo.h"
 #include "store/Periods.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDate>
 #include <QPushButton>

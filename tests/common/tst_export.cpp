@@ -22,14 +22,14 @@ private slots:
     {
         setAppDirForTesting(dir.path());
         opened.clear();
-        setFileOpenerForTesting([this](const QString &path) {
+        setFileOpener([this](const QString &path) {
             opened << path;
             return true;
         });
     }
     void cleanup()
     {
-        setFileOpenerForTesting(nullptr);
+        setFileOpener(nullptr);
         setAppDirForTesting(QString());
     }
 

@@ -1,10 +1,10 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
-#include "common/GridTotals.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
-#include "common/RecordScreen.h"
+#include "common/ui/GridTotals.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "common/ui/RecordScreen.h"
+#include "ui/ScreenDriver.h"
 
 #include <QLabel>
 #include <QPushButton>

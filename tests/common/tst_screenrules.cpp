@@ -1,10 +1,11 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
-#include "common/KeyFilters.h"
-#include "common/ListCombo.h"
-#include "common/Screen.h"
 #include "common/SystemInfo.h"
+#include "common/ui/Desktop.h"
+#include "common/ui/KeyFilters.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/Screen.h"
+#include "ui/ScreenDriver.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -186,6 +187,7 @@ private slots:
     void aRefusalInARealMessageBoxStillCancelsTheClick()
     {
         TestBooks books;
+        useDesktop();
         BoxAndSave screen;
         QLineEdit *box = screen.box;
         QPushButton *save = screen.save;
@@ -214,6 +216,7 @@ private slots:
         ui.type("edBox", "good");
         ui.click("SaveBtn");
         QCOMPARE(clicks, 1);
+        setDefaultMessageSink(nullptr);
     }
 
     void aRefusedBoxIsCheckedOnceAndTheNextBoxNotAtAll()

@@ -2,7 +2,8 @@
 
 #include "EntryFixture.h"
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
+#include "common/ui/Desktop.h"
+#include "ui/ScreenDriver.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -51,6 +52,7 @@ template <class S> struct EntryScreenFixture {
     // activation, and when it is closed the screen gets it back. The box's text.
     QString throughRealBox(const std::function<void()> &action)
     {
+        useMessageBoxes();
         setMessageSink(nullptr);
         QString shown;
         QTimer::singleShot(50, [&] {
@@ -63,6 +65,7 @@ template <class S> struct EntryScreenFixture {
             box->close();
         });
         action();
+        setDefaultMessageSink(nullptr);
         setMessageSink(&messages);
         screen->activateWindow();
         if (!QTest::qWaitForWindowActive(screen.get()))

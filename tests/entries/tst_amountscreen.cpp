@@ -1,13 +1,13 @@
 #include "EntryFixture.h"
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
 #include "entries/Amounts.h"
-#include "entries/TMC_AcNameAmtInPut_Form.h"
-#include "entries/TMC_AcNameAmtInPut_Form_AcName.h"
-#include "entries/TMC_AcNameAmtInPut_Form_JeyGongPum.h"
+#include "entries/ui/TMC_AcNameAmtInPut_Form.h"
+#include "entries/ui/TMC_AcNameAmtInPut_Form_AcName.h"
+#include "entries/ui/TMC_AcNameAmtInPut_Form_JeyGongPum.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDir>
 #include <QPushButton>

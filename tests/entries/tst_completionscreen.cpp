@@ -1,10 +1,10 @@
 #include "EntryFixture.h"
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
-#include "entries/TMC_JeyGongPumWoulInPut_Form.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "EntryFixture.h"
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
-#include "entries/TMC_WonJaJeyTaJeyGongVw_Form.h"
-#include "entries/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
-#include "entries/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
+#include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "EntryFixture.h"
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
-#include "common/GridTotals.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
-#include "entries/TMC_WonJaJeyInPut_Form.h"
-#include "entries/TMC_WonJaJeyInPut_SearchWonJaJeyCode_Form01.h"
+#include "common/ui/GridTotals.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "entries/ui/TMC_WonJaJeyInPut_Form.h"
+#include "entries/ui/TMC_WonJaJeyInPut_SearchWonJaJeyCode_Form01.h"
 #include "store/Serials.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "EntryScreenFixture.h"
 #include "ProductBooks.h"
-#include "common/DataGrid.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
+#include "common/ui/DataGrid.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
 #include "entries/EntryWarnings.h"
-#include "entries/TMC_BanPumSaleAmtInPut_Form.h"
+#include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "EntryScreenFixture.h"
 #include "ProductBooks.h"
-#include "common/DataGrid.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
+#include "common/ui/DataGrid.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
 #include "entries/EntryWarnings.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "EntryScreenFixture.h"
 #include "WipBooks.h"
-#include "common/DataGrid.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
+#include "common/ui/DataGrid.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
 #include "entries/EntryWarnings.h"
-#include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
-#include "entries/TMC_JeyGongPumToTaAcInPut_Form_TaAc.h"
 #include "entries/WipTransfers.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form_TaAc.h"
 
 #include <QLabel>
 #include <QMessageBox>

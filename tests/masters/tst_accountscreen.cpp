@@ -1,11 +1,11 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
 #include "common/SystemInfo.h"
-#include "masters/TMC_AcNameCode_Form.h"
+#include "common/ui/ListCombo.h"
+#include "masters/ui/TMC_AcNameCode_Form.h"
 #include "store/Serials.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDir>
 #include <QFont>

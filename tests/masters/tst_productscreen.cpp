@@ -1,10 +1,10 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
 #include "common/SystemInfo.h"
-#include "masters/TMC_JeyPumCode_Form.h"
+#include "common/ui/ListCombo.h"
+#include "masters/ui/TMC_JeyPumCode_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,14 +1,14 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
 #include "common/TextNumber.h"
-#include "masters/ProductTreeView.h"
-#include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
 #include "masters/TreeNodeText.h"
+#include "masters/ui/ProductTreeView.h"
+#include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "MessageRecorder.h"
-#include "ScreenDriver.h"
 #include "TestBooks.h"
 #include "common/ErrorLog.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
 #include "common/SystemInfo.h"
-#include "masters/TMC_WonJaJeyCode_Form.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "masters/ui/TMC_WonJaJeyCode_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -1,15 +1,15 @@
 #include "MessageRecorder.h"
 #include "ReportFixture.h"
-#include "ScreenDriver.h"
-#include "common/ListCombo.h"
 #include "common/SpreadsheetExport.h"
-#include "reports/StatementChart.h"
-#include "reports/TMC_ReportBeyBu01_Form.h"
-#include "reports/TMC_ReportBeyBu05_Form.h"
-#include "reports/TMC_ReportJeyGongPumYbChulGo_Form.h"
-#include "reports/TMC_ReportJeyJoAmtVw_Form.h"
-#include "reports/TMC_ReportJeyJoVwList_Form.h"
-#include "reports/TMC_ReportWonJaJeyYbChulGo_Form.h"
+#include "common/ui/ListCombo.h"
+#include "reports/ui/StatementChart.h"
+#include "reports/ui/TMC_ReportBeyBu01_Form.h"
+#include "reports/ui/TMC_ReportBeyBu05_Form.h"
+#include "reports/ui/TMC_ReportJeyGongPumYbChulGo_Form.h"
+#include "reports/ui/TMC_ReportJeyJoAmtVw_Form.h"
+#include "reports/ui/TMC_ReportJeyJoVwList_Form.h"
+#include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
+#include "ui/ScreenDriver.h"
 
 #include <QFile>
 #include <QLabel>
@@ -146,7 +146,7 @@ private slots:
         TestBooks books;
         MessageRecorder messages;
         QStringList opened;
-        setFileOpenerForTesting([&](const QString &path) {
+        setFileOpener([&](const QString &path) {
             opened << path;
             return true;
         });
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QCOMPARE(messages.texts(), QStringList{"PDF 화일로 저장되었읍니다...." + LB + opened.first()});
-        setFileOpenerForTesting([](const QString &) { return true; });
+        setFileOpener([](const QString &) { return true; });
     }
 
     void aTraceFollowsTheRowUnderTheKeyboardAndTheMouse()

@@ -9,7 +9,7 @@ namespace zedur::test {
 TestBooks::TestBooks(const Period &start)
 {
     setAppDirForTesting(m_dir.path());
-    setFileOpenerForTesting([](const QString &) { return true; });
+    setFileOpener([](const QString &) { return true; });
     createDatabase(databasePath(), start, fixedAudit());
     m_db = Db::openDefault();
 }
@@ -18,7 +18,7 @@ TestBooks::~TestBooks()
 {
     m_db.reset();
     setAppDirForTesting(QString());
-    setFileOpenerForTesting(nullptr);
+    setFileOpener(nullptr);
 }
 
 std::unique_ptr<Db> TestBooks::connect() const

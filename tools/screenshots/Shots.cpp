@@ -1,6 +1,6 @@
 #include "Shots.h"
 
-#include "common/DataGrid.h"
+#include "common/ui/DataGrid.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -11,7 +11,7 @@ class QWidget;
 namespace zedur {
 class Db;
 class DataGrid;
-}
+} // namespace zedur
 
 // The pieces the screenshots tool is made of: sample books per subsystem, the pictures of
 // each subsystem's screens, and the few helpers they share.
@@ -35,6 +35,8 @@ void sampleReports(zedur::Db &db);
 
 void shootMasters(const QString &out);
 void shootEntries(const QString &out);
+// The allocation and the close, run on the sample month.
+void shootClosing(const QString &out);
 // The completion into the warehouse and the WIP transfers, with their viewers.
 void shootWip(const QString &out);
 void shootReports(const QString &out);

@@ -1,13 +1,13 @@
 #include "Shots.h"
 
-#include "common/DataGrid.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
-#include "masters/ProductTreeView.h"
-#include "masters/TMC_AcNameCode_Form.h"
-#include "masters/TMC_JeyPumCode_Form.h"
-#include "masters/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
-#include "masters/TMC_WonJaJeyCode_Form.h"
+#include "common/ui/DataGrid.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "masters/ui/ProductTreeView.h"
+#include "masters/ui/TMC_AcNameCode_Form.h"
+#include "masters/ui/TMC_JeyPumCode_Form.h"
+#include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
+#include "masters/ui/TMC_WonJaJeyCode_Form.h"
 
 #include <QApplication>
 #include <QLineEdit>

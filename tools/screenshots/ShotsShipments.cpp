@@ -1,12 +1,12 @@
 #include "Shots.h"
 
-#include "common/DataGrid.h"
-#include "common/ListCombo.h"
-#include "common/NumberBox.h"
-#include "entries/TMC_BanPumSaleAmtInPut_Form.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
-#include "entries/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
+#include "common/ui/DataGrid.h"
+#include "common/ui/ListCombo.h"
+#include "common/ui/NumberBox.h"
+#include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
+#include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
 
 #include <QLineEdit>
 #include <QPushButton>

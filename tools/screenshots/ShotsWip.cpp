@@ -1,11 +1,11 @@
 #include "Shots.h"
 
-#include "common/DataGrid.h"
-#include "common/NumberBox.h"
-#include "entries/TMC_JeyGongPumToJeyPumInPut_Form.h"
-#include "entries/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
-#include "entries/TMC_JeyGongPumToTaAcInPut_Form.h"
-#include "entries/TMC_JeyGongPumToTaAcInPut_Form_TaAc.h"
+#include "common/ui/DataGrid.h"
+#include "common/ui/NumberBox.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form.h"
+#include "entries/ui/TMC_JeyGongPumToTaAcInPut_Form_TaAc.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include "Shots.h"
 
 #include "app/TMC_ZedUrMain_Form.h"
-#include "closing/TMC_TableCreate_Form.h"
+#include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "store/Books.h"
@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
     }
     shots::shootMasters(out);
     shots::shootEntries(out);
+    shots::shootClosing(out);
     shots::shootWip(out);
     shots::shootReports(out);
     shots::shootShipments(out);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "entries/Refusal.h"
+#include "store/Db.h"
+
+#include <QVector>
+
+// The three carry-forwards of the monthly close: raw-material receipts, WIP lots and
+// product receipts. Each collects the month's movements per source row in its pair of work
+// tables, then writes every source row with a remainder into the next month as a row of
+// kind "전기이월" carrying its share of cost. They run inside the close's transaction.
+namespace zedur::closing {
+
+struct CarryStep {
+    QString name;
+    // Fills the work tables with the movements of the month (:tbYear, :tbMonth).
+    void (*collect)(Db &db, const Params &month);
+    // The first source row with a remainder that cannot be carried (a zero quantity to
+    // divide by, a missing price or amount); nothing when every one can.
+    Verdict (*refuseUncarriable)(Db &db);
+    // Inserts the brought-forward rows in the order of their sources' serials, so that the
+    // new serials are the same on every run; returns how many. `next` binds the new rows'
+    // :tbNextYear, :tbNextMonth, :tbDate (the first day), :tbMemo, :tbVolume, :tbSaveDate.
+    int (*carry)(Db &db, const Params &next);
+};
+
+const QVector<CarryStep> &carrySteps();
+
+// A remainder smaller than this in magnitude is what is left of subtracting decimals in
+// binary (10 - 3.3 - 3.3 - 3.4), not stock: it is not carried.
+inline constexpr double Residue = 0.00005;
+
+} // namespace zedur::closing

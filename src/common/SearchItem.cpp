@@ -1,0 +1,12 @@
+#include "common/SearchItem.h"
+
+#include "common/TextNumber.h"
+
+namespace zedur {
+
+QString likePattern(const QString &text)
+{
+    return u'%' + fDeleteBlank(text) + u'%';
+}
+
+} // namespace zedur

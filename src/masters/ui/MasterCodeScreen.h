@@ -1,0 +1,68 @@
+#pragma once
+
+#include "common/ui/RecordScreen.h"
+
+namespace zedur {
+
+// What tells the raw-material and the product code screens apart: their table, the other
+// master whose codes and names must differ from theirs, the list order and their messages.
+struct MasterCodeSetup {
+    ScreenSetup screen;
+    QString table;
+    QString serialColumn;
+    QString codeColumn;
+    QString nameColumn;
+    QString otherTable;
+    QString otherCodeColumn;
+    QString otherNameColumn;
+    QString orderBy;
+    QString codeMissing;     // "원자재 코드를 등록 하세요......"
+    QString nameMissing;
+    QString codeTaken;       // the code is already one of this master's
+    QString codeTakenByOther;
+    QString nameTaken;
+    QString nameTakenByOther;
+    QString saveFailed;      // "테이블 MC_WonJaJeyCode에 등록시 에러가 있습니다."
+};
+
+// A master-data code screen: register, edit, search, delete and export the codes of one
+// master table. Codes and names stay distinct across both masters; a code used in a product
+// tree is locked.
+class MasterCodeScreen : public RecordScreen
+{
+    Q_OBJECT
+public:
+    MasterCodeScreen(const MasterCodeSetup &setup, QWidget *parent);
+
+protected:
+    // The concrete screen declares its serial, code and name boxes with these.
+    void setKeyBoxes(QLineEdit *serial, QLineEdit *code, QLineEdit *name);
+
+    void pQuery() override;
+    void insertClicked() override;
+    void cancelClicked() override;
+    void saveClicked() override;
+    void deleteClicked() override;
+    void printClicked() override;
+    void onFirstShow() override;
+
+private:
+    bool codeLeft();
+    bool nameLeft();
+    // Whether the value is already taken in this master (other than by the row being
+    // edited) or in the other one; shows the warning, focuses the box.
+    bool refuseTaken(QLineEdit *box, const QString &column, const QString &otherColumn, const QString &takenText,
+                     const QString &takenByOtherText, const QString &exceptSerial);
+    // Whether the row's code, as typed or as stored, is used in a product tree.
+    bool usedInTree(const QString &storedCode);
+    QString storedCode();
+    void writeRow(bool insert);
+    void showOnly(const QString &serial);
+
+    MasterCodeSetup m_setup;
+    QLineEdit *m_serial = nullptr;
+    QLineEdit *m_code = nullptr;
+    QLineEdit *m_name = nullptr;
+};
+
+} // namespace zedur

@@ -1,0 +1,65 @@
+#include "store/SqlFunctions.h"
+
+#include "common/TextNumber.h"
+#include "store/Serials.h"
+#include "store/StoreError.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QVariant>
+#include <sqlite3.h>
+
+namespace zedur {
+
+namespace {
+
+void sqlRound15(sqlite3_context *context, int, sqlite3_value **args)
+{
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_double(context, round15(sqlite3_value_double(args[0])));
+}
+
+void sqlRoundDecimals(sqlite3_context *context, int, sqlite3_value **args)
+{
+    if (sqlite3_value_type(args[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_double(context, roundDecimals(sqlite3_value_double(args[0]), sqlite3_value_int(args[1])));
+}
+
+void sqlSerialPlus(sqlite3_context *context, int, sqlite3_value **args)
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(args[0]));
+    try {
+        const QByteArray serial =
+            serialPlus(QString::fromUtf8(text ? text : ""), sqlite3_value_int64(args[1])).toUtf8();
+        sqlite3_result_text(context, serial.constData(), int(serial.size()), SQLITE_TRANSIENT);
+    } catch (const StoreError &e) {
+        const QByteArray message = e.message().toUtf8();
+        sqlite3_result_error(context, message.constData(), int(message.size()));
+    }
+}
+
+} // namespace
+
+void registerSqlFunctions(QSqlDatabase &connection)
+{
+    const QVariant handle = connection.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw StoreError(QStringLiteral("the database driver gives no SQLite connection"));
+    sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    if (sqlite3_create_function_v2(db, "round15", 1, flags, nullptr, sqlRound15, nullptr, nullptr, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_create_function_v2(db, "round_decimals", 2, flags, nullptr, sqlRoundDecimals, nullptr, nullptr,
+                                   nullptr) != SQLITE_OK ||
+        sqlite3_create_function_v2(db, "serial_plus", 2, flags, nullptr, sqlSerialPlus, nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
+        throw StoreError(QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+} // namespace zedur

@@ -1,0 +1,80 @@
+// zedur-cli: the allocation, the monthly close and the state of the open month from the
+// command line, on the same engines and rules as the program's screens.
+#include "CliCommands.h"
+
+#include "common/SystemInfo.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace {
+
+const char *const Help = R"(사용법: zedur-cli [--db 경로] 명령 [YYYY-MM]
+
+명령:
+  status             열려 있는 월과 그 상태를 보여 줍니다.
+  allocate YYYY-MM   그 월의 노무비와 제조경비를 배부하고 제품과 매출원가까지 계산합니다.
+  close YYYY-MM      그 월을 마감하고 남은 재고를 다음 월로 이월합니다 (먼저 백업합니다).
+
+선택:
+  --db 경로          장부 파일 (기본: 프로그램 zedur가 여는 Access_Db/ZedUr_DB.mdb)
+  -h, --help         이 도움말을 보여 줍니다.
+
+쓰는 명령(allocate, close)은 이 컴퓨터에서 같은 사용자가 프로그램 zedur를 실행하고 있는
+동안에는 거부됩니다. 잠금은 장부 파일이 아니라 사용자와 컴퓨터마다 하나이므로, 프로그램이
+다른 장부를 열고 있어도 거부됩니다.
+
+알림은 표준 오류로, 결과는 표준 출력으로 씁니다.
+종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록)
+)";
+
+int usage(const QString &why)
+{
+    std::fprintf(stderr, "zedur-cli: %s\n\n%s", why.toUtf8().constData(), Help);
+    return zedur::cli::Usage;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zedur-cli"));
+
+    zedur::cli::Invocation invocation{{}, {}, zedur::databasePath()};
+    QStringList positional;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == u"-h" || arg == u"--help") {
+            std::fputs(Help, stdout);
+            return zedur::cli::Done;
+        }
+        if (arg == u"--db") {
+            if (++i >= args.size())
+                return usage(QStringLiteral("--db 다음에 장부 파일의 경로가 있어야 합니다."));
+            invocation.database = args.at(i);
+        } else if (arg.startsWith(QStringLiteral("--db="))) {
+            invocation.database = arg.mid(5);
+        } else if (arg.startsWith(u'-')) {
+            return usage(QStringLiteral("알 수 없는 선택입니다: ") + arg);
+        } else {
+            positional << arg;
+        }
+    }
+    if (positional.isEmpty())
+        return usage(QStringLiteral("명령이 없습니다."));
+    invocation.command = positional.takeFirst();
+    if (!zedur::cli::knownCommand(invocation.command))
+        return usage(QStringLiteral("알 수 없는 명령입니다: ") + invocation.command);
+    if (zedur::cli::needsMonth(invocation.command)) {
+        static const QRegularExpression shape(QStringLiteral("^\\d{4}-(0[1-9]|1[0-2])$"));
+        if (positional.isEmpty() || !shape.match(positional.first()).hasMatch())
+            return usage(invocation.command + QStringLiteral(" 명령에는 YYYY-MM 형식의 년월이 있어야 합니다."));
+        invocation.month = positional.takeFirst();
+    }
+    if (!positional.isEmpty())
+        return usage(QStringLiteral("남는 인수가 있습니다: ") + positional.join(u' '));
+    return zedur::cli::run(invocation);
+}
