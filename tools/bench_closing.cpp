@@ -148,7 +148,8 @@ void floorClose(Db &db, const Period &month, const Params &next)
             "InPut_Month = :tbMonth Union All Select TaInPut_InPutSerial, -TaInPut_SuKg From MC_WonJaJeyInPut_TaAc "
             "Where TaInPut_Year = :tbYear And TaInPut_Month = :tbMonth Union All Select Gong_InPutSerial, "
             "-Gong_SuKg From MC_JeyGongPumInPut Where Gong_Year = :tbYear And Gong_Month = :tbMonth And "
-            "Gong_Kubun = '당월투입') Group By s) S Cross Join MC_WonJaJeyInPut T On T.InPut_Serial = S.s Where Abs(S.R) >= 0.00005 "
+            "Gong_Kubun = '당월투입') Group By s) S Cross Join MC_WonJaJeyInPut T On T.InPut_Serial = S.s Where "
+            "Abs(S.R) >= 0.00005 "
             "Order By T.InPut_Serial")
             .arg(texts("InPut_", material, false), texts("InPut_", material, true)),
         withLast("MC_WonJaJeyInPut", "InPut_Serial"));
@@ -291,11 +292,14 @@ int differences(const QString &a, const QString &b)
             different += std::abs(l.size() - r.size());
             continue;
         }
+        static const QRegularExpression audit(QStringLiteral("(_SaveDate|_Check_0[345])$"));
+        QVector<int> compared;
+        for (int c = 0; c < l.columns().size(); ++c)
+            if (!l.columns().at(c).contains(audit))
+                compared << c;
         for (int i = 0; i < l.size(); ++i) {
-            for (int c = 0; c < l.columns().size(); ++c) {
+            for (int c : compared) {
                 const QString &column = l.columns().at(c);
-                if (column.endsWith("_SaveDate") || column.contains(QRegularExpression("_Check_0[345]$")))
-                    continue;
                 const QVariant x = l.rows().at(i).at(c);
                 const QVariant y = r.rows().at(i).at(c);
                 const bool same =
