@@ -69,9 +69,12 @@ Slice sliceOf(const LotOffer &lot, double taken)
     s.quantity = roundDecimals(taken, 4);
     if (lot.quantity <= 0.0)
         return s;
-    // The product is formed first, in extended precision, then divided by what the lot offers.
+    // The amounts follow the quantity the row keeps: the allocation later shares the lot's
+    // total by that quantity, and a product's parts must add up to its total when the close
+    // carries them. The product is formed first, in extended precision, then divided by what
+    // the lot offers.
     const auto share = [&](long double amount) {
-        return roundDecimals(double(amount * static_cast<long double>(taken) / lot.quantity), 4);
+        return roundDecimals(double(amount * static_cast<long double>(s.quantity) / lot.quantity), 4);
     };
     s.gaAmt = share(lot.gaAmt);
     long double sum = 0.0L;

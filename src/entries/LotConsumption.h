@@ -68,9 +68,9 @@ inline bool fallsShort(double offered, double need)
 // A lot is never given out beyond what it offers, even to two needs of one material.
 Consumption consumeOldestFirst(const QVector<MaterialNeed> &needs, const QVector<LotOffer> &lots);
 
-// The cost a take carries: each amount of the lot x t / K rounded to four decimals, the
-// total of the ten cost components (without the raw-material amount) x t / K from their
-// unrounded sum, and t itself at four decimals.
+// The cost a take carries: t at four decimals, and with that kept quantity q each amount of
+// the lot x q / K rounded to four decimals and the total of the ten cost components (without
+// the raw-material amount) x q / K from their unrounded sum.
 struct Slice {
     double quantity = 0.0;
     double gaAmt = 0.0;

@@ -140,7 +140,8 @@ const WorkTable &reportTable()
 {
     static const WorkTable table{QStringLiteral("MC_AcNameReport"),
                                  {text("Report_AcCode", 50), text("Report_AcName", 200), text("Report_Kubun", 50),
-                                  real("Report_SoTotal"), real("Report_NuTotal"), text("Report_TextMemo", 200)}};
+                                  real("Report_SoTotal"), real("Report_NuTotal"), text("Report_TextMemo", 200)},
+                                 {"Report_AcCode"}};
     return table;
 }
 

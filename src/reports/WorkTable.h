@@ -21,7 +21,11 @@ struct Fill {
 class WorkTable
 {
 public:
-    WorkTable(QString name, QVector<ColumnDef> columns) : m_name(std::move(name)), m_columns(std::move(columns)) {}
+    // `indexed`: the columns the report's own sums look rows up by.
+    WorkTable(QString name, QVector<ColumnDef> columns, QStringList indexed = {})
+        : m_name(std::move(name)), m_columns(std::move(columns)), m_indexed(std::move(indexed))
+    {
+    }
 
     const QString &name() const { return m_name; }
     const QVector<ColumnDef> &columns() const { return m_columns; }
@@ -38,6 +42,7 @@ private:
 
     QString m_name;
     QVector<ColumnDef> m_columns;
+    QStringList m_indexed;
 };
 
 // Column definitions in the schema's terms.

@@ -1,10 +1,12 @@
 #include "ClosingFixture.h"
+#include "MonthGenerator.h"
 #include "common/ProgramLock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace zedur;
@@ -31,6 +33,21 @@ QString installedBeside(const TestBooks &books)
     if (!QFileInfo::exists(program) && !QFile::copy(QStringLiteral(ZEDUR_CLI), program))
         qFatal("cannot copy zedur-cli");
     return program;
+}
+
+// The worksheet tabs of a written workbook, in their order.
+QStringList sheetNames(const QString &path)
+{
+    QProcess unzip;
+    unzip.start("unzip", {"-p", path, "xl/workbook.xml"});
+    if (!unzip.waitForFinished())
+        return {};
+    const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+    QStringList names;
+    static const QRegularExpression sheet(QStringLiteral("<sheet name=\"([^\"]*)\""));
+    for (auto it = sheet.globalMatch(xml); it.hasNext();)
+        names << it.next().captured(1);
+    return names;
 }
 
 Result run(const QString &program, const QStringList &args)
@@ -62,7 +79,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"export"};
+        QTest::newRow("unknown command") << QStringList{"report"};
+        QTest::newRow("export without a report") << QStringList{"export"};
+        QTest::newRow("unknown report") << QStringList{"export", "sales", "2005-04"};
+        QTest::newRow("export without a month") << QStringList{"export", "wip"};
+        QTest::newRow("no path after --out") << QStringList{"export", "wip", "2005-04", "--out"};
+        QTest::newRow("--out on another command") << QStringList{"verify", "2005-04", "--out", "x.xlsx"};
+        QTest::newRow("verify without a month") << QStringList{"verify"};
         QTest::newRow("no month") << QStringList{"allocate"};
         QTest::newRow("month 13") << QStringList{"close", "2005-13"};
         QTest::newRow("month without its zero") << QStringList{"close", "2005-4"};
@@ -168,6 +191,102 @@ private slots:
         QFile log(books.dir() + "Data_Save/ErrorMessage.Txt");
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(log.readAll()).contains("zedur-cli allocate 2005-04"));
+    }
+
+    void exportWritesWhatTheScreensExportButtonWrites_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("sheets");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("raw materials: the movements only")
+            << "raw-materials" << QStringList{"입출고 내역"} << "원자재 계정과목 입출고 현황";
+        QTest::newRow("WIP: the movements, then the summary")
+            << "wip" << QStringList{"입출고 내역", "항목별 집계 내역"} << "재공품 계정과목 입출고 현황";
+        QTest::newRow("products: not the summary")
+            << "products" << QStringList{"입출고 내역"} << "제품 계정과목 입출고 현황";
+        QTest::newRow("statement") << "manufacturing-cost" << QStringList{"Sheet1"} << "제조원가명세서 현황";
+        QTest::newRow("income statement") << "income" << QStringList{"Sheet1"} << "손익계산서 현황";
+        QTest::newRow("trace from sales: the month's sales")
+            << "trace-sales" << QStringList{"Sheet1"} << "월별 매출부터 역순 배부 체크 현황";
+        QTest::newRow("cost links") << "cost-links" << QStringList{"Sheet1"}
+                                    << "월별 직간접비와 제조공정(재공품) 연계된 현황";
+    }
+
+    void exportWritesWhatTheScreensExportButtonWrites()
+    {
+        QFETCH(QString, report);
+        QFETCH(QStringList, sheets);
+        QFETCH(QString, title);
+        TestBooks books;
+        generateBooks(books.db(), 2, 2, MonthShape{10});
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        const QString file = books.dir() + report + ".xlsx";
+        const Result r = run(installedBeside(books), {"--db", db, "export", report, "2005-04", "--out", file});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith("2005-04 " + title + ": "), qPrintable(r.out));
+        QVERIFY(r.out.endsWith(file + "\n"));
+        QCOMPARE(sheetNames(file), sheets);
+        // Only the file was written: the books keep no work table of the report.
+        QVERIFY(!books.db().tableNames().contains(QStringLiteral("MC_JeyGongPumYbChulGoReport_SumVw01")));
+    }
+
+    void exportWithoutOutWritesANewFileUnderDataSave()
+    {
+        TestBooks books;
+        const Result r = run(installedBeside(books), {"export", "raw-materials", "2005-04"});
+        QCOMPARE(r.exitCode, 0);
+        const QString path = r.out.section(u'\n', 1, 1);
+        QVERIFY2(path.startsWith(books.dir() + "Data_Save/TMC_ReportWonJaJeyYbChulGo_Form"), qPrintable(r.out));
+        QVERIFY(QFileInfo::exists(path));
+        // The total row of an empty month.
+        QVERIFY(r.out.contains(QStringLiteral("입출고 내역 1행")));
+    }
+
+    void aMonthTheBooksNeverOpenedIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("export") << QStringList{"export", "income", "2005-06"};
+        QTest::newRow("verify") << QStringList{"verify", "2005-06"};
+    }
+
+    void aMonthTheBooksNeverOpenedIsRefused()
+    {
+        QFETCH(QStringList, args);
+        TestBooks books;
+        const Result r = run(installedBeside(books), args);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("최종 데이타가 등록된 년월은")), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // Each tie with its two figures; a month whose reports disagree ends with 4. Reading the
+    // books does not wait for the program to end.
+    void verifyPrintsEveryTieAndFailsWhenOneDoesNotHold()
+    {
+        TestBooks books;
+        generateBooks(books.db(), 3, 2, MonthShape{20});
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        const QByteArray user = qgetenv("USER");
+        qputenv("USER", testUser().toUtf8());
+        ProgramLock program(QStringLiteral("zedur"));
+        QVERIFY(program.held());
+
+        Result r = run(installedBeside(books), {"--db", db, "verify", "2005-04"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral("일치    제조원가명세서 40401001 = 원자재 입출고 전월 원자재 이월액\n")));
+        QVERIFY(r.out.contains(QStringLiteral("다음 월")));
+        QVERIFY(!r.out.contains(QStringLiteral("불일치")));
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("2005-04 대조 (\\d+)건 중 \\1건 일치\n$"))));
+
+        books.db().exec("UpDate MC_ChaongGoJeyPumInPut Set JeyPum_TotGaAmt = JeyPum_TotGaAmt + 1 "
+                        "Where JeyPum_Kubun = '당월입고' And JeyPum_Month = '05'");
+        r = run(installedBeside(books), {"--db", db, "verify", "2005-05"});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY2(r.out.contains(
+                     QStringLiteral("불일치  재공품 입출고 50행 완성율 금액 = 제품 입출고 당월 완성제품 입고액\n")),
+                 qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("참고: 이월 대조 제외: 마감되지 않은 월입니다.")));
+        qputenv("USER", user);
     }
 
     void withoutDbItUsesTheBooksBesideTheProgram()

@@ -186,6 +186,10 @@ struct Books {
                 "(:s, '2005-03-25', '2005', '03', '40403001', '임금', '간접', '간접(공통)비', '3월 급여', 9000000, "
                 "'마감완료')",
                 {{":s", march}});
+        db.exec("Insert Into MC_ChaongGoJeyPumInPut (JeyPum_Serial, JeyPum_Date, JeyPum_Year, JeyPum_Month, "
+                "JeyPum_JeyPumCode, JeyPum_SuKg, JeyPum_TotGaAmt, JeyPum_Kubun, JeyPum_Check_01) Values "
+                "(:s, '2005-03-26', '2005', '03', 'P1', 2, 300, '당월입고', '마감완료')",
+                {{":s", march}});
         // A sale of March, taken back in part in April.
         db.exec("Insert Into MC_ChaongGoJeyPumInPut_ChulGo (ChulGo_Serial, ChulGo_Date, ChulGo_Year, ChulGo_Month, "
                 "ChulGo_JeyPumCode, ChulGo_SuKg, ChulGo_DanGa, ChulGo_GaAmt, ChulGo_WonJaJeyAmt, ChulGo_Kubun, "
@@ -270,6 +274,8 @@ private slots:
             << Way::WipTransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
         QTest::newRow("shipment, receipt closed meanwhile")
             << Way::Shipment << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("shipment, a receipt of March")
+            << Way::Shipment << "SaveBtn" << Path::NewRowInClosedMonth << closed;
         const QString closedRow =
             "선택된 데이타는" + LB + "마감완료된 데이타라" + LB + "삭제가 불가능한 데이타입니다.......";
         QTest::newRow("sale viewer, closed meanwhile")

@@ -132,8 +132,9 @@ private slots:
             << 3.0 << 1.0 << 1.0 << 0.33333 << 1.0 << 0.3333 << 0.1111 << 1.1111;
         // Four decimals, halves away from zero on the decimal form.
         QTest::newRow("halves rounded up") << 1.0 << 1.0 << 0.00015 << 2.00005 << 1.0 << 0.0002 << 2.0001 << 20.0005;
-        // The quantity kept at four decimals while the amounts use all of t.
-        QTest::newRow("quantity rounded, amounts not") << 3.0 << 1.00004 << 3.0 << 3.0 << 1.0 << 1.0 << 1.0 << 10.0004;
+        // The quantity kept at four decimals, and the amounts of that quantity: from all of t
+        // they would be 1.00004 and 10.0004, parts that the lot's total no longer matches.
+        QTest::newRow("amounts of the kept quantity") << 3.0 << 1.00004 << 3.0 << 3.0 << 1.0 << 1.0 << 1.0 << 10.0;
         QTest::newRow("nothing offered gives nothing") << 0.0 << 1.0 << 5.0 << 5.0 << 1.0 << 0.0 << 0.0 << 0.0;
     }
     void slices()

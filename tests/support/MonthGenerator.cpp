@@ -695,7 +695,7 @@ private:
                     row.insert("InGong_TextMemo", QStringLiteral("제품창고입고"));
                     row.insert("InGong_SuKg", t);
                     row.insert("InGong_DanGa", round15(lot.price));
-                    const double gaAmt = roundDecimals(lot.availGaAmt * take / k, 4);
+                    const double gaAmt = roundDecimals(lot.availGaAmt * t / k, 4);
                     row.insert("InGong_GaAmt", gaAmt);
                     row.insert("InGong_Kubun", QStringLiteral("당월입고"));
                     row.insert("InGong_Bigo", QString(""));
@@ -705,11 +705,11 @@ private:
                     LotAmounts shares{};
                     double all = 0;
                     for (int i = 0; i < 10; ++i) {
-                        shares[size_t(i)] = roundDecimals(lot.availAmounts[size_t(i)] * take / k, 4);
+                        shares[size_t(i)] = roundDecimals(lot.availAmounts[size_t(i)] * t / k, 4);
                         row.insert("InGong_" + LotAmountStems.at(i), shares[size_t(i)]);
                         all += lot.availAmounts[size_t(i)];
                     }
-                    const double total = roundDecimals(all * take / k, 4);
+                    const double total = roundDecimals(all * t / k, 4);
                     row.insert("InGong_WoulAmtTot", total);
                     row.insert("InGong_JeyPumCode", product.code);
                     row.insert("InGong_JeyPumName", product.name);

@@ -6,9 +6,16 @@
 #include "common/Failure.h"
 #include "common/Messages.h"
 #include "common/ProgramLock.h"
+#include "common/SavedFiles.h"
+#include "common/TextNumber.h"
+#include "common/Workbook.h"
+#include "reports/ReportCatalogue.h"
+#include "reports/ReportMonth.h"
+#include "reports/Ties.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -21,7 +28,9 @@ namespace {
 struct Command {
     QString name;
     bool writes;
-    std::function<int(Db &db, const Period &month)> run;
+    bool month;  // takes YYYY-MM
+    bool report; // takes a report's name before the month
+    std::function<int(Db &db, const Invocation &invocation, const Period &month)> run;
 };
 
 void out(const QString &line)
@@ -45,7 +54,7 @@ QString monthText(const Period &p)
     return p.year + u'-' + p.month;
 }
 
-int status(Db &db, const Period &)
+int status(Db &db, const Invocation &, const Period &)
 {
     const std::optional<PeriodRow> open = period::theOpenPeriod(db);
     if (!open) {
@@ -65,7 +74,7 @@ int refusedOrDone(const RunOutcome &outcome)
     return Done;
 }
 
-int allocate(Db &db, const Period &month)
+int allocate(Db &db, const Invocation &, const Period &month)
 {
     const RunOutcome outcome = runAllocation(db, month, terminalProgress());
     if (outcome.done())
@@ -73,7 +82,7 @@ int allocate(Db &db, const Period &month)
     return refusedOrDone(outcome);
 }
 
-int close(Db &db, const Period &month)
+int close(Db &db, const Invocation &, const Period &month)
 {
     const CloseOutcome outcome = runMonthClose(db, month, {}, terminalProgress());
     if (outcome.done()) {
@@ -87,11 +96,72 @@ int close(Db &db, const Period &month)
     return refusedOrDone(outcome);
 }
 
+// The reports read only the month they are asked for, as their screens do: a month the
+// period table does not have is refused with the screens' warning.
+bool reportMonthRefused(Db &db, const Period &month)
+{
+    const reports::MonthCheck check = reports::checkReportMonth(db, month);
+    if (!check.ok())
+        msg::warning(check.refusal);
+    return !check.ok();
+}
+
+int exportReport(Db &db, const Invocation &invocation, const Period &month)
+{
+    const reports::ReportKind *kind = reports::reportNamed(invocation.report);
+    if (reportMonthRefused(db, month))
+        return Refused;
+    QVector<ExportSheet> sheets;
+    {
+        // Never committed: the report's work tables stay as the screens left them.
+        Transaction untouched(db);
+        sheets = kind->sheets(db, month);
+    }
+    const QString path =
+        invocation.out.isEmpty() ? newSavedFilePath(kind->className, QStringLiteral("xlsx")) : invocation.out;
+    if (!writeWorkbook(path, sheets))
+        throw Failure(QStringLiteral("EWriteError"), QStringLiteral("파일을 쓸 수 없습니다: ") + path);
+    QStringList counts;
+    for (const ExportSheet &sheet : sheets)
+        counts << QStringLiteral("%1 %2행")
+                      .arg(sheet.sheetName.isEmpty() ? kind->title : sheet.sheetName)
+                      .arg(sheet.rows.size());
+    out(monthText(month) + u' ' + kind->title + QStringLiteral(": ") + counts.join(QStringLiteral(", ")));
+    out(path);
+    return Done;
+}
+
+QString figure(double value)
+{
+    return std::isnan(value) ? QStringLiteral("(없음)") : formatFloat(QStringLiteral("#,##0.0000"), value);
+}
+
+int verify(Db &db, const Invocation &, const Period &month)
+{
+    if (reportMonthRefused(db, month))
+        return Refused;
+    const reports::ties::Verification v = reports::ties::verifyMonth(db, month);
+    int holding = 0;
+    for (const reports::ties::Tie &t : v.ties) {
+        holding += t.holds();
+        out((t.holds() ? QStringLiteral("일치    ") : QStringLiteral("불일치  ")) + t.what);
+        out(QStringLiteral("        %1 | %2 (차이 %3, 허용 %4)")
+                .arg(figure(t.left), figure(t.right), QString::number(t.left - t.right, 'f', 6),
+                     QString::number(t.tolerance, 'f', 6)));
+    }
+    for (const QString &note : v.notes)
+        out(QStringLiteral("참고: ") + note);
+    out(monthText(month) + QStringLiteral(" 대조 %1건 중 %2건 일치").arg(v.ties.size()).arg(holding));
+    return v.holds() ? Done : Untied;
+}
+
 const QVector<Command> &commands()
 {
-    static const QVector<Command> all{{QStringLiteral("status"), false, status},
-                                      {QStringLiteral("allocate"), true, allocate},
-                                      {QStringLiteral("close"), true, close}};
+    static const QVector<Command> all{{QStringLiteral("status"), false, false, false, status},
+                                      {QStringLiteral("allocate"), true, true, false, allocate},
+                                      {QStringLiteral("close"), true, true, false, close},
+                                      {QStringLiteral("export"), false, true, true, exportReport},
+                                      {QStringLiteral("verify"), false, true, false, verify}};
     return all;
 }
 
@@ -113,7 +183,26 @@ bool knownCommand(const QString &command)
 bool needsMonth(const QString &command)
 {
     const Command *c = commandNamed(command);
-    return c && c->writes;
+    return c && c->month;
+}
+
+bool needsReport(const QString &command)
+{
+    const Command *c = commandNamed(command);
+    return c && c->report;
+}
+
+QString reportNames()
+{
+    QString text;
+    for (const reports::ReportKind &kind : reports::reportCatalogue())
+        text += QStringLiteral("  %1%2\n").arg(kind.name, -25).arg(kind.title);
+    return text;
+}
+
+bool knownReport(const QString &name)
+{
+    return reports::reportNamed(name) != nullptr;
 }
 
 int run(const Invocation &invocation)
@@ -133,7 +222,7 @@ int run(const Invocation &invocation)
     }
     try {
         const std::unique_ptr<Db> db = Db::open(invocation.database);
-        return command->run(*db, month);
+        return command->run(*db, invocation, month);
     } catch (const Failure &failure) {
         reportFailure(
             QStringLiteral("zedur-cli ") + invocation.command + QStringLiteral(" 작업 중 오류가 발생하였습니다."),

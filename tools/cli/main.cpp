@@ -1,5 +1,6 @@
-// zedur-cli: the allocation, the monthly close and the state of the open month from the
-// command line, on the same engines and rules as the program's screens.
+// zedur-cli: the allocation, the monthly close, the state of the open month, any report of
+// any month as a spreadsheet and the ties between a month's reports, from the command line,
+// on the same engines and rules as the program's screens.
 #include "CliCommands.h"
 
 #include "common/SystemInfo.h"
@@ -10,28 +11,44 @@
 
 namespace {
 
-const char *const Help = R"(사용법: zedur-cli [--db 경로] 명령 [YYYY-MM]
+const char *const Help = R"(사용법: zedur-cli [--db 경로] 명령 [보고서] [YYYY-MM] [--out 파일]
 
 명령:
   status             열려 있는 월과 그 상태를 보여 줍니다.
   allocate YYYY-MM   그 월의 노무비와 제조경비를 배부하고 제품과 매출원가까지 계산합니다.
   close YYYY-MM      그 월을 마감하고 남은 재고를 다음 월로 이월합니다 (먼저 백업합니다).
+  export 보고서 YYYY-MM [--out 파일]
+                     그 월의 보고서를 화면의 엑셀 버튼과 같은 .xlsx 파일로 씁니다
+                     (기본: Data_Save/ 아래 새 파일). 보고서 이름은 아래와 같습니다.
+  verify YYYY-MM     그 월의 보고서끼리 맞아야 하는 금액을 대조하여 하나하나 두 금액과 함께
+                     보여 줍니다. 마감된 월은 다음 월의 이월 금액과도 대조합니다.
 
 선택:
   --db 경로          장부 파일 (기본: 프로그램 zedur가 여는 Access_Db/ZedUr_DB.mdb)
+  --out 파일         export가 쓸 파일
   -h, --help         이 도움말을 보여 줍니다.
 
 쓰는 명령(allocate, close)은 이 컴퓨터에서 같은 사용자가 프로그램 zedur를 실행하고 있는
 동안에는 거부됩니다. 잠금은 장부 파일이 아니라 사용자와 컴퓨터마다 하나이므로, 프로그램이
 다른 장부를 열고 있어도 거부됩니다.
 
+export와 verify는 장부를 바꾸지 않으므로 프로그램이 실행 중이어도 됩니다.
+
 알림은 표준 오류로, 결과는 표준 출력으로 씁니다.
-종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록)
+종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록),
+          4 verify에서 맞지 않는 대조가 있음
 )";
+
+void printHelp(FILE *to)
+{
+    std::fputs(Help, to);
+    std::fprintf(to, "\n보고서:\n%s", zedur::cli::reportNames().toUtf8().constData());
+}
 
 int usage(const QString &why)
 {
-    std::fprintf(stderr, "zedur-cli: %s\n\n%s", why.toUtf8().constData(), Help);
+    std::fprintf(stderr, "zedur-cli: %s\n\n", why.toUtf8().constData());
+    printHelp(stderr);
     return zedur::cli::Usage;
 }
 
@@ -48,7 +65,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (arg == u"-h" || arg == u"--help") {
-            std::fputs(Help, stdout);
+            printHelp(stdout);
             return zedur::cli::Done;
         }
         if (arg == u"--db") {
@@ -57,6 +74,12 @@ int main(int argc, char *argv[])
             invocation.database = args.at(i);
         } else if (arg.startsWith(QStringLiteral("--db="))) {
             invocation.database = arg.mid(5);
+        } else if (arg == u"--out") {
+            if (++i >= args.size())
+                return usage(QStringLiteral("--out 다음에 쓸 파일의 경로가 있어야 합니다."));
+            invocation.out = args.at(i);
+        } else if (arg.startsWith(QStringLiteral("--out="))) {
+            invocation.out = arg.mid(6);
         } else if (arg.startsWith(u'-')) {
             return usage(QStringLiteral("알 수 없는 선택입니다: ") + arg);
         } else {
@@ -68,6 +91,15 @@ int main(int argc, char *argv[])
     invocation.command = positional.takeFirst();
     if (!zedur::cli::knownCommand(invocation.command))
         return usage(QStringLiteral("알 수 없는 명령입니다: ") + invocation.command);
+    if (zedur::cli::needsReport(invocation.command)) {
+        if (positional.isEmpty())
+            return usage(invocation.command + QStringLiteral(" 명령에는 보고서 이름이 있어야 합니다."));
+        if (!zedur::cli::knownReport(positional.first()))
+            return usage(QStringLiteral("알 수 없는 보고서입니다: ") + positional.first());
+        invocation.report = positional.takeFirst();
+    } else if (!invocation.out.isEmpty()) {
+        return usage(QStringLiteral("--out은 export 명령에만 쓸 수 있습니다."));
+    }
     if (zedur::cli::needsMonth(invocation.command)) {
         static const QRegularExpression shape(QStringLiteral("^\\d{4}-(0[1-9]|1[0-2])$"));
         if (positional.isEmpty() || !shape.match(positional.first()).hasMatch())

@@ -2,6 +2,7 @@
 
 #include "common/SpreadsheetExport.h"
 #include "common/ui/DataGrid.h"
+#include "reports/ReportCatalogue.h"
 #include "reports/ui/ReportGrid.h"
 
 #include <QHeaderView>
@@ -62,15 +63,9 @@ void MovementScreen::PrintBtnClick()
     if (!DBGrid1->isOpen() || DBGrid1->rowCount() == 0)
         return;
     BusyCursor busy;
-    ExportSheet detail = DBGrid1->exportSheet(setup().className);
-    detail.sheetName = QStringLiteral("입출고 내역");
-    if (!m_setup.exportSummary) {
-        pExcelExport(detail);
-        return;
-    }
-    ExportSheet summary = DBGrid2->exportSheet(setup().className);
-    summary.sheetName = QStringLiteral("항목별 집계 내역");
-    pExcelExport(QVector<ExportSheet>{detail, summary});
+    pExcelExport(movementSheets(
+        MovementReport{{m_setup.detailColumns, DBGrid1->result()}, {m_setup.summaryColumns, DBGrid2->result()}},
+        setup().className, m_setup.exportSummary));
 }
 
 } // namespace zedur
