@@ -1,5 +1,4 @@
-#include "EntryFixture.h"
-#include "MessageRecorder.h"
+#include "EntryScreenFixture.h"
 #include "common/SystemInfo.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
@@ -21,12 +20,8 @@ const QString typingTitle = QStringLiteral("월별로 비용수익등의 계정�
 
 // Books of April 2005 (with the starting chart of accounts) holding two WIP lots, an amount
 // of April and one of the closed March; the amounts screen driven offscreen.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
+struct Fixture : EntryScreenFixture<TMC_AcNameAmtInPut_Form> {
     QString lot1, lot2;
-    std::unique_ptr<TMC_AcNameAmtInPut_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
 
     Fixture()
     {
@@ -43,8 +38,7 @@ struct Fixture {
             "'제조경비(제)', '간접', '간접(공통)비', '4월 전력', 2350000, ''), ('A0000000002', '2005-03-25', "
             "'2005', '03', '제조원가명세서', '40403001', '임금', '노무비(제)', '간접', '간접(공통)비', '3월 급여', "
             "9000000, '마감완료')");
-        screen = std::make_unique<TMC_AcNameAmtInPut_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        open();
     }
 
     // A new row with its day typed, the focus on the account name.
@@ -90,22 +84,12 @@ struct Fixture {
     }
     void pick(const QString &serial)
     {
-        const int row = ui->column("Amt_Serial").indexOf(serial);
-        QVERIFY(row >= 0);
-        ui->pickRow(row, 1);
+        EntryScreenFixture::pick("Amt_Serial", serial);
         QCOMPARE(screen->mode(), 2);
     }
-    void showMonth(const QString &month)
-    {
-        screen->cbMonth->setCurrentIndex(screen->cbMonth->findText(month));
-        ui->focus("cbMonth");
-        ui->focus("edSearch");
-    }
-    ResultSet row(const QString &serial)
-    {
-        return books.db().query("SELECT * FROM MC_AcNameAmtInPut WHERE Amt_Serial = :s", {{":s", serial}});
-    }
-    int rows() { return books.db().count("SELECT * FROM MC_AcNameAmtInPut"); }
+    void showMonth(const QString &month) { EntryScreenFixture::showMonth(month, "cbMonth", "edSearch"); }
+    ResultSet row(const QString &serial) { return storedRow(entryTables::Amounts, serial); }
+    int amounts() { return rows("MC_AcNameAmtInPut"); }
 };
 
 } // namespace
@@ -339,7 +323,7 @@ private slots:
             f.pick("A0000000002");
         f.ui->click(button);
         QCOMPARE(f.messages.texts(), QStringList{warning});
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.amounts(), 2);
         QCOMPARE(f.row("A0000000002").number(0, "Amt_Amt"), 9000000.0);
         QCOMPARE(f.ui->text("edAmt_Serial"), QString());
     }

@@ -1,6 +1,4 @@
-#include "EntryFixture.h"
-#include "MessageRecorder.h"
-#include "common/ui/ListCombo.h"
+#include "EntryScreenFixture.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ProductShipments.h"
 #include "entries/SalesReturns.h"
@@ -128,13 +126,11 @@ ScreenWay wayOf(Way way)
 
 // April 2005 open, with a row of the month in each entry table and a closed row of March.
 struct Books {
-    TestBooks books;
     QMap<QString, QString> april; // table -> serial of its April row
     const QString march = QStringLiteral("A0000000099");
 
-    Books()
+    explicit Books(Db &db)
     {
-        Db &db = books.db();
         april["MC_WonJaJeyInPut"] = addReceipt(db, 100, 1000);
         if (issues::saveIssue(db, issueRequest(april["MC_WonJaJeyInPut"], issues::IssueKind::Lot, "30")) ||
             issues::saveIssue(db, issueRequest(april["MC_WonJaJeyInPut"], issues::IssueKind::Transfer, "20")))
@@ -190,6 +186,10 @@ struct Books {
                 "(:s, '2005-03-25', '2005', '03', '40403001', '임금', '간접', '간접(공통)비', '3월 급여', 9000000, "
                 "'마감완료')",
                 {{":s", march}});
+        db.exec("Insert Into MC_ChaongGoJeyPumInPut (JeyPum_Serial, JeyPum_Date, JeyPum_Year, JeyPum_Month, "
+                "JeyPum_JeyPumCode, JeyPum_SuKg, JeyPum_TotGaAmt, JeyPum_Kubun, JeyPum_Check_01) Values "
+                "(:s, '2005-03-26', '2005', '03', 'P1', 2, 300, '당월입고', '마감완료')",
+                {{":s", march}});
         // A sale of March, taken back in part in April.
         db.exec("Insert Into MC_ChaongGoJeyPumInPut_ChulGo (ChulGo_Serial, ChulGo_Date, ChulGo_Year, ChulGo_Month, "
                 "ChulGo_JeyPumCode, ChulGo_SuKg, ChulGo_DanGa, ChulGo_GaAmt, ChulGo_WonJaJeyAmt, ChulGo_Kubun, "
@@ -206,12 +206,12 @@ struct Books {
             throw std::runtime_error("return refused");
         april["return"] = newest(db, "MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_Serial");
     }
-
-    QVector<QVector<QVariant>> rowsOf(const QString &table)
-    {
-        return books.db().query("Select * From " + table).rows();
-    }
 };
+
+QVector<QVector<QVariant>> rowsOf(Db &db, const QString &table)
+{
+    return db.query("Select * From " + table).rows();
+}
 
 // What the user does before pressing the button.
 enum class Path {
@@ -274,6 +274,8 @@ private slots:
             << Way::WipTransferViewer << "DeleteBtn" << Path::ClosedMeanwhile << closed;
         QTest::newRow("shipment, receipt closed meanwhile")
             << Way::Shipment << "SaveBtn" << Path::ClosedMeanwhile << closed;
+        QTest::newRow("shipment, a receipt of March")
+            << Way::Shipment << "SaveBtn" << Path::NewRowInClosedMonth << closed;
         const QString closedRow =
             "선택된 데이타는" + LB + "마감완료된 데이타라" + LB + "삭제가 불가능한 데이타입니다.......";
         QTest::newRow("sale viewer, closed meanwhile")
@@ -291,54 +293,38 @@ private slots:
         QFETCH(QString, button);
         QFETCH(Path, path);
         QFETCH(QString, warning);
-        Books b;
-        MessageRecorder messages;
+        EntryScreenFixture<QWidget> f;
+        const Books b(f.db());
         const ScreenWay w = wayOf(way);
-        const std::unique_ptr<QWidget> screen = w.open();
-        ScreenDriver ui(screen.get());
+        f.drive(w.open());
         // Leaving the month list runs the list: towards the search text here, towards the
         // button when the month is switched right before pressing it.
-        auto chooseMonth = [&](const QString &month) {
-            auto *list = ui.find<ListCombo>(w.monthList);
-            ui.focus(w.monthList);
-            list->setCurrentIndex(list->findText(month));
-        };
-        auto showMonth = [&](const QString &month) {
-            chooseMonth(month);
-            ui.focus(w.searchText);
-        };
-        auto pick = [&](const QString &serial) {
-            const int row = ui.column(w.serialColumn).indexOf(serial);
-            QVERIFY2(row >= 0, qPrintable(serial));
-            ui.pickRow(row, 1);
-        };
-
         switch (path) {
         case Path::ClosedRowThenOpenMonth:
-            showMonth("03");
-            pick(b.march);
-            chooseMonth("04");
+            f.showMonth("03", w.monthList, w.searchText);
+            f.pick(w.serialColumn, b.march);
+            f.chooseMonth("04", w.monthList);
             break;
         case Path::ClosedMeanwhile:
-            pick(b.april[w.row.isEmpty() ? w.table : w.row]);
-            b.books.connect()->exec(QStringLiteral("UpDate %1 Set %2 = '마감완료'")
+            f.pick(w.serialColumn, b.april[w.row.isEmpty() ? w.table : w.row]);
+            f.books.connect()->exec(QStringLiteral("UpDate %1 Set %2 = '마감완료'")
                                         .arg(w.table, QString(w.serialColumn).replace("Serial", "Check_01")));
             break;
         case Path::NewRowInClosedMonth:
-            showMonth("03");
+            f.showMonth("03", w.monthList, w.searchText);
             break;
         }
-        const auto before = b.rowsOf(w.table);
-        const int lots = b.books.db().count("Select * From MC_JeyGongPumInPut");
-        messages.clear();
+        const auto before = rowsOf(f.db(), w.table);
+        const int lots = f.rows("MC_JeyGongPumInPut");
+        f.messages.clear();
 
-        ui.click(button);
+        f.ui->click(button);
 
-        QCOMPARE(messages.texts(), QStringList{warning});
-        QCOMPARE(b.rowsOf(w.table), before);
-        QCOMPARE(b.books.db().count("Select * From MC_JeyGongPumInPut"), lots);
+        QCOMPARE(f.messages.texts(), QStringList{warning});
+        QCOMPARE(rowsOf(f.db(), w.table), before);
+        QCOMPARE(f.rows("MC_JeyGongPumInPut"), lots);
         if (path == Path::NewRowInClosedMonth && button == u"InsertBtn")
-            QCOMPARE(ui.find<QPushButton>("SaveBtn")->isEnabled(), false);
+            QCOMPARE(f.ui->find<QPushButton>("SaveBtn")->isEnabled(), false);
     }
 };
 

@@ -1,5 +1,4 @@
-#include "EntryFixture.h"
-#include "MessageRecorder.h"
+#include "EntryScreenFixture.h"
 #include "common/SystemInfo.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
@@ -17,12 +16,8 @@ namespace {
 
 // Books with four WIP lots of April: the worked example (amount 1,234.5678, 40 percent done
 // before), one at exactly 100, one at 99.99 and one carried forward at 60.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
+struct Fixture : EntryScreenFixture<TMC_JeyGongPumWoulInPut_Form> {
     QString example, done, almost, carried;
-    std::unique_ptr<TMC_JeyGongPumWoulInPut_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
 
     Fixture()
     {
@@ -30,9 +25,8 @@ struct Fixture {
         done = lot(30, 100, 500);
         almost = lot(0, 99.99, 500);
         carried = lot(60, 60, 1000);
-        books.db().exec("UpDate MC_YearMonthCheck Set YM_Kubun = '미마감' Where YM_Kubun <> '마감완료'");
-        screen = std::make_unique<TMC_JeyGongPumWoulInPut_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        markOpenMonthAllocated(db());
+        open();
     }
     QString lot(double earlier, double cumulative, double amount)
     {
@@ -48,33 +42,14 @@ struct Fixture {
     }
     void pick(const QString &serial)
     {
-        const int row = ui->column("Gong_Serial").indexOf(serial);
-        QVERIFY(row >= 0);
-        ui->pickRow(row, 2);
+        EntryScreenFixture::pick("Gong_Serial", serial, 2);
         QCOMPARE(screen->edG_Serial->text(), serial);
     }
     double stored(const QString &serial, const QString &column)
     {
-        return books.db()
-            .scalar(QStringLiteral("Select %1 From MC_JeyGongPumInPut Where Gong_Serial = :s").arg(column),
-                    {{":s", serial}})
-            .toDouble();
-    }
-    void showMonth(const QString &month)
-    {
-        ui->focus("cbSMonth");
-        screen->cbSMonth->setCurrentIndex(screen->cbSMonth->findText(month));
-        ui->focus("edSSearch");
+        return storedRow(entryTables::Lots, serial).number(0, column);
     }
 };
-
-int columnOf(const DataGrid *grid, const QString &field)
-{
-    for (int c = 0; c < grid->columns().size(); ++c)
-        if (grid->columns().at(c).field == field)
-            return c;
-    return -1;
-}
 
 } // namespace
 
@@ -88,14 +63,13 @@ private slots:
         QVERIFY(f.messages.messages.isEmpty());
         QCOMPARE(f.screen->windowTitle(),
                  QStringLiteral("제조공정에 투입된 재공품의 정보에 당월 완성율을 등록하는 폼 입니다."));
-        QCOMPARE(f.books.db().scalar("Select YM_Kubun From MC_YearMonthCheck Where YM_Kubun <> '마감완료'").toString(),
-                 QStringLiteral("배부액재계산"));
+        QCOMPARE(openMonthState(f.db()), QStringLiteral("배부액재계산"));
         QCOMPARE(f.screen->cbWoul->currentText(), QStringLiteral("전체분"));
         QCOMPARE(f.ui->column("Gong_Serial"), (QStringList{f.example, f.done, f.almost, f.carried}));
 
         const DataGrid *grid = f.screen->DBGrid1;
         auto cell = [&](const QString &field) {
-            return grid->model()->index(0, columnOf(grid, field));
+            return grid->model()->index(0, gridColumnOf(grid, field));
         };
         QCOMPARE(cell("Gong_TotWoul").data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
         QVERIFY(cell("Gong_DaongWoul").data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter);

@@ -1,11 +1,9 @@
-#include "EntryFixture.h"
-#include "MessageRecorder.h"
+#include "EntryScreenFixture.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
-#include "ui/ScreenDriver.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -23,20 +21,11 @@ const QString tooMuchOnLeaving = QStringLiteral("현재 수량(중량)의 투입
 const QString beforeReceipt = QStringLiteral("제조 공정 투입(타 계정 대체) 기준일자는 ") + LB +
                               QStringLiteral("원자재 입고 일자보다 작은 일자입니다.");
 
-QString periodState(Db &db)
-{
-    return db.scalar("Select YM_Kubun From MC_YearMonthCheck Where YM_Kubun <> '마감완료'").toString();
-}
-
 // Books with two receipts of April: the first (100 at 2.5, received on the 10th) with 30 issued
 // and 20 transferred, the second (40 at 10) untouched. The screen is driven offscreen.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
+struct Fixture : EntryScreenFixture<TMC_WonJaJeyTaJeyGongVw_Form> {
     QString first;
     QString second;
-    std::unique_ptr<TMC_WonJaJeyTaJeyGongVw_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
 
     Fixture()
     {
@@ -46,23 +35,15 @@ struct Fixture {
         if (issues::saveIssue(db, issueRequest(first, IssueKind::Lot, "30")) ||
             issues::saveIssue(db, issueRequest(first, IssueKind::Transfer, "20")))
             throw std::runtime_error("issue refused");
-        db.exec("UpDate MC_YearMonthCheck Set YM_Kubun = '미마감' Where YM_Kubun <> '마감완료'");
+        markOpenMonthAllocated(db);
         open();
-    }
-    void open()
-    {
-        screen = std::make_unique<TMC_WonJaJeyTaJeyGongVw_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
     }
     void pick(const QString &receipt)
     {
-        const int row = ui->column("InPut_Serial").indexOf(receipt);
-        QVERIFY(row >= 0);
-        ui->pickRow(row, 3);
+        EntryScreenFixture::pick("InPut_Serial", receipt, 3);
         QCOMPARE(screen->edIn_Serial->text(), receipt);
     }
     double gridNumber(const QString &field) const { return screen->DBGrid1->currentValue(field).toDouble(); }
-    int rows(const QString &table) { return books.db().count("Select * From " + table); }
     // A receipt of another month or a closed one, as the monthly close leaves them.
     void addOldReceipt(const QString &serial, const QString &month, const QString &check01)
     {
@@ -73,22 +54,6 @@ struct Fixture {
     }
 };
 
-int columnOf(const DataGrid *grid, const QString &field)
-{
-    for (int c = 0; c < grid->columns().size(); ++c)
-        if (grid->columns().at(c).field == field)
-            return c;
-    return -1;
-}
-
-QWidget *topLevelNamed(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 } // namespace
 
 class IssueScreenTest : public QObject
@@ -97,30 +62,29 @@ class IssueScreenTest : public QObject
 private slots:
     void opensOnTheOpenMonthWithTheBalances()
     {
-        TestBooks books;
-        books.db().exec("Create Table MC_WonJaJeyInPut_SumVw02 (Stale Text)"); // left by an older run
-        const QString r = addReceipt(books.db(), 100, 2.5);
-        const QString overdrawn = addReceipt(books.db(), 10, 1);
-        issues::saveIssue(books.db(), issueRequest(r, IssueKind::Lot, "30"));
-        issues::saveIssue(books.db(), issueRequest(overdrawn, IssueKind::Transfer, "10"));
+        EntryScreenFixture<TMC_WonJaJeyTaJeyGongVw_Form> f;
+        Db &db = f.db();
+        db.exec("Create Table MC_WonJaJeyInPut_SumVw02 (Stale Text)"); // left by an older run
+        const QString r = addReceipt(db, 100, 2.5);
+        const QString overdrawn = addReceipt(db, 10, 1);
+        issues::saveIssue(db, issueRequest(r, IssueKind::Lot, "30"));
+        issues::saveIssue(db, issueRequest(overdrawn, IssueKind::Transfer, "10"));
         // The receipt corrected afterwards to less than went out of it.
-        books.db().exec("UpDate MC_WonJaJeyInPut Set InPut_SuKg = 8 Where InPut_Serial = :s", {{":s", overdrawn}});
-        books.db().exec("UpDate MC_YearMonthCheck Set YM_Kubun = '미마감' Where YM_Kubun <> '마감완료'");
-        MessageRecorder messages;
-        TMC_WonJaJeyTaJeyGongVw_Form screen;
-        ScreenDriver ui(&screen);
+        db.exec("UpDate MC_WonJaJeyInPut Set InPut_SuKg = 8 Where InPut_Serial = :s", {{":s", overdrawn}});
+        markOpenMonthAllocated(db);
+        f.open();
 
-        QVERIFY(messages.messages.isEmpty());
-        QCOMPARE(screen.windowTitle(),
+        QVERIFY(f.messages.messages.isEmpty());
+        QCOMPARE(f.screen->windowTitle(),
                  QStringLiteral("재고자산의 원자재를 제조공정투입 및 타 계정 대체등에 등록하는 폼 입니다."));
-        QCOMPARE(screen.cbSYear->currentText() + screen.cbSMonth->currentText(), QStringLiteral("200504"));
-        QCOMPARE(periodState(books.db()), QStringLiteral("배부액재계산"));
-        QCOMPARE(ui.column("InPut_Serial"), (QStringList{r, overdrawn}));
-        QCOMPARE(ui.column("InPut_SuKgJan"), (QStringList{"70", "-2"}));
+        QCOMPARE(f.screen->cbSYear->currentText() + f.screen->cbSMonth->currentText(), QStringLiteral("200504"));
+        QCOMPARE(openMonthState(db), QStringLiteral("배부액재계산"));
+        QCOMPARE(f.ui->column("InPut_Serial"), (QStringList{r, overdrawn}));
+        QCOMPARE(f.ui->column("InPut_SuKgJan"), (QStringList{"70", "-2"}));
 
-        const QAbstractItemModel *model = screen.DBGrid1->model();
+        const QAbstractItemModel *model = f.screen->DBGrid1->model();
         auto background = [&](int row, const QString &field) {
-            return model->index(row, columnOf(screen.DBGrid1, field)).data(Qt::BackgroundRole).value<QColor>();
+            return model->index(row, gridColumnOf(f.screen->DBGrid1, field)).data(Qt::BackgroundRole).value<QColor>();
         };
         QCOMPARE(background(0, "InPut_SuKg"), QColor(0, 255, 0));
         QCOMPARE(background(0, "InPut_SuKgJeyGong"), QColor(0, 255, 255));
@@ -307,9 +271,7 @@ private slots:
         QFETCH(QString, warning);
         Fixture f;
         f.addOldReceipt("B0000000001", month, check01);
-        f.ui->focus("cbSMonth");
-        f.screen->cbSMonth->setCurrentIndex(f.screen->cbSMonth->findText(month));
-        f.ui->focus("edSSearch"); // leaving the month runs the list
+        f.showMonth(month);
         QCOMPARE(f.ui->column("InPut_Serial"), QStringList{"B0000000001"});
         f.pick("B0000000001");
         f.ui->type("edIn_Date", "05");
@@ -384,7 +346,7 @@ private slots:
         Fixture f;
         f.ui->click(button);
         QVERIFY(!f.screen->isVisible());
-        QPointer<QWidget> shown = topLevelNamed(viewer);
+        QPointer<QWidget> shown = visibleWindow(viewer);
         QVERIFY(shown);
         QVERIFY(!shown->parentWidget());
         QVERIFY(shown->testAttribute(Qt::WA_DeleteOnClose));
@@ -400,7 +362,7 @@ private slots:
         QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.texts().join('|')));
         QCOMPARE(f.rows(table), 0);
         QCOMPARE(viewerUi.grid()->rowCount(), 0);
-        QCOMPARE(periodState(f.books.db()), QStringLiteral("배부액재계산"));
+        QCOMPARE(openMonthState(f.books.db()), QStringLiteral("배부액재계산"));
         viewerUi.click("CloseBtn");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!shown);

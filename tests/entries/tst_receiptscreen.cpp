@@ -1,5 +1,4 @@
-#include "EntryFixture.h"
-#include "MessageRecorder.h"
+#include "EntryScreenFixture.h"
 #include "common/SystemInfo.h"
 #include "common/ui/GridTotals.h"
 #include "common/ui/ListCombo.h"
@@ -24,12 +23,8 @@ const QString onlyApril =
 
 // Books of April 2005 with three raw materials, two of them in a product tree, one receipt
 // of the month (W001) and one of the closed March; the receipts screen driven offscreen.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
+struct Fixture : EntryScreenFixture<TMC_WonJaJeyInPut_Form> {
     QString aprilReceipt;
-    std::unique_ptr<TMC_WonJaJeyInPut_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
 
     explicit Fixture(bool withTree = true)
     {
@@ -48,8 +43,7 @@ struct Fixture {
                 "InPut_WonName, InPut_TextMemo, InPut_SuKg, InPut_DanGa, InPut_GaAmt, InPut_Kubun, InPut_Check_01) "
                 "VALUES ('A0000000099', '2005-03-20', '2005', '03', 'ST01', '냉연강판', '3월 구매', 1, 1, 1, "
                 "'당월입고', '마감완료')");
-        screen = std::make_unique<TMC_WonJaJeyInPut_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        open();
     }
 
     // Leaves the name box with a text and returns the material dialog it opened.
@@ -72,22 +66,12 @@ struct Fixture {
     }
     void pick(const QString &serial)
     {
-        const int row = ui->column("InPut_Serial").indexOf(serial);
-        QVERIFY(row >= 0);
-        ui->pickRow(row, 1);
+        EntryScreenFixture::pick("InPut_Serial", serial);
         QCOMPARE(screen->mode(), 2);
     }
-    void showMonth(const QString &month)
-    {
-        screen->cbMonth->setCurrentIndex(screen->cbMonth->findText(month));
-        ui->focus("cbMonth");
-        ui->focus("edSearch"); // leaving the month list runs the list
-    }
-    ResultSet row(const QString &serial)
-    {
-        return books.db().query("SELECT * FROM MC_WonJaJeyInPut WHERE InPut_Serial = :s", {{":s", serial}});
-    }
-    int rows() { return books.db().count("SELECT * FROM MC_WonJaJeyInPut"); }
+    void showMonth(const QString &month) { EntryScreenFixture::showMonth(month, "cbMonth", "edSearch"); }
+    ResultSet row(const QString &serial) { return storedRow(entryTables::Receipts, serial); }
+    int receipts() { return rows("MC_WonJaJeyInPut"); }
 };
 
 } // namespace
@@ -202,7 +186,7 @@ private slots:
         QTest::keyClick(f.screen->edDay, Qt::Key_S, Qt::AltModifier);
         QTest::qWait(200);
         QCOMPARE(f.messages.texts(), QStringList{});
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.receipts(), 2);
         QCOMPARE(f.ui->focused(), f.screen->edDay);
         QCOMPARE(f.screen->mode(), 3);
     }
@@ -348,7 +332,7 @@ private slots:
             f.pick("A0000000099");
         f.ui->click(button);
         QCOMPARE(f.messages.texts(), QStringList{warning});
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.receipts(), 2);
         QCOMPARE(f.row("A0000000099").text(0, "InPut_TextMemo"), QStringLiteral("3월 구매"));
         QCOMPARE(f.ui->text("edInPut_Serial"), QString()); // the boxes are emptied
         QVERIFY(f.screen->mode() != 3);
@@ -370,7 +354,7 @@ private slots:
         f.ui->click("DeleteBtn");
         QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("제조공정에 투입된 원자재가 있으므로") + LB +
                                                  QStringLiteral("삭제가 불가능한 데이타 입니다.......")});
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.receipts(), 2);
     }
 
     void typedValuesAreCheckedOnLeaving_data()

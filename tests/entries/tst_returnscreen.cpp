@@ -1,11 +1,13 @@
 #include "EntryScreenFixture.h"
 #include "ProductBooks.h"
+#include "common/SystemInfo.h"
 #include "common/ui/DataGrid.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
 
+#include <QDir>
 #include <QLabel>
 
 using namespace zedur;
@@ -152,6 +154,37 @@ private slots:
         QCOMPARE(f.messages.texts(), warning.isEmpty() ? QStringList{} : QStringList{warning});
         QCOMPARE(f.ui->focused()->objectName(), focus);
         QCOMPARE(f.returnRow().size(), 0);
+    }
+
+    void theEntrySurvivesItsOwnWarnings()
+    {
+        Fixture f;
+        f.pick("ChulGo_Serial", f.maySale);
+        f.ui->type("edIn_TextMemo", "파손");
+        f.ui->type("edIn_SuKg", "1");
+        f.ui->type("edIn_Date", "12");
+        // A sale of the open month: said in a real box on leaving the day. Closing the box gives
+        // the screen back its activation, which must not run the list again.
+        const QString shown = f.throughRealBox([&] { f.ui->focus("edIn_Bigo"); });
+        QCOMPARE(shown, QString(sameMonth).replace(CRLF, "\n"));
+        QCOMPARE(f.ui->focused(), f.screen->edIn_Date);
+        QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("-1.0000"));
+        QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("파손"));
+        QCOMPARE(f.screen->shownSale(), f.maySale);
+    }
+
+    void theExportTakesTheListAsStored()
+    {
+        Fixture f;
+        f.showApril();
+        f.ui->click("PrintBtn");
+        QCOMPARE(f.messages.texts(), QStringList{"Excel로 이전되었읍니다...."});
+        QCOMPARE(QDir(appDir() + "Data_Save").entryList({"TMC_BanPumSaleAmtInPut_Form_*.xlsx"}).size(), 1);
+        f.messages.clear();
+        // Nothing of the month: nothing exported, nothing said.
+        f.showMonth("06");
+        f.ui->click("PrintBtn");
+        QVERIFY(f.messages.messages.isEmpty());
     }
 
     void onlyAnOpenReturnIsDeletedWithItsReceipt()

@@ -1,5 +1,6 @@
 #include "EntryScreenFixture.h"
 #include "ProductBooks.h"
+#include "common/SystemInfo.h"
 #include "common/ui/DataGrid.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
@@ -8,6 +9,7 @@
 #include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
 #include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -47,13 +49,7 @@ struct Fixture : EntryScreenFixture<TMC_ChaongGoJeyPumChulGoTaAc_Form> {
     {
         return db().query("Select * From MC_ChaongGoJeyPumInPut_ChulGo Order By ChulGo_Serial Desc Limit 1");
     }
-    template <class V> V *viewer(const char *name)
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(name) && w->isVisible())
-                return qobject_cast<V *>(w);
-        return nullptr;
-    }
+    template <class V> V *viewer(const char *name) { return qobject_cast<V *>(visibleWindow(name)); }
 };
 
 } // namespace
@@ -274,6 +270,11 @@ private slots:
         f.ui->click("PrintBtn");
         QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("먼저 데이타를 선택 하세요.....")});
         QCOMPARE(f.ui->focused(), f.screen->edIn_SuKg);
+        f.messages.clear();
+        f.pick("JeyPum_Serial", f.ten);
+        f.ui->click("PrintBtn");
+        QCOMPARE(f.messages.texts(), QStringList{"Excel로 이전되었읍니다...."});
+        QCOMPARE(QDir(appDir() + "Data_Save").entryList({"TMC_ChaongGoJeyPumChulGoTaAc_Form_*.xlsx"}).size(), 1);
         f.messages.clear();
         f.ui->focus("cbSMonth");
         f.screen->cbSMonth->setCurrentIndex(f.screen->cbSMonth->findText("05"));

@@ -640,10 +640,10 @@ private slots:
 
     void randomSavesAndDeletesKeepTheLotsWhole()
     {
-        // Generated books: three materials, lots of odd sizes and costs, two products sharing
-        // materials; saves and deletes in random order. After each step no lot is overdrawn,
-        // every receipt took N x the tree quantity of each material, and the cost that left a
-        // lot and the cost still in it add up to the cost it came with.
+        // Generated books: three materials, lots of odd sizes and costs (some not yet finished),
+        // two products sharing materials; receipts and transfers to other accounts saved and
+        // deleted in random order. After each step no lot is overdrawn, every receipt took
+        // N x the tree quantity of each material, and a receipt's cost is the sum of its slices.
         QRandomGenerator random(20050417);
         TestBooks books;
         Db &db = books.db();
@@ -655,20 +655,44 @@ private slots:
         QMap<QString, QMap<QString, double>> perUnit{{"P1", {{"W1", 0.3}, {"W2", 1.25}, {"W3", 0.0001}}},
                                                      {"P2", {{"W2", 0.7}, {"W1", 0.15}, {"W3", 2}}}};
         QMap<QString, double> lotQuantity;
-        for (int i = 0; i < 18; ++i) {
+        for (int i = 0; i < 21; ++i) {
             const QString code = QStringLiteral("W%1").arg(1 + i % 3);
             const double quantity = (1 + random.bounded(40000)) / 10000.0;
             const QString day = QStringLiteral("%1").arg(1 + random.bounded(9), 2, 10, QChar(u'0'));
+            const double rate = i % 7 == 6 ? 60.0 : 100.0;
             const QString lot =
-                addLot(db, code, day, quantity, 1.1, graded(quantity * 1.1, random.bounded(1000) / 7.0));
+                addLot(db, code, day, quantity, 1.1, graded(quantity * 1.1, random.bounded(1000) / 7.0, rate));
             lotQuantity.insert(lot, quantity);
         }
+        const QStringList lots = lotQuantity.keys();
         QStringList receipts;
+        QStringList transfers;
         int saved = 0;
-        for (int step = 0; step < 60; ++step) {
-            if (!receipts.isEmpty() && random.bounded(4) == 0) {
+        int transferred = 0;
+        for (int step = 0; step < 90; ++step) {
+            const int action = random.bounded(8);
+            if (action == 0 && !receipts.isEmpty()) {
                 const QString victim = receipts.takeAt(random.bounded(receipts.size()));
                 QVERIFY(!deleteReceipt(db, April, victim));
+            } else if (action == 1 && !transfers.isEmpty()) {
+                const QString victim = transfers.takeAt(random.bounded(transfers.size()));
+                QVERIFY(!wiptransfer::deleteTransfer(db, April, victim));
+            } else if (action <= 3) {
+                // Up to a fifth more than the whole lot: some are refused as more than is left.
+                wiptransfer::TransferRequest r;
+                r.shown = April;
+                r.lotSerial = lots.at(random.bounded(lots.size()));
+                r.selected = true;
+                r.quantity = QString::number(lotQuantity.value(r.lotSerial) * random.bounded(1200) / 1000.0, 'f', 4);
+                r.day = QStringLiteral("20");
+                r.audit = TestBooks::fixedAudit();
+                const Checked<wiptransfer::TransferSaved> s = wiptransfer::saveTransfer(db, r);
+                if (s.ok()) {
+                    transfers << s.value.serial;
+                    ++transferred;
+                } else {
+                    QVERIFY2(s.refusal->focus == wiptransfer::QuantityBox, qPrintable(s.refusal->text));
+                }
             } else {
                 const QString product = random.bounded(2) ? "P1" : "P2";
                 const QString quantity = QString::number(random.bounded(30000) / 10000.0, 'f', 4);
@@ -705,6 +729,7 @@ private slots:
                 QVERIFY(std::fabs(sums.number(i, "Gap")) < 1e-9);
         }
         QVERIFY(saved > 10);
+        QVERIFY(transferred > 10);
         // Nothing offered more than its lot holds, and a lot taken whole offers nothing more.
         refillAvailability(db, April);
         const ResultSet offers = db.query("Select SumVw_Serial, SumVw_SuKg From MC_JeyGongPumTaAcChaongGo_SumVw02");

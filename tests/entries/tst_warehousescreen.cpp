@@ -1,17 +1,21 @@
 #include "EntryScreenFixture.h"
 #include "WipBooks.h"
+#include "common/SystemInfo.h"
 #include "common/ui/DataGrid.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 #include "entries/EntryWarnings.h"
 #include "entries/WarehouseReceipts.h"
+#include "entries/WipTransfers.h"
 #include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form.h"
 #include "entries/ui/TMC_JeyGongPumToJeyPumInPut_Form_JeyPum.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <tuple>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -64,15 +68,16 @@ class WarehouseScreenTest : public QObject
 private slots:
     void opensOnTheMonthsLotsAndTheTopProducts()
     {
-        TestBooks books;
-        books.db().exec("Create Table MC_JeyGongPumTaAcChaongGo_SumVw02 (Stale Text)"); // left by an older run
-        MessageRecorder messages;
-        TMC_JeyGongPumToJeyPumInPut_Form screen;
-        ScreenDriver ui(&screen);
-        // No tree yet: said once the lists are open.
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("완제품의 [[<<BOM>>]] 구성 데이타가 없습니다......")});
-        QCOMPARE(screen.windowTitle(),
-                 QStringLiteral("제조공정<재공품>의 100%완성품을 제품창고입고에 등록하는 폼 입니다."));
+        {
+            EntryScreenFixture<TMC_JeyGongPumToJeyPumInPut_Form> bare;
+            bare.db().exec("Create Table MC_JeyGongPumTaAcChaongGo_SumVw02 (Stale Text)"); // left by an older run
+            bare.open();
+            // No tree yet: said once the lists are open.
+            QCOMPARE(bare.messages.texts(),
+                     QStringList{QStringLiteral("완제품의 [[<<BOM>>]] 구성 데이타가 없습니다......")});
+            QCOMPARE(bare.screen->windowTitle(),
+                     QStringLiteral("제조공정<재공품>의 100%완성품을 제품창고입고에 등록하는 폼 입니다."));
+        }
 
         Fixture f;
         QVERIFY(f.messages.messages.isEmpty());
@@ -250,6 +255,41 @@ private slots:
         QCOMPARE(f.ui->text("edG_JanAmt"), QStringLiteral("50.0000"));
     }
 
+    // The product receipt refused by the database after its slices were written: the user is
+    // shown the database's message, it is logged, nothing of the receipt stays, and what was
+    // typed is there for another try.
+    void aReceiptTheDatabaseRefusesIsShownAndLeavesNoRows()
+    {
+        Fixture f;
+        f.db().exec("CREATE TRIGGER refuse BEFORE INSERT ON MC_ChaongGoJeyPumInPut BEGIN SELECT RAISE(ABORT, "
+                    "'disk full'); END");
+        f.check("P1", "2");
+        f.ui->type("edIn_Date", "20");
+        f.ui->type("edIn_TextMemo", "1차 완성");
+        f.ui->click("SaveBtn");
+
+        QCOMPARE(f.messages.messages.size(), 1);
+        QCOMPARE(f.messages.messages.first().kind, MessageKind::Error);
+        QVERIFY2(f.messages.lastText().contains("disk full"), qPrintable(f.messages.lastText()));
+        QFile log(errorLogPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString logged = QString::fromUtf8(log.readAll());
+        QVERIFY(logged.contains("TMC_JeyGongPumToJeyPumInPut_Form.SaveBtnClick"));
+        QVERIFY(logged.contains("disk full"));
+        QCOMPARE(f.receipts(), 0);
+        QCOMPARE(f.rows("MC_ChaongGoJeyGongPumInJeyGong"), 0);
+        QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("2.0000"));
+        QCOMPARE(f.ui->text("edIn_Date"), QStringLiteral("20"));
+        QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("1차 완성"));
+
+        f.db().exec("DROP TRIGGER refuse");
+        f.messages.clear();
+        f.ui->click("SaveBtn");
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.receipts(), 1);
+        QCOMPARE(f.rows("MC_ChaongGoJeyGongPumInJeyGong"), 3);
+    }
+
     void theCheckGridIsExportedOnlyAfterACheck()
     {
         Fixture f;
@@ -307,6 +347,193 @@ private slots:
         QCOMPARE(f.screen->DBGrid1->result().number(0, "ChaongGo_SuKg"), 1.5);
     }
 
+    // A refusal shown in a real box while a box is left: when the box closes the window is
+    // activated again, and what the user was entering stays (the lot picked, the check, the
+    // quantity, the day and the memo), wherever the refusal leaves the focus.
+    void aBoxRefusedOnLeavingKeepsTheEntry_data()
+    {
+        QTest::addColumn<bool>("checkFirst");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed"); // a list: left without a pick
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("dayAfter");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("a day before the newest receipt") << true << "edIn_Date"
+                                                         << "9"
+                                                         << QStringLiteral("현재 제조공정에 투입된 기준일자보다는") +
+                                                                CRLF + QStringLiteral("작은 일자입니다.............")
+                                                         << "12"
+                                                         << "edIn_Date";
+        QTest::newRow("a day April does not have") << true << "edIn_Date"
+                                                   << "31" << warnings::invalidDate("2005-04-31") << "31"
+                                                   << "edIn_Date";
+        QTest::newRow("a day before any check") << false << "edIn_Date"
+                                                << "20" << checkFirst << "20"
+                                                << "edIn_SuKg";
+        QTest::newRow("the sort list without a pick") << true << "cbSSort"
+                                                      << "" << QStringLiteral("잘못 선택 하였읍니다.....") << "20"
+                                                      << "cbSSort";
+    }
+    void aBoxRefusedOnLeavingKeepsTheEntry()
+    {
+        QFETCH(bool, checkFirst);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, warning);
+        QFETCH(QString, dayAfter);
+        QFETCH(QString, focusAfter);
+        Fixture f;
+        addMaterialReceipt(f.db(), "W2", "2005-04-12");
+        f.pick("Gong_Serial", f.l2, 2);
+        if (checkFirst)
+            f.check("P1", "1");
+        else
+            f.ui->type("edIn_SuKg", "1");
+        f.ui->type("edIn_TextMemo", "1차 완성");
+        const bool list = box.startsWith(u"cb");
+        if (list) {
+            f.ui->type("edIn_Date", "20");
+            f.ui->focus(box);
+            f.ui->find<QComboBox>(box)->setCurrentIndex(-1);
+        } else {
+            f.ui->type(box, typed);
+        }
+
+        const QString shown = f.throughRealBox([&] { f.ui->focus("edIn_Bigo"); });
+
+        QCOMPARE(shown, QString(warning).replace(CRLF, "\n")); // a real box shows each line break once
+        QCOMPARE(f.ui->focused()->objectName(), focusAfter);
+        QCOMPARE(f.ui->text("edIn_Date"), dayAfter);
+        QCOMPARE(f.ui->text("edIn_SuKg"), QStringLiteral("1.0000"));
+        QCOMPARE(f.ui->text("edIn_TextMemo"), QStringLiteral("1차 완성"));
+        QCOMPARE(f.ui->text("edG_WonCode"), QStringLiteral("W1"));
+        QCOMPARE(f.ui->text("edG_SuKg"), QStringLiteral("5.0000"));
+        QCOMPARE(f.screen->checked(), checkFirst);
+        QCOMPARE(f.screen->DBGrid_Sum->isOpen(), checkFirst);
+        if (!checkFirst)
+            return;
+        // The check still holds: the box put right, the entry is saved as it stands.
+        if (list)
+            f.ui->find<QComboBox>(box)->setCurrentIndex(0);
+        f.ui->type("edIn_Date", "20");
+        f.ui->click("SaveBtn");
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.receipts(), 1);
+        QCOMPARE(f.db().scalar("Select JeyPum_TextMemo From MC_ChaongGoJeyPumInPut").toString(),
+                 QStringLiteral("1차 완성"));
+    }
+
+    // The lot list searched by each kind of entry. The lots' texts are as the issue screen
+    // writes them (empty, never missing), with a model and name on the first lot, a remark on
+    // the second; the first lot is transferred whole, so nothing of it is left.
+    void theLotListSearches_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lots"); // by name in the fixture, in list order
+        QTest::newRow("전체 ignores the text") << "전체"
+                                               << "없는말" << QStringList{"l1", "l3", "l2", "unfinished"};
+        QTest::newRow("one column") << "원자재코드"
+                                    << "W2" << QStringList{"l3"};
+        QTest::newRow("every memo text: one column") << "모든적요문자"
+                                                     << "야간" << QStringList{"l2"};
+        QTest::newRow("every memo text: across two columns") << "모든적요문자"
+                                                             << "X-Q" << QStringList{"l1"};
+        QTest::newRow("every memo text: no column has it") << "모든적요문자"
+                                                           << "W1" << QStringList{};
+        QTest::newRow("in stock") << "재고있음"
+                                  << "" << QStringList{"l3", "l2", "unfinished"};
+        QTest::newRow("in stock, by serial") << "재고있음"
+                                             << "A0000000002" << QStringList{"l2"};
+        QTest::newRow("none left") << "재고없음"
+                                   << "" << QStringList{"l1"};
+    }
+    void theLotListSearches()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, lots);
+        Fixture f;
+        QCOMPARE(f.l2, QStringLiteral("A0000000002"));
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Model = '', Gong_PumName = '', Gong_KuSize = '', "
+                    "Gong_SerialJen = '', Gong_TaxNumber = '', Gong_TextMemo = '', Gong_Bigo = ''");
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Model = 'MX-', Gong_PumName = 'Q7' Where Gong_Serial = :s",
+                    {{":s", f.l1}});
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Bigo = '야간' Where Gong_Serial = :s", {{":s", f.l2}});
+        wiptransfer::TransferRequest whole;
+        whole.shown = April;
+        whole.lotSerial = f.l1;
+        whole.selected = true;
+        whole.quantity = "2";
+        whole.day = "10";
+        QVERIFY(wiptransfer::saveTransfer(f.db(), whole).ok());
+        const QHash<QString, QString> serial{{"l1", f.l1}, {"l2", f.l2}, {"l3", f.l3}, {"unfinished", f.unfinished}};
+        QStringList expected;
+        for (const QString &name : lots)
+            expected << serial.value(name);
+
+        f.search(item, text);
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.ui->column("Gong_Serial"), expected);
+        if (item == u"전체")
+            QCOMPARE(f.ui->text("edSSearch"), QString());
+    }
+
+    void theViewerSearches_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("receipts"); // products, in list order
+        QTest::newRow("전체 ignores the text") << "전체"
+                                               << "없는말" << QStringList{"P1", "P3"};
+        QTest::newRow("day") << "일자"
+                             << "04-22" << QStringList{"P3"};
+        QTest::newRow("code") << "코드"
+                              << "P3" << QStringList{"P3"};
+        QTest::newRow("name") << "이름"
+                              << "제품A" << QStringList{"P1"};
+        QTest::newRow("memo") << "적요"
+                              << "1차" << QStringList{"P1"};
+        QTest::newRow("remark") << "비고"
+                                << "야간" << QStringList{"P3"};
+        QTest::newRow("nothing has it") << "비고"
+                                        << "주간" << QStringList{};
+    }
+    void theViewerSearches()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, receipts);
+        EntryScreenFixture<TMC_JeyGongPumToJeyPumInPut_Form_JeyPum> f;
+        Db &db = f.db();
+        warehouse::recreateWorkTables(db);
+        addProduct(db, "P1", "제품A");
+        addTree(db, "P1", "제품A", {{1, "W1", 1.0}});
+        addProduct(db, "P3", "제품C");
+        addTree(db, "P3", "제품C", {{1, "W2", 0.5}});
+        addLot(db, "W1", "03", 2, 10, graded(20));
+        addLot(db, "W2", "04", 10, 10, graded(100));
+        for (const auto &[product, day, memo, bigo] :
+             {std::tuple{"P1", "20", "1차", "주말"}, std::tuple{"P3", "22", "2차", "야간"}}) {
+            warehouse::ReceiptRequest r;
+            r.shown = April;
+            r.checkGridOpen = r.checked = true;
+            r.productCode = product;
+            r.quantity = "1";
+            r.day = day;
+            r.textMemo = memo;
+            r.bigo = bigo;
+            QVERIFY(warehouse::saveReceipt(db, r).ok());
+        }
+        f.open(April);
+
+        f.search(item, text);
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.ui->column("JeyPum_JeyPumCode"), receipts);
+    }
+
     void theViewerListsAndDeletesReceipts()
     {
         Fixture f;
@@ -323,12 +550,8 @@ private slots:
         QPointer<TMC_JeyGongPumToJeyPumInPut_Form> screen = f.screen.get();
         f.ui->click("GongJeongBtn");
         QVERIFY(!f.screen->isVisible());
-        auto *viewer = qobject_cast<TMC_JeyGongPumToJeyPumInPut_Form_JeyPum *>([] {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (w->objectName() == u"TMC_JeyGongPumToJeyPumInPut_Form_JeyPum" && w->isVisible())
-                    return w;
-            return static_cast<QWidget *>(nullptr);
-        }());
+        auto *viewer = qobject_cast<TMC_JeyGongPumToJeyPumInPut_Form_JeyPum *>(
+            visibleWindow("TMC_JeyGongPumToJeyPumInPut_Form_JeyPum"));
         QVERIFY(viewer);
         f.screen.reset(); // the viewer outlives its screen
         ScreenDriver v(viewer);

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <tuple>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -187,6 +188,94 @@ private slots:
         QCOMPARE(f.ui->text("edG_WonCode"), QString());
     }
 
+    // The lot list searched by each kind of entry, the lots' texts as the issue screen writes
+    // them (empty, never missing): the first with its memo and remark, a model and name on the
+    // second.
+    void theLotListSearches_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lots"); // by name in the fixture, in list order
+        QTest::newRow("전체 ignores the text") << "전체"
+                                               << "없는말" << QStringList{"lot", "finished", "overdrawn"};
+        QTest::newRow("one column") << "원자재코드"
+                                    << "W2" << QStringList{"finished"};
+        QTest::newRow("every memo text: one column") << "모든적요문자"
+                                                     << "주간" << QStringList{"lot"};
+        QTest::newRow("every memo text: across two columns") << "모든적요문자"
+                                                             << "X-Q" << QStringList{"finished"};
+        QTest::newRow("every memo text: no column has it") << "모든적요문자"
+                                                           << "W3" << QStringList{};
+    }
+    void theLotListSearches()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, lots);
+        Fixture f;
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Model = '', Gong_PumName = '', Gong_KuSize = '', "
+                    "Gong_SerialJen = '', Gong_TaxNumber = '', Gong_TextMemo = Coalesce(Gong_TextMemo, ''), "
+                    "Gong_Bigo = Coalesce(Gong_Bigo, '')");
+        f.db().exec("UpDate MC_JeyGongPumInPut Set Gong_Model = 'MX-', Gong_PumName = 'Q7' Where Gong_Serial = :s",
+                    {{":s", f.finished}});
+        const QHash<QString, QString> serial{{"lot", f.lot}, {"finished", f.finished}, {"overdrawn", f.overdrawn}};
+        QStringList expected;
+        for (const QString &name : lots)
+            expected << serial.value(name);
+
+        f.search(item, text);
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.ui->column("Gong_Serial"), expected);
+        if (item == u"전체")
+            QCOMPARE(f.ui->text("edSSearch"), QString());
+    }
+
+    void theViewerSearches_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("codes"); // of the transfers, in list order
+        QTest::newRow("전체 ignores the text") << "전체"
+                                               << "없는말" << QStringList{"W3", "W1", "W2"};
+        QTest::newRow("day") << "일자"
+                             << "04-10" << QStringList{"W2"};
+        QTest::newRow("one column") << "원자재코드"
+                                    << "W1" << QStringList{"W1"};
+        QTest::newRow("memo") << "적요"
+                              << "불량" << QStringList{"W1"};
+        QTest::newRow("remark") << "비고"
+                                << "야간" << QStringList{"W2"};
+        QTest::newRow("nothing has it") << "비고"
+                                        << "주간" << QStringList{};
+    }
+    void theViewerSearches()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, text);
+        QFETCH(QStringList, codes);
+        EntryScreenFixture<TMC_JeyGongPumToTaAcInPut_Form_TaAc> f;
+        Db &db = f.db();
+        for (const auto &[code, day, memo, bigo] :
+             {std::tuple{"W3", "08", "", ""}, std::tuple{"W1", "09", "불량", ""}, std::tuple{"W2", "10", "", "야간"}}) {
+            wiptransfer::TransferRequest r;
+            r.shown = April;
+            r.lotSerial = addLot(db, code, "05", 10, 1, graded(10));
+            r.selected = true;
+            r.quantity = "1";
+            r.day = day;
+            r.textMemo = memo;
+            r.bigo = bigo;
+            QVERIFY(wiptransfer::saveTransfer(db, r).ok());
+        }
+        f.open(April);
+
+        f.search(item, text);
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.lastText()));
+        QCOMPARE(f.ui->column("TaGong_WonCode"), codes);
+    }
+
     void theViewerListsAndDeletesTransfers()
     {
         Fixture f;
@@ -197,10 +286,8 @@ private slots:
         QCOMPARE(f.transfers(), 2);
         f.ui->click("TaAcBtn");
         QVERIFY(!f.screen->isVisible());
-        TMC_JeyGongPumToTaAcInPut_Form_TaAc *viewer = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"TMC_JeyGongPumToTaAcInPut_Form_TaAc" && w->isVisible())
-                viewer = qobject_cast<TMC_JeyGongPumToTaAcInPut_Form_TaAc *>(w);
+        auto *viewer =
+            qobject_cast<TMC_JeyGongPumToTaAcInPut_Form_TaAc *>(visibleWindow("TMC_JeyGongPumToTaAcInPut_Form_TaAc"));
         QVERIFY(viewer);
         f.screen.reset();
         ScreenDriver v(viewer);

@@ -1,11 +1,9 @@
-#include "MessageRecorder.h"
-#include "TestBooks.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
 #include "common/ui/ListCombo.h"
 #include "masters/ui/TMC_AcNameCode_Form.h"
 #include "store/Serials.h"
-#include "ui/ScreenDriver.h"
+#include "ui/ScreenFixture.h"
 
 #include <QDir>
 #include <QFont>
@@ -30,19 +28,13 @@ const QString nameMissing = QStringLiteral("계정과목 이름를 선택및등�
 
 // The starting chart plus one account registered earlier on this screen (40404015 under
 // "제조경비(제)"), which is neither supplied nor booked; the screen driven offscreen.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
-    std::unique_ptr<TMC_AcNameCode_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
-
+struct Fixture : ScreenFixture<TMC_AcNameCode_Form> {
     explicit Fixture(const std::function<void(Fixture &)> &setup = {})
     {
         addAccount("40404015", "폐기물처리비", "제조경비(제)/폐기물처리비", "01제조", "등록", "외부 위탁");
         if (setup)
             setup(*this);
-        screen = std::make_unique<TMC_AcNameCode_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        open();
     }
     void addAccount(const QString &code, const QString &name, const QString &call, const QString &statement,
                     const QString &inputKind, const QString &memo = {})
@@ -86,9 +78,7 @@ struct Fixture {
     }
     void pick(const QString &code)
     {
-        const int row = ui->column("Ac_AcCode").indexOf(code);
-        QVERIFY2(row >= 0, qPrintable(code));
-        ui->pickRow(row, 2);
+        ScreenFixture::pick("Ac_AcCode", code, 2);
         QCOMPARE(screen->mode(), 2);
     }
     // Insert, then the group chosen in the dialog (which stays open).

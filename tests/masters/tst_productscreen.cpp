@@ -1,10 +1,8 @@
-#include "MessageRecorder.h"
-#include "TestBooks.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
 #include "common/ui/ListCombo.h"
 #include "masters/ui/TMC_JeyPumCode_Form.h"
-#include "ui/ScreenDriver.h"
+#include "ui/ScreenFixture.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -19,19 +17,14 @@ const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에
 const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
 
 // Fresh books with two products and one raw material; the screen driven offscreen.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
-    std::unique_ptr<TMC_JeyPumCode_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
+struct Fixture : ScreenFixture<TMC_JeyPumCode_Form> {
 
     Fixture()
     {
         addProduct("A0000000001", "SH01", "철제선반", "EA");
         addProduct("A0000000002", "CB20", "공구함 'Pro'", "SET");
         books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name) VALUES ('A0000000001', 'ST01', '냉연강판')");
-        screen = std::make_unique<TMC_JeyPumCode_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        open();
     }
     void addProduct(const QString &serial, const QString &code, const QString &name, const QString &unit)
     {
@@ -45,12 +38,10 @@ struct Fixture {
     }
     void pick(const QString &code)
     {
-        const int row = ui->column("Jey_Code").indexOf(code);
-        QVERIFY(row >= 0);
-        ui->pickRow(row);
+        ScreenFixture::pick("Jey_Code", code, 0);
         QCOMPARE(screen->mode(), 2);
     }
-    int rows(const QString &where = "1 = 1") { return books.db().count("SELECT * FROM MC_JeyPumCode WHERE " + where); }
+    int products(const QString &where = "1 = 1") { return books.db().count("SELECT * FROM MC_JeyPumCode WHERE " + where); }
 };
 
 } // namespace
@@ -124,7 +115,7 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{warning});
         QCOMPARE(f.ui->focused()->objectName(), focus);
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.products(), 2);
     }
 
     // The warnings of this screen are single lines.
@@ -155,7 +146,7 @@ private slots:
             f.ui->click("SaveBtn");
             QCOMPARE(f.messages.texts(), QStringList{warning});
             QCOMPARE(f.ui->focused()->objectName(), box);
-            QCOMPARE(f.rows(), 2);
+            QCOMPARE(f.products(), 2);
         }
         {
             // An edited product: the same check on saving, the row itself not counting.
@@ -164,7 +155,7 @@ private slots:
             f.ui->type(box, value);
             f.ui->click("SaveBtn");
             QCOMPARE(f.messages.texts(), QStringList{warning});
-            QCOMPARE(f.rows("Jey_Code = 'CB20' AND Jey_Name = '공구함 ''Pro'''"), 1);
+            QCOMPARE(f.products("Jey_Code = 'CB20' AND Jey_Name = '공구함 ''Pro'''"), 1);
         }
     }
 
@@ -193,11 +184,11 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{treeLockedEdit});
         QCOMPARE(f.ui->focused(), f.screen->edJey_Code);
-        QCOMPARE(f.rows("Jey_Code = 'SH01'"), 1);
+        QCOMPARE(f.products("Jey_Code = 'SH01'"), 1);
         f.messages.clear();
         f.ui->click("DeleteBtn");
         QCOMPARE(f.messages.texts(), QStringList{treeLockedDelete});
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.products(), 2);
     }
 
     void deletesWithoutAsking()
@@ -206,7 +197,7 @@ private slots:
         f.pick("SH01");
         f.ui->click("DeleteBtn");
         QVERIFY(f.messages.messages.isEmpty());
-        QCOMPARE(f.rows(), 1);
+        QCOMPARE(f.products(), 1);
         QCOMPARE(f.ui->column("Jey_Code"), QStringList{"CB20"});
         QCOMPARE(f.ui->text("edJey_Serial"), QString());
     }
@@ -251,7 +242,7 @@ private slots:
         QVERIFY(QString::fromUtf8(log.readAll()).contains("procedure TMC_JeyPumCode_Form.pSqlToInsert;"));
         QCOMPARE(f.ui->text("edJey_Code"), QStringLiteral("LONG1"));
         QCOMPARE(f.screen->mode(), 3);
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.products(), 2);
     }
 
     void exportsTheList()

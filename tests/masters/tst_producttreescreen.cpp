@@ -1,5 +1,3 @@
-#include "MessageRecorder.h"
-#include "TestBooks.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
 #include "common/TextNumber.h"
@@ -8,7 +6,7 @@
 #include "masters/TreeNodeText.h"
 #include "masters/ui/ProductTreeView.h"
 #include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
-#include "ui/ScreenDriver.h"
+#include "ui/ScreenFixture.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -59,12 +57,7 @@ void flushDeletes()
     QApplication::processEvents();
 }
 
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
-    std::unique_ptr<TMC_JeyPumTreeWonJaJey_Unit_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
-
+struct Fixture : ScreenFixture<TMC_JeyPumTreeWonJaJey_Unit_Form> {
     // The tree as "code:level[:quantity] ...", written straight into the table.
     explicit Fixture(const QString &tree = {})
     {
@@ -80,8 +73,7 @@ struct Fixture {
                     {{":s", QStringLiteral("A%1").arg(++n, 10, 10, QChar(u'0'))}, {":c", m.code}, {":n", m.name}});
         db.exec("INSERT INTO MC_WonJaJeyInPut (InPut_Serial, InPut_WonCode) VALUES ('A0000000001', 'RB05')");
         writeTree(tree);
-        screen = std::make_unique<TMC_JeyPumTreeWonJaJey_Unit_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        open();
     }
     ~Fixture()
     {

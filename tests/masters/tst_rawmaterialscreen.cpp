@@ -1,11 +1,9 @@
-#include "MessageRecorder.h"
-#include "TestBooks.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 #include "masters/ui/TMC_WonJaJeyCode_Form.h"
-#include "ui/ScreenDriver.h"
+#include "ui/ScreenFixture.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -24,19 +22,14 @@ const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에
 const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
 
 // Fresh books with two raw materials and one product; the screen driven offscreen.
-struct Fixture {
-    TestBooks books;
-    MessageRecorder messages;
-    std::unique_ptr<TMC_WonJaJeyCode_Form> screen;
-    std::unique_ptr<ScreenDriver> ui;
+struct Fixture : ScreenFixture<TMC_WonJaJeyCode_Form> {
 
     Fixture()
     {
         addMaterial("A0000000001", "ST01", "냉연강판", 3250.5);
         addMaterial("A0000000002", "BT10", "육각볼트 O'Ring", 85.25);
         books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Code, Jey_Name) VALUES ('A0000000001', 'P100', '철제선반')");
-        screen = std::make_unique<TMC_WonJaJeyCode_Form>();
-        ui = std::make_unique<ScreenDriver>(screen.get());
+        open();
     }
     void addMaterial(const QString &serial, const QString &code, const QString &name, double price)
     {
@@ -51,12 +44,10 @@ struct Fixture {
     // Picks the grid row of a raw material (mode 2).
     void pick(const QString &code)
     {
-        const int row = ui->column("Won_Code").indexOf(code);
-        QVERIFY(row >= 0);
-        ui->pickRow(row);
+        ScreenFixture::pick("Won_Code", code, 0);
         QCOMPARE(screen->mode(), 2);
     }
-    int rows(const QString &where = "1 = 1")
+    int materials(const QString &where = "1 = 1")
     {
         return books.db().count("SELECT * FROM MC_WonJaJeyCode WHERE " + where);
     }
@@ -132,7 +123,7 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{"잘못 입력하셨습니다"});
         QCOMPARE(f.ui->focused(), f.screen->edWon_Code);
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.materials(), 2);
     }
 
     void saveRefusesMissingValues_data()
@@ -157,7 +148,7 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{warning});
         QCOMPARE(f.ui->focused()->objectName(), focus);
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.materials(), 2);
     }
 
     void leavingTheCodeOfANewRowRefusesATakenCode_data()
@@ -185,7 +176,7 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{warning});
         QCOMPARE(f.ui->focused()->objectName(), box);
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.materials(), 2);
         QVERIFY(!f.screen->SaveBtn->isDown());
         // Cancel is exempt from the check.
         f.messages.clear();
@@ -202,7 +193,7 @@ private slots:
         f.ui->type("edWon_Code", "ST01");
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{codeTaken});
-        QCOMPARE(f.rows("Won_Code = 'ST01'"), 1);
+        QCOMPARE(f.materials("Won_Code = 'ST01'"), 1);
         // Its own code and a new price are accepted, and the list then shows that row alone.
         f.messages.clear();
         f.ui->type("edWon_Code", "BT10");
@@ -223,11 +214,11 @@ private slots:
         f.ui->type("edWon_Code", "ST99");
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.texts(), QStringList{treeLockedEdit});
-        QCOMPARE(f.rows("Won_Code = 'ST01'"), 1);
+        QCOMPARE(f.materials("Won_Code = 'ST01'"), 1);
         f.messages.clear();
         f.ui->click("DeleteBtn");
         QCOMPARE(f.messages.texts(), QStringList{treeLockedDelete});
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.materials(), 2);
     }
 
     void deletesAtOnce()
@@ -236,7 +227,7 @@ private slots:
         f.pick("BT10");
         f.ui->click("DeleteBtn");
         QVERIFY(f.messages.messages.isEmpty());
-        QCOMPARE(f.rows(), 1);
+        QCOMPARE(f.materials(), 1);
         QCOMPARE(f.ui->column("Won_Code"), QStringList{"ST01"});
         QCOMPARE(f.screen->mode(), 2); // deleting leaves the mode as it was
     }
@@ -332,7 +323,7 @@ private slots:
         QCOMPARE(f.messages.messages.first().kind, MessageKind::Error);
         QVERIFY(f.messages.lastText().startsWith(QStringLiteral("테이블 MC_WonJaJeyCode에 등록시 에러가 있습니다. ") + LB + LB));
         QVERIFY(f.messages.lastText().endsWith(QStringLiteral("StoreError") + LB + LB));
-        QCOMPARE(f.rows(), 2);
+        QCOMPARE(f.materials(), 2);
         QCOMPARE(f.ui->text("edWon_Code"), QStringLiteral("LONG1"));
         QCOMPARE(f.screen->mode(), 3);
         QCOMPARE(nextErrorNumber(errorLogPath()), 2);

@@ -3,6 +3,7 @@
 #include "common/SpreadsheetExport.h"
 #include "common/SystemInfo.h"
 #include "common/TextNumber.h"
+#include "common/ui/KindPanel.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 #include "common/ui/Panels.h"
@@ -13,7 +14,6 @@
 #include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo.h"
 #include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,16 +118,12 @@ TMC_ChaongGoJeyPumChulGoTaAc_Form::TMC_ChaongGoJeyPumChulGoTaAc_Form(QWidget *pa
     exits().onLeave(edIn_DanGa, [this] { return priceLeft(); });
     exits().onLeave(edIn_GaAmt, [this] { return amountLeft(); });
     exits().onLeave(cbInKubun, [this] { return cbInKubun->checkPick(); });
-    cbInKubun->installEventFilter(this);
-    connect(cbInKubun, &QComboBox::currentIndexChanged, this, [this] {
-        if (cbInKubun->hasFocus())
-            showKind(true);
-    });
+    m_kind = new KindPanel(cbInKubun, Panel_Kubun,
+                           {{shipments::kindItems().at(0), Aqua}, {shipments::kindItems().at(1), Red}});
     connect(GongJeongBtn, &QPushButton::clicked, this,
             [this] { openViewerAndClose<TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo>(); });
     connect(TaAcBta, &QPushButton::clicked, this,
             [this] { openViewerAndClose<TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc>(); });
-    showKind(false);
     refreshOnReturn({edIn_SuKg, edIn_Date, edIn_DanGa, edSSearch}, [this] {
         if (DBGrid1->isOpen())
             runSearch();
@@ -170,7 +166,7 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form::clearEntry()
     EntryScreen::clearEntry();
     for (QLabel *p : {Panel_InDate, Panel_Date})
         p->clear();
-    showKind(false);
+    m_kind->clear();
 }
 
 void TMC_ChaongGoJeyPumChulGoTaAc_Form::pClear()
@@ -268,19 +264,6 @@ bool TMC_ChaongGoJeyPumChulGoTaAc_Form::amountLeft()
     return true;
 }
 
-void TMC_ChaongGoJeyPumChulGoTaAc_Form::showKind(bool chosen)
-{
-    const int kind = cbInKubun->currentIndex();
-    if (!chosen || kind < 0) {
-        Panel_Kubun->clear();
-        paint(Panel_Kubun, Menu);
-        return;
-    }
-    const bool sale = kind == int(shipments::MovementKind::Sale);
-    Panel_Kubun->setText(shipments::kindItems().at(kind));
-    paint(Panel_Kubun, sale ? Aqua : Red);
-}
-
 void TMC_ChaongGoJeyPumChulGoTaAc_Form::saveClicked()
 {
     shipments::MovementRequest request;
@@ -322,13 +305,6 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form::printClicked()
         }
     }
     perform(QStringLiteral("PrintBtnClick"), [this] { pExcelExport(DBGrid1->exportSheet(setup().className)); });
-}
-
-bool TMC_ChaongGoJeyPumChulGoTaAc_Form::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == cbInKubun && event->type() == QEvent::FocusIn)
-        showKind(true);
-    return EntryScreen::eventFilter(watched, event);
 }
 
 } // namespace zedur

@@ -8,6 +8,7 @@ class QLabel;
 
 namespace zedur {
 
+class KindPanel;
 class ListCombo;
 class NumberBox;
 
@@ -48,7 +49,6 @@ public:
     QPushButton *TaAcBta;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void onFirstShow() override;
     void pQuery() override;
     void pClear() override;
@@ -62,13 +62,11 @@ private:
     bool dayLeft();
     bool priceLeft();
     bool amountLeft();
-    // "창고매출출고" on aqua or "타 계정 대체" on red, as the kind list says; the button face
-    // when not chosen.
-    void showKind(bool chosen);
     // What is left of the list's current receipt, and its unit cost (none without quantity).
     double remaining() const;
     std::optional<double> unitCost() const;
     void showNumbers(const QString &quantity, const QString &price, const QString &amount);
+    KindPanel *m_kind = nullptr;
 };
 
 } // namespace zedur

@@ -4,6 +4,7 @@
 #include "common/TextNumber.h"
 #include "common/ui/BoxLook.h"
 #include "common/ui/GridTotals.h"
+#include "common/ui/KindPanel.h"
 #include "common/ui/ListCombo.h"
 #include "common/ui/NumberBox.h"
 #include "common/ui/Panels.h"
@@ -14,7 +15,6 @@
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_JeyGong.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form_TaAc.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,15 +113,10 @@ TMC_WonJaJeyTaJeyGongVw_Form::TMC_WonJaJeyTaJeyGongVw_Form(QWidget *parent)
     exits().onLeave(edIn_SuKg, [this] { return quantityLeft(); });
     exits().onLeave(edIn_Date, [this] { return dayLeft(); });
     exits().onLeave(cbInKubun, [this] { return cbInKubun->checkPick(); });
-    cbInKubun->installEventFilter(this);
-    connect(cbInKubun, &QComboBox::currentIndexChanged, this, [this] {
-        if (cbInKubun->hasFocus())
-            showKind(true);
-    });
+    m_kind = new KindPanel(cbInKubun, Panel_Kubun, {{"제조 공정 투입", Aqua}, {"타 계정 대체", Red}});
     connect(GongJeongBtn, &QPushButton::clicked, this,
             [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_JeyGong>(); });
     connect(TaAcBta, &QPushButton::clicked, this, [this] { openViewerAndClose<TMC_WonJaJeyTaJeyGongVw_Form_TaAc>(); });
-    showKind(false);
     refreshOnReturn({edIn_SuKg, edIn_Date, edIn_DanGa, edSSearch}, [this] {
         if (DBGrid1->isOpen())
             pQuery();
@@ -160,7 +155,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::clearEntry()
     EntryScreen::clearEntry();
     for (QLabel *p : {Panel_InDate, Panel_Date})
         p->clear();
-    showKind(false);
+    m_kind->clear();
 }
 
 void TMC_WonJaJeyTaJeyGongVw_Form::pClear()
@@ -216,19 +211,6 @@ bool TMC_WonJaJeyTaJeyGongVw_Form::dayLeft()
     return true;
 }
 
-void TMC_WonJaJeyTaJeyGongVw_Form::showKind(bool chosen)
-{
-    const int kind = cbInKubun->currentIndex();
-    if (!chosen || kind < 0) {
-        Panel_Kubun->clear();
-        paint(Panel_Kubun, Menu);
-        return;
-    }
-    const bool lot = kind == int(issues::IssueKind::Lot);
-    Panel_Kubun->setText(lot ? QStringLiteral("제조 공정 투입") : QStringLiteral("타 계정 대체"));
-    paint(Panel_Kubun, lot ? Aqua : Red);
-}
-
 void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
 {
     issues::IssueRequest request;
@@ -245,13 +227,6 @@ void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
     pQuery();
     DBGrid1->moveTo("InPut_Serial", request.receiptSerial);
     focusButtonPanel();
-}
-
-bool TMC_WonJaJeyTaJeyGongVw_Form::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == cbInKubun && event->type() == QEvent::FocusIn)
-        showKind(true);
-    return EntryScreen::eventFilter(watched, event);
 }
 
 } // namespace zedur

@@ -6,6 +6,7 @@ class QLabel;
 
 namespace zedur {
 
+class KindPanel;
 class ListCombo;
 class NumberBox;
 
@@ -45,7 +46,6 @@ public:
     QPushButton *TaAcBta;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void onFirstShow() override;
     void pQuery() override;
     void pClear() override;
@@ -56,10 +56,9 @@ protected:
 private:
     bool quantityLeft();
     bool dayLeft();
-    // "제조 공정 투입" on aqua or "타 계정 대체" on red, as the kind list says; grey when not chosen.
-    void showKind(bool chosen);
     // What is left of the grid's current lot.
     double remaining() const;
+    KindPanel *m_kind = nullptr;
 };
 
 } // namespace zedur
