@@ -8,11 +8,11 @@ using namespace zedur::warehouse;
 namespace {
 
 // "L1 W1 2005-04-01 2" : serial, raw material, date, what the lot offers.
-QVector<LotOffer> lotsOf(const QStringList &specs)
+QVector<LotOffer> lotsOf(const QStringList &lines)
 {
     QVector<LotOffer> lots;
-    for (const QString &spec : specs) {
-        const QStringList p = spec.split(u' ');
+    for (const QString &line : lines) {
+        const QStringList p = line.split(u' ');
         LotOffer lot;
         lot.serial = p.at(0);
         lot.code = p.at(1);
@@ -24,11 +24,11 @@ QVector<LotOffer> lotsOf(const QStringList &specs)
 }
 
 // "W1=3" : a raw material and its need.
-QVector<MaterialNeed> needsOf(const QStringList &specs)
+QVector<MaterialNeed> needsOf(const QStringList &lines)
 {
     QVector<MaterialNeed> needs;
-    for (const QString &spec : specs)
-        needs.append({spec.section(u'=', 0, 0), spec.section(u'=', 1).toDouble()});
+    for (const QString &line : lines)
+        needs.append({line.section(u'=', 0, 0), line.section(u'=', 1).toDouble()});
     return needs;
 }
 
