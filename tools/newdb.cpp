@@ -1,7 +1,8 @@
-// zedur-newdb [PATH [YYYY-MM]]: creates a new database file with every table, the starting
-// chart of accounts and the open month (default: the current month). Without a PATH the
-// books go where the program beside this tool opens them (its folder, or the user's data
-// folder for an installed program).
+// zedur-newdb [[--db] PATH [YYYY-MM]]: creates new books with every table, the starting chart
+// of accounts and the open month (default: the current month): a new database file, or, for
+// PATH postgresql://user@host[:port]/dbname, on an empty database of that server. Without a
+// PATH the books go where the program beside this tool opens them (its folder, the user's
+// data folder for an installed program, or the server its ZedUr.ini names).
 #include "common/SystemInfo.h"
 #include "store/Books.h"
 #include "store/StoreError.h"
@@ -14,9 +15,13 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    if (args.size() > 2 && args.at(1) == u"--db")
+        args.removeAt(1);
+    else if (args.size() > 1 && args.at(1).startsWith(QStringLiteral("--db=")))
+        args[1] = args.at(1).mid(5);
     if (args.size() > 3 || (args.size() > 1 && args.at(1).startsWith(u'-'))) {
-        std::fprintf(stderr, "usage: zedur-newdb [PATH [YYYY-MM]]\n");
+        std::fprintf(stderr, "usage: zedur-newdb [[--db] PATH|postgresql://user@host[:port]/dbname [YYYY-MM]]\n");
         return 2;
     }
     const QString path = args.size() > 1 ? args.at(1) : zedur::databasePath();

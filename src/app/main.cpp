@@ -56,8 +56,15 @@ int main(int argc, char *argv[])
         QStringLiteral("exit-after-start"),
         QStringLiteral(
             "설치 점검용: 장부를 열어 보고 곧 끝냅니다 (열리면 0, 아니면 1). 알림 상자는 표준 오류로 씁니다."));
-    options.addOptions({newBooks, exitAfterStart});
+    const QCommandLineOption books(
+        QStringLiteral("db"),
+        QStringLiteral("장부의 위치: 장부 파일, 또는 PostgreSQL 서버의 postgresql://사용자@호스트[:포트]/데이터베이스 "
+                       "(기본: ZedUr.ini 설정, 없으면 Access_Db/ZedUr_DB.mdb)."),
+        QStringLiteral("위치"));
+    options.addOptions({newBooks, exitAfterStart, books});
     options.process(app);
+    if (options.isSet(books))
+        zedur::setDatabaseLocation(options.value(books));
     if (options.isSet(newBooks))
         return zedur::runNewBooksAction();
     if (options.isSet(exitAfterStart))

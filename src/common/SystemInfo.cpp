@@ -1,5 +1,6 @@
 #include "common/SystemInfo.h"
 
+#include "common/BooksLocation.h"
 #include "common/DataFolder.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,11 @@ QString &appDirOverride()
 {
     static QString dir;
     return dir;
+}
+QString &databaseLocationOverride()
+{
+    static QString location;
+    return location;
 }
 QString &programDateFormat()
 {
@@ -50,7 +56,28 @@ QString exeFileName()
 
 QString databasePath()
 {
+    if (!databaseLocationOverride().isEmpty())
+        return databaseLocationOverride();
+    // The data folder's settings first, so that a user can point a shared installation at
+    // other books; then the program's own folder, where an administrator sets them for all.
+    for (const QString &folder : {appDir(), QCoreApplication::applicationDirPath() + u'/'}) {
+        const SettingsLocation settings = locationFromSettings(folder + settingsFileName());
+        if (!settings.error.isEmpty())
+            return QStringLiteral("postgresql:// (") + settings.error + u')';
+        if (!settings.location.isEmpty())
+            return settings.location;
+    }
     return appDir() + QStringLiteral("Access_Db/ZedUr_DB.mdb");
+}
+
+void setDatabaseLocation(const QString &location)
+{
+    databaseLocationOverride() = location;
+}
+
+QString settingsFileName()
+{
+    return QStringLiteral("ZedUr.ini");
 }
 
 QString dataSaveDir()

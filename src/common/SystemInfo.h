@@ -13,7 +13,13 @@ QString appDir();
 void setAppDirForTesting(const QString &dir);
 QString exeFileName();
 
-QString databasePath(); // Access_Db/ZedUr_DB.mdb in appDir()
+// Where the books are: the file Access_Db/ZedUr_DB.mdb in appDir(), unless a settings file
+// ZedUr.ini in appDir() or beside the program names a PostgreSQL server (BooksLocation.h), or
+// the command line named either (setDatabaseLocation). A settings file in error gives an
+// address that fails to open with the error in its text.
+QString databasePath();
+void setDatabaseLocation(const QString &location); // empty: as the settings say
+QString settingsFileName();
 QString errorLogPath(); // Data_Save/ErrorMessage.Txt in appDir()
 QString dataSaveDir();  // Data_Save/ in appDir()
 

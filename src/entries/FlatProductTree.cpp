@@ -57,7 +57,7 @@ RowValues flatRow(const ResultSet &tree, int row, const QString &top, const QStr
 
 void recreateFlatTreeTable(Db &db)
 {
-    db.recreate(FlatTree, {schema::createWorkTableSql(FlatTree, flatTreeColumns())});
+    db.recreate(FlatTree, {schema::createWorkTableSql(db.engine(), FlatTree, flatTreeColumns())});
 }
 
 bool refillFlatTree(Db &db)

@@ -24,7 +24,7 @@ void recreateProductBalanceTables(Db &db)
         {"JeyPum_ChulGoSuKg", ColumnType::Real},       {"JeyPum_TaAcSuKg", ColumnType::Real},
         {"JeyPum_JeyGoSuKg", ColumnType::Real}};
     for (const QString &table : {productbalances::Movements, productbalances::PerReceipt})
-        db.recreate(table, {schema::createWorkTableSql(table, columns),
+        db.recreate(table, {schema::createWorkTableSql(db.engine(), table, columns),
                             QStringLiteral("CREATE INDEX IX_%1_Serial ON %1 (JeyPum_JeyPumSerial)").arg(table)});
 }
 

@@ -96,9 +96,9 @@ void recreateAvailabilityTables(Db &db)
     const QVector<ColumnDef> perLot = without(movements, {"SumVw_Kubun"});
     const QVector<ColumnDef> perMaterial =
         without(perLot, {"SumVw_Serial", "SumVw_Date", "SumVw_Year", "SumVw_Month", "SumVw_InPutSerial"});
-    db.recreate(OfferMovements, {schema::createWorkTableSql(OfferMovements, movements)});
-    db.recreate(OffersPerLot, {schema::createWorkTableSql(OffersPerLot, perLot)});
-    db.recreate(OffersPerMaterial, {schema::createWorkTableSql(OffersPerMaterial, perMaterial)});
+    db.recreate(OfferMovements, {schema::createWorkTableSql(db.engine(), OfferMovements, movements)});
+    db.recreate(OffersPerLot, {schema::createWorkTableSql(db.engine(), OffersPerLot, perLot)});
+    db.recreate(OffersPerMaterial, {schema::createWorkTableSql(db.engine(), OffersPerMaterial, perMaterial)});
 }
 
 void refillAvailability(Db &db, const Period &month)

@@ -30,7 +30,7 @@ const QString MovementInsert =
 void recreateWipBalanceTables(Db &db)
 {
     for (const QString &table : {wipbalances::Movements, wipbalances::PerLot})
-        db.recreate(table, {schema::createWorkTableSql(table, balanceColumns())});
+        db.recreate(table, {schema::createWorkTableSql(db.engine(), table, balanceColumns())});
 }
 
 void refillWipBalances(Db &db, const Period &month)

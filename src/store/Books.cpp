@@ -2,6 +2,7 @@
 
 #include "store/AccountChart.h"
 #include "store/Db.h"
+#include "store/Dialect.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 
@@ -29,13 +30,17 @@ void createDatabase(const QString &path, const Period &start, const AuditValues 
     auto db = Db::create(path);
     try {
         Transaction t(*db);
+        if (db->engine() == Engine::Postgres)
+            for (const QString &statement : dialect::serverSetup())
+                db->exec(statement);
         schema::recreateTable(*db, schema::table(schema::accountTable));
         insertStartingChart(*db, audit);
         recreateBookTables(*db);
         period::insertInitialRows(*db, start, audit);
         t.commit();
     } catch (const StoreError &) {
-        // Half a database is no database: the file made above goes again, and only that one.
+        // Half a database is no database: the file made above goes again, and only that one
+        // (on a server the rolled-back transaction has taken everything back).
         db.reset();
         removeDatabaseFiles(path);
         throw;

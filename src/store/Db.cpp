@@ -1,5 +1,6 @@
 #include "store/Db.h"
 
+#include "common/BooksLocation.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "store/Schema.h"
@@ -79,9 +80,27 @@ void run(QSqlQuery &q, const QString &sql)
         throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
 }
 
+// The server prepares only queries and data changes; a statement without values (table and
+// index definitions, transaction control) goes to it as it is.
+void runStatement(QSqlQuery &q, Engine engine, const QString &sql, const Params &params)
+{
+    if (engine == Engine::Postgres && params.isEmpty()) {
+        killWhenTheCrashTestSaysSo();
+        if (!q.exec(sql))
+            throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+        return;
+    }
+    prepareAndBind(q, sql, params);
+    run(q, sql);
+}
+
 } // namespace
 
-Db::Db(const QString &path) : m_path(path), m_connectionName(nextConnectionName()) {}
+Db::Db(const QString &path)
+    : m_path(path), m_connectionName(nextConnectionName()),
+      m_engine(isServerLocation(path) ? Engine::Postgres : Engine::Sqlite)
+{
+}
 
 Db::~Db()
 {
@@ -99,13 +118,21 @@ Db::~Db()
 std::unique_ptr<Db> Db::open(const QString &path)
 {
     std::unique_ptr<Db> db(new Db(path));
-    db->connect(true);
+    if (db->engine() == Engine::Postgres)
+        db->connectServer(true);
+    else
+        db->connect(true);
     db->addMissingIndexesOnce();
     return db;
 }
 
 std::unique_ptr<Db> Db::create(const QString &path)
 {
+    if (isServerLocation(path)) {
+        std::unique_ptr<Db> db(new Db(path));
+        db->connectServer(false);
+        return db;
+    }
     if (QFileInfo::exists(path))
         throw StoreError(QStringLiteral("database file already exists: %1").arg(path));
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -128,6 +155,8 @@ std::unique_ptr<Db> Db::create(const QString &path)
 
 void removeDatabaseFiles(const QString &path)
 {
+    if (isServerLocation(path))
+        return;
     for (const QString &suffix :
          {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
         QFile::remove(path + suffix);
@@ -160,10 +189,7 @@ void Db::connect(bool mustExist)
     // The probe: a file that is not a database fails here rather than at the first screen.
     // Only a file that holds the books' period table is taken for the books: SQLite would
     // turn an empty file, or any other database, into ours at the first write.
-    const bool books =
-        scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = :name"),
-               {{QStringLiteral(":name"), booksTable}})
-            .toInt() > 0;
+    const bool books = holdsBooks();
     if (mustExist && !books)
         throw StoreError(QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
     // Write-ahead logging lets the main window's and a screen's connection read and
@@ -175,11 +201,56 @@ void Db::connect(bool mustExist)
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
+void Db::connectServer(bool mustHoldBooks)
+{
+    const std::optional<ServerAddress> address = parseServerLocation(m_path);
+    if (!address)
+        throw StoreError(QStringLiteral("not a server address (postgresql://user@host[:port]/dbname): %1").arg(m_path));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
+    if (!db.isValid())
+        throw StoreError(QStringLiteral("the PostgreSQL driver of Qt (QPSQL) is not installed"));
+    if (!address->host.isEmpty())
+        db.setHostName(address->host);
+    if (address->port > 0)
+        db.setPort(address->port);
+    db.setDatabaseName(address->database);
+    if (!address->user.isEmpty())
+        db.setUserName(address->user);
+    // The password is the client library's business: ~/.pgpass or PGPASSWORD.
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=zedur"));
+    if (!db.open())
+        throw StoreError(describe(db.lastError()) + QStringLiteral(" (") + m_path + u')');
+    // Dropping a work table that is not there yet is no news.
+    exec(QStringLiteral("SET client_min_messages = warning"));
+    if (mustHoldBooks) {
+        if (!holdsBooks())
+            throw StoreError(
+                QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
+        return;
+    }
+    QSet<QString> present;
+    for (const QString &name : tableNames())
+        present.insert(name.toLower());
+    for (const TableDef &t : schema::baseTables())
+        if (present.contains(t.name.toLower()))
+            throw StoreError(QStringLiteral("the database already holds books (table %1): %2").arg(t.name, m_path));
+}
+
+bool Db::holdsBooks()
+{
+    return hasTable(booksTable);
+}
+
+bool Db::hasTable(const QString &table)
+{
+    return scalar(dialect::tableCountQuery(m_engine), {{QStringLiteral(":name"), table}}).toInt() > 0;
+}
+
 void Db::addMissingIndexesOnce()
 {
-    // Every screen opens a connection of its own; the file is looked at by the first one.
+    // Every screen opens a connection of its own; the books are looked at by the first one.
     static QSet<QString> upToDate;
-    const QString file = QFileInfo(m_path).canonicalFilePath();
+    const QString file = m_engine == Engine::Postgres ? m_path : QFileInfo(m_path).canonicalFilePath();
     if (upToDate.contains(file))
         return;
     schema::addMissingIndexes(*this);
@@ -189,8 +260,7 @@ void Db::addMissingIndexesOnce()
 int Db::exec(const QString &sql, const Params &params)
 {
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
-    prepareAndBind(q, sql, params);
-    run(q, sql);
+    runStatement(q, m_engine, sql, params);
     const int changed = q.numRowsAffected();
     q.finish();
     return changed;
@@ -217,8 +287,7 @@ void Db::forEachRow(const QString &sql, const Params &params, const std::functio
 {
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     q.setForwardOnly(true);
-    prepareAndBind(q, sql, params);
-    run(q, sql);
+    runStatement(q, m_engine, sql, params);
     QHash<QString, int> columns;
     const QSqlRecord record = q.record();
     for (int i = 0; i < record.count(); ++i)
@@ -258,8 +327,7 @@ ResultSet Db::query(const QString &sql, const Params &params)
 {
     QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
     q.setForwardOnly(true);
-    prepareAndBind(q, sql, params);
-    run(q, sql);
+    runStatement(q, m_engine, sql, params);
     const QSqlRecord record = q.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -293,24 +361,45 @@ int Db::count(const QString &sql, const Params &params)
 QStringList Db::tableNames()
 {
     QStringList names;
-    const ResultSet rs = query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
-    for (const auto &row : rs.rows()) {
-        const QString name = row.first().toString();
-        if (!name.startsWith(QStringLiteral("sqlite_")))
+    const ResultSet rs = query(dialect::catalogueQuery(m_engine));
+    for (int i = 0; i < rs.size(); ++i) {
+        const QString name = rs.text(i, "name");
+        if (rs.text(i, "type") == u"table" && !name.startsWith(QStringLiteral("sqlite_")))
             names << name;
     }
     return names;
 }
 
+QStringList Db::columnNames(const QString &table)
+{
+    QStringList names;
+    const ResultSet rs = query(dialect::columnsQuery(m_engine), {{QStringLiteral(":name"), table}});
+    for (int i = 0; i < rs.size(); ++i)
+        names << rs.text(i, "name");
+    return names;
+}
+
+QStringList Db::indexNames()
+{
+    QStringList names;
+    const ResultSet rs = query(dialect::catalogueQuery(m_engine));
+    for (int i = 0; i < rs.size(); ++i)
+        if (rs.text(i, "type") == u"index")
+            names << rs.text(i, "name");
+    return names;
+}
+
 void Db::recreate(const QString &table, const QStringList &createStatements)
 {
-    exec(QStringLiteral("DROP TABLE IF EXISTS \"%1\"").arg(table));
+    exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(dialect::tableNameForDrop(m_engine, table)));
     for (const QString &statement : createStatements)
         exec(statement);
 }
 
 void Db::backupTo(const QString &targetPath)
 {
+    if (m_engine == Engine::Postgres)
+        throw StoreError(QStringLiteral("books on a server are backed up on the server: %1").arg(m_path));
     if (QFileInfo::exists(targetPath))
         throw StoreError(QStringLiteral("backup file already exists: %1").arg(targetPath));
     QDir().mkpath(QFileInfo(targetPath).absolutePath());
@@ -333,8 +422,10 @@ void Db::backupTo(const QString &targetPath)
 
 void Db::begin()
 {
+    // SQLite: the write lock at once, so that two writers queue instead of one failing at
+    // its first write.
     if (m_depth == 0)
-        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        exec(m_engine == Engine::Sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
     else
         exec(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     ++m_depth;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ResultSet.h"
+#include "store/Dialect.h"
 
 #include <QHash>
 #include <QList>
@@ -55,17 +56,20 @@ private:
     const QHash<QString, int> &m_columns;
 };
 
-// One connection to the database file. Each screen opens its own and closes it when it
-// is destroyed. Every value goes in as a bound parameter; statements fail with StoreError.
+// One connection to the books: a database file, or a database on a PostgreSQL server when
+// the location is a server address (BooksLocation.h). Each screen opens its own and closes
+// it when it is destroyed. Every value goes in as a bound parameter; statements fail with
+// StoreError.
 class Db
 {
 public:
-    // Opens an existing set of books; a missing or unreadable file, or one without the
-    // period table, fails before anything is written to it.
-    static std::unique_ptr<Db> open(const QString &path);
+    // Opens an existing set of books; a missing or unreadable file, or a file or server
+    // database without the period table, fails before anything is written to it.
+    static std::unique_ptr<Db> open(const QString &location);
     // Creates a new, empty database file (only the new-database tool and tests do this);
-    // fails when anything is at the path already.
-    static std::unique_ptr<Db> create(const QString &path);
+    // fails when anything is at the path already. On a server the database must exist and
+    // hold none of the books' tables; the server's part of the schema is made here.
+    static std::unique_ptr<Db> create(const QString &location);
     // The database beside the executable.
     static std::unique_ptr<Db> openDefault();
 
@@ -73,7 +77,9 @@ public:
     Db(const Db &) = delete;
     Db &operator=(const Db &) = delete;
 
+    // The file, or the server address.
     const QString &path() const { return m_path; }
+    Engine engine() const { return m_engine; }
 
     // Runs a statement; returns the number of rows it changed.
     int exec(const QString &sql, const Params &params = {});
@@ -87,7 +93,13 @@ public:
     // Number of rows the query returns.
     int count(const QString &sql, const Params &params = {});
 
+    // The books' tables by name; on the server in lower case, as it keeps unquoted names.
     QStringList tableNames();
+    bool hasTable(const QString &table);
+    // A table's columns in their order (on the server in lower case).
+    QStringList columnNames(const QString &table);
+    // The books' indexes by name (on the server in lower case).
+    QStringList indexNames();
     // Drops the table when present and runs its creation statements, in the caller's transaction.
     void recreate(const QString &table, const QStringList &createStatements);
     // A consistent copy of the whole database into a new file.
@@ -101,11 +113,15 @@ public:
 private:
     explicit Db(const QString &path);
     void connect(bool mustExist);
+    void connectServer(bool mustHoldBooks);
+    // The books' table, looked up by the engine's own catalogue.
+    bool holdsBooks();
     // Books made by an older version get the indexes the schema has gained since.
     void addMissingIndexesOnce();
 
     QString m_path;
     QString m_connectionName;
+    Engine m_engine = Engine::Sqlite;
     int m_depth = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/Db.h"
+#include "store/Dialect.h"
 
 #include <QSet>
 #include <stdexcept>
@@ -195,19 +196,6 @@ bool isIndexed(const QString &column)
     return links.contains(column);
 }
 
-QString sqlType(const ColumnDef &c)
-{
-    switch (c.type) {
-    case ColumnType::Real:
-        return QStringLiteral("REAL");
-    case ColumnType::Integer:
-        return QStringLiteral("INTEGER");
-    case ColumnType::Text:
-        break;
-    }
-    return QStringLiteral("TEXT COLLATE NOCASE CHECK (length(%1) <= %2)").arg(c.name).arg(c.width);
-}
-
 } // namespace
 
 const QVector<TableDef> &baseTables()
@@ -224,11 +212,11 @@ const TableDef &table(const QString &name)
     throw std::logic_error("unknown table " + name.toStdString());
 }
 
-QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &columns)
+QString createWorkTableSql(Engine engine, const QString &name, const QVector<ColumnDef> &columns)
 {
     QStringList parts;
     for (const ColumnDef &c : columns) {
-        QString part = c.name + u' ' + sqlType(c);
+        QString part = c.name + u' ' + dialect::columnType(engine, c);
         if (c.notNull)
             part += QStringLiteral(" NOT NULL");
         parts << part;
@@ -239,7 +227,7 @@ QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &column
 void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
                        const QString &indexedColumn)
 {
-    db.recreate(name, {createWorkTableSql(name, columns),
+    db.recreate(name, {createWorkTableSql(db.engine(), name, columns),
                        QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, indexedColumn)});
 }
 
@@ -274,13 +262,13 @@ QString IndexDef::createSql() const
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(name, table, columns);
 }
 
-QStringList createStatements(const TableDef &t)
+QStringList createStatements(Engine engine, const TableDef &t)
 {
     QVector<ColumnDef> columns = t.columns;
     for (ColumnDef &c : columns)
         if (c.name == t.primaryKey)
             c.notNull = true;
-    QString create = createWorkTableSql(t.name, columns);
+    QString create = createWorkTableSql(engine, t.name, columns);
     if (!t.primaryKey.isEmpty())
         create.insert(create.size() - 2, QStringLiteral(",\n  PRIMARY KEY (%1)").arg(t.primaryKey));
 
@@ -294,8 +282,7 @@ int addMissingIndexes(Db &db)
 {
     QSet<QString> tables;
     QSet<QString> present;
-    const ResultSet rs =
-        db.query(QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'index')"));
+    const ResultSet rs = db.query(dialect::catalogueQuery(db.engine()));
     for (int i = 0; i < rs.size(); ++i)
         (rs.text(i, "type") == u"table" ? tables : present).insert(rs.text(i, "name").toLower());
     QVector<IndexDef> missing;
@@ -315,7 +302,7 @@ int addMissingIndexes(Db &db)
 
 void recreateTable(Db &db, const TableDef &t)
 {
-    db.recreate(t.name, createStatements(t));
+    db.recreate(t.name, createStatements(db.engine(), t));
 }
 
 } // namespace schema

@@ -7,6 +7,7 @@
 namespace zedur {
 
 class Db;
+enum class Engine;
 
 enum class ColumnType { Text, Real, Integer };
 
@@ -44,7 +45,7 @@ QVector<IndexDef> indexes(const TableDef &table);
 
 // CREATE TABLE and CREATE INDEX statements of a table. Text columns ignore case and refuse
 // texts longer than their width; link and period columns are indexed.
-QStringList createStatements(const TableDef &table);
+QStringList createStatements(Engine engine, const TableDef &table);
 
 // Books made before an index joined the schema get it: creates the indexes of the base
 // tables present in the file that it lacks, in one transaction. Answers how many it made.
@@ -54,7 +55,7 @@ int addMissingIndexes(Db &db);
 void recreateTable(Db &db, const TableDef &table);
 
 // Definition of a work table: a plain CREATE TABLE from column definitions.
-QString createWorkTableSql(const QString &name, const QVector<ColumnDef> &columns);
+QString createWorkTableSql(Engine engine, const QString &name, const QVector<ColumnDef> &columns);
 
 // Drops a work table when present and creates it empty, with an index on the column it is
 // grouped or joined by (without one every lookup into it reads the whole table).

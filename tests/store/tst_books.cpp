@@ -1,3 +1,4 @@
+#include "BothEngines.h"
 #include "TestBooks.h"
 #include "store/Books.h"
 #include "store/Periods.h"
@@ -207,5 +208,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(BooksTest)
+ZEDUR_TEST_ON_BOTH_ENGINES(BooksTest)
 #include "tst_books.moc"

@@ -1,3 +1,4 @@
+#include "BothEngines.h"
 #include "store/Books.h"
 #include "store/Db.h"
 #include "store/StoreError.h"
@@ -51,6 +52,39 @@ void makeExisting(const QString &path, Existing kind)
     }
 }
 
+// Where new books go: a file in a temporary folder, or a new, empty database on the tests'
+// server when the test runs on PostgreSQL.
+class Place
+{
+public:
+    explicit Place(const QString &file = QStringLiteral("ZedUr_DB.mdb"))
+    {
+        if (test::testEngine() == Engine::Postgres) {
+            m_server = std::make_unique<test::ServerDatabase>();
+            m_location = m_server->location();
+        } else {
+            m_location = m_dir.path() + u'/' + file;
+        }
+    }
+    const QString &location() const { return m_location; }
+    bool isFile() const { return !m_server; }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<test::ServerDatabase> m_server;
+    QString m_location;
+};
+
+bool holdsBooks(const QString &location)
+{
+    try {
+        Db::open(location);
+        return true;
+    } catch (const StoreError &) {
+        return false;
+    }
+}
+
 int runTool(const QStringList &arguments)
 {
     QProcess p;
@@ -81,6 +115,8 @@ private slots:
     }
     void whatIsAtThePathSurvivesByteForByte()
     {
+        if (test::testEngine() != Engine::Sqlite)
+            QSKIP("a file; booksThereAlreadyAreKept covers the server");
         QFETCH(Existing, existing);
         QFETCH(bool, throughTheTool);
         QTemporaryDir dir;
@@ -97,11 +133,49 @@ private slots:
         QCOMPARE(contentOf(path), before);
     }
 
+    void booksThereAlreadyAreKept_data()
+    {
+        QTest::addColumn<bool>("throughTheTool");
+        QTest::newRow("function") << false;
+        QTest::newRow("tool") << true;
+    }
+    void booksThereAlreadyAreKept()
+    {
+        QFETCH(bool, throughTheTool);
+        const Place place;
+        makeExisting(place.location(), Existing::Books);
+        if (throughTheTool)
+            QCOMPARE(runTool({place.location(), "2006-01"}), 1);
+        else
+            QVERIFY_THROWS_EXCEPTION(StoreError, createDatabase(place.location(), {"2006", "01"}, audit));
+        auto db = Db::open(place.location());
+        QCOMPARE(db->count("SELECT * FROM MC_WonJaJeyCode"), 1);
+        QCOMPARE(db->scalar("SELECT YM_Year || YM_Month FROM MC_YearMonthCheck WHERE YM_Kubun = '미마감'").toString(),
+                 QStringLiteral("200504"));
+    }
+
+    void anEmptyServerDatabaseIsNotTheBooks()
+    {
+        if (test::testEngine() != Engine::Postgres)
+            QSKIP("a server database");
+        const Place place;
+        QVERIFY_THROWS_EXCEPTION(StoreError, Db::open(place.location()));
+        // Nor is the address of a database that is not there.
+        QVERIFY_THROWS_EXCEPTION(StoreError, Db::open(place.location() + QStringLiteral("_missing")));
+    }
+
+    void theToolMakesNewBooks_data()
+    {
+        QTest::addColumn<bool>("asOption");
+        QTest::newRow("location") << false;
+        QTest::newRow("--db location") << true;
+    }
     void theToolMakesNewBooks()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/Access_Db/ZedUr_DB.mdb";
-        QCOMPARE(runTool({path, "2006-01"}), 0);
+        QFETCH(bool, asOption);
+        const Place place(QStringLiteral("Access_Db/ZedUr_DB.mdb"));
+        const QString path = place.location();
+        QCOMPARE(runTool(asOption ? QStringList{"--db", path, "2006-01"} : QStringList{path, "2006-01"}), 0);
         auto db = Db::open(path);
         QCOMPARE(db->scalar("SELECT YM_Year || YM_Month FROM MC_YearMonthCheck WHERE YM_Kubun = '미마감'").toString(),
                  QStringLiteral("200601"));
@@ -109,22 +183,26 @@ private slots:
 
     void aMonthOfAnotherShapeMakesNothing()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/ZedUr_DB.mdb";
-        QCOMPARE(runTool({path, "2006-13"}), 2);
-        QVERIFY(!QFile::exists(path));
+        const Place place;
+        QCOMPARE(runTool({place.location(), "2006-13"}), 2);
+        QVERIFY(!QFile::exists(place.location()));
+        QVERIFY(!holdsBooks(place.location()));
     }
 
     void aFailureAfterTheFileWasMadeRemovesIt()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/ZedUr_DB.mdb";
+        const Place place;
+        const QString path = place.location();
         // A year that does not fit its four-character column fails the last step.
         QVERIFY_THROWS_EXCEPTION(StoreError, createDatabase(path, {"20061", "01"}, audit));
         QVERIFY(!QFile::exists(path));
         QVERIFY(!QFile::exists(path + "-wal"));
+        QVERIFY(!holdsBooks(path));
+        // Nothing half made stands in the way of the next try.
+        createDatabase(path, {"2006", "01"}, audit);
+        QVERIFY(holdsBooks(path));
     }
 };
 
-QTEST_GUILESS_MAIN(NewDatabaseTest)
+ZEDUR_TEST_ON_BOTH_ENGINES(NewDatabaseTest)
 #include "tst_newdb.moc"

@@ -1,3 +1,4 @@
+#include "BothEngines.h"
 #include "TestBooks.h"
 #include "common/TextNumber.h"
 #include "store/Db.h"
@@ -109,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(StatementsTest)
+ZEDUR_TEST_ON_BOTH_ENGINES(StatementsTest)
 #include "tst_statements.moc"

@@ -10,6 +10,10 @@ TestBooks::TestBooks(const Period &start)
 {
     setAppDirForTesting(m_dir.path());
     setFileOpener([](const QString &) { return true; });
+    if (testEngine() == Engine::Postgres) {
+        m_server = std::make_unique<ServerDatabase>();
+        setDatabaseLocation(m_server->location());
+    }
     createDatabase(databasePath(), start, fixedAudit());
     m_db = Db::openDefault();
 }
@@ -17,8 +21,15 @@ TestBooks::TestBooks(const Period &start)
 TestBooks::~TestBooks()
 {
     m_db.reset();
+    setDatabaseLocation(QString());
+    m_server.reset();
     setAppDirForTesting(QString());
     setFileOpener(nullptr);
+}
+
+QString TestBooks::location() const
+{
+    return databasePath();
 }
 
 std::unique_ptr<Db> TestBooks::connect() const

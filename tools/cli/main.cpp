@@ -11,7 +11,7 @@
 
 namespace {
 
-const char *const Help = R"(사용법: zedur-cli [--db 경로] 명령 [보고서] [YYYY-MM] [--out 파일]
+const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서] [YYYY-MM] [--out 파일]
 
 명령:
   status             열려 있는 월과 그 상태를 보여 줍니다.
@@ -24,7 +24,10 @@ const char *const Help = R"(사용법: zedur-cli [--db 경로] 명령 [보고서
                      보여 줍니다. 마감된 월은 다음 월의 이월 금액과도 대조합니다.
 
 선택:
-  --db 경로          장부 파일 (기본: 프로그램 zedur가 여는 Access_Db/ZedUr_DB.mdb)
+  --db 위치          장부 파일, 또는 PostgreSQL 서버의 장부
+                     postgresql://사용자@호스트[:포트]/데이터베이스
+                     (기본: 프로그램 zedur가 여는 장부: ZedUr.ini가 가리키는 서버,
+                     없으면 Access_Db/ZedUr_DB.mdb). 암호는 ~/.pgpass나 PGPASSWORD로.
   --out 파일         export가 쓸 파일
   -h, --help         이 도움말을 보여 줍니다.
 
@@ -70,7 +73,7 @@ int main(int argc, char *argv[])
         }
         if (arg == u"--db") {
             if (++i >= args.size())
-                return usage(QStringLiteral("--db 다음에 장부 파일의 경로가 있어야 합니다."));
+                return usage(QStringLiteral("--db 다음에 장부 파일의 경로나 서버 주소가 있어야 합니다."));
             invocation.database = args.at(i);
         } else if (arg.startsWith(QStringLiteral("--db="))) {
             invocation.database = arg.mid(5);

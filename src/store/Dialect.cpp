@@ -1,0 +1,89 @@
+#include "store/Dialect.h"
+
+namespace zedur::dialect {
+
+QString columnType(Engine engine, const ColumnDef &c)
+{
+    switch (c.type) {
+    case ColumnType::Real:
+        return engine == Engine::Sqlite ? QStringLiteral("REAL") : QStringLiteral("DOUBLE PRECISION");
+    case ColumnType::Integer:
+        return QStringLiteral("INTEGER");
+    case ColumnType::Text:
+        break;
+    }
+    const QString text = engine == Engine::Sqlite ? QStringLiteral("TEXT COLLATE NOCASE")
+                                                  : QStringLiteral("CITEXT COLLATE \"C\"");
+    return QStringLiteral("%1 CHECK (length(%2) <= %3)").arg(text, c.name).arg(c.width);
+}
+
+QString catalogueQuery(Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'index')");
+    return QStringLiteral("SELECT 'table' AS type, tablename AS name FROM pg_tables WHERE schemaname = current_schema() "
+                          "UNION ALL "
+                          "SELECT 'index', indexname FROM pg_indexes WHERE schemaname = current_schema()");
+}
+
+QString tableCountQuery(Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = :name");
+    return QStringLiteral(
+        "SELECT count(*) FROM pg_tables WHERE schemaname = current_schema() AND tablename = lower(:name)");
+}
+
+QString columnsQuery(Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return QStringLiteral("SELECT name FROM pragma_table_info(:name)");
+    return QStringLiteral("SELECT column_name AS name FROM information_schema.columns "
+                          "WHERE table_schema = current_schema() AND table_name = lower(:name) "
+                          "ORDER BY ordinal_position");
+}
+
+QStringList serverSetup()
+{
+    return {
+        QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"),
+        // A double becomes numeric through its 15-significant-digit text, the decimal form the
+        // program's rounding works on; numeric's round() rounds half away from zero as it does.
+        QStringLiteral("CREATE OR REPLACE FUNCTION round15(x double precision) RETURNS double precision "
+                       "LANGUAGE sql IMMUTABLE STRICT PARALLEL SAFE "
+                       "AS 'SELECT CAST(CAST(x AS numeric) AS double precision)'"),
+        QStringLiteral("CREATE OR REPLACE FUNCTION round_decimals(x double precision, n integer) "
+                       "RETURNS double precision LANGUAGE sql IMMUTABLE STRICT PARALLEL SAFE "
+                       "AS 'SELECT CAST(round(CAST(x AS numeric), n) AS double precision)'"),
+        QStringLiteral(R"(CREATE OR REPLACE FUNCTION serial_plus(s text, k bigint) RETURNS text
+LANGUAGE plpgsql IMMUTABLE PARALLEL SAFE AS $body$
+DECLARE
+    p bigint;
+BEGIN
+    s := btrim(coalesce(s, ''));
+    IF s = '' THEN
+        p := 0;
+    ELSIF s !~ '^[A-Z][0-9]{10}$' THEN
+        RAISE EXCEPTION '일련번호 형식이 잘못되었습니다: %', s;
+    ELSE
+        p := (ascii(s) - 65) * 10000000000 + CAST(substr(s, 2) AS bigint);
+    END IF;
+    p := p + k;
+    IF p >= 26 * 10000000000 THEN
+        RAISE EXCEPTION '더 이상 일련번호를 만들 수 없습니다 (Z9999999999 다음).';
+    END IF;
+    RETURN chr(65 + CAST(p / 10000000000 AS integer)) || lpad(CAST(p % 10000000000 AS text), 10, '0');
+END
+$body$)"),
+        // SQLite's total(): the sum as a double, 0 over no rows or only NULLs.
+        QStringLiteral("CREATE OR REPLACE AGGREGATE total(double precision) "
+                       "(SFUNC = float8pl, STYPE = double precision, INITCOND = '0')"),
+    };
+}
+
+QString tableNameForDrop(Engine engine, const QString &table)
+{
+    return engine == Engine::Sqlite ? u'"' + table + u'"' : table;
+}
+
+} // namespace zedur::dialect

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/Schema.h"
+
+#include <QString>
+#include <QStringList>
+
+// What differs between the two engines the books can live on, in one place: screens and
+// engines run the same statements on both; the store asks here for the pieces that differ.
+namespace zedur {
+
+enum class Engine { Sqlite, Postgres };
+
+namespace dialect {
+
+// The column's type with its width check and case-insensitive comparison: SQLite's
+// TEXT COLLATE NOCASE; on the server citext (case-insensitive =, <, LIKE and GROUP BY) in
+// the "C" collation, which orders by code point as SQLite does. Both refuse an over-long text.
+QString columnType(Engine engine, const ColumnDef &column);
+
+// Rows (type 'table' or 'index', name) of the tables and indexes of the books.
+QString catalogueQuery(Engine engine);
+// The number of tables named :name (ignoring case).
+QString tableCountQuery(Engine engine);
+
+// The server's part of a new database: the case-insensitive text type, and the functions the
+// program gives SQLite connections from C++ (SqlFunctions.h) and SQLite's own total(),
+// written in SQL so that set-based statements give the same figures on both engines.
+QStringList serverSetup();
+
+// The names of a table's columns (column "name"), in their order; :name is the table.
+QString columnsQuery(Engine engine);
+
+// A table's name as it is written in DROP TABLE: quoted on SQLite, as the names are made;
+// plain on the server, which folds unquoted names to lower case when they are made.
+QString tableNameForDrop(Engine engine, const QString &table);
+
+} // namespace dialect
+} // namespace zedur
