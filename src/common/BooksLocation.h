@@ -9,7 +9,7 @@
 namespace zedur {
 
 struct ServerAddress {
-    QString host; // empty: the client library's default (PGHOST, or the local socket)
+    QString host;  // empty: the client library's default (PGHOST, or the local socket)
     int port = -1; // -1: the default (PGPORT, or 5432)
     QString database;
     QString user; // empty: the client library's default (PGUSER, or the login name)

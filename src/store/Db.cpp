@@ -224,8 +224,7 @@ void Db::connectServer(bool mustHoldBooks)
     exec(QStringLiteral("SET client_min_messages = warning"));
     if (mustHoldBooks) {
         if (!holdsBooks())
-            throw StoreError(
-                QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
+            throw StoreError(QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
         return;
     }
     QSet<QString> present;

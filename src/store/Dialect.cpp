@@ -12,8 +12,8 @@ QString columnType(Engine engine, const ColumnDef &c)
     case ColumnType::Text:
         break;
     }
-    const QString text = engine == Engine::Sqlite ? QStringLiteral("TEXT COLLATE NOCASE")
-                                                  : QStringLiteral("CITEXT COLLATE \"C\"");
+    const QString text =
+        engine == Engine::Sqlite ? QStringLiteral("TEXT COLLATE NOCASE") : QStringLiteral("CITEXT COLLATE \"C\"");
     return QStringLiteral("%1 CHECK (length(%2) <= %3)").arg(text, c.name).arg(c.width);
 }
 
@@ -21,9 +21,10 @@ QString catalogueQuery(Engine engine)
 {
     if (engine == Engine::Sqlite)
         return QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'index')");
-    return QStringLiteral("SELECT 'table' AS type, tablename AS name FROM pg_tables WHERE schemaname = current_schema() "
-                          "UNION ALL "
-                          "SELECT 'index', indexname FROM pg_indexes WHERE schemaname = current_schema()");
+    return QStringLiteral(
+        "SELECT 'table' AS type, tablename AS name FROM pg_tables WHERE schemaname = current_schema() "
+        "UNION ALL "
+        "SELECT 'index', indexname FROM pg_indexes WHERE schemaname = current_schema()");
 }
 
 QString tableCountQuery(Engine engine)

@@ -76,10 +76,11 @@ private slots:
     void derivedTablesKeepTheirOwnWidthsAndDoubles()
     {
         test::TestBooks books;
-        const QString insert = "INSERT INTO MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_Check_03, TaGong_JeyPumSuKg) "
-                               "VALUES (:s, :c, :q)";
-        QVERIFY_THROWS_EXCEPTION(StoreError,
-                                 books.db().exec(insert, {{":s", "A0000000001"}, {":c", QString(31, u'x')}, {":q", 1.0}}));
+        const QString insert =
+            "INSERT INTO MC_JeyGongPumInPut_TaAc (TaGong_Serial, TaGong_Check_03, TaGong_JeyPumSuKg) "
+            "VALUES (:s, :c, :q)";
+        QVERIFY_THROWS_EXCEPTION(
+            StoreError, books.db().exec(insert, {{":s", "A0000000001"}, {":c", QString(31, u'x')}, {":q", 1.0}}));
         // A double keeps every bit (a single-precision column would not).
         const double quantity = 0.1 + 0.2;
         books.db().exec(insert, {{":s", "A0000000001"}, {":c", QString(30, u'x')}, {":q", quantity}});

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "TestServer.h"
 #include "store/Db.h"
 #include "store/Periods.h"
-#include "TestServer.h"
 
 #include <QTemporaryDir>
 #include <memory>

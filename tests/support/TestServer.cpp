@@ -75,9 +75,8 @@ QString testServer()
 ServerDatabase::ServerDatabase()
 {
     static QAtomicInt counter;
-    m_name = QStringLiteral("zedur_test_%1_%2")
-                 .arg(QCoreApplication::applicationPid())
-                 .arg(counter.fetchAndAddRelaxed(1));
+    m_name =
+        QStringLiteral("zedur_test_%1_%2").arg(QCoreApplication::applicationPid()).arg(counter.fetchAndAddRelaxed(1));
     administer(QStringLiteral("CREATE DATABASE %1").arg(m_name));
     auto address = *parseServerLocation(testServer());
     address.database = m_name;
