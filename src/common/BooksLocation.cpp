@@ -11,10 +11,10 @@ namespace zedur {
 namespace {
 const QRegularExpression &addressShape()
 {
-    // user@ and :port are optional; the host may be empty (the local socket); "?host=/dir"
-    // names a socket folder, which has no place in the host part of an address.
+    // user@ and :port are optional, a password has no place (user:password@ is refused); the host may be empty (the
+    // local socket); "?host=/dir" names a socket folder, which has no place in the host part of an address.
     static const QRegularExpression shape(
-        QStringLiteral("^postgres(?:ql)?://(?:([^@/?]+)@)?([^:/?]*)(?::(\\d{1,5}))?/([^/?]+)(?:\\?(.*))?$"));
+        QStringLiteral("^postgres(?:ql)?://(?:([^@/?:]+)@)?([^:/?]*)(?::(\\d{1,5}))?/([^/?]+)(?:\\?(.*))?$"));
     return shape;
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "store/StoreError.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace zedur;
 using test::TestBooks;
@@ -87,6 +88,38 @@ private slots:
         QCOMPARE(rs.value(0, "r").toDouble(), roundDecimals(value, decimals));
         QCOMPARE(rs.value(0, "f").toDouble(), round15(value));
         QVERIFY(rs.value(0, "n").isNull());
+    }
+
+    void sqlRoundingAgreesOnManyValues()
+    {
+        // The server rounds in SQL of its own: it must agree with the helpers bit for bit on
+        // the awkward values too (ties after the 15th digit, tiny and huge magnitudes).
+        TestBooks books;
+        Db &db = books.db();
+        quint64 state = 88172645463325252ULL;
+        for (int i = 0; i < 300; ++i) {
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            const double value = (double(state % 2000000000000ULL) - 1e12) / std::pow(10.0, double(i % 12));
+            const int decimals = i % 11;
+            const ResultSet rs =
+                db.query("Select round_decimals(:v, :d) As r, round15(:v) As f", {{":v", value}, {":d", decimals}});
+            QCOMPARE(rs.value(0, "r").toDouble(), roundDecimals(value, decimals));
+            QCOMPARE(rs.value(0, "f").toDouble(), round15(value));
+        }
+    }
+
+    void sqlTotalIsZeroOverNothing()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        const QString sum = "Select total(Gong_GaAmt) From MC_JeyGongPumInPut";
+        QCOMPARE(db.scalar(sum).toDouble(), 0.0);
+        db.exec("Insert InTo MC_JeyGongPumInPut (Gong_Serial, Gong_GaAmt) Values ('A0000000001', NULL)");
+        QCOMPARE(db.scalar(sum).toDouble(), 0.0);
+        db.exec("Insert InTo MC_JeyGongPumInPut (Gong_Serial, Gong_GaAmt) Values ('A0000000002', 1.25)");
+        QCOMPARE(db.scalar(sum).toDouble(), 1.25);
     }
 
     void sqlSerialsFollowTheGenerator_data()
