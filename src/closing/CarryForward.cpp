@@ -64,6 +64,10 @@ QString carried(const QString &remainder)
     return QStringLiteral("Abs(%1) >= %2").arg(remainder).arg(Residue);
 }
 
+// Source rows are reached from the month's balances (Cross Join fixes that order in SQLite):
+// the source table holds every month of the books, and a plan that walks it would grow
+// with their years.
+
 Verdict uncarriable(Db &db, const QString &sql, const QString &kind)
 {
     const QVariant serial = db.scalar(sql);
@@ -109,9 +113,9 @@ void collectReceipts(Db &db, const Params &ym)
 Verdict uncarriableReceipt(Db &db)
 {
     return uncarriable(db,
-                       QStringLiteral("Select T.InPut_Serial From MC_WonJaJeyInPut T "
-                                      "Inner Join MC_WonJaJeyInPut_SumVw02 S On T.InPut_Serial = S.InPut_InPutSerial "
-                                      "Where %1 And T.InPut_DanGa Is Null Order By T.InPut_Serial Limit 1")
+                       QStringLiteral("Select T.InPut_Serial From MC_WonJaJeyInPut_SumVw02 S "
+                                      "Cross Join MC_WonJaJeyInPut T Where T.InPut_Serial = S.InPut_InPutSerial "
+                                      "And %1 And T.InPut_DanGa Is Null Order By T.InPut_Serial Limit 1")
                            .arg(carried(QStringLiteral("S.InPut_SuKgJan"))),
                        QStringLiteral("원자재"));
 }
@@ -127,8 +131,8 @@ int carryReceipts(Db &db, const Params &next)
             "Select %2, :tbDate, :tbNextYear, :tbNextMonth, %3, :tbMemo, round_decimals(S.InPut_SuKgJan, 4), "
             "round_decimals(T.InPut_DanGa, 4), round_decimals(S.InPut_SuKgJan * T.InPut_DanGa, 4), '전기이월', "
             "'전월분 저장순서' || Trim(T.InPut_Serial), '', '', :tbVolume, :tbSaveDate, Trim(T.InPut_Serial) "
-            "From MC_WonJaJeyInPut T Inner Join MC_WonJaJeyInPut_SumVw02 S On T.InPut_Serial = S.InPut_InPutSerial "
-            "Where %4 Order By T.InPut_Serial")
+            "From MC_WonJaJeyInPut_SumVw02 S Cross Join MC_WonJaJeyInPut T Where T.InPut_Serial = S.InPut_InPutSerial "
+            "And %4 Order By T.InPut_Serial")
             .arg(columns(QStringLiteral("InPut_"), MaterialTexts), newSerial(QStringLiteral("T.InPut_Serial")),
                  copies(QStringLiteral("InPut_"), MaterialTexts), carried(QStringLiteral("S.InPut_SuKgJan"))),
         withLastSerial(db, next, QStringLiteral("MC_WonJaJeyInPut"), QStringLiteral("InPut_Serial")));
@@ -185,8 +189,8 @@ Verdict uncarriableLot(Db &db)
 {
     return uncarriable(
         db,
-        QStringLiteral("Select T.Gong_Serial From MC_JeyGongPumInPut T Inner Join MC_JeyGongPumChaongGoTaAc_SumVw02 S "
-                       "On T.Gong_Serial = S.Gong_GongSerial Where %1 And (COALESCE(T.Gong_SuKg, 0) = 0 Or %2) "
+        QStringLiteral("Select T.Gong_Serial From MC_JeyGongPumChaongGoTaAc_SumVw02 S Cross Join MC_JeyGongPumInPut T "
+                       "Where T.Gong_Serial = S.Gong_GongSerial And %1 And (COALESCE(T.Gong_SuKg, 0) = 0 Or %2) "
                        "Order By T.Gong_Serial Limit 1")
             .arg(carried(QStringLiteral("S.JeyGo_SuKg")), anyNull(QStringLiteral("T.Gong_"), LotComponents)),
         QStringLiteral("재공품"));
@@ -217,8 +221,8 @@ int carryLots(Db &db, const Params &next)
             "From (Select T.Gong_Serial, T.Gong_InPutSerial, %6, round_decimals(S.JeyGo_SuKg, 4) As NewSuKg, "
             "round_decimals(T.Gong_DanGa, 4) As NewDanGa, "
             "round_decimals(S.JeyGo_SuKg * T.Gong_DanGa, 4) As NewGaAmt, round15(T.Gong_TotWoul) As NewRate, %4 "
-            "From MC_JeyGongPumInPut T Inner Join MC_JeyGongPumChaongGoTaAc_SumVw02 S "
-            "On T.Gong_Serial = S.Gong_GongSerial Where %5) T Order By Gong_Serial")
+            "From MC_JeyGongPumChaongGoTaAc_SumVw02 S Cross Join MC_JeyGongPumInPut T "
+            "Where T.Gong_Serial = S.Gong_GongSerial And %5) T Order By Gong_Serial")
             .arg(columns(QStringLiteral("Gong_"), MaterialTexts), newSerial(QStringLiteral("Gong_Serial")),
                  copies(QStringLiteral("Gong_"), MaterialTexts), amounts.join(QStringLiteral(", ")),
                  carried(QStringLiteral("S.JeyGo_SuKg")), sourceColumns(QStringLiteral("Gong_"), MaterialTexts)),
@@ -261,8 +265,8 @@ Verdict uncarriableProduct(Db &db)
     return uncarriable(
         db,
         QStringLiteral(
-            "Select T.JeyPum_Serial From MC_ChaongGoJeyPumInPut T Inner Join MC_ChaongGoChulGoTaAc_SumVw02 S "
-            "On T.JeyPum_Serial = S.JeyPum_JeyPumSerial Where %1 And (COALESCE(T.JeyPum_SuKg, 0) = 0 Or %2) "
+            "Select T.JeyPum_Serial From MC_ChaongGoChulGoTaAc_SumVw02 S Cross Join MC_ChaongGoJeyPumInPut T "
+            "Where T.JeyPum_Serial = S.JeyPum_JeyPumSerial And %1 And (COALESCE(T.JeyPum_SuKg, 0) = 0 Or %2) "
             "Order By T.JeyPum_Serial Limit 1")
             .arg(carried(QStringLiteral("S.JeyPum_JeyGoSuKg")), anyNull(QStringLiteral("T.JeyPum_"), ProductAmounts)),
         QStringLiteral("제품"));
@@ -290,8 +294,8 @@ int carryProducts(Db &db, const Params &next)
             ":tbSaveDate, '', '', '', Trim(JeyPum_Serial) "
             "From (Select T.*, round15(S.JeyPum_JeyGoSuKg) As NewSuKg, %4, "
             "round_decimals(T.JeyPum_TotGaAmt * (S.JeyPum_JeyGoSuKg / T.JeyPum_SuKg), 5) As NewTotGaAmt "
-            "From MC_ChaongGoJeyPumInPut T Inner Join MC_ChaongGoChulGoTaAc_SumVw02 S "
-            "On T.JeyPum_Serial = S.JeyPum_JeyPumSerial Where %5) T Order By JeyPum_Serial")
+            "From MC_ChaongGoChulGoTaAc_SumVw02 S Cross Join MC_ChaongGoJeyPumInPut T "
+            "Where T.JeyPum_Serial = S.JeyPum_JeyPumSerial And %5) T Order By JeyPum_Serial")
             .arg(columns(QStringLiteral("JeyPum_"), ProductTexts), newSerial(QStringLiteral("JeyPum_Serial")),
                  copies(QStringLiteral("JeyPum_"), ProductTexts), amounts.join(QStringLiteral(", ")),
                  carried(QStringLiteral("S.JeyPum_JeyGoSuKg"))),
