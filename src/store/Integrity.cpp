@@ -1,7 +1,8 @@
 #include "store/Integrity.h"
 
+#include "store/Backup.h"
+
 #include <QAtomicInt>
-#include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -63,12 +64,7 @@ QStringList damageFound(const QString &databaseFile)
 
 QString newestBackup(const QString &databaseFile)
 {
-    const QFileInfo books(databaseFile);
-    const QDir folder(books.absolutePath() + QStringLiteral("/backup"));
-    // Backups are named after the moment they were taken, so the last name is the newest.
-    const QStringList names =
-        folder.entryList({books.completeBaseName() + QStringLiteral("_*.") + books.suffix()}, QDir::Files, QDir::Name);
-    return names.isEmpty() ? QString() : folder.filePath(names.last());
+    return backupsOf(databaseFile).value(0);
 }
 
 } // namespace zedur

@@ -206,6 +206,10 @@ private slots:
             << QStringList{"ZedUr_DB_20050401_100000_000.mdb", "ZedUr_DB_20050417_100000_000.mdb",
                            "ZedUr_DB_20050418_100000_000.mdb.partial"}
             << "ZedUr_DB_20050417_100000_000.mdb";
+        QTest::newRow("a user's copy and other books' backups beside them")
+            << QStringList{"ZedUr_DB_20050417_100000_000.mdb", "ZedUr_DB_copy.mdb", "ZedUr_DB_99999999.mdb",
+                           "Other_DB_20060101_100000_000.mdb"}
+            << "ZedUr_DB_20050417_100000_000.mdb";
         QTest::newRow("no backup") << QStringList{} << "";
     }
     void damagedBooksWarnNameTheNewestBackupAndStayUntouched()

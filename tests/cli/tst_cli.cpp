@@ -1,4 +1,5 @@
 #include "ClosingFixture.h"
+#include "DiskFaults.h"
 #include "MonthGenerator.h"
 #include "common/ProgramLock.h"
 
@@ -50,9 +51,11 @@ QStringList sheetNames(const QString &path)
     return names;
 }
 
-Result run(const QString &program, const QStringList &args)
+Result run(const QString &program, const QStringList &args, long long fileSizeLimit = 0)
 {
     QProcess p;
+    if (fileSizeLimit > 0)
+        limitFileSize(p, fileSizeLimit);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("USER", testUser());
     p.setProcessEnvironment(env);
@@ -152,6 +155,27 @@ private slots:
         QVERIFY(cli({"--db", db, "allocate", "2005-05"}).exitCode == 0);
         QVERIFY(cli({"--db", db, "close", "2005-05"}).exitCode == 0);
         QVERIFY(cli({"--db", db, "status"}).out.startsWith(QStringLiteral("2005-06 미마감")));
+    }
+
+    void aFullDiskStopsTheCloseBeforeItChangesAnything()
+    {
+        TestBooks books;
+        generateBooks(books.db(), 4, 1, MonthShape{.lots = 30});
+        const QString db = books.dir() + "Access_Db/ZedUr_DB.mdb";
+        books.db().exec("PRAGMA wal_checkpoint(TRUNCATE)"); // all of the books in their file
+        const qint64 limit = 64 * 1024;                     // above what opening the books writes, below their copy
+        QVERIFY(QFileInfo(db).size() > 2 * limit);
+        const ResultSet periodsBefore = books.db().query("Select * From MC_YearMonthCheck Order By YM_Serial");
+        const int rowsBefore = books.db().count("Select * From MC_WonJaJeyInPut");
+
+        const Result r = run(installedBeside(books), {"--db", db, "close", "2005-04"}, limit);
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(QStringLiteral("데이타베이스를 백업할 수 없어서 작업을 하지 않았습니다.")),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("디스크에 남은 공간이 부족합니다.")), qPrintable(r.err));
+        QCOMPARE(books.db().query("Select * From MC_YearMonthCheck Order By YM_Serial").rows(), periodsBefore.rows());
+        QCOMPARE(books.db().count("Select * From MC_WonJaJeyInPut"), rowsBefore);
+        QCOMPARE(QDir(books.dir() + "Access_Db/backup").entryList(QDir::Files), QStringList());
     }
 
     void writesWaitForTheProgramToEnd()

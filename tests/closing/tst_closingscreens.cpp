@@ -1,4 +1,5 @@
 #include "ClosingFixture.h"
+#include "DiskFaults.h"
 #include "MessageRecorder.h"
 #include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
 #include "closing/ui/TMC_MonthMaGam_Form.h"
@@ -133,6 +134,30 @@ private slots:
         QCOMPARE(screen.Panel9->text(), QStringLiteral("<<< 배부액 계산 완료 후 마감및이월작업 가능한 상태 >>>"));
         QCOMPARE(screen.Panel_YearMonth->text(), QStringLiteral("2005년도  06월"));
         QCOMPARE(books.db().count("Select * From MC_JeyGongPumInPut Where Gong_Kubun = '전기이월'"), 2);
+    }
+
+    void closeScreenStopsWhenNoBackupCanBeWritten()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        twoLots(books.db());
+        const ResultSet periodsBefore = books.db().query("Select * From MC_YearMonthCheck Order By YM_Serial");
+        QVERIFY(makeUnwritable(books.dir() + "Access_Db/backup"));
+        TMC_MonthMaGam_Form screen;
+        ScreenDriver ui(&screen);
+        screen.show();
+        ui.click("PrintBtn");
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().kind, MessageKind::Error);
+        QVERIFY2(
+            messages.lastText().startsWith(QStringLiteral("데이타베이스를 백업할 수 없어서 작업을 하지 않았습니다.")),
+            qPrintable(messages.lastText()));
+        QVERIFY(messages.lastText().contains(QStringLiteral("백업 폴더에 쓸 수 없습니다")));
+        const ResultSet periodsAfter = books.db().query("Select * From MC_YearMonthCheck Order By YM_Serial");
+        QCOMPARE(periodsAfter.rows(), periodsBefore.rows());
+        QCOMPARE(books.db().count("Select * From MC_JeyGongPumInPut Where Gong_Kubun = '전기이월'"), 0);
+        QCOMPARE(books.db().count("Select * From MC_JeyGongPumInPut Where Gong_Check_01 = '마감완료'"), 0);
+        QCOMPARE(screen.cbMonth->currentText(), QStringLiteral("04"));
     }
 
     void closeScreenListsTakeNoKeysAndNameTheFollowingMonth()

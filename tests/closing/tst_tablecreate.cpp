@@ -1,3 +1,4 @@
+#include "DiskFaults.h"
 #include "MessageRecorder.h"
 #include "TestBooks.h"
 #include "closing/ui/TMC_TableCreate_Form.h"
@@ -41,6 +42,30 @@ private slots:
         auto backup = Db::open(screen.lastBackup());
         QCOMPARE(backup->count("SELECT * FROM MC_WonJaJeyCode"), 1);
         QVERIFY(screen.lastBackup().contains("/Access_Db/backup/ZedUr_DB_"));
+    }
+
+    void noBackupNoInitialisation()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code) VALUES ('A0000000001', 'ST01')");
+        const ResultSet periodsBefore = books.db().query("SELECT * FROM MC_YearMonthCheck ORDER BY YM_Serial");
+        QVERIFY(makeUnwritable(books.dir() + "Access_Db/backup"));
+        TMC_TableCreate_Form screen;
+        ScreenDriver ui(&screen);
+        screen.cbYear->setCurrentIndex(screen.cbYear->findText("2005"));
+        screen.cbMonth->setCurrentIndex(11);
+        ui.click("BitBtn1");
+
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().kind, MessageKind::Error);
+        QVERIFY2(
+            messages.lastText().startsWith(QStringLiteral("데이타베이스를 백업할 수 없어서 작업을 하지 않았습니다.")),
+            qPrintable(messages.lastText()));
+        QVERIFY(messages.lastText().contains(books.dir() + "Access_Db/backup"));
+        QCOMPARE(books.db().count("SELECT * FROM MC_WonJaJeyCode"), 1);
+        QCOMPARE(books.db().query("SELECT * FROM MC_YearMonthCheck ORDER BY YM_Serial").rows(), periodsBefore.rows());
+        QVERIFY(screen.lastBackup().isEmpty());
     }
 
     void listsTakeNoTypedKeys()

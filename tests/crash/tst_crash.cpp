@@ -1,14 +1,20 @@
 // Kills a child process in the middle of each long action (through the store's kill hook,
 // after a chosen number of statements) and checks what it leaves: a sound file holding the
-// books either exactly as before the action or exactly as after it.
+// books either exactly as before the action or exactly as after it; and, for the actions that
+// copy the books first, beside changed books a whole backup, and never a copy cut short taken
+// for one.
 //
 // The test program is its own child: "--child ACTION FILE" runs one action on FILE.
 
 #include "../entries/ProductBooks.h"
 #include "../entries/WipBooks.h"
+#include "MonthGenerator.h"
 #include "TestBooks.h"
+#include "closing/Allocation.h"
+#include "closing/MonthClose.h"
 #include "entries/Issues.h"
 #include "entries/WarehouseReceipts.h"
+#include "store/Backup.h"
 #include "store/Books.h"
 #include "store/Db.h"
 #include "store/StoreError.h"
@@ -87,25 +93,59 @@ void takeBackASale(Db &db)
         throw std::runtime_error("return refused");
 }
 
+// As the initialisation screen does it: the books copied first, then started afresh.
 void initialise(Db &db)
 {
-    db.backupTo(QFileInfo(db.path()).absolutePath() + QStringLiteral("/backup/ZedUr_DB_before.mdb"));
+    writeTimestampedBackup(db);
     initialiseBooks(db, May, TestBooks::fixedAudit());
+}
+
+// Two generated months, small enough for a child per kill point: April closed, May filled
+// (and allocated, ready for the close, when `allocated`).
+void generatedMonths(Db &db, bool allocated)
+{
+    generateBooks(db, 13, 2, MonthShape{.lots = 6}, allocated);
+}
+
+Period openMonth(Db &db)
+{
+    const std::optional<PeriodRow> open = period::theOpenPeriod(db);
+    if (!open)
+        throw std::runtime_error("no open month");
+    return open->period;
+}
+
+void allocate(Db &db)
+{
+    const RunOutcome outcome = runAllocation(db, openMonth(db));
+    if (!outcome.done())
+        throw std::runtime_error(outcome.refusal->text.toStdString());
+}
+
+// With its backup, as the closing screen and the command line run it.
+void closeMonth(Db &db)
+{
+    const CloseOutcome outcome = runMonthClose(db, openMonth(db));
+    if (!outcome.done())
+        throw std::runtime_error(outcome.refusal->text.toStdString());
 }
 
 struct Action {
     const char *name;
     std::function<void(Db &)> prepare; // the books before, on fresh books of April 2005
     std::function<void(Db &)> run;
+    bool backsUp = false; // copies the books before it changes them
 };
 
 const QVector<Action> &actions()
 {
     static const QVector<Action> list = {
-        {"initialise", completableMonth, initialise},
+        {"initialise", completableMonth, initialise, true},
         {"complete into warehouse", completableMonth, completeIntoWarehouse},
         {"issue into production", monthWithAReceipt, issueIntoProduction},
         {"sales return", monthWithASaleBefore, takeBackASale},
+        {"allocation", [](Db &db) { generatedMonths(db, false); }, allocate},
+        {"close", [](Db &db) { generatedMonths(db, true); }, closeMonth, true},
     };
     return list;
 }
@@ -196,6 +236,8 @@ struct Run {
     bool killed = false;
     bool finished = false; // ran to its end and said so
     Books books;
+    QList<Books> backups;   // what each file taken for a backup of these books holds
+    int copiesCutShort = 0; // left beside them, never taken for a backup
 };
 
 Run runAction(const QString &base, const QString &workDir, const char *action, int statements)
@@ -222,11 +264,24 @@ Run runAction(const QString &base, const QString &workDir, const char *action, i
     if (!run.killed && !run.finished)
         qWarning("%s: %s", action, child.readAllStandardError().constData());
     run.books = readBooks(file);
+    for (const QString &backup : backupsOf(file))
+        run.backups << readBooks(backup);
+    run.copiesCutShort = int(QDir(workDir + QStringLiteral("/backup")).entryList({QStringLiteral("*.partial")}).size());
     return run;
+}
+
+// A backup is whole when it is a sound file holding the books as they were before the action.
+bool backupsWhole(const Run &run, const Books &before)
+{
+    for (const Books &backup : run.backups)
+        if (backup.integrity != u"ok" || !(backup == before))
+            return false;
+    return true;
 }
 
 int killPointsTried = 0;
 int halfDoneStates = 0;
+int backupFaults = 0;
 
 } // namespace
 
@@ -239,7 +294,7 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("killPoints"); // at most, spread over the action's statements
         for (const Action &a : actions())
-            QTest::newRow(a.name) << QString::fromLatin1(a.name) << 60;
+            QTest::newRow(a.name) << QString::fromLatin1(a.name) << 100;
     }
     void interruptedActionsLeaveTheBooksBeforeOrAfter()
     {
@@ -260,6 +315,8 @@ private slots:
         QVERIFY2(whole.finished, "the action fails without being killed");
         const Books after = whole.books;
         QVERIFY2(!(after == before), "the action changes nothing");
+        QCOMPARE(whole.backups.size(), a->backsUp ? 1 : 0);
+        QVERIFY(backupsWhole(whole, before));
 
         // How many statements the action runs: the smallest count it is not killed after.
         int low = 0; // killed after this many
@@ -287,6 +344,8 @@ private slots:
                 points << 1 + int(random.bounded(statements - 1));
         }
         int halfDone = 0;
+        int brokenBackups = 0;
+        int copiesCutShort = 0;
         for (int k : points) {
             const Run run = runAction(base, dir.filePath("run"), a->name, k);
             QVERIFY2(run.killed, qPrintable(QStringLiteral("not killed after %1 statements").arg(k)));
@@ -296,17 +355,31 @@ private slots:
                 qWarning("%s: killed after %d of %d statements, the books are neither before nor after (%s)", a->name,
                          k, statements, qPrintable(run.books.integrity));
             }
+            // Changed books always have their backup beside them; a copy cut short is no backup.
+            if (!backupsWhole(run, before) || (a->backsUp && !(run.books == before) && run.backups.isEmpty())) {
+                ++brokenBackups;
+                qWarning("%s: killed after %d of %d statements, a backup is missing or not whole", a->name, k,
+                         statements);
+            }
+            copiesCutShort += run.copiesCutShort;
         }
         killPointsTried += int(points.size());
         halfDoneStates += halfDone;
-        std::printf("%s: %d statements, %d kill points, %d half-done\n", a->name, statements, int(points.size()),
+        backupFaults += brokenBackups;
+        std::printf("%s: %d statements, %d kill points, %d half-done", a->name, statements, int(points.size()),
                     halfDone);
+        if (a->backsUp)
+            std::printf(", %d backups missing or not whole, %d copies cut short left aside", brokenBackups,
+                        copiesCutShort);
+        std::printf("\n");
         QCOMPARE(halfDone, 0);
+        QCOMPARE(brokenBackups, 0);
     }
 
     void cleanupTestCase()
     {
-        std::printf("crash test: %d kill points tried, %d left a half-done state\n", killPointsTried, halfDoneStates);
+        std::printf("crash test: %d kill points tried, %d left a half-done state, %d a missing or broken backup\n",
+                    killPointsTried, halfDoneStates, backupFaults);
         QVERIFY(killPointsTried >= 100);
     }
 };

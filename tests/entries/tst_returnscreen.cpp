@@ -156,6 +156,32 @@ private slots:
         QCOMPARE(f.returnRow().size(), 0);
     }
 
+    // Four of the read-only boxes answer a typed character with the refusal; the others take
+    // it silently. None of them changes.
+    void readOnlyBoxesTakeNoTypedCharacter_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("answers");
+        for (const char *box : {"edIn_GaAmt", "edIn_Check_01", "edIn_Kubun", "edIn_JeyPumName"})
+            QTest::newRow(box) << box << true;
+        for (const char *box : {"edIn_DanGa", "edIn_JeyPumCode", "edIn_SaleName"})
+            QTest::newRow(box) << box << false;
+    }
+    void readOnlyBoxesTakeNoTypedCharacter()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, answers);
+        Fixture f;
+        f.showApril();
+        f.pick("ChulGo_Serial", f.aprilSale);
+        const QString shown = f.ui->text(box);
+        f.ui->focus(box);
+        f.ui->keys("7a");
+        const QStringList refused{"잘못 입력하셨습니다", "잘못 입력하셨습니다"};
+        QCOMPARE(f.messages.texts(), answers ? refused : QStringList());
+        QCOMPARE(f.ui->text(box), shown);
+    }
+
     void theEntrySurvivesItsOwnWarnings()
     {
         Fixture f;

@@ -89,6 +89,13 @@ QLineEdit *RecordScreen::addReadOnlyBox(const QString &name, const QString &labe
     return declareBox(edit, label, column, KeySet::Any);
 }
 
+void RecordScreen::refuseTypedKeys(std::initializer_list<QLineEdit *> readOnlyBoxes)
+{
+    // The save's check still takes the boxes as read-only: what the screen shows in them stands.
+    for (QLineEdit *box : readOnlyBoxes)
+        setKeySet(box, KeySet::ListOnly);
+}
+
 NumberBox *RecordScreen::addNumberBox(const QString &name, const QString &label, const QString &column,
                                       const QString &picture, KeySet keys, std::function<void()> afterKey)
 {

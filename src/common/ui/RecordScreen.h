@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QVector>
+#include <initializer_list>
 
 class QGridLayout;
 class QGroupBox;
@@ -57,6 +58,9 @@ protected:
     QLineEdit *addTextBox(const QString &name, const QString &label, const QString &column, int maxLength,
                           KeySet keys = KeySet::Any, std::function<void()> afterKey = {});
     QLineEdit *addReadOnlyBox(const QString &name, const QString &label, const QString &column);
+    // Read-only boxes that answer a typed character with "잘못 입력하셨습니다" instead of
+    // ignoring it, where a screen says so.
+    void refuseTypedKeys(std::initializer_list<QLineEdit *> readOnlyBoxes);
     NumberBox *addNumberBox(const QString &name, const QString &label, const QString &column,
                             const QString &picture = QStringLiteral("#,##0.0000"), KeySet keys = KeySet::Number,
                             std::function<void()> afterKey = {});

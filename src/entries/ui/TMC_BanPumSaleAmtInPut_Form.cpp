@@ -100,6 +100,7 @@ TMC_BanPumSaleAmtInPut_Form::TMC_BanPumSaleAmtInPut_Form(QWidget *parent)
     edIn_SaleDyiPou = addReadOnlyBox("edIn_SaleDyiPou", "대표자명", "ChulGo_SaleDyiPou");
     edIn_TextMemo = addTextBox("edIn_TextMemo", "적요및메모", "ChulGo_TextMemo", 100);
     edIn_Bigo = addTextBox("edIn_Bigo", "비고", "ChulGo_Bigo", 100);
+    refuseTypedKeys({edIn_GaAmt, edIn_Check_01, edIn_Kubun, edIn_JeyPumName});
 
     addPeriodLists(QStringLiteral("cbSYear"), QStringLiteral("cbSMonth"), QStringLiteral("검색년도"),
                    QStringLiteral("검색월"), true);

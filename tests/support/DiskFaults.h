@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QProcess;
+
+// The two ways a disk refuses the books' copies, made without root and without mounts.
+namespace zedur::test {
+
+// Makes `folder` (created when missing) one nobody may write into: read-only by its mode,
+// or, where the tests run as root and modes do not stop writes, a link to a folder of the
+// kernel's own in which no file can be made. Returns false when neither could be done.
+bool makeUnwritable(const QString &folder);
+
+// A child started by `process` that can write no file beyond `bytes`, as on a full disk:
+// writes past the limit fail instead of killing it.
+void limitFileSize(QProcess &process, long long bytes);
+
+} // namespace zedur::test
