@@ -1,37 +1,23 @@
 // Types and pastes what nobody would type on purpose into the text and number boxes of the
-// record screens, saves by the button and by its shortcut, and checks that each either
-// stores what the screen makes of the text (trimmed, upper-cased, cut to the box, rounded)
-// or is refused with a message or with the focus kept in the box, and that nothing crashes.
+// master-data screens and the receipts, saves by the button and by its shortcut, and checks
+// that each either stores what the screen makes of the text (trimmed, upper-cased, cut to the
+// box, rounded) or is refused with a message or with the focus kept in the box, and that
+// nothing crashes.
 
-#include "MessageRecorder.h"
-#include "TestBooks.h"
-#include "common/ui/RecordScreen.h"
 #include "entries/ui/TMC_WonJaJeyInPut_Form.h"
+#include "masters/ui/TMC_AcNameCode_Form.h"
+#include "masters/ui/TMC_AcNameCode_Form_Kubun.h"
 #include "masters/ui/TMC_JeyPumCode_Form.h"
 #include "masters/ui/TMC_WonJaJeyCode_Form.h"
-#include "ui/ScreenDriver.h"
+#include "ui/InputSweep.h"
 
-#include <QClipboard>
-#include <QPushButton>
+#include <QApplication>
 #include <QTest>
-#include <functional>
 
 using namespace zedur;
 using namespace zedur::test;
 
 namespace {
-
-enum class Arrival { Typed, Pasted };
-enum class SaveBy { Button, Shortcut };
-
-// A screen to sweep: how to open it on its books, the valid values a new row needs, and where
-// its rows go.
-struct SweptScreen {
-    std::function<std::unique_ptr<QWidget>(Db &)> open;
-    QList<QPair<QString, QString>> validRow; // box, text; in tab order
-    QString table;
-    QString serialColumn;
-};
 
 const QHash<QString, SweptScreen> &screens()
 {
@@ -61,38 +47,26 @@ const QHash<QString, SweptScreen> &screens()
            {"edInPut_SuKg", "3"},
            {"edInPut_DanGa", "1000"}},
           "MC_WonJaJeyInPut",
-          "InPut_Serial"}},
+          "InPut_Serial",
+          {},
+          {},
+          {"edInPut_WonCode", "edInPut_WonName"}}},
+        // A new account under the first group the dialog offers (manufacturing labour).
+        {"account codes",
+         {[](Db &) { return std::make_unique<TMC_AcNameCode_Form>(); },
+          {{"edAc_AcName", "야간 수당"}, {"edAc_TextMemo", "3교대"}},
+          "MC_AcNameCode",
+          "Ac_Serial",
+          [](ScreenDriver &ui, QWidget *screen) {
+              ui.click("InsertBtn");
+              ScreenDriver(static_cast<TMC_AcNameCode_Form *>(screen)->groupDialog()).click("CloseBtn");
+              QApplication::processEvents();
+          }}},
     };
     return list;
 }
 
-// Boxes the pick dialogs fill: set directly, the way the dialog leaves them.
-bool filledByAPick(const QString &box)
-{
-    return box == u"edInPut_WonCode" || box == u"edInPut_WonName";
-}
-
-void deliver(ScreenDriver &ui, QLineEdit *box, const QString &text, Arrival way)
-{
-    if (way == Arrival::Typed && !filledByAPick(box->objectName())) {
-        ui.type(box->objectName(), text);
-        return;
-    }
-    if (filledByAPick(box->objectName())) {
-        box->setText(text);
-        return;
-    }
-    ui.focus(box->objectName());
-    box->selectAll();
-    QApplication::clipboard()->setText(text);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    QApplication::processEvents();
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Arrival)
-Q_DECLARE_METATYPE(SaveBy)
 
 class BadInputSweepTest : public QObject
 {
@@ -129,7 +103,10 @@ private slots:
                                  TextBox{"products", "edJey_Name", "Jey_Name", 200, 200},
                                  TextBox{"products", "edJey_KuSize", "Jey_KuSize", 200, 100},
                                  TextBox{"receipts", "edInPut_TextMemo", "InPut_TextMemo", 100, 200},
-                                 TextBox{"receipts", "edInPut_SaleName", "InPut_SaleName", 200, 200}}) {
+                                 TextBox{"receipts", "edInPut_SaleName", "InPut_SaleName", 200, 200},
+                                 // The report name puts four blanks before the name in as wide a column.
+                                 TextBox{"account codes", "edAc_AcName", "Ac_AcName", 200, 196},
+                                 TextBox{"account codes", "edAc_TextMemo", "Ac_TextMemo", 200, 200}}) {
             add(t.screen, t.box, t.column, "quotes, wildcards, backslash", tricky, both(trickyStored));
             // The box cuts what goes beyond it; the database refuses what its column cannot hold.
             const QString cut(t.boxLimit, u'가');
@@ -150,6 +127,7 @@ private slots:
         }
         add("raw materials", "edWon_Name", "Won_Name", "blanks only", "   ", both(refused));
         add("products", "edJey_Name", "Jey_Name", "empty", "", both(refused));
+        add("account codes", "edAc_AcName", "Ac_AcName", "blanks only", "   ", both(refused));
 
         struct NumberBox {
             QString screen, box, column;
@@ -182,69 +160,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QVariant, typed);
         QFETCH(QVariant, pasted);
-        const SweptScreen &swept = screens()[screen];
-        for (Arrival way : {Arrival::Typed, Arrival::Pasted}) {
-            const QVariant stored = way == Arrival::Typed ? typed : pasted;
-            for (SaveBy save : {SaveBy::Button, SaveBy::Shortcut}) {
-                const QString how = QStringLiteral("%1, saved by the %2")
-                                        .arg(way == Arrival::Typed ? "typed" : "pasted",
-                                             save == SaveBy::Button ? "button" : "shortcut");
-                TestBooks books;
-                MessageRecorder messages;
-                std::unique_ptr<QWidget> opened = swept.open(books.db());
-                auto *form = qobject_cast<RecordScreen *>(opened.get());
-                QVERIFY(form);
-                ScreenDriver ui(form);
-                const int rowsBefore = books.db().count("SELECT * FROM " + swept.table);
-                ui.click("InsertBtn");
-                QCOMPARE(form->mode(), 3);
-                const QString serial = ui.text("ed" + swept.serialColumn);
-                // The first box gets its text first, as leaving it empty is refused; any other
-                // box last, after the boxes a save needs.
-                const bool first = swept.validRow.first().first == box;
-                if (first)
-                    deliver(ui, ui.find<QLineEdit>(box), text, way);
-                for (const auto &[name, value] : swept.validRow) {
-                    if (name == box)
-                        continue;
-                    if (filledByAPick(name))
-                        ui.find<QLineEdit>(name)->setText(value);
-                    else
-                        ui.type(name, value);
-                }
-                if (!first)
-                    deliver(ui, ui.find<QLineEdit>(box), text, way);
-                if (save == SaveBy::Button)
-                    ui.click("SaveBtn");
-                else
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
-
-                auto storedRow = [&] {
-                    return books.db().query(
-                        QStringLiteral("SELECT * FROM %1 WHERE %2 = :s").arg(swept.table, swept.serialColumn),
-                        {{":s", serial}});
-                };
-                // A shortcut's save follows its leave check through the event loop.
-                const bool appeared =
-                    QTest::qWaitFor([&] { return !storedRow().isEmpty(); }, stored.isValid() ? 3000 : 200);
-                Q_UNUSED(appeared); // the checks below say what was expected
-                const ResultSet row = storedRow();
-                if (!stored.isValid()) {
-                    if (!row.isEmpty())
-                        QFAIL(qPrintable(how + ": stored " + column + " " + row.text(0, column)));
-                    QCOMPARE(books.db().count("SELECT * FROM " + swept.table), rowsBefore);
-                    // A box whose leave check refuses a text keeps the focus without a word.
-                    QVERIFY2(!messages.messages.isEmpty() || QApplication::focusWidget() == ui.find<QLineEdit>(box),
-                             qPrintable(how + ": refused without a word and without keeping the focus"));
-                    continue;
-                }
-                QVERIFY2(row.size() == 1, qPrintable(how + ": not stored; " + messages.texts().join(" | ")));
-                if (stored.typeId() == QMetaType::Double)
-                    QCOMPARE(row.number(0, column), stored.toDouble());
-                else
-                    QCOMPARE(row.text(0, column), stored.toString());
-            }
-        }
+        sweepBox(screens()[screen], box, column, text, typed, pasted);
     }
 };
 
