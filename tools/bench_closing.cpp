@@ -1,4 +1,4 @@
-// bench_closing [N ...]: the allocation and the monthly close against a hand-written
+// bench_closing [--steps] [N ...]: the allocation and the monthly close against a hand-written
 // set-based SQL floor doing the same work. For each N (default 1,000, 10,000, 100,000 lots)
 // it generates books of two months (the first allocated and closed, so that brought-forward
 // rows and returns of earlier sales exist; the second filled), copies the file twice, runs
@@ -229,18 +229,49 @@ double seconds(const QElapsedTimer &t)
     return t.nsecsElapsed() / 1e9;
 }
 
+// With --steps, the time of each step the engines report goes to standard error: where a
+// run spends its time.
+bool showSteps = false;
+
+class StepClock
+{
+public:
+    void operator()(const QString &step)
+    {
+        finish();
+        m_step = step;
+        m_timer.start();
+    }
+    void finish()
+    {
+        if (showSteps && !m_step.isEmpty())
+            std::fprintf(stderr, "  %8.3f s  %s\n", seconds(m_timer), qPrintable(m_step));
+        m_step.clear();
+    }
+
+private:
+    QString m_step;
+    QElapsedTimer m_timer;
+};
+
 Times runEngines(const QString &path)
 {
     std::unique_ptr<Db> db = Db::open(path);
     Times t;
+    StepClock clock;
+    const Progress progress = [&clock](const QString &step) {
+        clock(step);
+    };
     QElapsedTimer timer;
     timer.start();
-    if (!runAllocation(*db, Second).done())
+    if (!runAllocation(*db, Second, progress).done())
         qFatal("allocation refused");
+    clock.finish();
     t.allocation = seconds(timer);
     timer.restart();
-    if (!runMonthClose(*db, Second, CloseOptions{false}).done())
+    if (!runMonthClose(*db, Second, CloseOptions{false}, progress).done())
         qFatal("close refused");
+    clock.finish();
     t.close = seconds(timer);
     return t;
 }
@@ -258,6 +289,8 @@ Times runFloor(const QString &path)
                       {":tbVolume", audit.volumeSerial},
                       {":tbSaveDate", audit.saveDate}};
     Times t;
+    // The same page cache as the engines' runs, so that the ratio compares the statements.
+    const MonthSizedCache cache(*db);
     QElapsedTimer timer;
     timer.start();
     {
@@ -364,8 +397,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes << std::atoi(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--steps")
+            showSteps = true;
+        else
+            sizes << std::atoi(argv[i]);
+    }
     if (sizes.isEmpty())
         sizes = {1000, 10000, 100000};
 

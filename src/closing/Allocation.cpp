@@ -252,6 +252,7 @@ void carryToShipments(Db &db, const Params &ym)
 RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
 {
     const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
+    const MonthSizedCache cache(db);
     Transaction t(db);
     report(progress, QStringLiteral("마감 상태 확인"));
     if (const closing::MonthTable *closed = closing::firstClosedTable(db, month, closing::monthTables().size()))

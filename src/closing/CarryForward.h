@@ -4,6 +4,7 @@
 #include "store/Db.h"
 
 #include <QVector>
+#include <functional>
 
 // The three carry-forwards of the monthly close: raw-material receipts, WIP lots and
 // product receipts. Each collects the month's movements per source row in its pair of work
@@ -14,14 +15,14 @@ namespace zedur::closing {
 struct CarryStep {
     QString name;
     // Fills the work tables with the movements of the month (:tbYear, :tbMonth).
-    void (*collect)(Db &db, const Params &month);
+    std::function<void(Db &db, const Params &month)> collect;
     // The first source row with a remainder that cannot be carried (a zero quantity to
     // divide by, a missing price or amount); nothing when every one can.
-    Verdict (*refuseUncarriable)(Db &db);
+    std::function<Verdict(Db &db)> refuseUncarriable;
     // Inserts the brought-forward rows in the order of their sources' serials, so that the
     // new serials are the same on every run; returns how many. `next` binds the new rows'
     // :tbNextYear, :tbNextMonth, :tbDate (the first day), :tbMemo, :tbVolume, :tbSaveDate.
-    int (*carry)(Db &db, const Params &next);
+    std::function<int(Db &db, const Params &next)> carry;
 };
 
 const QVector<CarryStep> &carrySteps();

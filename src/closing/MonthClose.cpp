@@ -53,11 +53,13 @@ CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &opti
 {
     CloseOutcome outcome;
     report(progress, QStringLiteral("마감 상태 확인"));
-    if (std::optional<RunOutcome> refused = refusal(db, month)) {
-        static_cast<RunOutcome &>(outcome) = *refused;
-        return outcome;
-    }
+    // Refused before the backup, so that a refusal writes no backup; the test that decides
+    // is the one inside the transaction.
     if (options.backup) {
+        if (std::optional<RunOutcome> refused = refusal(db, month)) {
+            static_cast<RunOutcome &>(outcome) = *refused;
+            return outcome;
+        }
         report(progress, QStringLiteral("데이타베이스 백업"));
         outcome.backupPath = writeTimestampedBackup(db);
     }
@@ -74,6 +76,7 @@ CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &opti
                           {":tbVolume", audit.volumeSerial},
                           {":tbSaveDate", audit.saveDate}};
 
+    const MonthSizedCache cache(db);
     Transaction t(db);
     // What counts is the state the close writes on, not the one before the backup.
     if (std::optional<RunOutcome> refused = refusal(db, month)) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPair>
 #include <QString>
+#include <QVector>
 
 namespace zedur {
 
@@ -15,6 +17,10 @@ struct SearchItem {
 
 // Matches every row: what "전체" selects.
 inline const QString everyRow = QStringLiteral("1 = 1");
+
+// The search entries of a list whose entries each look for the text in one column, after
+// "전체": {label, column} gives the entry "column Like ( :tbName )".
+QVector<SearchItem> columnSearchItems(const QVector<QPair<QString, QString>> &labelledColumns);
 
 // "%" + text without blanks + "%": the pattern every search field uses.
 QString likePattern(const QString &text);

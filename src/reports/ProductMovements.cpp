@@ -2,6 +2,7 @@
 
 #include "common/TextNumber.h"
 #include "reports/ReportMonth.h"
+#include "reports/TotalRow.h"
 
 namespace zedur::reports::productMovements {
 
@@ -161,24 +162,10 @@ MovementReport build(Db &db, const Period &month)
                         "From MC_ChaongGoJeyPumInPut_TaAc Where TaJeyPum_Year = :tbYear And TaJeyPum_Month = :tbMonth",
                         ym);
 
-    const ResultSet sums = db.query(QStringLiteral("Select total(Ret_TotGaAmt_YbGo) As YbGo, "
-                                                   "total(Ret_TotGaAmt_ChulGo) As ChulGo, "
-                                                   "total(Ret_SaleTotGaAmt) As Sale From ") +
-                                    detail.name());
-    const double in = sums.number(0, "YbGo");
-    const double out = sums.number(0, "ChulGo");
     // The sales amount is no stock: it stays out of the balance.
-    detail.insertRow(db, {{"Ret_KubunIndex", "99-합계"},
-                          {"Ret_Serial", "Z9999999999"},
-                          {"Ret_Date", lastDayOfMonth(m)},
-                          {"Ret_Year", m.year},
-                          {"Ret_Month", m.month},
-                          {"Ret_JeyPumName", totalRowName(m)},
-                          {"Ret_TotGaAmt_YbGo", roundDecimals(in, 4)},
-                          {"Ret_TotGaAmt_ChulGo", roundDecimals(out, 4)},
-                          {"Ret_SaleTotGaAmt", roundDecimals(sums.number(0, "Sale"), 4)},
-                          {"Ret_Kubun", "합계"},
-                          {"Ret_TextMemo", balanceText(in, out)}});
+    insertTotalRow(
+        db, detail, m,
+        {"Ret_", "Ret_KubunIndex", "Ret_JeyPumName", "Ret_TotGaAmt_YbGo", "Ret_TotGaAmt_ChulGo", {"Ret_SaleTotGaAmt"}});
 
     const Params sym{{":tbSYear", m.year}, {":tbSMonth", m.month}};
     const auto receipts = [&](const char *kind) {

@@ -2,6 +2,7 @@
 
 #include "common/TextNumber.h"
 #include "reports/ReportMonth.h"
+#include "reports/TotalRow.h"
 
 namespace zedur::reports::rawMovements {
 
@@ -143,21 +144,9 @@ MovementReport build(Db &db, const Period &month)
                                                                {"RInPut_KubunSerial", "TaInPut_InPutSerial"}},
                         "From MC_WonJaJeyInPut_TaAc Where TaInPut_Year = :tbYear And TaInPut_Month = :tbMonth", ym);
 
-    const ResultSet sums = db.query(QStringLiteral("Select total(RInPut_GaAmt_YbGo) As YbGo_Amt, "
-                                                   "total(RInPut_GaAmt_ChulGo) As ChulGo_Amt From ") +
-                                    detail.name());
-    const double in = sums.number(0, "YbGo_Amt");
-    const double out = sums.number(0, "ChulGo_Amt");
-    detail.insertRow(db, {{"RInPut_JeyGongIndex", "99-합계"},
-                          {"RInPut_Serial", "Z9999999999"},
-                          {"RInPut_Date", lastDayOfMonth(m)},
-                          {"RInPut_Year", m.year},
-                          {"RInPut_Month", m.month},
-                          {"RInPut_Kubun", "합계"},
-                          {"RInPut_WonName", totalRowName(m)},
-                          {"RInPut_GaAmt_YbGo", roundDecimals(in, 4)},
-                          {"RInPut_GaAmt_ChulGo", roundDecimals(out, 4)},
-                          {"RInPut_TextMemo", balanceText(in, out)}});
+    insertTotalRow(
+        db, detail, m,
+        {"RInPut_", "RInPut_JeyGongIndex", "RInPut_WonName", "RInPut_GaAmt_YbGo", "RInPut_GaAmt_ChulGo", {}});
 
     const Params sym{{":tbSYear", m.year}, {":tbSMonth", m.month}};
     summary.insertRow(

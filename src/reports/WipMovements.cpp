@@ -2,6 +2,7 @@
 
 #include "common/TextNumber.h"
 #include "reports/ReportMonth.h"
+#include "reports/TotalRow.h"
 
 #include <array>
 
@@ -259,21 +260,8 @@ MovementReport build(Db &db, const Period &month)
             QVector<Fill>{{"Kubun_Index", "'30-타계정대체재공품'"}, {"Ret_AcNameKubun", "'타계정대체재공품'"}},
         "From MC_JeyGongPumInPut_TaAc Where TaGong_Year = :tbYear And TaGong_Month = :tbMonth", ym);
 
-    const ResultSet sums = db.query(QStringLiteral("Select total(Ret_WoulAmtTot_YbGo) As YbGo, "
-                                                   "total(Ret_WoulAmtTot_ChulGo) As ChulGo From ") +
-                                    detail.name());
-    const double in = sums.number(0, "YbGo");
-    const double out = sums.number(0, "ChulGo");
-    detail.insertRow(db, {{"Kubun_Index", "99-합계"},
-                          {"Ret_Serial", "Z9999999999"},
-                          {"Ret_Date", lastDayOfMonth(m)},
-                          {"Ret_Year", m.year},
-                          {"Ret_Month", m.month},
-                          {"Ret_WonName", totalRowName(m)},
-                          {"Ret_Kubun", "합계"},
-                          {"Ret_WoulAmtTot_YbGo", roundDecimals(in, 4)},
-                          {"Ret_WoulAmtTot_ChulGo", roundDecimals(out, 4)},
-                          {"Ret_TextMemo", balanceText(in, out)}});
+    insertTotalRow(db, detail, m,
+                   {"Ret_", "Kubun_Index", "Ret_WonName", "Ret_WoulAmtTot_YbGo", "Ret_WoulAmtTot_ChulGo", {}});
 
     const Params sym{{":tbSYear", m.year}, {":tbSMonth", m.month}};
     Summary rows(db, summary);

@@ -22,6 +22,15 @@ namespace zedur {
 
 namespace {
 
+// Page cache sizes in KiB (SQLite takes a negative cache_size as KiB).
+constexpr int UsualCacheKiB = 32 * 1024;
+constexpr int MonthRunCacheKiB = 256 * 1024;
+
+QString cacheSizePragma(int kib)
+{
+    return QStringLiteral("PRAGMA cache_size = -%1").arg(kib);
+}
+
 QString nextConnectionName()
 {
     static QAtomicInt counter;
@@ -197,7 +206,7 @@ void Db::connect(bool mustExist)
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     // A month of years-old books touches tens of thousands of rows in one transaction: keep
     // its pages and sorts in memory instead of spilling them to the log and temporary files.
-    exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    exec(cacheSizePragma(UsualCacheKiB));
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
@@ -254,6 +263,21 @@ void Db::addMissingIndexesOnce()
         return;
     schema::addMissingIndexes(*this);
     upToDate.insert(file);
+}
+
+MonthSizedCache::MonthSizedCache(Db &db) : m_db(db)
+{
+    m_db.exec(cacheSizePragma(MonthRunCacheKiB));
+}
+
+MonthSizedCache::~MonthSizedCache()
+{
+    try {
+        m_db.exec(cacheSizePragma(UsualCacheKiB));
+    } catch (...) {
+        // Only the memory the connection keeps is at stake, and a run's own failure may be
+        // unwinding through here: it must not be replaced.
+    }
 }
 
 int Db::exec(const QString &sql, const Params &params)

@@ -154,6 +154,22 @@ private:
     bool m_done = false;
 };
 
+// A run that rewrites a whole month at once (the allocation, the close) keeps the month's
+// pages in memory while it lasts: with the connection's usual cache a large month spills
+// its pages to the log and reads them back at every pass. The usual cache comes back
+// afterwards, so that each open screen does not hold that much memory.
+class MonthSizedCache
+{
+public:
+    explicit MonthSizedCache(Db &db);
+    ~MonthSizedCache();
+    MonthSizedCache(const MonthSizedCache &) = delete;
+    MonthSizedCache &operator=(const MonthSizedCache &) = delete;
+
+private:
+    Db &m_db;
+};
+
 // The table every set of books holds: a file without it is not the books.
 inline const QString booksTable = QStringLiteral("MC_YearMonthCheck");
 

@@ -47,43 +47,66 @@ QVector<ColumnDef> renamed(const QVector<ColumnDef> &columns, const QString &fro
 
 QVector<ColumnDef> receiptColumns()
 {
-    return {C("InPut_Serial", 50, true), C("InPut_Date", 10), C("InPut_Year", 4), C("InPut_Month", 2),
-            C("InPut_WonCode", 50), C("InPut_WonName", 200), C("InPut_DanWi", 50), C("InPut_Model", 100),
-            C("InPut_PumName", 100), C("InPut_KuSize", 100), C("InPut_SerialJen", 50), C("InPut_TaxNumber", 50),
-            C("InPut_SaleCode", 50), C("InPut_SaleName", 200), C("InPut_SaleNumber", 50),
-            C("InPut_SaleDyiPou", 50), C("InPut_TextMemo", 200), F("InPut_SuKg"), F("InPut_DanGa"),
-            F("InPut_GaAmt"), C("InPut_Kubun", 100), C("InPut_Bigo", 200), C("InPut_Check_01", 50),
-            C("InPut_Check_02", 50), C("InPut_Check_03", 50), C("InPut_SaveDate", 50),
-            C("InPut_InPutSerial", 50)};
+    return {C("InPut_Serial", 50, true), C("InPut_Date", 10),      C("InPut_Year", 4),        C("InPut_Month", 2),
+            C("InPut_WonCode", 50),      C("InPut_WonName", 200),  C("InPut_DanWi", 50),      C("InPut_Model", 100),
+            C("InPut_PumName", 100),     C("InPut_KuSize", 100),   C("InPut_SerialJen", 50),  C("InPut_TaxNumber", 50),
+            C("InPut_SaleCode", 50),     C("InPut_SaleName", 200), C("InPut_SaleNumber", 50), C("InPut_SaleDyiPou", 50),
+            C("InPut_TextMemo", 200),    F("InPut_SuKg"),          F("InPut_DanGa"),          F("InPut_GaAmt"),
+            C("InPut_Kubun", 100),       C("InPut_Bigo", 200),     C("InPut_Check_01", 50),   C("InPut_Check_02", 50),
+            C("InPut_Check_03", 50),     C("InPut_SaveDate", 50),  C("InPut_InPutSerial", 50)};
 }
 
 QVector<ColumnDef> lotColumns()
 {
-    return {C("Gong_Serial", 50, true), C("Gong_Date", 10), C("Gong_Year", 4), C("Gong_Month", 2),
-            C("Gong_WonCode", 50), C("Gong_WonName", 200), C("Gong_DanWi", 50), C("Gong_Model", 100),
-            C("Gong_PumName", 100), C("Gong_KuSize", 100), C("Gong_SerialJen", 50), C("Gong_TaxNumber", 50),
-            C("Gong_SaleCode", 50), C("Gong_SaleName", 200), C("Gong_SaleNumber", 50), C("Gong_SaleDyiPou", 50),
-            C("Gong_TextMemo", 100), F("Gong_SuKg"), F("Gong_DanGa"), F("Gong_GaAmt"), C("Gong_Kubun", 30),
-            C("Gong_Bigo", 100), F("Gong_JenGiWoul"), F("Gong_DaongWoul"), F("Gong_TotWoul"),
-            F("Gong_JenGiWonAmt"), F("Gong_JenGiNoMu_01"), F("Gong_JenGiNoMu_02"), F("Gong_JenGiJeyJo_01"),
-            F("Gong_JenGiJeyJo_02"), F("Gong_DaongWonAmt"), F("Gong_DaongNoMu_01"), F("Gong_DaongNoMu_02"),
-            F("Gong_DaongJeyJo_01"), F("Gong_DaongJeyJo_02"), F("Gong_WoulAmtTot"), C("Gong_Check_01", 50),
-            C("Gong_Check_02", 50), C("Gong_Check_03", 50), C("Gong_SaveDate", 50), C("Gong_InPutSerial", 50),
-            C("Gong_GongSerial", 50)};
+    return {C("Gong_Serial", 50, true), C("Gong_Date", 10),      C("Gong_Year", 4),        C("Gong_Month", 2),
+            C("Gong_WonCode", 50),      C("Gong_WonName", 200),  C("Gong_DanWi", 50),      C("Gong_Model", 100),
+            C("Gong_PumName", 100),     C("Gong_KuSize", 100),   C("Gong_SerialJen", 50),  C("Gong_TaxNumber", 50),
+            C("Gong_SaleCode", 50),     C("Gong_SaleName", 200), C("Gong_SaleNumber", 50), C("Gong_SaleDyiPou", 50),
+            C("Gong_TextMemo", 100),    F("Gong_SuKg"),          F("Gong_DanGa"),          F("Gong_GaAmt"),
+            C("Gong_Kubun", 30),        C("Gong_Bigo", 100),     F("Gong_JenGiWoul"),      F("Gong_DaongWoul"),
+            F("Gong_TotWoul"),          F("Gong_JenGiWonAmt"),   F("Gong_JenGiNoMu_01"),   F("Gong_JenGiNoMu_02"),
+            F("Gong_JenGiJeyJo_01"),    F("Gong_JenGiJeyJo_02"), F("Gong_DaongWonAmt"),    F("Gong_DaongNoMu_01"),
+            F("Gong_DaongNoMu_02"),     F("Gong_DaongJeyJo_01"), F("Gong_DaongJeyJo_02"),  F("Gong_WoulAmtTot"),
+            C("Gong_Check_01", 50),     C("Gong_Check_02", 50),  C("Gong_Check_03", 50),   C("Gong_SaveDate", 50),
+            C("Gong_InPutSerial", 50),  C("Gong_GongSerial", 50)};
 }
 
 QVector<ColumnDef> productReceiptColumns()
 {
-    return {C("JeyPum_Serial", 50, true), C("JeyPum_Date", 10), C("JeyPum_Year", 4), C("JeyPum_Month", 2),
-            C("JeyPum_JeyPumCode", 50), C("JeyPum_JeyPumName", 200), C("JeyPum_DanWi", 50),
-            C("JeyPum_Model", 100), C("JeyPum_PumName", 100), C("JeyPum_KuSize", 100),
-            C("JeyPum_SerialJen", 50), C("JeyPum_TaxNumber", 50), C("JeyPum_SaleCode", 50),
-            C("JeyPum_SaleName", 200), C("JeyPum_SaleNumber", 50), C("JeyPum_SaleDyiPou", 50),
-            C("JeyPum_TextMemo", 100), F("JeyPum_SuKg"), F("JeyPum_GaAmt"), F("JeyPum_JenGiNoMu"),
-            F("JeyPum_DaongNoMu"), F("JeyPum_JenGiJeyJo"), F("JeyPum_DaongJeyJo"), F("JeyPum_TotGaAmt"),
-            C("JeyPum_Kubun", 30), C("JeyPum_Bigo", 100), C("JeyPum_Check_01", 50), C("JeyPum_Check_02", 50),
-            C("JeyPum_Check_03", 50), C("JeyPum_SaveDate", 50), C("BanPum_ChulGoSerial", 50),
-            C("BanPum_ChulGoJeyPumSerial", 50), C("BanPum_NewChulGoSerial", 50), C("JeyPum_JeyPumSerial", 50)};
+    return {C("JeyPum_Serial", 50, true),
+            C("JeyPum_Date", 10),
+            C("JeyPum_Year", 4),
+            C("JeyPum_Month", 2),
+            C("JeyPum_JeyPumCode", 50),
+            C("JeyPum_JeyPumName", 200),
+            C("JeyPum_DanWi", 50),
+            C("JeyPum_Model", 100),
+            C("JeyPum_PumName", 100),
+            C("JeyPum_KuSize", 100),
+            C("JeyPum_SerialJen", 50),
+            C("JeyPum_TaxNumber", 50),
+            C("JeyPum_SaleCode", 50),
+            C("JeyPum_SaleName", 200),
+            C("JeyPum_SaleNumber", 50),
+            C("JeyPum_SaleDyiPou", 50),
+            C("JeyPum_TextMemo", 100),
+            F("JeyPum_SuKg"),
+            F("JeyPum_GaAmt"),
+            F("JeyPum_JenGiNoMu"),
+            F("JeyPum_DaongNoMu"),
+            F("JeyPum_JenGiJeyJo"),
+            F("JeyPum_DaongJeyJo"),
+            F("JeyPum_TotGaAmt"),
+            C("JeyPum_Kubun", 30),
+            C("JeyPum_Bigo", 100),
+            C("JeyPum_Check_01", 50),
+            C("JeyPum_Check_02", 50),
+            C("JeyPum_Check_03", 50),
+            C("JeyPum_SaveDate", 50),
+            C("BanPum_ChulGoSerial", 50),
+            C("BanPum_ChulGoJeyPumSerial", 50),
+            C("BanPum_NewChulGoSerial", 50),
+            C("JeyPum_JeyPumSerial", 50)};
 }
 
 QVector<TableDef> buildTables()
@@ -115,33 +138,53 @@ QVector<TableDef> buildTables()
     productTransfers.columns << C("TaJeyPum_JeyPumSerial", 50);
 
     TableDef shipments{"MC_ChaongGoJeyPumInPut_ChulGo",
-                       {C("ChulGo_Serial", 50, true), C("ChulGo_Date", 10), C("ChulGo_Year", 4),
-                        C("ChulGo_Month", 2), C("ChulGo_JeyPumCode", 50), C("ChulGo_JeyPumName", 200),
-                        C("ChulGo_DanWi", 50), C("ChulGo_Model", 100), C("ChulGo_PumName", 100),
-                        C("ChulGo_KuSize", 100), C("ChulGo_SerialJen", 50), C("ChulGo_TaxNumber", 50),
-                        C("ChulGo_SaleCode", 50), C("ChulGo_SaleName", 200), C("ChulGo_SaleNumber", 50),
-                        C("ChulGo_SaleDyiPou", 50), C("ChulGo_TextMemo", 100), F("ChulGo_SuKg"), F("ChulGo_DanGa"),
-                        F("ChulGo_GaAmt"), F("ChulGo_WonJaJeyAmt"), C("ChulGo_Bigo", 100), C("ChulGo_Check_01", 50),
-                        C("ChulGo_Check_02", 50), C("ChulGo_Check_03", 50), C("ChulGo_SaveDate", 50),
-                        C("ChulGo_JeyPumSerial", 50), C("ChulGo_Kubun", 30), C("BanPum_ChulGoSerial", 50),
-                        C("BanPum_ChulGoJeyPumSerial", 50), C("BanPum_NewJeyPumSerial", 50)},
+                       {C("ChulGo_Serial", 50, true),
+                        C("ChulGo_Date", 10),
+                        C("ChulGo_Year", 4),
+                        C("ChulGo_Month", 2),
+                        C("ChulGo_JeyPumCode", 50),
+                        C("ChulGo_JeyPumName", 200),
+                        C("ChulGo_DanWi", 50),
+                        C("ChulGo_Model", 100),
+                        C("ChulGo_PumName", 100),
+                        C("ChulGo_KuSize", 100),
+                        C("ChulGo_SerialJen", 50),
+                        C("ChulGo_TaxNumber", 50),
+                        C("ChulGo_SaleCode", 50),
+                        C("ChulGo_SaleName", 200),
+                        C("ChulGo_SaleNumber", 50),
+                        C("ChulGo_SaleDyiPou", 50),
+                        C("ChulGo_TextMemo", 100),
+                        F("ChulGo_SuKg"),
+                        F("ChulGo_DanGa"),
+                        F("ChulGo_GaAmt"),
+                        F("ChulGo_WonJaJeyAmt"),
+                        C("ChulGo_Bigo", 100),
+                        C("ChulGo_Check_01", 50),
+                        C("ChulGo_Check_02", 50),
+                        C("ChulGo_Check_03", 50),
+                        C("ChulGo_SaveDate", 50),
+                        C("ChulGo_JeyPumSerial", 50),
+                        C("ChulGo_Kubun", 30),
+                        C("BanPum_ChulGoSerial", 50),
+                        C("BanPum_ChulGoJeyPumSerial", 50),
+                        C("BanPum_NewJeyPumSerial", 50)},
                        "ChulGo_Serial"};
 
-    TableDef rawMaterials{"MC_WonJaJeyCode",
-                          {C("Won_Serial", 50, true), C("Won_Code", 50), C("Won_Name", 200), C("Won_NameAlias", 200),
-                           F("Won_DanGa"), C("Won_DanWi", 50), C("Won_Model", 100), C("Won_PumName", 100),
-                           C("Won_KuSize", 100), C("Won_TextMemo", 200), C("Won_Bigo", 200),
-                           C("Won_Check_01_Index", 50), C("Won_Check_01", 50), C("Won_Check_02", 50),
-                           C("Won_Check_03", 50), C("Won_Check_04", 200), C("Won_Check_05", 200),
-                           C("Won_SaveDate", 50)},
-                          "Won_Serial"};
+    TableDef rawMaterials{
+        "MC_WonJaJeyCode",
+        {C("Won_Serial", 50, true), C("Won_Code", 50), C("Won_Name", 200), C("Won_NameAlias", 200), F("Won_DanGa"),
+         C("Won_DanWi", 50), C("Won_Model", 100), C("Won_PumName", 100), C("Won_KuSize", 100), C("Won_TextMemo", 200),
+         C("Won_Bigo", 200), C("Won_Check_01_Index", 50), C("Won_Check_01", 50), C("Won_Check_02", 50),
+         C("Won_Check_03", 50), C("Won_Check_04", 200), C("Won_Check_05", 200), C("Won_SaveDate", 50)},
+        "Won_Serial"};
 
     TableDef products{"MC_JeyPumCode",
                       {C("Jey_Serial", 50, true), C("Jey_Code", 50), C("Jey_Name", 200), C("Jey_NameAlias", 200),
                        C("Jey_DanWi", 50), C("Jey_Model", 100), C("Jey_PumName", 100), C("Jey_KuSize", 100),
-                       C("Jey_TextMemo", 200), C("Jey_Bigo", 200), C("Jey_Check_01_Index", 50),
-                       C("Jey_Check_01", 50), C("Jey_Check_02", 50), C("Jey_Check_03", 50), C("Jey_Check_04", 200),
-                       C("Jey_Check_05", 200), C("Jey_SaveDate", 50)},
+                       C("Jey_TextMemo", 200), C("Jey_Bigo", 200), C("Jey_Check_01_Index", 50), C("Jey_Check_01", 50),
+                       C("Jey_Check_02", 50), C("Jey_Check_03", 50), C("Jey_Check_04", 200), C("Jey_Check_05", 200),
+                       C("Jey_SaveDate", 50)},
                       "Jey_Serial"};
 
     TableDef amounts{"MC_AcNameAmtInPut",
@@ -166,18 +209,18 @@ QVector<TableDef> buildTables()
                     C("Tr_Check02", 50), C("Tr_Check03", 50), C("Tr_Check04", 50), C("Tr_Check05", 50)},
                    QString()};
 
-    TableDef accounts{"MC_AcNameCode",
-                      {C("Ac_Serial", 50, true), C("Ac_Kubun_A", 1), C("Ac_Kubun_B", 2), C("Ac_Kubun_C", 2),
-                       C("Ac_Kubun_D", 3), C("Ac_AcCode", 50), C("Ac_AcName", 200), C("Ac_AcNameReport", 200),
-                       C("Ac_AcNameCall", 200), C("Ac_GroupKubun", 100), C("Ac_InPutKubun", 100),
-                       C("Ac_CallKubun", 100), C("Ac_TotalCode", 50), C("Ac_TextMemo", 200), C("Ac_Check_01", 50),
-                       C("Ac_Check_02", 100), C("Ac_Check_03", 100), C("Ac_Check_04", 200), C("Ac_Check_05", 200),
-                       C("Ac_SaveDate", 50)},
-                      "Ac_Serial"};
+    TableDef accounts{
+        "MC_AcNameCode",
+        {C("Ac_Serial", 50, true), C("Ac_Kubun_A", 1),      C("Ac_Kubun_B", 2),      C("Ac_Kubun_C", 2),
+         C("Ac_Kubun_D", 3),       C("Ac_AcCode", 50),      C("Ac_AcName", 200),     C("Ac_AcNameReport", 200),
+         C("Ac_AcNameCall", 200),  C("Ac_GroupKubun", 100), C("Ac_InPutKubun", 100), C("Ac_CallKubun", 100),
+         C("Ac_TotalCode", 50),    C("Ac_TextMemo", 200),   C("Ac_Check_01", 50),    C("Ac_Check_02", 100),
+         C("Ac_Check_03", 100),    C("Ac_Check_04", 200),   C("Ac_Check_05", 200),   C("Ac_SaveDate", 50)},
+        "Ac_Serial"};
 
     // The initialisation order: transactions, masters, amounts, periods, trees; accounts last.
-    t << receipts << receiptTransfers << lots << lotTransfers << completions << productReceipts
-      << productTransfers << shipments << rawMaterials << products << amounts << periods << trees << accounts;
+    t << receipts << receiptTransfers << lots << lotTransfers << completions << productReceipts << productTransfers
+      << shipments << rawMaterials << products << amounts << periods << trees << accounts;
     return t;
 }
 
@@ -189,9 +232,16 @@ bool isIndexed(const QString &column)
             return true;
     // BanPum_*: whether a sale was returned, and by what, is looked up by the links a return
     // writes, over every month.
-    static const QStringList links = {"Amt_JeyGongPumSerial", "Amt_AcCode", "Tr_Code", "Tr_Check01",
-                                      "Won_Code", "Jey_Code", "Ac_AcCode",
-                                      "BanPum_ChulGoSerial", "BanPum_ChulGoJeyPumSerial", "BanPum_NewJeyPumSerial",
+    static const QStringList links = {"Amt_JeyGongPumSerial",
+                                      "Amt_AcCode",
+                                      "Tr_Code",
+                                      "Tr_Check01",
+                                      "Won_Code",
+                                      "Jey_Code",
+                                      "Ac_AcCode",
+                                      "BanPum_ChulGoSerial",
+                                      "BanPum_ChulGoJeyPumSerial",
+                                      "BanPum_NewJeyPumSerial",
                                       "BanPum_NewChulGoSerial"};
     return links.contains(column);
 }
@@ -224,8 +274,7 @@ QString createWorkTableSql(Engine engine, const QString &name, const QVector<Col
     return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(name, parts.join(QStringLiteral(",\n  ")));
 }
 
-void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
-                       const QString &indexedColumn)
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns, const QString &indexedColumn)
 {
     db.recreate(name, {createWorkTableSql(db.engine(), name, columns),
                        QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, indexedColumn)});

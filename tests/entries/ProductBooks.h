@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntryFixture.h"
+#include "entries/DayDate.h"
 #include "entries/ProductBalances.h"
 #include "entries/ProductShipments.h"
 #include "entries/SalesReturns.h"
@@ -136,6 +137,17 @@ inline QString aprilSaleOfTen(Db &db)
     const QString sale = ship(db, movement(receipt, shipments::MovementKind::Sale, "10", "80"));
     closeMonth(db, April);
     return sale;
+}
+
+// A day left in the shipment or the return screen: refused with `message`, or through with
+// the `date` it makes.
+inline void compareDayLeft(const Checked<DayDate> &left, const QString &message, const QString &date)
+{
+    QCOMPARE(left.ok(), message.isEmpty());
+    if (left.ok())
+        QCOMPARE(left.value.date, date);
+    else
+        QCOMPARE(left.refusal->text, message);
 }
 
 } // namespace zedur::test

@@ -2,6 +2,8 @@
 
 #include "EntryFixture.h"
 #include "entries/LotConsumption.h"
+#include "entries/WarehouseReceipts.h"
+#include "entries/WipTransfers.h"
 #include "store/RowStatements.h"
 #include "store/Serials.h"
 
@@ -125,6 +127,43 @@ inline LotCost graded(double gaAmt, double unit = 1.0, double totWoul = 100.0)
     for (int i = 0; i < 10; ++i)
         c.costs[i] = unit * (i + 1);
     return c;
+}
+
+// A completion into the warehouse of April as the screen sends it after a check.
+inline warehouse::ReceiptRequest receiptRequest(const QString &product, const QString &quantity,
+                                                const QString &day = QStringLiteral("20"),
+                                                const QString &memo = QStringLiteral(" 완성 입고 "),
+                                                const QString &bigo = QStringLiteral("1 라인"))
+{
+    warehouse::ReceiptRequest r;
+    r.shown = April;
+    r.checkGridOpen = true;
+    r.checked = true;
+    r.productCode = product;
+    r.quantity = quantity;
+    r.day = day;
+    r.textMemo = memo;
+    r.bigo = bigo;
+    r.audit = TestBooks::fixedAudit();
+    return r;
+}
+
+// A transfer of April from a lot shown in the screen's panel.
+inline wiptransfer::TransferRequest transferRequest(const QString &lot, const QString &quantity,
+                                                    const QString &day = QStringLiteral("20"),
+                                                    const QString &memo = QStringLiteral(" 불량 대체 "),
+                                                    const QString &bigo = QStringLiteral("2 라인"))
+{
+    wiptransfer::TransferRequest r;
+    r.shown = April;
+    r.lotSerial = lot;
+    r.selected = true;
+    r.quantity = quantity;
+    r.day = day;
+    r.textMemo = memo;
+    r.bigo = bigo;
+    r.audit = TestBooks::fixedAudit();
+    return r;
 }
 
 } // namespace zedur::test

@@ -182,6 +182,35 @@ private slots:
         QCOMPARE(f.ui->text(box), shown);
     }
 
+    // The kind list takes "-" and digits, the sort list digits, without a word; every other
+    // typed character, and any in the other lists, is refused.
+    void searchListsTakeTheirKeys_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("kind: minus and digits") << "cbSKubun"
+                                                << "-5" << 0;
+        QTest::newRow("kind: a letter") << "cbSKubun"
+                                        << "x" << 1;
+        QTest::newRow("sort: digits") << "cbSSort"
+                                      << "12" << 0;
+        QTest::newRow("sort: minus") << "cbSSort"
+                                     << "-" << 1;
+        QTest::newRow("search kind: a digit") << "cbSSearch"
+                                              << "5" << 1;
+    }
+    void searchListsTakeTheirKeys()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, typed);
+        QFETCH(int, refused);
+        Fixture f;
+        f.ui->focus(list);
+        f.ui->keys(typed);
+        QCOMPARE(f.messages.texts(), QStringList(refused, QStringLiteral("잘못 입력하셨습니다")));
+    }
+
     void theEntrySurvivesItsOwnWarnings()
     {
         Fixture f;

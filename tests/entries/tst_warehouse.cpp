@@ -26,21 +26,6 @@ const QString cannotSave =
     QStringLiteral("<<[[완제품창고입고]]>>에") + CRLF + QStringLiteral("100%로 완성된 재공품 소유량이 없거나") + CRLF +
     QStringLiteral("100%로 미 완성된 데이타가 있어") + CRLF + QStringLiteral("저장이 불가능합니다.......");
 
-ReceiptRequest receiptRequest(const QString &product, const QString &quantity, const QString &day = "20")
-{
-    ReceiptRequest r;
-    r.shown = April;
-    r.checkGridOpen = true;
-    r.checked = true;
-    r.productCode = product;
-    r.quantity = quantity;
-    r.day = day;
-    r.textMemo = QStringLiteral(" 완성 입고 ");
-    r.bigo = QStringLiteral("1 라인");
-    r.audit = TestBooks::fixedAudit();
-    return r;
-}
-
 // April 2005 with product P1 ("제품A": 1.5 of W1 and 1 of W2 per unit) and three finished lots:
 // W1 2 on the 3rd and 5 on the 5th, W2 10 on the 4th, their raw materials received on the 1st.
 struct Books {

@@ -329,17 +329,7 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QVERIFY(warehouse::saveReceipt(f.db(),
-                                       [&] {
-                                           warehouse::ReceiptRequest r;
-                                           r.shown = April;
-                                           r.checkGridOpen = r.checked = true;
-                                           r.productCode = "P1";
-                                           r.quantity = "1";
-                                           r.day = "20";
-                                           return r;
-                                       }())
-                    .ok());
+        QVERIFY(warehouse::saveReceipt(f.db(), receiptRequest("P1", "1", "20", "", "")).ok());
         f.screen->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.screen.get()));
         QVERIFY(!f.screen->checked());
@@ -516,15 +506,7 @@ private slots:
         addLot(db, "W2", "04", 10, 10, graded(100));
         for (const auto &[product, day, memo, bigo] :
              {std::tuple{"P1", "20", "1차", "주말"}, std::tuple{"P3", "22", "2차", "야간"}}) {
-            warehouse::ReceiptRequest r;
-            r.shown = April;
-            r.checkGridOpen = r.checked = true;
-            r.productCode = product;
-            r.quantity = "1";
-            r.day = day;
-            r.textMemo = memo;
-            r.bigo = bigo;
-            QVERIFY(warehouse::saveReceipt(db, r).ok());
+            QVERIFY(warehouse::saveReceipt(db, receiptRequest(product, "1", day, memo, bigo)).ok());
         }
         f.open(April);
 

@@ -14,20 +14,6 @@ namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
 
-TransferRequest transferRequest(const QString &lot, const QString &quantity, const QString &day = "20")
-{
-    TransferRequest r;
-    r.shown = April;
-    r.lotSerial = lot;
-    r.selected = true;
-    r.quantity = quantity;
-    r.day = day;
-    r.textMemo = QStringLiteral(" 불량 대체 ");
-    r.bigo = QStringLiteral("2 라인");
-    r.audit = TestBooks::fixedAudit();
-    return r;
-}
-
 // The worked example: a lot of 10 with a raw-material amount of 1,000 and ten cost components
 // of 1 .. 10, at 60 %, issued on the 5th.
 struct Books {

@@ -36,13 +36,7 @@ struct Fixture : EntryScreenFixture<TMC_JeyGongPumToTaAcInPut_Form> {
         db().exec("UpDate MC_JeyGongPumInPut Set Gong_TextMemo = '1 라인', Gong_Bigo = '주간'");
         finished = addLot(d, "W2", "06", 8, 1, graded(8));
         overdrawn = addLot(d, "W3", "07", 2, 1, graded(2, 0, 30));
-        wiptransfer::TransferRequest r;
-        r.shown = April;
-        r.lotSerial = overdrawn;
-        r.selected = true;
-        r.quantity = "2";
-        r.day = "08";
-        if (!wiptransfer::saveTransfer(d, r).ok())
+        if (!wiptransfer::saveTransfer(d, transferRequest(overdrawn, "2", "08", "", "")).ok())
             throw std::runtime_error("transfer refused");
         d.exec("UpDate MC_JeyGongPumInPut Set Gong_SuKg = 1.5 Where Gong_Serial = :s", {{":s", overdrawn}});
         markOpenMonthAllocated(d);
@@ -258,15 +252,8 @@ private slots:
         Db &db = f.db();
         for (const auto &[code, day, memo, bigo] :
              {std::tuple{"W3", "08", "", ""}, std::tuple{"W1", "09", "불량", ""}, std::tuple{"W2", "10", "", "야간"}}) {
-            wiptransfer::TransferRequest r;
-            r.shown = April;
-            r.lotSerial = addLot(db, code, "05", 10, 1, graded(10));
-            r.selected = true;
-            r.quantity = "1";
-            r.day = day;
-            r.textMemo = memo;
-            r.bigo = bigo;
-            QVERIFY(wiptransfer::saveTransfer(db, r).ok());
+            const QString lot = addLot(db, code, "05", 10, 1, graded(10));
+            QVERIFY(wiptransfer::saveTransfer(db, transferRequest(lot, "1", day, memo, bigo)).ok());
         }
         f.open(April);
 

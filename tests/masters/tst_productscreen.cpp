@@ -13,8 +13,10 @@ using namespace zedur::test;
 
 namespace {
 
-const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
-const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
+const QString treeLockedEdit =
+    QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
+const QString treeLockedDelete =
+    QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
 
 // Fresh books with two products and one raw material; the screen driven offscreen.
 struct Fixture : ScreenFixture<TMC_JeyPumCode_Form> {
@@ -23,7 +25,8 @@ struct Fixture : ScreenFixture<TMC_JeyPumCode_Form> {
     {
         addProduct("A0000000001", "SH01", "철제선반", "EA");
         addProduct("A0000000002", "CB20", "공구함 'Pro'", "SET");
-        books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name) VALUES ('A0000000001', 'ST01', '냉연강판')");
+        books.db().exec(
+            "INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name) VALUES ('A0000000001', 'ST01', '냉연강판')");
         open();
     }
     void addProduct(const QString &serial, const QString &code, const QString &name, const QString &unit)
@@ -33,15 +36,19 @@ struct Fixture : ScreenFixture<TMC_JeyPumCode_Form> {
     }
     void putInTree(const QString &code)
     {
-        books.db().exec("INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Kubun) VALUES (0, 0, :c, '제품')",
-                        {{":c", code}});
+        books.db().exec(
+            "INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Kubun) VALUES (0, 0, :c, '제품')",
+            {{":c", code}});
     }
     void pick(const QString &code)
     {
         ScreenFixture::pick("Jey_Code", code, 0);
         QCOMPARE(screen->mode(), 2);
     }
-    int products(const QString &where = "1 = 1") { return books.db().count("SELECT * FROM MC_JeyPumCode WHERE " + where); }
+    int products(const QString &where = "1 = 1")
+    {
+        return books.db().count("SELECT * FROM MC_JeyPumCode WHERE " + where);
+    }
 };
 
 } // namespace
@@ -99,8 +106,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("neither") << " " << "" << "제품 코드를 등록 하세요......" << "edJey_Code";
-        QTest::newRow("no name") << "X1" << "  " << "제품 이름를 등록 하세요......" << "edJey_Name";
+        QTest::newRow("neither") << " "
+                                 << ""
+                                 << "제품 코드를 등록 하세요......"
+                                 << "edJey_Code";
+        QTest::newRow("no name") << "X1"
+                                 << "  "
+                                 << "제품 이름를 등록 하세요......"
+                                 << "edJey_Name";
     }
     void saveRefusesMissingValuesInOrder()
     {
@@ -124,11 +137,17 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("product code") << "edJey_Code" << "sh01" << "제품 코드가 있는 제품 코드를 등록 하였습니다......";
-        QTest::newRow("raw-material code") << "edJey_Code" << "ST01"
+        QTest::newRow("product code") << "edJey_Code"
+                                      << "sh01"
+                                      << "제품 코드가 있는 제품 코드를 등록 하였습니다......";
+        QTest::newRow("raw-material code") << "edJey_Code"
+                                           << "ST01"
                                            << "원자재 코드가 있는 제품 코드를 등록 하였습니다......";
-        QTest::newRow("product name") << "edJey_Name" << "철제선반" << "제품 이름이 있는 제품 이름을 등록 하였습니다......";
-        QTest::newRow("raw-material name") << "edJey_Name" << "냉연강판"
+        QTest::newRow("product name") << "edJey_Name"
+                                      << "철제선반"
+                                      << "제품 이름이 있는 제품 이름을 등록 하였습니다......";
+        QTest::newRow("raw-material name") << "edJey_Name"
+                                           << "냉연강판"
                                            << "원자재 이름이 있는 제품 이름을 등록 하였습니다......";
     }
     void takenCodesAndNamesAreRefused()
@@ -236,7 +255,8 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.messages.size(), 1);
         QCOMPARE(f.messages.messages.first().kind, MessageKind::Error);
-        QVERIFY(f.messages.lastText().startsWith(QStringLiteral("테이블 MC_JeyPumCode에 등록시 에러가 있습니다. ") + LB + LB));
+        QVERIFY(f.messages.lastText().startsWith(QStringLiteral("테이블 MC_JeyPumCode에 등록시 에러가 있습니다. ") +
+                                                 LB + LB));
         QFile log(errorLogPath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(log.readAll()).contains("procedure TMC_JeyPumCode_Form.pSqlToInsert;"));

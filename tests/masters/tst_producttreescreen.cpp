@@ -34,8 +34,9 @@ struct Master {
     QString name;
 };
 const QList<Master> products = {{"P100", "철제선반 3단"}, {"P200", "선반 프레임"}, {"P300", "철제 캐비닛"}};
-const QList<Master> rawMaterials = {{"ST01", "냉연강판 1.2T"}, {"ST02", "열연강판 3.0T"}, {"BT10", "육각볼트 M10"},
-                                    {"PN01", "분체도료 회색"},  {"RB05", "고무패킹 50mm"}, {"LONG1", QString(190, u'x')}};
+const QList<Master> rawMaterials = {{"ST01", "냉연강판 1.2T"}, {"ST02", "열연강판 3.0T"},
+                                    {"BT10", "육각볼트 M10"},  {"PN01", "분체도료 회색"},
+                                    {"RB05", "고무패킹 50mm"}, {"LONG1", QString(190, u'x')}};
 
 QString nameOf(const QString &code)
 {
@@ -212,10 +213,10 @@ struct Fixture : ScreenFixture<TMC_JeyPumTreeWonJaJey_Unit_Form> {
     }
 };
 
-#define CHECK_AGREES(f)                                                                                             \
-    do {                                                                                                            \
-        const QString problem = (f).disagreement();                                                                 \
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));                                                           \
+#define CHECK_AGREES(f)                                                                                                \
+    do {                                                                                                               \
+        const QString problem = (f).disagreement();                                                                    \
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));                                                              \
     } while (false)
 
 } // namespace
@@ -227,7 +228,8 @@ private slots:
     void buildsATwoLevelTreeThroughTheDialog()
     {
         Fixture f;
-        QCOMPARE(f.screen->windowTitle(), QStringLiteral("완제품에 제품코드와 원자재코드를 Tree구조로 등록하는 폼 입니다."));
+        QCOMPARE(f.screen->windowTitle(),
+                 QStringLiteral("완제품에 제품코드와 원자재코드를 Tree구조로 등록하는 폼 입니다."));
         QCOMPARE(f.messages.texts(), QStringList{"데이타가 없습니다......"});
         f.messages.clear();
 
@@ -338,7 +340,8 @@ private slots:
         f.ui->click("EditNodeBtn");
         Dialog *d = f.dialog();
         QVERIFY(d);
-        QCOMPARE(d->Panel1->text(), QStringLiteral("선택된현재노드수정선택==>원자재육각볼트M10원자재소유수량(중량)16.0000"));
+        QCOMPARE(d->Panel1->text(),
+                 QStringLiteral("선택된현재노드수정선택==>원자재육각볼트M10원자재소유수량(중량)16.0000"));
         QCOMPARE(d->TitlePanel->text(), QStringLiteral("수정할 이름"));
         QVERIFY(!d->cbInPut_Kubun->isVisible());
         QCOMPARE(d->DBGrid1->rowCount(), 0); // nothing listed until searched
@@ -424,29 +427,42 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("dialogStays");
         const QString cannotEdit = "하위 자식<하위>노드가 있어\r\n수정할 수 없습니다.....";
-        QTest::newRow("a button before a node is picked") << -1 << "NewSubNodeBtn" << "-" << selectFirst << false;
-        QTest::newRow("edit a node with children") << 3 << "EditNodeBtn" << "-" << cannotEdit << false;
+        QTest::newRow("a button before a node is picked") << -1 << "NewSubNodeBtn"
+                                                          << "-" << selectFirst << false;
+        QTest::newRow("edit a node with children") << 3 << "EditNodeBtn"
+                                                   << "-" << cannotEdit << false;
         QTest::newRow("delete a raw material with receipts")
-            << 5 << "DeleteBtn" << "-"
+            << 5 << "DeleteBtn"
+            << "-"
             << "원자재 정보에 등록된 " + LB + LB + "데이타가 있어" + LB + LB + "삭제할 수 없습니다....." << false;
-        QTest::newRow("a raw material as a root") << 0 << "NewNodeBtn" << "PN01" << rawAtTop << true;
+        QTest::newRow("a raw material as a root") << 0 << "NewNodeBtn"
+                                                  << "PN01" << rawAtTop << true;
         QTest::newRow("a raw material under a raw material")
-            << 1 << "NewSubNodeBtn" << "PN01"
-            << "상위 노드[부모노드]에서" + LB + "원자재 데이타와 동일한" + LB + "원자재 코드 데이타를 등록 할 수 없습니다........"
+            << 1 << "NewSubNodeBtn"
+            << "PN01"
+            << "상위 노드[부모노드]에서" + LB + "원자재 데이타와 동일한" + LB +
+                   "원자재 코드 데이타를 등록 할 수 없습니다........"
             << true;
-        QTest::newRow("a product under a raw material")
-            << 1 << "NewSubNodeBtn" << "P300"
-            << "원자재 코드 데이타 아래" + LB + "[상위 노드(부모노드)]" + LB + "제품 코드 데이타를 등록 할 수 없습니다........"
-            << true;
-        QTest::newRow("the same code under one parent")
-            << 1 << "NewNodeBtn" << "BT10" << "부모 노드 아래 같은 데이타가 있습니다........" << false;
+        QTest::newRow("a product under a raw material") << 1 << "NewSubNodeBtn"
+                                                        << "P300"
+                                                        << "원자재 코드 데이타 아래" + LB + "[상위 노드(부모노드)]" +
+                                                               LB + "제품 코드 데이타를 등록 할 수 없습니다........"
+                                                        << true;
+        QTest::newRow("the same code under one parent") << 1 << "NewNodeBtn"
+                                                        << "BT10"
+                                                        << "부모 노드 아래 같은 데이타가 있습니다........" << false;
         QTest::newRow("the same code elsewhere in the tree")
-            << 4 << "NewNodeBtn" << "BT10"
+            << 4 << "NewNodeBtn"
+            << "BT10"
             << "같은 제품 BOM코드에 " + LB + LB + "동일한 데이타가 있어" + LB + LB + "추가할 수 없습니다....." << true;
         QTest::newRow("a product that is a root already")
-            << 0 << "NewNodeBtn" << "P300"
-            << "제품 BOM 최상위 코드에 " + LB + LB + "동일한 데이타가 있어" + LB + LB + "추가할 수 없습니다....." << true;
-        QTest::newRow("nothing chosen") << 1 << "NewNodeBtn" << "" << "이름을 꼭 등록하세요......." << true;
+            << 0 << "NewNodeBtn"
+            << "P300"
+            << "제품 BOM 최상위 코드에 " + LB + LB + "동일한 데이타가 있어" + LB + LB + "추가할 수 없습니다....."
+            << true;
+        QTest::newRow("nothing chosen") << 1 << "NewNodeBtn"
+                                        << ""
+                                        << "이름을 꼭 등록하세요......." << true;
     }
     void refusals()
     {
@@ -536,12 +552,18 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("focusKept");
         QTest::addColumn<QString>("message");
-        QTest::newRow("decimals") << "2.5" << "2.5000" << false << "";
-        QTest::newRow("empty is one") << "" << "1.0000" << false << "";
-        QTest::newRow("thousands, four decimals") << "1234.56789" << "1,234.5679" << false << "";
-        QTest::newRow("not a number") << "1.2.3" << "1.2.3" << true << "";
-        QTest::newRow("no minus") << "-3" << "3.0000" << false << "잘못 입력하셨습니다";
-        QTest::newRow("no letters") << "1a" << "1.0000" << false << "잘못 입력하셨습니다";
+        QTest::newRow("decimals") << "2.5"
+                                  << "2.5000" << false << "";
+        QTest::newRow("empty is one") << ""
+                                      << "1.0000" << false << "";
+        QTest::newRow("thousands, four decimals") << "1234.56789"
+                                                  << "1,234.5679" << false << "";
+        QTest::newRow("not a number") << "1.2.3"
+                                      << "1.2.3" << true << "";
+        QTest::newRow("no minus") << "-3"
+                                  << "3.0000" << false << "잘못 입력하셨습니다";
+        QTest::newRow("no letters") << "1a"
+                                    << "1.0000" << false << "잘못 입력하셨습니다";
     }
     void quantityBox()
     {
@@ -575,6 +597,11 @@ private slots:
         QTest::newRow("below zero") << "-2" << false << QStringList{"잘못 입력하셨습니다"};
         QTest::newRow("no number, refused on leaving") << "1.2.3" << false << QStringList{};
         QTest::newRow("zero can be typed") << "0" << true << QStringList{};
+        QTest::newRow("double minus, refused on leaving") << "--5" << false << QStringList{};
+        QTest::newRow("trailing minus, refused on leaving") << "5-" << false << QStringList{};
+        QTest::newRow("twenty digits, refused on leaving") << "12345678901234567890" << false << QStringList{};
+        // Leaving reads the number as the number-from-text rule does, digits only: 10.
+        QTest::newRow("a quote, read as its digits on leaving") << "1'0" << true << QStringList{};
     }
     void okReChecksTheQuantity()
     {

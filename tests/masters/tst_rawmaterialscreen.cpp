@@ -15,11 +15,16 @@ using namespace zedur::test;
 
 namespace {
 
-const QString codeTaken = QStringLiteral("원자재 코드가 있는") + LB + QStringLiteral("원자재 코드를 등록 하였습니다......");
-const QString codeTakenByProduct = QStringLiteral("제품 코드가 있는") + LB + QStringLiteral("원자재 코드를 등록 하였습니다......");
-const QString nameTaken = QStringLiteral("원자재 이름이 있는") + LB + QStringLiteral("원자재 이름을 등록 하였습니다......");
-const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
-const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
+const QString codeTaken =
+    QStringLiteral("원자재 코드가 있는") + LB + QStringLiteral("원자재 코드를 등록 하였습니다......");
+const QString codeTakenByProduct =
+    QStringLiteral("제품 코드가 있는") + LB + QStringLiteral("원자재 코드를 등록 하였습니다......");
+const QString nameTaken =
+    QStringLiteral("원자재 이름이 있는") + LB + QStringLiteral("원자재 이름을 등록 하였습니다......");
+const QString treeLockedEdit =
+    QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
+const QString treeLockedDelete =
+    QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
 
 // Fresh books with two raw materials and one product; the screen driven offscreen.
 struct Fixture : ScreenFixture<TMC_WonJaJeyCode_Form> {
@@ -28,18 +33,21 @@ struct Fixture : ScreenFixture<TMC_WonJaJeyCode_Form> {
     {
         addMaterial("A0000000001", "ST01", "냉연강판", 3250.5);
         addMaterial("A0000000002", "BT10", "육각볼트 O'Ring", 85.25);
-        books.db().exec("INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Code, Jey_Name) VALUES ('A0000000001', 'P100', '철제선반')");
+        books.db().exec(
+            "INSERT INTO MC_JeyPumCode (Jey_Serial, Jey_Code, Jey_Name) VALUES ('A0000000001', 'P100', '철제선반')");
         open();
     }
     void addMaterial(const QString &serial, const QString &code, const QString &name, double price)
     {
-        books.db().exec("INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_DanGa) VALUES (:s, :c, :n, :p)",
-                        {{":s", serial}, {":c", code}, {":n", name}, {":p", price}});
+        books.db().exec(
+            "INSERT INTO MC_WonJaJeyCode (Won_Serial, Won_Code, Won_Name, Won_DanGa) VALUES (:s, :c, :n, :p)",
+            {{":s", serial}, {":c", code}, {":n", name}, {":p", price}});
     }
     void putInTree(const QString &code)
     {
-        books.db().exec("INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Kubun) VALUES (0, 1, :c, '원자재')",
-                        {{":c", code}});
+        books.db().exec(
+            "INSERT INTO MC_JeyPumTreeWonJaJey (Tr_Index, Tr_Level, Tr_Code, Tr_Kubun) VALUES (0, 1, :c, '원자재')",
+            {{":c", code}});
     }
     // Picks the grid row of a raw material (mode 2).
     void pick(const QString &code)
@@ -66,7 +74,8 @@ private slots:
         QCOMPARE(f.ui->column("Won_Code"), (QStringList{"ST01", "BT10"})); // 냉연강판 before 육각볼트
         QCOMPARE(f.screen->mode(), 1);
         QVERIFY(f.screen->InsertBtn->isEnabled());
-        QVERIFY(!f.screen->SaveBtn->isEnabled() && !f.screen->DeleteBtn->isEnabled() && !f.screen->PrintBtn->isEnabled());
+        QVERIFY(!f.screen->SaveBtn->isEnabled() && !f.screen->DeleteBtn->isEnabled() &&
+                !f.screen->PrintBtn->isEnabled());
         QCOMPARE(f.screen->DBGrid1->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("원재료 코드"));
     }
 
@@ -132,8 +141,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("no code") << "" << "이름" << "원자재 코드를 등록 하세요......" << "edWon_Code";
-        QTest::newRow("no name") << "X1" << "   " << "원자재 이름를 등록 하세요......" << "edWon_Name";
+        QTest::newRow("no code") << ""
+                                 << "이름"
+                                 << "원자재 코드를 등록 하세요......"
+                                 << "edWon_Code";
+        QTest::newRow("no name") << "X1"
+                                 << "   "
+                                 << "원자재 이름를 등록 하세요......"
+                                 << "edWon_Name";
     }
     void saveRefusesMissingValues()
     {
@@ -156,11 +171,16 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("raw-material code") << "edWon_Code" << "st01" << codeTaken;
-        QTest::newRow("product code") << "edWon_Code" << "P100" << codeTakenByProduct;
-        QTest::newRow("raw-material name") << "edWon_Name" << "냉연강판" << nameTaken;
-        QTest::newRow("product name") << "edWon_Name" << "철제선반"
-                                      << QStringLiteral("제품 이름이 있는") + LB + QStringLiteral("원자재 이름을 등록 하였습니다......");
+        QTest::newRow("raw-material code") << "edWon_Code"
+                                           << "st01" << codeTaken;
+        QTest::newRow("product code") << "edWon_Code"
+                                      << "P100" << codeTakenByProduct;
+        QTest::newRow("raw-material name") << "edWon_Name"
+                                           << "냉연강판" << nameTaken;
+        QTest::newRow("product name") << "edWon_Name"
+                                      << "철제선반"
+                                      << QStringLiteral("제품 이름이 있는") + LB +
+                                             QStringLiteral("원자재 이름을 등록 하였습니다......");
     }
     void leavingTheCodeOfANewRowRefusesATakenCode()
     {
@@ -254,14 +274,24 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("cut to five, shown at four") << "1.234567" << "1.2346" << "";
-        QTest::newRow("empty is zero") << "" << "0.0000" << "";
-        QTest::newRow("eleven digits") << "12345678901" << "12,345,678,901.0000" << "";
-        QTest::newRow("fifteen characters") << "123456789012345" << "123456789012345"
+        QTest::newRow("cut to five, shown at four") << "1.234567"
+                                                    << "1.2346"
+                                                    << "";
+        QTest::newRow("empty is zero") << ""
+                                       << "0.0000"
+                                       << "";
+        QTest::newRow("eleven digits") << "12345678901"
+                                       << "12,345,678,901.0000"
+                                       << "";
+        QTest::newRow("fifteen characters") << "123456789012345"
+                                            << "123456789012345"
                                             << "전체 길이가 14자를 초과 할 수 없읍니다.....";
-        QTest::newRow("negative sixteen") << "-123456789012345" << "-123456789012345"
+        QTest::newRow("negative sixteen") << "-123456789012345"
+                                          << "-123456789012345"
                                           << "전체 길이가 15자를 초과 할 수 없읍니다.....";
-        QTest::newRow("not a number") << "1.2.3" << "1.2.3" << "";
+        QTest::newRow("not a number") << "1.2.3"
+                                      << "1.2.3"
+                                      << "";
     }
     void priceBoxRules()
     {
@@ -294,9 +324,15 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("code takes no Korean") << "edWon_Code" << "A원1" << "A1";
-        QTest::newRow("code takes no minus") << "edWon_Code" << "A-1" << "A1";
-        QTest::newRow("price takes no letters") << "edWon_DanGa" << "1a2" << "12";
+        QTest::newRow("code takes no Korean") << "edWon_Code"
+                                              << "A원1"
+                                              << "A1";
+        QTest::newRow("code takes no minus") << "edWon_Code"
+                                             << "A-1"
+                                             << "A1";
+        QTest::newRow("price takes no letters") << "edWon_DanGa"
+                                                << "1a2"
+                                                << "12";
     }
     void refusedKeys()
     {
@@ -321,7 +357,8 @@ private slots:
         f.ui->click("SaveBtn");
         QCOMPARE(f.messages.messages.size(), 1);
         QCOMPARE(f.messages.messages.first().kind, MessageKind::Error);
-        QVERIFY(f.messages.lastText().startsWith(QStringLiteral("테이블 MC_WonJaJeyCode에 등록시 에러가 있습니다. ") + LB + LB));
+        QVERIFY(f.messages.lastText().startsWith(QStringLiteral("테이블 MC_WonJaJeyCode에 등록시 에러가 있습니다. ") +
+                                                 LB + LB));
         QVERIFY(f.messages.lastText().endsWith(QStringLiteral("StoreError") + LB + LB));
         QCOMPARE(f.materials(), 2);
         QCOMPARE(f.ui->text("edWon_Code"), QStringLiteral("LONG1"));

@@ -231,6 +231,21 @@ private:
         return m_month.year + u'-' + m_month.month + u'-' + QStringLiteral("%1").arg(day, 2, 10, QChar(u'0'));
     }
 
+    // The columns every movement row begins with: its serial, day and month, the texts of
+    // what moves and its memo.
+    Row movementRow(const QString &prefix, const QString &serial, const QString &day, const QStringList &stems,
+                    const Texts &texts, const QString &memo) const
+    {
+        Row row;
+        row.insert(prefix + QStringLiteral("Serial"), serial);
+        row.insert(prefix + QStringLiteral("Date"), day);
+        row.insert(prefix + QStringLiteral("Year"), m_month.year);
+        row.insert(prefix + QStringLiteral("Month"), m_month.month);
+        putTexts(row, prefix, stems, texts);
+        row.insert(prefix + QStringLiteral("TextMemo"), memo);
+        return row;
+    }
+
     void stamp(Row &row, const QString &prefix) const
     {
         row.insert(prefix + QStringLiteral("Check_01"), QString(""));
@@ -456,13 +471,8 @@ private:
             const double quantity = exactPieces ? m_random.between(5, 60, 1) : m_random.between(40, 400, 4);
             r.remaining = quantity;
             r.material = m;
-            Row row;
-            row.insert("InPut_Serial", r.serial);
-            row.insert("InPut_Date", date(1 + m_random.below(8)));
-            row.insert("InPut_Year", m_month.year);
-            row.insert("InPut_Month", m_month.month);
-            putTexts(row, "InPut_", MaterialStems, r.texts);
-            row.insert("InPut_TextMemo", QStringLiteral("원자재 매입"));
+            Row row = movementRow("InPut_", r.serial, date(1 + m_random.below(8)), MaterialStems, r.texts,
+                                  QStringLiteral("원자재 매입"));
             row.insert("InPut_SuKg", quantity);
             row.insert("InPut_DanGa", r.price);
             row.insert("InPut_GaAmt", amountOf(quantity, r.price));
@@ -519,13 +529,8 @@ private:
                 issue(r, roundDecimals(r.remaining * m_random.between(0.15, 0.45, 4), 4));
             if (r.remaining > 1 && m_random.chance(0.1)) {
                 const double quantity = roundDecimals(r.remaining * m_random.between(0.1, 0.5, 4), 4);
-                Row row;
-                row.insert("TaInPut_Serial", transferSerials.next());
-                row.insert("TaInPut_Date", date(13));
-                row.insert("TaInPut_Year", m_month.year);
-                row.insert("TaInPut_Month", m_month.month);
-                putTexts(row, "TaInPut_", MaterialStems, r.texts);
-                row.insert("TaInPut_TextMemo", QStringLiteral("타계정대체"));
+                Row row = movementRow("TaInPut_", transferSerials.next(), date(13), MaterialStems, r.texts,
+                                      QStringLiteral("타계정대체"));
                 row.insert("TaInPut_SuKg", quantity);
                 row.insert("TaInPut_DanGa", r.price);
                 row.insert("TaInPut_GaAmt", amountOf(quantity, r.price));
@@ -569,13 +574,7 @@ private:
                 continue;
             const double q = roundDecimals(lot.remaining * m_random.between(0.1, 0.5, 4), 4);
             const double s = lot.quantity;
-            Row row;
-            row.insert("TaGong_Serial", serials.next());
-            row.insert("TaGong_Date", date(16));
-            row.insert("TaGong_Year", m_month.year);
-            row.insert("TaGong_Month", m_month.month);
-            putTexts(row, "TaGong_", MaterialStems, lot.texts);
-            row.insert("TaGong_TextMemo", lot.textMemo);
+            Row row = movementRow("TaGong_", serials.next(), date(16), MaterialStems, lot.texts, lot.textMemo);
             row.insert("TaGong_SuKg", q);
             row.insert("TaGong_DanGa", round15(lot.price));
             const double gaAmt = roundDecimals(q * lot.gaAmt / s, 4);
@@ -738,13 +737,8 @@ private:
                         queue.pop_front();
                 }
             }
-            Row row;
-            row.insert("JeyPum_Serial", receiptSerial);
-            row.insert("JeyPum_Date", day);
-            row.insert("JeyPum_Year", m_month.year);
-            row.insert("JeyPum_Month", m_month.month);
-            putTexts(row, "JeyPum_", ProductStems, receipt.texts);
-            row.insert("JeyPum_TextMemo", QStringLiteral("제품창고입고"));
+            Row row =
+                movementRow("JeyPum_", receiptSerial, day, ProductStems, receipt.texts, QStringLiteral("제품창고입고"));
             row.insert("JeyPum_SuKg", n);
             row.insert("JeyPum_GaAmt", receipt.gaAmt);
             row.insert("JeyPum_JenGiNoMu", receipt.amounts[0]);
@@ -796,13 +790,8 @@ private:
                 const auto part = [&](double amount) {
                     return productfigures::share(amount, q, r.quantity);
                 };
-                Row row;
-                row.insert("TaJeyPum_Serial", transferSerials.next());
-                row.insert("TaJeyPum_Date", date(24));
-                row.insert("TaJeyPum_Year", m_month.year);
-                row.insert("TaJeyPum_Month", m_month.month);
-                putTexts(row, "TaJeyPum_", ProductStems, r.texts);
-                row.insert("TaJeyPum_TextMemo", QStringLiteral("견본출고"));
+                Row row = movementRow("TaJeyPum_", transferSerials.next(), date(24), ProductStems, r.texts,
+                                      QStringLiteral("견본출고"));
                 row.insert("TaJeyPum_SuKg", q);
                 row.insert("TaJeyPum_GaAmt", part(r.gaAmt));
                 row.insert("TaJeyPum_JenGiNoMu", part(r.amounts[0]));
@@ -831,13 +820,8 @@ private:
         texts[9] = Customers.at(customer);
         texts[10] = QStringLiteral("211-86-%1").arg(10000 + customer);
         texts[11] = QStringLiteral("사장%1").arg(customer + 1);
-        Row row;
-        row.insert("ChulGo_Serial", m_shipmentSerials->next());
-        row.insert("ChulGo_Date", date(22 + m_random.below(5)));
-        row.insert("ChulGo_Year", m_month.year);
-        row.insert("ChulGo_Month", m_month.month);
-        putTexts(row, "ChulGo_", ProductStems, texts);
-        row.insert("ChulGo_TextMemo", QStringLiteral("제품매출"));
+        Row row = movementRow("ChulGo_", m_shipmentSerials->next(), date(22 + m_random.below(5)), ProductStems, texts,
+                              QStringLiteral("제품매출"));
         row.insert("ChulGo_SuKg", q);
         row.insert("ChulGo_DanGa", price);
         row.insert("ChulGo_GaAmt", productfigures::salesAmount(price, q));
@@ -882,13 +866,7 @@ private:
             const QString receiptSerial = m_productSerials->next();
             const QString returnSerial = m_shipmentSerials->next();
             const QString day = date(27);
-            Row receipt;
-            receipt.insert("JeyPum_Serial", receiptSerial);
-            receipt.insert("JeyPum_Date", day);
-            receipt.insert("JeyPum_Year", m_month.year);
-            receipt.insert("JeyPum_Month", m_month.month);
-            putTexts(receipt, "JeyPum_", ProductStems, s.texts);
-            receipt.insert("JeyPum_TextMemo", QStringLiteral("매출반품"));
+            Row receipt = movementRow("JeyPum_", receiptSerial, day, ProductStems, s.texts, QStringLiteral("매출반품"));
             receipt.insert("JeyPum_SuKg", f.quantity);
             for (const char *stem : {"GaAmt", "JenGiNoMu", "DaongNoMu", "JenGiJeyJo", "DaongJeyJo"})
                 receipt.insert(QStringLiteral("JeyPum_") + QLatin1String(stem), 0.0);
@@ -902,13 +880,7 @@ private:
             receipt.insert("JeyPum_JeyPumSerial", QString(""));
             receiptWriter.write(receipt);
 
-            Row back;
-            back.insert("ChulGo_Serial", returnSerial);
-            back.insert("ChulGo_Date", day);
-            back.insert("ChulGo_Year", m_month.year);
-            back.insert("ChulGo_Month", m_month.month);
-            putTexts(back, "ChulGo_", ProductStems, s.texts);
-            back.insert("ChulGo_TextMemo", QStringLiteral("매출반품"));
+            Row back = movementRow("ChulGo_", returnSerial, day, ProductStems, s.texts, QStringLiteral("매출반품"));
             back.insert("ChulGo_SuKg", f.rowQuantity);
             back.insert("ChulGo_DanGa", f.rowPrice);
             back.insert("ChulGo_GaAmt", f.rowAmount);
@@ -1008,13 +980,7 @@ private:
                           {":tbSerial", lot.serial}});
                 continue;
             }
-            Row row;
-            row.insert("Gong_Serial", lot.serial);
-            row.insert("Gong_Date", lot.date);
-            row.insert("Gong_Year", m_month.year);
-            row.insert("Gong_Month", m_month.month);
-            putTexts(row, "Gong_", MaterialStems, lot.texts);
-            row.insert("Gong_TextMemo", lot.textMemo);
+            Row row = movementRow("Gong_", lot.serial, lot.date, MaterialStems, lot.texts, lot.textMemo);
             row.insert("Gong_SuKg", lot.quantity);
             row.insert("Gong_DanGa", lot.price);
             row.insert("Gong_GaAmt", lot.gaAmt);

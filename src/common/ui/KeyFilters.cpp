@@ -135,13 +135,15 @@ protected:
 
 } // namespace
 
-void setKeySet(QWidget *box, KeySet keys, std::function<void()> afterKey)
+QObject *setKeySet(QWidget *box, KeySet keys, std::function<void()> afterKey)
 {
-    box->installEventFilter(new KeySetFilter(box, keys, std::move(afterKey)));
+    auto *filter = new KeySetFilter(box, keys, std::move(afterKey));
+    box->installEventFilter(filter);
     // Korean typed through the input method never reaches the key filter: code and
     // number boxes take no input method at all.
     if (keys != KeySet::Any)
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    return filter;
 }
 
 void enterMovesOn(QWidget *box)

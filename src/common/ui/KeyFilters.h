@@ -15,7 +15,7 @@ namespace zedur {
 // box receives (some screens retitle their window then). Text that arrives in an edit box
 // another way (pasted, dropped, a middle click) goes through the same rule: a refused
 // character in it refuses all of it with the same box, and code boxes take it in upper case.
-void setKeySet(QWidget *box, KeySet keys, std::function<void()> afterKey = {});
+QObject *setKeySet(QWidget *box, KeySet keys, std::function<void()> afterKey = {});
 
 // Enter in the box moves the focus to the next control in tab order; the key is consumed.
 void enterMovesOn(QWidget *box);

@@ -12,8 +12,14 @@ ListCombo::ListCombo(const QString &objectName, const QStringList &items, QWidge
 {
     setObjectName(objectName);
     addItems(items);
-    setKeySet(this, KeySet::ListOnly);
+    m_keyFilter = setKeySet(this, KeySet::ListOnly);
     enterMovesOn(this);
+}
+
+void ListCombo::takeKeys(KeySet keys)
+{
+    delete m_keyFilter;
+    m_keyFilter = setKeySet(this, keys);
 }
 
 bool ListCombo::checkPick()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/KeySet.h"
+
 #include <QComboBox>
 
 namespace zedur {
@@ -19,9 +21,15 @@ public:
     QString pickOrFirst() const { return hasValidPick() ? currentText() : itemText(0); }
     // Shows the warning and keeps the focus when the pick is not valid.
     bool checkPick();
+    // Typed characters of this set pass without the refusal (they pick nothing); any other
+    // is refused, as in every list.
+    void takeKeys(KeySet keys);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+
+private:
+    QObject *m_keyFilter = nullptr;
 };
 
 inline const QString wrongPickText = QStringLiteral("잘못 선택 하였읍니다.....");

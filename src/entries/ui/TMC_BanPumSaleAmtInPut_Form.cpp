@@ -108,6 +108,8 @@ TMC_BanPumSaleAmtInPut_Form::TMC_BanPumSaleAmtInPut_Form(QWidget *parent)
     cbSMonth = cbMonth;
     addEntrySearch(salesreturns::searchItems(), salesreturns::sortItems());
     cbSKubun = addSearchRowList(QStringLiteral("cbSKubun"), QStringLiteral("매출구분"), salesreturns::kindItems());
+    cbSKubun->takeKeys(KeySet::DigitsMinus);
+    cbSSort->takeKeys(KeySet::Digits);
     setGridColumns(saleColumns());
     finishLayout();
 

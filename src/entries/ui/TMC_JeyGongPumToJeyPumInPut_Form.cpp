@@ -267,28 +267,14 @@ bool TMC_JeyGongPumToJeyPumInPut_Form::dayLeft()
 void TMC_JeyGongPumToJeyPumInPut_Form::saveClicked()
 {
     warehouse::ReceiptRequest request;
-    request.shown = shownPeriod();
+    fillEntry(request);
     request.gridLotSerial = DBGrid1->currentText("Gong_Serial");
     request.checkGridOpen = DBGrid_Sum->isOpen();
     request.checkGridHasRows = DBGrid_Sum->rowCount() > 0;
     request.checked = m_checked;
     request.productCode = DBGrid_Tree->rowCount() > 0 ? DBGrid_Tree->currentText("Tr_Code") : QString();
-    request.quantity = edIn_SuKg->text();
-    request.day = edIn_Date->text();
-    request.textMemo = edIn_TextMemo->text();
-    request.bigo = edIn_Bigo->text();
-    request.audit = AuditValues::now();
-    Checked<warehouse::ReceiptSaved> saved;
-    const bool done = carriedOut(QStringLiteral("SaveBtnClick"), [&] {
-        saved = warehouse::saveReceipt(db(), request);
-        return saved.refusal;
-    });
-    if (!done) {
-        if (saved.value.clearsCheck)
-            m_checked = false;
-        return;
-    }
-    runSearch();
+    saveEntry<warehouse::ReceiptSaved>([&] { return warehouse::saveReceipt(db(), request); },
+                                       &warehouse::ReceiptSaved::clearsCheck, m_checked);
 }
 
 } // namespace zedur

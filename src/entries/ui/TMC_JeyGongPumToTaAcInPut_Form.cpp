@@ -183,25 +183,11 @@ bool TMC_JeyGongPumToTaAcInPut_Form::dayLeft()
 void TMC_JeyGongPumToTaAcInPut_Form::saveClicked()
 {
     wiptransfer::TransferRequest request;
-    request.shown = shownPeriod();
+    fillEntry(request);
     request.lotSerial = heldSerial();
     request.selected = m_selected;
-    request.quantity = edIn_SuKg->text();
-    request.day = edIn_Date->text();
-    request.textMemo = edIn_TextMemo->text();
-    request.bigo = edIn_Bigo->text();
-    request.audit = AuditValues::now();
-    Checked<wiptransfer::TransferSaved> saved;
-    const bool done = carriedOut(QStringLiteral("SaveBtnClick"), [&] {
-        saved = wiptransfer::saveTransfer(db(), request);
-        return saved.refusal;
-    });
-    if (!done) {
-        if (saved.value.clearsSelection)
-            m_selected = false;
-        return;
-    }
-    runSearch();
+    saveEntry<wiptransfer::TransferSaved>([&] { return wiptransfer::saveTransfer(db(), request); },
+                                          &wiptransfer::TransferSaved::clearsSelection, m_selected);
 }
 
 } // namespace zedur

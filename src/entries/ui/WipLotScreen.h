@@ -1,13 +1,15 @@
 #pragma once
 
+#include "common/SystemInfo.h"
+#include "common/ui/NumberBox.h"
 #include "entries/ui/EntryScreen.h"
+
+#include <QLineEdit>
 
 class QGroupBox;
 class QLabel;
 
 namespace zedur {
-
-class NumberBox;
 
 // What the completion into the product warehouse and the WIP transfer screen share: the
 // month's WIP lots with what was completed, transferred and is left of each, a panel showing
@@ -86,6 +88,35 @@ protected:
 
     // What is left of the lot current in the list, as its balance row says.
     double listedRemainder() const;
+
+    // The entry as the core's save request takes it: the month shown, the boxes as typed and
+    // the moment of saving.
+    template <typename Request> void fillEntry(Request &request) const
+    {
+        request.shown = shownPeriod();
+        request.quantity = edIn_SuKg->text();
+        request.day = edIn_Date->text();
+        request.textMemo = edIn_TextMemo->text();
+        request.bigo = edIn_Bigo->text();
+        request.audit = AuditValues::now();
+    }
+    // "&S 저장" through the core's `save`, one user action: a save done searches the lists
+    // again; a refusal is shown, and where the core says it made the screen's pick stale
+    // (`stale`), `picked` is cleared so that the save needs a new pick.
+    template <typename Saved>
+    void saveEntry(const std::function<Checked<Saved>()> &save, bool Saved::*stale, bool &picked)
+    {
+        Checked<Saved> saved;
+        if (carriedOut(QStringLiteral("SaveBtnClick"), [&] {
+                saved = save();
+                return saved.refusal;
+            })) {
+            runSearch();
+            return;
+        }
+        if (saved.value.*stale)
+            picked = false;
+    }
 
 private:
     QVector<SearchItem> m_searchItems;

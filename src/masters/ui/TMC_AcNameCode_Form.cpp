@@ -89,11 +89,7 @@ TMC_AcNameCode_Form::TMC_AcNameCode_Form(QWidget *parent)
     names.button = QStringLiteral("KuenNoSearchBtn");
     names.buttonText = QStringLiteral("&E 검색");
     names.label = QStringLiteral("검색구분");
-    setSearchItems({{"전체", everyRow},
-                    {"코드", " Ac_AcCode Like ( :tbName ) "},
-                    {"이름", " Ac_AcName Like ( :tbName ) "},
-                    {"적요", " Ac_TextMemo Like ( :tbName ) "}},
-                   names);
+    setSearchItems(columnSearchItems({{"코드", "Ac_AcCode"}, {"이름", "Ac_AcName"}, {"적요", "Ac_TextMemo"}}), names);
     cbSSearch = cbSearch;
     edSSearch = edSearch;
     KuenNoSearchBtn = SearchBtn;

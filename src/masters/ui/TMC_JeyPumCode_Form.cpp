@@ -43,16 +43,15 @@ TMC_JeyPumCode_Form::TMC_JeyPumCode_Form(QWidget *parent) : MasterCodeScreen(pro
     edJey_TextMemo = addTextBox("edJey_TextMemo", "적요및메모", "Jey_TextMemo", 200);
     edJey_Bigo = addTextBox("edJey_Bigo", "비고", "Jey_Bigo", 200);
 
-    setSearchItems({{"전체", everyRow},
-                    {"제품코드", " Jey_Code Like ( :tbName ) "},
-                    {"제품이름", " Jey_Name Like ( :tbName ) "},
-                    {"제품별명", " Jey_NameAlias Like ( :tbName ) "},
-                    {"단위", " Jey_DanWi Like ( :tbName ) "},
-                    {"모델명", " Jey_Model Like ( :tbName ) "},
-                    {"품명", " Jey_PumName Like ( :tbName ) "},
-                    {"규격", " Jey_KuSize Like ( :tbName ) "},
-                    {"적요", " Jey_TextMemo Like ( :tbName ) "},
-                    {"비고", " Jey_Bigo Like ( :tbName ) "}});
+    setSearchItems(columnSearchItems({{"제품코드", "Jey_Code"},
+                                      {"제품이름", "Jey_Name"},
+                                      {"제품별명", "Jey_NameAlias"},
+                                      {"단위", "Jey_DanWi"},
+                                      {"모델명", "Jey_Model"},
+                                      {"품명", "Jey_PumName"},
+                                      {"규격", "Jey_KuSize"},
+                                      {"적요", "Jey_TextMemo"},
+                                      {"비고", "Jey_Bigo"}}));
 
     setGridColumns({{"Jey_Serial", "저장순서"},
                     {"Jey_Code", "제품코드"},

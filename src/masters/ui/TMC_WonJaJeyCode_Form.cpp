@@ -48,16 +48,15 @@ TMC_WonJaJeyCode_Form::TMC_WonJaJeyCode_Form(QWidget *parent) : MasterCodeScreen
     edWon_TextMemo = addTextBox("edWon_TextMemo", "적요및메모", "Won_TextMemo", 200);
     edWon_Bigo = addTextBox("edWon_Bigo", "비고", "Won_Bigo", 200);
 
-    setSearchItems({{"전체", everyRow},
-                    {"코드", " Won_Code Like ( :tbName ) "},
-                    {"이름", " Won_Name Like ( :tbName ) "},
-                    {"별명", " Won_NameAlias Like ( :tbName ) "},
-                    {"단위", " Won_DanWi Like ( :tbName ) "},
-                    {"모델", " Won_Model Like ( :tbName ) "},
-                    {"품명", " Won_PumName Like ( :tbName ) "},
-                    {"규격", " Won_KuSize Like ( :tbName ) "},
-                    {"적요", " Won_TextMemo Like ( :tbName ) "},
-                    {"비고", " Won_Bigo Like ( :tbName ) "}});
+    setSearchItems(columnSearchItems({{"코드", "Won_Code"},
+                                      {"이름", "Won_Name"},
+                                      {"별명", "Won_NameAlias"},
+                                      {"단위", "Won_DanWi"},
+                                      {"모델", "Won_Model"},
+                                      {"품명", "Won_PumName"},
+                                      {"규격", "Won_KuSize"},
+                                      {"적요", "Won_TextMemo"},
+                                      {"비고", "Won_Bigo"}}));
 
     setGridColumns({{"Won_Serial", "저장순서"},
                     {"Won_Code", "원재료 코드"},
