@@ -3,8 +3,10 @@
 #include "closing/MonthChecks.h"
 #include "common/Messages.h"
 #include "common/TextNumber.h"
+#include "store/BooksLock.h"
 #include "store/Db.h"
 #include "store/Schema.h"
+#include "store/StoreError.h"
 
 #include <QStringList>
 
@@ -60,9 +62,9 @@ double indirectTotal(Db &db, const Params &ym, const QString &group)
 QString lotTotal(const QList<QPair<QString, QString>> &replaced)
 {
     QStringList terms;
-    for (const char *column : {"Gong_GaAmt", "Gong_JenGiNoMu_01", "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01",
-                               "Gong_JenGiJeyJo_02", "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01",
-                               "Gong_DaongJeyJo_02"}) {
+    for (const char *column :
+         {"Gong_GaAmt", "Gong_JenGiNoMu_01", "Gong_JenGiNoMu_02", "Gong_JenGiJeyJo_01", "Gong_JenGiJeyJo_02",
+          "Gong_DaongNoMu_01", "Gong_DaongNoMu_02", "Gong_DaongJeyJo_01", "Gong_DaongJeyJo_02"}) {
         QString term = QLatin1String(column);
         for (const auto &[name, expression] : replaced)
             if (name == term)
@@ -247,13 +249,12 @@ void carryToShipments(Db &db, const Params &ym)
             ym);
 }
 
-} // namespace
-
-RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
+RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
 {
     const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
     const MonthSizedCache cache(db);
     Transaction t(db);
+    holdBooks(db, BooksUse::Run);
     report(progress, QStringLiteral("마감 상태 확인"));
     if (const closing::MonthTable *closed = closing::firstClosedTable(db, month, closing::monthTables().size()))
         return {Refusal(closing::closedMonthWarning(*closed, month, QStringLiteral("배부액 계산 업데이트가"))), {}};
@@ -283,6 +284,17 @@ RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
     t.commit();
     const std::optional<PeriodRow> open = period::theOpenPeriod(db);
     return {std::nullopt, statusLine(open ? open->memo : QString())};
+}
+
+} // namespace
+
+RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
+{
+    try {
+        return allocate(db, month, progress);
+    } catch (const LockTimeout &) {
+        return {Refusal(closing::booksBusyWarning(QStringLiteral("배부액 계산 업데이트가"))), {}};
+    }
 }
 
 } // namespace zedur

@@ -50,6 +50,12 @@ QString closedMonthWarning(const MonthTable &table, const Period &month, const Q
            QStringLiteral("마감완료된 상태라") + LB + what + LB + QStringLiteral("불가능한 년월입니다.........");
 }
 
+QString booksBusyWarning(const QString &what)
+{
+    return QStringLiteral("다른 자리에서 데이타를 등록,수정,삭제하고 있으므로") + LB + what +
+           QStringLiteral(" 불가능합니다.") + LB + QStringLiteral("잠시 후에 다시 하세요........");
+}
+
 Verdict wrongPeriod(Db &db, const Period &month, const QString &purpose)
 {
     // Only one open month may be worked on; with none or several the books need repair first.

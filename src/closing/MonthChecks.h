@@ -31,6 +31,10 @@ const MonthTable *firstClosedTable(Db &db, const Period &month, int count);
 // "<label>" + line break + "2005년 04월은" ... "마감완료된 상태라" ... <what> ... "불가능한 년월입니다.........".
 QString closedMonthWarning(const MonthTable &table, const Period &month, const QString &what);
 
+// The refusal of a run while other desks keep the books busy with entry saves (what: "배부액
+// 계산 업데이트가" or the close's wording); nothing has changed.
+QString booksBusyWarning(const QString &what);
+
 // The month to run must be the only open one; nullopt when it is. Otherwise the warning
 // naming the open month (`purpose`: "배부액 계산할 연도와 월은" or the close's wording), or the
 // warning for a period table without exactly one open month.

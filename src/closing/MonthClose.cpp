@@ -8,7 +8,9 @@
 #include "entries/ProductBalances.h"
 #include "entries/ReceiptBalances.h"
 #include "store/Backup.h"
+#include "store/BooksLock.h"
 #include "store/Db.h"
+#include "store/StoreError.h"
 
 namespace zedur {
 
@@ -47,9 +49,7 @@ void closeRows(Db &db, const Params &ym)
                 ym);
 }
 
-} // namespace
-
-CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &options, const Progress &progress)
+CloseOutcome close(Db &db, const Period &month, const CloseOptions &options, const Progress &progress)
 {
     CloseOutcome outcome;
     report(progress, QStringLiteral("마감 상태 확인"));
@@ -78,6 +78,7 @@ CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &opti
 
     const MonthSizedCache cache(db);
     Transaction t(db);
+    holdBooks(db, BooksUse::Run);
     // What counts is the state the close writes on, not the one before the backup.
     if (std::optional<RunOutcome> refused = refusal(db, month)) {
         static_cast<RunOutcome &>(outcome) = *refused;
@@ -106,6 +107,20 @@ CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &opti
     const std::optional<PeriodRow> open = period::theOpenPeriod(db);
     outcome.status = statusLine(open ? open->memo : QString());
     return outcome;
+}
+
+} // namespace
+
+CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &options, const Progress &progress)
+{
+    try {
+        return close(db, month, options, progress);
+    } catch (const LockTimeout &) {
+        CloseOutcome busy;
+        busy.refusal = Refusal(closing::booksBusyWarning(QStringLiteral("마감및이월 작업이")));
+        busy.status = statusLine(period::openRows(db).value(0).memo);
+        return busy;
+    }
 }
 
 } // namespace zedur

@@ -2,6 +2,7 @@
 
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/StoredRow.h"
 #include "store/Db.h"
@@ -102,22 +103,26 @@ Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &grid
     return {std::nullopt, Serial_MaxValue(db, Table, QStringLiteral("Amt_Serial"))};
 }
 
-Verdict saveNewAmount(Db &db, const AmountSave &save)
+Verdict saveNewAmount(Db &db, const AmountSave &save, QString *storedSerial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     if (Verdict r = newRowStateRefusal(db, save.shown, save.gridCheck01))
         return r;
     const Checked<QString> date = savable(save);
     if (!date.ok())
         return date.refusal;
-    insertEntryRow(db, Rule.table, amountRow(save.shown, save.entry, date.value, QString(""), QString(""), save.audit));
+    AmountEntry entry = save.entry;
+    entry.serial = serialForNewRow(db, Rule.table, entry.serial);
+    insertEntryRow(db, Rule.table, amountRow(save.shown, entry, date.value, QString(""), QString(""), save.audit));
     t.commit();
+    if (storedSerial)
+        *storedSerial = entry.serial;
     return std::nullopt;
 }
 
 Verdict saveChangedAmount(Db &db, const AmountSave &save)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const Checked<StoredRow> row = changeableRow(db, save.shown, save.entry.serial);
     if (!row.ok())
         return row.refusal;
@@ -134,7 +139,7 @@ Verdict saveChangedAmount(Db &db, const AmountSave &save)
 
 Verdict deleteAmount(Db &db, const Period &shown, const QString &serial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const Checked<StoredRow> row = changeableRow(db, shown, serial);
     if (!row.ok())
         return row.refusal;

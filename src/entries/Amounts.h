@@ -39,7 +39,9 @@ Checked<QString> beginNewAmount(Db &db, const Period &shown, const QString &grid
 // "&S 저장" of a new row (mode 3) and of a changed one (mode 2), each one transaction.
 // A change is judged by the row as stored (closed, outside the open month) and keeps its
 // check columns.
-Verdict saveNewAmount(Db &db, const AmountSave &save);
+// A new row is stored under the serial shown unless another desk has taken it meanwhile
+// (serialForNewRow); storedSerial, when given, receives the one it got.
+Verdict saveNewAmount(Db &db, const AmountSave &save, QString *storedSerial = nullptr);
 Verdict saveChangedAmount(Db &db, const AmountSave &save);
 
 // "D 삭제": the tests on the stored row, then the delete.

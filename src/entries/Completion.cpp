@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/TextNumber.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/StoredRow.h"
 #include "store/Db.h"
@@ -108,7 +109,7 @@ Checked<CompletionFigures> savable(Db &db, const CompletionSave &s, const Stored
 
 Verdict saveCompletion(Db &db, const CompletionSave &save)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow lot = readStoredRow(db, Rule, save.serial, save.shown);
     const Checked<CompletionFigures> figures = savable(db, save, lot);
     if (!figures.ok())

@@ -2,9 +2,9 @@
 
 #include "common/Messages.h"
 #include "common/TextNumber.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/StoredRow.h"
-#include "entries/ViewerRows.h"
 #include "store/Db.h"
 #include "store/Periods.h"
 #include "store/RowStatements.h"
@@ -61,24 +61,24 @@ Verdict lotRefusal(Db &db, const StoredRow &lot)
 
 Verdict deleteLot(Db &db, const Period &shown, const QString &serial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow lot = readStoredRow(db, LotRule, serial, shown);
     if (Verdict r = lotRefusal(db, lot))
         return r;
-    deleteAndMark(db, lot);
+    deleteStoredRow(db, lot);
     t.commit();
     return std::nullopt;
 }
 
 Verdict deleteTransfer(Db &db, const Period &shown, const QString &serial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow transfer = readStoredRow(db, TransferRule, serial, shown);
     if (transfer.refusal())
         return transfer.refusal();
     if (!transfer.found())
         return atSerial(warnings::pickRowToDelete(), TransferViewerSerialBox);
-    deleteAndMark(db, transfer);
+    deleteStoredRow(db, transfer);
     t.commit();
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ReceiptBalances.h"
 #include "entries/StockQuantity.h"
@@ -200,7 +201,7 @@ Checked<QString> leaveIssueDay(const Period &shown, const QString &typedDay, con
 
 Verdict saveIssue(Db &db, const IssueRequest &request)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow receipt = readStoredRow(db, ReceiptRule, request.receiptSerial, request.shown);
     const Checked<QString> date = issueDate(db, request, receipt);
     if (!date.ok())

@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
+#include "entries/EntryTransaction.h"
 #include "entries/ProductBalances.h"
 #include "entries/ProductFigures.h"
 #include "entries/StockQuantity.h"
@@ -295,7 +296,7 @@ Checked<DayDate> leaveMovementDay(const Period &shownMonth, const QString &typed
 MovementSaved saveMovement(Db &db, const MovementRequest &request)
 {
     MovementSaved saved;
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow receipt = readStoredRow(db, ReceiptRule, request.receiptSerial, request.shown);
     Checked<Movement> movement = movementOf(db, request, receipt, saved.notices);
     if (!movement.ok()) {

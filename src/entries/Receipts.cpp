@@ -3,6 +3,7 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ReceiptNumbers.h"
 #include "entries/StoredRow.h"
@@ -144,22 +145,26 @@ Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRo
     return {std::nullopt, Serial_MaxValue(db, Table, QStringLiteral("InPut_Serial"))};
 }
 
-Verdict saveNewReceipt(Db &db, const ReceiptSave &save)
+Verdict saveNewReceipt(Db &db, const ReceiptSave &save, QString *storedSerial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     if (Verdict r = newRowStateRefusal(db, save.shown, save.remembered, save.gridCheck01))
         return r;
     const Checked<ReceiptFigures> figures = savable(save);
     if (!figures.ok())
         return figures.refusal;
-    insertEntryRow(db, Rule.table, receiptRow(save.entry, figures.value, save.audit));
+    ReceiptEntry entry = save.entry;
+    entry.serial = serialForNewRow(db, Rule.table, entry.serial);
+    insertEntryRow(db, Rule.table, receiptRow(entry, figures.value, save.audit));
     t.commit();
+    if (storedSerial)
+        *storedSerial = entry.serial;
     return std::nullopt;
 }
 
 Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const Checked<StoredRow> row = changeableRow(db, save.shown, save.entry.serial);
     if (!row.ok())
         return row.refusal;
@@ -175,7 +180,7 @@ Verdict saveChangedReceipt(Db &db, const ReceiptSave &save)
 
 Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const Checked<StoredRow> row = changeableRow(db, shown, fDeleteBlank(serial));
     if (!row.ok())
         return row.refusal;

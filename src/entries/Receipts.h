@@ -51,7 +51,9 @@ Checked<QString> beginNewReceipt(Db &db, const Period &shown, const RememberedRo
 // so that a save reached by any way stores what the boxes' rules allow. A change
 // is judged by the row as stored (carried forward, closed, outside the open month), not
 // by what the screen remembers of it.
-Verdict saveNewReceipt(Db &db, const ReceiptSave &save);
+// A new row is stored under the serial shown unless another desk has taken it meanwhile
+// (serialForNewRow); storedSerial, when given, receives the one it got.
+Verdict saveNewReceipt(Db &db, const ReceiptSave &save, QString *storedSerial = nullptr);
 Verdict saveChangedReceipt(Db &db, const ReceiptSave &save);
 
 // "D 삭제": the tests on the stored row, then the delete, in one transaction.

@@ -2,6 +2,7 @@
 
 #include "common/Messages.h"
 #include "common/TextNumber.h"
+#include "entries/EntryTransaction.h"
 #include "entries/ProductFigures.h"
 #include "entries/ProductShipments.h"
 #include "entries/StockQuantity.h"
@@ -228,7 +229,7 @@ Checked<DayDate> leaveReturnDay(const Period &open, const QString &typedDay, con
 
 Verdict saveReturn(Db &db, const ReturnRequest &request)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const ResultSet sale = storedSale(db, request.saleSerial);
     const Checked<QString> date = returnDate(db, request, sale);
     if (!date.ok())
@@ -247,7 +248,7 @@ Verdict saveReturn(Db &db, const ReturnRequest &request)
 
 Verdict deleteReturn(Db &db, const ReturnDelete &request)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     if (Verdict v = newRowRefusal(db, ReturnRowRule, request.open))
         return v;
     const StoredRow row = readStoredRow(db, ReturnRowRule, request.serial, request.open);

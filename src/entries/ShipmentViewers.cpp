@@ -1,6 +1,7 @@
 #include "entries/ShipmentViewers.h"
 
 #include "common/Messages.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/ProductShipments.h"
 #include "entries/StoredRow.h"
@@ -23,7 +24,7 @@ RowRule viewerRule(const EntryTable &table, const QString &serialBox)
 
 Verdict deleteRow(Db &db, const RowRule &rule, const Period &shown, const QString &serial, bool refusesReturns)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow row = readStoredRow(db, rule, serial, shown);
     if (refusesReturns && row.text(QStringLiteral("Kubun")) == ReturnKubun)
         return rule.refusal(undeletable(QStringLiteral("반품매출된 데이타라")));

@@ -3,6 +3,7 @@
 #include "common/Failure.h"
 #include "entries/EntryWarnings.h"
 #include "store/Db.h"
+#include "store/Serials.h"
 
 namespace zedur {
 
@@ -81,9 +82,12 @@ StoredRow readStoredRow(Db &db, const RowRule &rule, const QString &serial, cons
     StoredRow row;
     row.m_table = rule.table;
     row.m_serial = serial.trimmed();
+    // Locked until the transaction ends: a close or another desk's save cannot change the
+    // row between this test and the write that follows it.
     if (!row.m_serial.isEmpty())
-        row.m_row = db.query(QStringLiteral("Select * From %1 Where %2 = :tbSerial")
-                                 .arg(rule.table.name, rule.table.column(QStringLiteral("Serial"))),
+        row.m_row = db.query(QStringLiteral("Select * From %1 Where %2 = :tbSerial%3")
+                                 .arg(rule.table.name, rule.table.column(QStringLiteral("Serial")),
+                                      dialect::lockRowsClause(db.engine())),
                              {{QStringLiteral(":tbSerial"), row.m_serial}});
     const std::optional<PeriodRow> open = period::theOpenPeriod(db);
     if (open)
@@ -120,6 +124,14 @@ void deleteStoredRow(Db &db, const StoredRow &row)
 Verdict newRowRefusal(Db &db, const RowRule &rule, const Period &shown)
 {
     return periodVerdict(rule, period::theOpenPeriod(db), shown);
+}
+
+QString serialForNewRow(Db &db, const EntryTable &table, const QString &shown)
+{
+    const QString next = Serial_MaxValue(db, table.name, table.column(QStringLiteral("Serial")));
+    const QString held = shown.trimmed();
+    // Serials of one shape order as texts.
+    return held.isEmpty() || held < next ? next : held;
 }
 
 void insertEntryRow(Db &db, const EntryTable &table, const RowValues &values)

@@ -80,7 +80,8 @@ private:
     Period m_open;
 };
 
-// Reads the row anew and judges it by the rule, against the month shown on the screen.
+// Reads the row anew and judges it by the rule, against the month shown on the screen; the
+// row stays locked against other connections until the caller's transaction ends.
 StoredRow readStoredRow(Db &db, const RowRule &rule, const QString &serial, const Period &shown);
 
 // The only way an entry screen changes or deletes its rows: refused (a Failure is thrown,
@@ -91,6 +92,11 @@ void deleteStoredRow(Db &db, const StoredRow &row);
 
 // The test before a new row: the month shown must be the open one (read anew).
 Verdict newRowRefusal(Db &db, const RowRule &rule, const Period &shown);
+
+// The serial a new row is stored under: the one shown when the row was begun, unless another
+// desk has saved a row under it or a later one since; then the next after the greatest,
+// drawn under the table's serial lock. Serials keep counting up with every insert.
+QString serialForNewRow(Db &db, const EntryTable &table, const QString &shown);
 
 // The only way an entry screen adds a row: refused (a Failure is thrown, nothing is
 // written) unless the row's year and month are the open month.

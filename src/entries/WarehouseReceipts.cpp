@@ -3,10 +3,10 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/FlatProductTree.h"
 #include "entries/StoredRow.h"
-#include "entries/ViewerRows.h"
 #include "entries/WipAvailability.h"
 #include "entries/WipBalances.h"
 #include "store/Db.h"
@@ -265,7 +265,7 @@ Checked<CheckResult> checkAvailability(Db &db, const Period &shown, const QStrin
 
 Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow lot = readStoredRow(db, GridLotRule, r.gridLotSerial, r.shown);
     if (lot.text(QStringLiteral("Check_01")) == period::Closed)
         return refused(Refusal{warnings::closedData(), {}, true}, true);
@@ -332,7 +332,7 @@ Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
 
 Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow receipt = readStoredRow(db, ViewerReceiptRule, serial, shown);
     const QString s = receipt.serial();
     const auto refusal = [](const QString &text) {
@@ -374,7 +374,7 @@ Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial)
             return slice.refusal();
         deleteStoredRow(db, slice);
     }
-    deleteAndMark(db, receipt);
+    deleteStoredRow(db, receipt);
     t.commit();
     return std::nullopt;
 }

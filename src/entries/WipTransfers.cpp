@@ -3,10 +3,10 @@
 #include "common/Messages.h"
 #include "common/TextNumber.h"
 #include "entries/DayDate.h"
+#include "entries/EntryTransaction.h"
 #include "entries/EntryWarnings.h"
 #include "entries/LotConsumption.h"
 #include "entries/StoredRow.h"
-#include "entries/ViewerRows.h"
 #include "entries/WipBalances.h"
 #include "store/Db.h"
 #include "store/RowStatements.h"
@@ -106,7 +106,7 @@ Checked<QString> leaveQuantity(const QString &typed, double remaining)
 
 Checked<TransferSaved> saveTransfer(Db &db, const TransferRequest &r)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     // A closed lot, or one of another month than the open one shown.
     const StoredRow lot = readStoredRow(db, LotRule, r.lotSerial, r.shown);
     if (lot.found() && lot.refusal())
@@ -147,7 +147,7 @@ Checked<TransferSaved> saveTransfer(Db &db, const TransferRequest &r)
 
 Verdict deleteTransfer(Db &db, const Period &shown, const QString &serial)
 {
-    Transaction t(db);
+    EntryTransaction t(db);
     const StoredRow transfer = readStoredRow(db, ViewerRule, serial, shown);
     if (transfer.refusal())
         return transfer.refusal();
@@ -158,7 +158,7 @@ Verdict deleteTransfer(Db &db, const Period &shown, const QString &serial)
         return Refusal{QStringLiteral("제조원가명세서에") + CRLF + QStringLiteral("직적비로 등록된 데이타 있어") +
                            CRLF + QStringLiteral("삭제가 불가능 합니다........"),
                        ViewerSerialBox};
-    deleteAndMark(db, transfer);
+    deleteStoredRow(db, transfer);
     t.commit();
     return std::nullopt;
 }

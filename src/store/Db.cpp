@@ -3,6 +3,7 @@
 #include "common/BooksLocation.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "store/BooksLock.h"
 #include "store/Schema.h"
 #include "store/SqlFunctions.h"
 #include "store/StoreError.h"
@@ -62,10 +63,18 @@ void bindParams(QSqlQuery &q, const QString &sql, const Params &params)
     }
 }
 
+[[noreturn]] void fail(const QSqlError &error, const QString &sql)
+{
+    const QString message = describe(error) + QStringLiteral("\n") + sql.trimmed();
+    if (dialect::isLockTimeout(error.nativeErrorCode()))
+        throw LockTimeout(message);
+    throw StoreError(message);
+}
+
 void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
 {
     if (!q.prepare(sql))
-        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+        fail(q.lastError(), sql);
     bindParams(q, sql, params);
 }
 
@@ -86,7 +95,7 @@ void run(QSqlQuery &q, const QString &sql)
 {
     killWhenTheCrashTestSaysSo();
     if (!q.exec())
-        throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+        fail(q.lastError(), sql);
 }
 
 // The server prepares only queries and data changes; a statement without values (table and
@@ -96,7 +105,7 @@ void runStatement(QSqlQuery &q, Engine engine, const QString &sql, const Params 
     if (engine == Engine::Postgres && params.isEmpty()) {
         killWhenTheCrashTestSaysSo();
         if (!q.exec(sql))
-            throw StoreError(describe(q.lastError()) + QStringLiteral("\n") + sql.trimmed());
+            fail(q.lastError(), sql);
         return;
     }
     prepareAndBind(q, sql, params);
@@ -187,10 +196,10 @@ void Db::connect(bool mustExist)
         // Open through a URI in read-write mode, which never creates a missing file.
         db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
                            QStringLiteral("?mode=rw"));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BooksWaitMs));
     } else {
         db.setDatabaseName(m_path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BooksWaitMs));
     }
     if (!db.open())
         throw StoreError(describe(db.lastError()));

@@ -2,6 +2,51 @@
 
 namespace zedur::dialect {
 
+namespace {
+
+// The first key of the program's advisory locks says what is locked (and keeps them apart
+// from another program's locks on the same server); the second which one. Advisory locks
+// are per database, so two sets of books on one server never wait for each other.
+constexpr int BooksLockSpace = 0x5A44;  // the whole books: one lock
+constexpr int SerialLockSpace = 0x5A53; // one table's serials: the hash of its name
+
+} // namespace
+
+bool isLockTimeout(const QString &nativeErrorCode)
+{
+    return nativeErrorCode == u"55P03" || nativeErrorCode == u"5";
+}
+
+QString lockWaitStatement(Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return {};
+    return QStringLiteral("SELECT set_config('lock_timeout', :tbWait, true)");
+}
+
+QString booksLockStatement(Engine engine, bool exclusive)
+{
+    if (engine == Engine::Sqlite)
+        return {};
+    return QStringLiteral("SELECT %1(%2, %3)")
+        .arg(exclusive ? QStringLiteral("pg_advisory_xact_lock") : QStringLiteral("pg_advisory_xact_lock_shared"))
+        .arg(BooksLockSpace)
+        .arg(0);
+}
+
+QString serialLockStatement(Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return {};
+    // Two tables whose names hash alike would share a lock: waiting, never a wrong serial.
+    return QStringLiteral("SELECT pg_advisory_xact_lock(%1, hashtext(lower(:tbTable)))").arg(SerialLockSpace);
+}
+
+QString lockRowsClause(Engine engine)
+{
+    return engine == Engine::Sqlite ? QString() : QStringLiteral(" FOR UPDATE");
+}
+
 QString columnType(Engine engine, const ColumnDef &c)
 {
     switch (c.type) {

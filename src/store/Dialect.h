@@ -35,5 +35,24 @@ QString columnsQuery(Engine engine);
 // plain on the server, which folds unquoted names to lower case when they are made.
 QString tableNameForDrop(Engine engine, const QString &table);
 
+// Whether a statement failed because a lock was not granted within the wait: the server's
+// lock_not_available (lock_timeout), SQLite's busy (its busy timeout).
+bool isLockTimeout(const QString &nativeErrorCode);
+
+// The statement that bounds every lock wait of the current transaction (:tbWait, in
+// milliseconds as text); empty where the engine bounds them itself (SQLite's busy timeout).
+QString lockWaitStatement(Engine engine);
+// The lock on the whole books for the current transaction: shared by entry saves, alone by
+// the allocation and the close. Empty on SQLite, whose transactions take the file's write
+// lock when they begin.
+QString booksLockStatement(Engine engine, bool exclusive);
+// The lock on one table's serials for the current transaction (:tbTable names the table),
+// taken before the greatest serial is read; empty on SQLite, whose writers queue anyway.
+QString serialLockStatement(Engine engine);
+// What a query that reads a row it is about to change ends with, so that no other
+// connection changes the row until this transaction ends: " FOR UPDATE", or nothing on
+// SQLite, where no other connection writes during a transaction.
+QString lockRowsClause(Engine engine);
+
 } // namespace dialect
 } // namespace zedur

@@ -42,6 +42,11 @@ QString serialPlus(const QString &current, qint64 steps)
 
 QString Serial_MaxValue(Db &db, const QString &table, const QString &serialColumn)
 {
+    // Two desks saving at the same moment would read the same greatest serial: the second
+    // waits here until the first's transaction has ended, and then reads the first's row.
+    const QString lock = dialect::serialLockStatement(db.engine());
+    if (!lock.isEmpty())
+        db.scalar(lock, {{QStringLiteral(":tbTable"), table}});
     // Table and column names come only from constants in the code.
     const QVariant max = db.scalar(QStringLiteral(" Select Max(%1) as Serial_Max From %2 ").arg(serialColumn, table));
     return serialAfter(max.toString());

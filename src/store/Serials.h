@@ -13,7 +13,9 @@ QString serialAfter(const QString &current);
 // serials a set of rows inserted one by one would get.
 QString serialPlus(const QString &current, qint64 steps);
 
-// The next serial of a table: one more than the greatest in the serial column.
+// The next serial of a table: one more than the greatest in the serial column. Inside a
+// transaction the table's serials stay locked until it ends (on a server, where other
+// desks insert too), so that the serial read is still free when the row is inserted.
 QString Serial_MaxValue(Db &db, const QString &table, const QString &serialColumn);
 
 } // namespace zedur

@@ -11,4 +11,12 @@ public:
     explicit StoreError(const QString &message) : Failure(QStringLiteral("StoreError"), message) {}
 };
 
+// A lock that another connection held longer than this one was willing to wait for it.
+// The statement failed and the transaction must be rolled back; nothing of it stays.
+class LockTimeout : public StoreError
+{
+public:
+    explicit LockTimeout(const QString &message) : StoreError(message) {}
+};
+
 } // namespace zedur

@@ -222,11 +222,11 @@ void TMC_AcNameAmtInPut_Form::saveClicked()
     if (!inserting && mode() != 2)
         return;
     const amounts::AmountSave save{shownPeriod(), entry(), gridCheck01(), AuditValues::now()};
+    QString serial = save.entry.serial;
     if (!carriedOut(inserting ? QStringLiteral("pSqlToInsert") : QStringLiteral("pSqlToUpDate"), [&] {
-            return inserting ? amounts::saveNewAmount(db(), save) : amounts::saveChangedAmount(db(), save);
+            return inserting ? amounts::saveNewAmount(db(), save, &serial) : amounts::saveChangedAmount(db(), save);
         }))
         return; // what was typed stays on screen
-    const QString serial = save.entry.serial;
     if (inserting) {
         listNewRow(QStringLiteral("Amt_Serial"), serial);
         return;

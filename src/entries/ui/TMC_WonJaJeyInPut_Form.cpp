@@ -241,11 +241,11 @@ void TMC_WonJaJeyInPut_Form::saveClicked()
     const receipts::ReceiptSave save{shownPeriod(), entry(), m_remembered,
                                      DBGrid1->currentText(QStringLiteral("InPut_Check_01")), AuditValues::now()};
     const bool inserting = mode() == 3;
+    QString serial = save.entry.serial;
     if (!carriedOut(inserting ? QStringLiteral("pSqlToInsert") : QStringLiteral("pSqlToUpDate"), [&] {
-            return inserting ? receipts::saveNewReceipt(db(), save) : receipts::saveChangedReceipt(db(), save);
+            return inserting ? receipts::saveNewReceipt(db(), save, &serial) : receipts::saveChangedReceipt(db(), save);
         }))
         return; // what was typed stays on screen
-    const QString serial = save.entry.serial;
     if (!inserting) {
         showOnly(serial);
         return;
