@@ -11,4 +11,11 @@ public:
     explicit StoreError(const QString &message) : Failure(QStringLiteral("StoreError"), message) {}
 };
 
+// New books were asked for where books, or any file, are already: nothing was written.
+class BooksExistError : public StoreError
+{
+public:
+    using StoreError::StoreError;
+};
+
 } // namespace zedur
