@@ -3,6 +3,7 @@
 #include "common/BooksLocation.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "store/BooksCopy.h"
 #include "store/BooksLock.h"
 #include "store/Schema.h"
 #include "store/SqlFunctions.h"
@@ -152,7 +153,7 @@ std::unique_ptr<Db> Db::create(const QString &path)
         return db;
     }
     if (QFileInfo::exists(path))
-        throw StoreError(QStringLiteral("database file already exists: %1").arg(path));
+        throw BooksExistError(QStringLiteral("database file already exists: %1").arg(path));
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Claims the name in one step, so that a file that appeared meanwhile is not taken over:
     // whatever is at the path from here on was made by this call.
@@ -250,7 +251,7 @@ void Db::connectServer(bool mustHoldBooks)
         present.insert(name.toLower());
     for (const TableDef &t : schema::baseTables())
         if (present.contains(t.name.toLower()))
-            throw StoreError(QStringLiteral("the database already holds books (table %1): %2").arg(t.name, m_path));
+            throw BooksExistError(QStringLiteral("the database already holds books (table %1): %2").arg(t.name, m_path));
 }
 
 bool Db::holdsBooks()
@@ -276,11 +277,15 @@ void Db::addMissingIndexesOnce()
 
 MonthSizedCache::MonthSizedCache(Db &db) : m_db(db)
 {
-    m_db.exec(cacheSizePragma(MonthRunCacheKiB));
+    // A server keeps its own pages.
+    if (m_db.engine() == Engine::Sqlite)
+        m_db.exec(cacheSizePragma(MonthRunCacheKiB));
 }
 
 MonthSizedCache::~MonthSizedCache()
 {
+    if (m_db.engine() != Engine::Sqlite)
+        return;
     try {
         m_db.exec(cacheSizePragma(UsualCacheKiB));
     } catch (...) {
@@ -430,8 +435,6 @@ void Db::recreate(const QString &table, const QStringList &createStatements)
 
 void Db::backupTo(const QString &targetPath)
 {
-    if (m_engine == Engine::Postgres)
-        throw StoreError(QStringLiteral("books on a server are backed up on the server: %1").arg(m_path));
     if (QFileInfo::exists(targetPath))
         throw StoreError(QStringLiteral("backup file already exists: %1").arg(targetPath));
     QDir().mkpath(QFileInfo(targetPath).absolutePath());
@@ -440,8 +443,16 @@ void Db::backupTo(const QString &targetPath)
     const QString partial = targetPath + QStringLiteral(".partial");
     QFile::remove(partial);
     try {
-        // VACUUM INTO reads through this connection, so rows still in the write-ahead log are included.
-        exec(QStringLiteral("VACUUM INTO :target"), {{QStringLiteral(":target"), partial}});
+        if (m_engine == Engine::Sqlite) {
+            // VACUUM INTO reads through this connection, so rows still in the write-ahead log are included.
+            exec(QStringLiteral("VACUUM INTO :target"), {{QStringLiteral(":target"), partial}});
+        } else {
+            // Books on a server are backed up as a books file, which the program and the
+            // command line open as they open any other.
+            removeDatabaseFiles(partial);
+            if (!copyBooks(m_path, partial).allSame())
+                throw StoreError(QStringLiteral("the backup does not hold the same rows as the books: %1").arg(partial));
+        }
     } catch (...) {
         QFile::remove(partial);
         throw;

@@ -102,7 +102,7 @@ public:
     QStringList indexNames();
     // Drops the table when present and runs its creation statements, in the caller's transaction.
     void recreate(const QString &table, const QStringList &createStatements);
-    // A consistent copy of the whole database into a new file.
+    // A consistent copy of the whole database into a new file: a books file either way.
     void backupTo(const QString &targetPath);
 
     // Transactions nest: the outermost one begins and commits, inner ones are savepoints.

@@ -89,6 +89,11 @@ QString columnsQuery(Engine engine)
                           "ORDER BY ordinal_position");
 }
 
+QString snapshotStatement(Engine engine)
+{
+    return engine == Engine::Sqlite ? QString() : QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+}
+
 QStringList serverSetup()
 {
     return {

@@ -28,6 +28,10 @@ QString tableCountQuery(Engine engine);
 // written in SQL so that set-based statements give the same figures on both engines.
 QStringList serverSetup();
 
+// The statement that, first in a transaction, makes every read of the transaction see the
+// same moment of the books; empty where a transaction does that already (SQLite).
+QString snapshotStatement(Engine engine);
+
 // The names of a table's columns (column "name"), in their order; :name is the table.
 QString columnsQuery(Engine engine);
 

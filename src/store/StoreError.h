@@ -19,4 +19,11 @@ public:
     explicit LockTimeout(const QString &message) : StoreError(message) {}
 };
 
+// New books were asked for where books, or any file, are already: nothing was written.
+class BooksExistError : public StoreError
+{
+public:
+    using StoreError::StoreError;
+};
+
 } // namespace zedur

@@ -4,7 +4,22 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <csignal>
 #include <cstdio>
+
+namespace zedur::test {
+
+// Qt Test's crash handler stays installed after a run of the tests (Qt 6.4), and the next run
+// takes it for the handler before it and hands every fatal signal back to it: the process
+// then catches the same signal forever, with SIGTERM blocked. Each run starts from the
+// default actions, so that a failing second pass ends as the first would.
+inline void restoreDefaultSignalActions()
+{
+    for (const int sig : {SIGHUP, SIGINT, SIGQUIT, SIGILL, SIGABRT, SIGBUS, SIGFPE, SIGSEGV, SIGPIPE, SIGTERM})
+        std::signal(sig, SIG_DFL);
+}
+
+} // namespace zedur::test
 
 // A test program whose books are made on SQLite and then, with every test again, on the
 // tests' PostgreSQL server (scripts/test-server, started by the test command). Without a
@@ -24,6 +39,7 @@
             std::fflush(stdout);                                                                                       \
             zedur::test::setTestEngine(engine);                                                                        \
             failures += QTest::qExec(&tc, argc, argv);                                                                 \
+            zedur::test::restoreDefaultSignalActions();                                                                \
         }                                                                                                              \
         return failures;                                                                                               \
     }

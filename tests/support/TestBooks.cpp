@@ -4,6 +4,8 @@
 #include "common/SystemInfo.h"
 #include "store/Books.h"
 
+#include <QDir>
+
 namespace zedur::test {
 
 TestBooks::TestBooks(const Period &start)
@@ -11,6 +13,10 @@ TestBooks::TestBooks(const Period &start)
     setAppDirForTesting(m_dir.path());
     setFileOpener([](const QString &) { return true; });
     if (testEngine() == Engine::Postgres) {
+        // The books folder makes the folder a portable program folder, as it is on SQLite: the
+        // programs the tests run there keep their error log and exports in it, not in the
+        // user's data folder.
+        QDir(m_dir.path()).mkpath(QStringLiteral("Access_Db"));
         m_server = std::make_unique<ServerDatabase>();
         setDatabaseLocation(m_server->location());
     }

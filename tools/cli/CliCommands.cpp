@@ -12,7 +12,9 @@
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportMonth.h"
 #include "reports/Ties.h"
+#include "store/BooksCopy.h"
 #include "store/Db.h"
+#include "store/StoreError.h"
 #include "store/Periods.h"
 
 #include <cmath>
@@ -31,6 +33,8 @@ struct Command {
     bool month;  // takes YYYY-MM
     bool report; // takes a report's name before the month
     std::function<int(Db &db, const Invocation &invocation, const Period &month)> run;
+    // A command that opens the books itself, instead of `run`.
+    std::function<int(const Invocation &invocation)> runOnLocations = {};
 };
 
 void out(const QString &line)
@@ -155,13 +159,37 @@ int verify(Db &db, const Invocation &, const Period &month)
     return v.holds() ? Done : Untied;
 }
 
+int copy(const Invocation &invocation)
+{
+    CopyOutcome outcome;
+    try {
+        outcome = copyBooks(invocation.database, invocation.to);
+    } catch (const BooksExistError &) {
+        msg::warning(QStringLiteral("복사할 곳에 이미 장부(또는 파일)가 있습니다: ") + invocation.to + LB +
+                     QStringLiteral("새 파일 이름이나 빈 데이터베이스를 지정하세요......."));
+        return Refused;
+    }
+    for (const CopiedTable &t : outcome.tables)
+        out(QStringLiteral("%1%2 %3행").arg(t.same ? QStringLiteral("같음    ") : QStringLiteral("다름    "), t.name).arg(t.targetRows));
+    if (!outcome.allSame()) {
+        out(QStringLiteral("복사한 장부의 행이 원래 장부와 다릅니다: ") + invocation.to);
+        return Untied;
+    }
+    out(QStringLiteral("%1 → %2 복사 완료: 표 %3개, %4행이 모두 같습니다.")
+            .arg(invocation.database, invocation.to)
+            .arg(outcome.tables.size())
+            .arg(outcome.rows()));
+    return Done;
+}
+
 const QVector<Command> &commands()
 {
     static const QVector<Command> all{{QStringLiteral("status"), false, false, false, status},
                                       {QStringLiteral("allocate"), true, true, false, allocate},
                                       {QStringLiteral("close"), true, true, false, close},
                                       {QStringLiteral("export"), false, true, true, exportReport},
-                                      {QStringLiteral("verify"), false, true, false, verify}};
+                                      {QStringLiteral("verify"), false, true, false, verify},
+                                      {QStringLiteral("copy"), false, false, false, {}, copy}};
     return all;
 }
 
@@ -190,6 +218,12 @@ bool needsReport(const QString &command)
 {
     const Command *c = commandNamed(command);
     return c && c->report;
+}
+
+bool needsTarget(const QString &command)
+{
+    const Command *c = commandNamed(command);
+    return c && c->runOnLocations;
 }
 
 QString reportNames()
@@ -221,6 +255,8 @@ int run(const Invocation &invocation)
         }
     }
     try {
+        if (command->runOnLocations)
+            return command->runOnLocations(invocation);
         const std::unique_ptr<Db> db = Db::open(invocation.database);
         return command->run(*db, invocation, month);
     } catch (const Failure &failure) {

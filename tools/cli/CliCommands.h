@@ -11,21 +11,24 @@ enum Exit {
     Refused = 1, // a rule of the books stopped it; nothing was changed
     Usage = 2,
     Failed = 3, // the database or a file failed; shown and written to the error log
-    Untied = 4, // verify: at least one tie between the month's reports does not hold
+    Untied = 4, // verify: at least one tie between the month's reports does not hold; copy: the
+                // copied books do not hold the same rows
 };
 
 struct Invocation {
-    QString command;  // status, allocate, close, export, verify
+    QString command;  // status, allocate, close, export, verify, copy
     QString month;    // YYYY-MM for every command but status
     QString database; // the books file
     QString report;   // export: the report's name
     QString out;      // export: the file to write; empty: a new file under Data_Save/
+    QString to;       // copy: where the new books go (the books copied are `database`)
 };
 
 // The commands it knows, and what a command needs besides its name.
 bool knownCommand(const QString &command);
 bool needsMonth(const QString &command);
 bool needsReport(const QString &command);
+bool needsTarget(const QString &command);
 // The names export knows, each with its report's title.
 QString reportNames();
 bool knownReport(const QString &name);

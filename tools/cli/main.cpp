@@ -12,6 +12,7 @@
 namespace {
 
 const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서] [YYYY-MM] [--out 파일]
+       zedur-cli copy --from 위치 --to 위치
 
 명령:
   status             열려 있는 월과 그 상태를 보여 줍니다.
@@ -22,6 +23,11 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      (기본: Data_Save/ 아래 새 파일). 보고서 이름은 아래와 같습니다.
   verify YYYY-MM     그 월의 보고서끼리 맞아야 하는 금액을 대조하여 하나하나 두 금액과 함께
                      보여 줍니다. 마감된 월은 다음 월의 이월 금액과도 대조합니다.
+  copy --from 위치 --to 위치
+                     장부 전체를 다른 곳으로 복사합니다 (장부 파일과 서버 사이, 어느 쪽으로든).
+                     --to는 아직 없는 파일이나 장부가 없는 빈 데이터베이스여야 하며, 복사는
+                     한 트랜잭션으로 하고, 끝나면 모든 표의 행이 같은지 확인하여 보여 줍니다.
+                     (--from이 없으면 --db의 장부)
 
 선택:
   --db 위치          장부 파일, 또는 PostgreSQL 서버의 장부
@@ -29,6 +35,8 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      (기본: 프로그램 zedur가 여는 장부: ZedUr.ini가 가리키는 서버,
                      없으면 Access_Db/ZedUr_DB.mdb). 암호는 ~/.pgpass나 PGPASSWORD로.
   --out 파일         export가 쓸 파일
+  --from 위치, --to 위치
+                     copy가 읽을 장부와 만들 장부
   -h, --help         이 도움말을 보여 줍니다.
 
 쓰는 명령(allocate, close)은 이 컴퓨터에서 같은 사용자가 프로그램 zedur를 실행하고 있는
@@ -39,7 +47,7 @@ export와 verify는 장부를 바꾸지 않으므로 프로그램이 실행 중�
 
 알림은 표준 오류로, 결과는 표준 출력으로 씁니다.
 종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록),
-          4 verify에서 맞지 않는 대조가 있음
+          4 verify에서 맞지 않는 대조가 있음, copy한 장부의 행이 다름
 )";
 
 void printHelp(FILE *to)
@@ -77,6 +85,10 @@ int main(int argc, char *argv[])
             invocation.database = args.at(i);
         } else if (arg.startsWith(QStringLiteral("--db="))) {
             invocation.database = arg.mid(5);
+        } else if (arg == u"--from" || arg == u"--to") {
+            if (++i >= args.size())
+                return usage(arg + QStringLiteral(" 다음에 장부 파일의 경로나 서버 주소가 있어야 합니다."));
+            (arg == u"--from" ? invocation.database : invocation.to) = args.at(i);
         } else if (arg == u"--out") {
             if (++i >= args.size())
                 return usage(QStringLiteral("--out 다음에 쓸 파일의 경로가 있어야 합니다."));
@@ -109,6 +121,10 @@ int main(int argc, char *argv[])
             return usage(invocation.command + QStringLiteral(" 명령에는 YYYY-MM 형식의 년월이 있어야 합니다."));
         invocation.month = positional.takeFirst();
     }
+    if (zedur::cli::needsTarget(invocation.command) && invocation.to.isEmpty())
+        return usage(invocation.command + QStringLiteral(" 명령에는 --to 위치가 있어야 합니다."));
+    if (!zedur::cli::needsTarget(invocation.command) && !invocation.to.isEmpty())
+        return usage(QStringLiteral("--from과 --to는 copy 명령에만 쓸 수 있습니다."));
     if (!positional.isEmpty())
         return usage(QStringLiteral("남는 인수가 있습니다: ") + positional.join(u' '));
     return zedur::cli::run(invocation);
