@@ -11,6 +11,7 @@
 #include "entries/StoredRow.h"
 #include "reports/Ties.h"
 #include "store/BooksLock.h"
+#include "store/RowStatements.h"
 #include "store/Serials.h"
 #include "store/StoreError.h"
 
@@ -64,6 +65,26 @@ DeskLog saveReceipts(const QString &location, int saves, QAtomicInt *savedSoFar 
                     throw;
                 ++log.refused;
             }
+        }
+    } catch (const Failure &f) {
+        log.failure = f.className() + QStringLiteral(": ") + f.message();
+    }
+    return log;
+}
+
+// A desk adding rows to a table of its own transactions through the store alone: the next
+// serial, then the insert, as every screen that numbers its rows does.
+DeskLog insertUnderNextSerials(const QString &location, int inserts)
+{
+    DeskLog log;
+    try {
+        const std::unique_ptr<Db> db = Db::open(location);
+        for (int i = 0; i < inserts; ++i) {
+            Transaction t(*db);
+            const QString serial = Serial_MaxValue(*db, "MC_WonJaJeyCode", "Won_Serial");
+            insertRow(*db, "MC_WonJaJeyCode", {{"Won_Serial", serial}, {"Won_Code", QStringLiteral("W%1").arg(i)}});
+            t.commit();
+            log.saved << serial;
         }
     } catch (const Failure &f) {
         log.failure = f.className() + QStringLiteral(": ") + f.message();
@@ -128,6 +149,17 @@ private slots:
             for (int i = 1; i < log->saved.size(); ++i)
                 QVERIFY2(log->saved[i - 1] < log->saved[i], qPrintable(log->saved[i]));
         QCOMPARE(newest(db, "MC_WonJaJeyInPut", "InPut_Serial"), serialPlus(QString(), 2 * each));
+    }
+
+    // The serials' lock itself, beside the entry saves' turn on the period row.
+    void nextSerialsOfTwoDesksNeverCollide()
+    {
+        TestBooks books(April);
+        Desk first([&] { return insertUnderNextSerials(books.location(), 200); });
+        Desk second([&] { return insertUnderNextSerials(books.location(), 200); });
+        QCOMPARE(first.finished().failure, QString());
+        QCOMPARE(second.finished().failure, QString());
+        QCOMPARE(rowsOf(books.db(), "MC_WonJaJeyCode"), 400);
     }
 
     // The close runs while another desk saves receipts: each save goes in before the close
