@@ -242,7 +242,8 @@ void Db::connectServer(bool mustHoldBooks)
         present.insert(name.toLower());
     for (const TableDef &t : schema::baseTables())
         if (present.contains(t.name.toLower()))
-            throw BooksExistError(QStringLiteral("the database already holds books (table %1): %2").arg(t.name, m_path));
+            throw BooksExistError(
+                QStringLiteral("the database already holds books (table %1): %2").arg(t.name, m_path));
 }
 
 bool Db::holdsBooks()
@@ -442,7 +443,8 @@ void Db::backupTo(const QString &targetPath)
             // command line open as they open any other.
             removeDatabaseFiles(partial);
             if (!copyBooks(m_path, partial).allSame())
-                throw StoreError(QStringLiteral("the backup does not hold the same rows as the books: %1").arg(partial));
+                throw StoreError(
+                    QStringLiteral("the backup does not hold the same rows as the books: %1").arg(partial));
         }
     } catch (...) {
         QFile::remove(partial);
