@@ -5,6 +5,7 @@
 #include "common/TextNumber.h"
 #include "store/BooksLock.h"
 #include "store/Db.h"
+#include "store/Dialect.h"
 #include "store/Schema.h"
 #include "store/StoreError.h"
 
@@ -48,9 +49,10 @@ double indirectTotal(Db &db, const Params &ym, const QString &group)
 {
     Params p = ym;
     p.append({":tbGroup", group});
-    return roundDecimals(db.scalar(QStringLiteral("Select total(Amt_Amt) From MC_AcNameAmtInPut "
+    return roundDecimals(db.scalar(QStringLiteral("Select %1 From MC_AcNameAmtInPut "
                                                   "Where Amt_JeyJoKubun = '간접' And Amt_Year = :tbYear "
-                                                  "And Amt_Month = :tbMonth And Amt_GroupAcName = :tbGroup"),
+                                                  "And Amt_Month = :tbMonth And Amt_GroupAcName = :tbGroup")
+                                       .arg(dialect::stableSum(db.engine(), "total", "Amt_Amt")),
                                    p)
                              .toDouble(),
                          10);
@@ -79,9 +81,10 @@ QString lotTotal(const QList<QPair<QString, QString>> &replaced)
 // amount yet: one pass over the month's lots, totals included.
 void allocateCommon(Db &db, const Params &ym)
 {
-    const double base = roundDecimals(db.scalar(QStringLiteral("Select total(Gong_DaongWonAmt) From "
+    const double base = roundDecimals(db.scalar(QStringLiteral("Select %1 From "
                                                                "MC_JeyGongPumInPut Where Gong_Year = :tbYear "
-                                                               "And Gong_Month = :tbMonth"),
+                                                               "And Gong_Month = :tbMonth")
+                                                    .arg(dialect::stableSum(db.engine(), "total", "Gong_DaongWonAmt")),
                                                 ym)
                                           .toDouble(),
                                       10);
@@ -115,9 +118,10 @@ void allocateDirect(Db &db, const Params &ym)
         Params p = ym;
         p.append({":tbGroup", group});
         db.exec(QStringLiteral("Insert InTo MC_JeyGongPum_DaongNoMuJeyJo_SumVw01 ( Daong_Serial, Daong_Amt ) "
-                               "Select Amt_JeyGongPumSerial, Sum(Amt_Amt) From MC_AcNameAmtInPut "
+                               "Select Amt_JeyGongPumSerial, %1 From MC_AcNameAmtInPut "
                                "Where Amt_JeyJoKubun = '직접' And Amt_Year = :tbYear And Amt_Month = :tbMonth "
-                               "And Amt_GroupAcName = :tbGroup Group By Amt_JeyGongPumSerial"),
+                               "And Amt_GroupAcName = :tbGroup Group By Amt_JeyGongPumSerial")
+                    .arg(dialect::stableSum(db.engine(), "Sum", "Amt_Amt")),
                 p);
         const QString amount = QStringLiteral("round15(W.Daong_Amt)");
         db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set %1 = %2, Gong_WoulAmtTot = %3 "
@@ -209,15 +213,20 @@ void carryToCompletions(Db &db, const Params &ym)
 void sumReceipts(Db &db, const Params &ym)
 {
     db.exec(QStringLiteral("Delete From MC_UpDateChaongGoJeyGongPum_SumVw01"));
-    db.exec(QStringLiteral(
-                "Insert InTo MC_UpDateChaongGoJeyGongPum_SumVw01 ( UpDate_JeyPumSerial, UpDate_JenGiNoMu, "
-                "UpDate_DaongNoMu, UpDate_JenGiJeyJo, UpDate_DaongJeyJo, UpDate_TotGaAmt ) "
-                "Select InGong_JeyPumSerial, Sum(InGong_JenGiNoMu_01 + InGong_DaongNoMu_01), "
-                "Sum(InGong_JenGiNoMu_02 + InGong_DaongNoMu_02), Sum(InGong_JenGiJeyJo_01 + InGong_DaongJeyJo_01), "
-                "Sum(InGong_JenGiJeyJo_02 + InGong_DaongJeyJo_02), Sum(InGong_WoulAmtTot) "
-                "From MC_ChaongGoJeyGongPumInJeyGong Where InGong_Year = :tbYear And InGong_Month = :tbMonth "
-                "Group By InGong_JeyPumSerial"),
-            ym);
+    QStringList sums;
+    for (const char *expression :
+         {"InGong_JenGiNoMu_01 + InGong_DaongNoMu_01", "InGong_JenGiNoMu_02 + InGong_DaongNoMu_02",
+          "InGong_JenGiJeyJo_01 + InGong_DaongJeyJo_01", "InGong_JenGiJeyJo_02 + InGong_DaongJeyJo_02",
+          "InGong_WoulAmtTot"})
+        sums << dialect::stableSum(db.engine(), QStringLiteral("Sum"), QLatin1String(expression));
+    db.exec(
+        QStringLiteral("Insert InTo MC_UpDateChaongGoJeyGongPum_SumVw01 ( UpDate_JeyPumSerial, UpDate_JenGiNoMu, "
+                       "UpDate_DaongNoMu, UpDate_JenGiJeyJo, UpDate_DaongJeyJo, UpDate_TotGaAmt ) "
+                       "Select InGong_JeyPumSerial, %1 "
+                       "From MC_ChaongGoJeyGongPumInJeyGong Where InGong_Year = :tbYear And InGong_Month = :tbMonth "
+                       "Group By InGong_JeyPumSerial")
+            .arg(sums.join(QStringLiteral(", "))),
+        ym);
     QStringList sets;
     for (const QString &stem : ProductAmounts)
         sets << QStringLiteral("JeyPum_%1 = round15(W.UpDate_%1)").arg(stem);

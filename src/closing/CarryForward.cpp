@@ -4,6 +4,8 @@
 #include "entries/LotBalances.h"
 #include "entries/ProductBalances.h"
 #include "entries/ReceiptBalances.h"
+#include "store/Db.h"
+#include "store/Dialect.h"
 
 #include <QStringList>
 
@@ -95,9 +97,9 @@ void collect(Db &db, const CarriedTable &t, const Params &ym)
     }
     QStringList sums{t.key, t.year, t.month};
     for (const QString &column : t.valueColumns)
-        sums << QStringLiteral("Sum(%1)").arg(column);
+        sums << dialect::stableSum(db.engine(), QStringLiteral("Sum"), column);
     for (const auto &[column, sum] : t.remainders)
-        sums << QStringLiteral("Sum(%1)").arg(sum);
+        sums << dialect::stableSum(db.engine(), QStringLiteral("Sum"), sum);
     db.exec(QStringLiteral("Insert InTo %1 (%2) Select %3 From %4 Group By %5, %6, %7")
                 .arg(t.balanceTable, columns.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")),
                      t.movementTable, t.key, t.year, t.month));

@@ -1,7 +1,9 @@
 #include "store/Backup.h"
 
+#include "common/BooksLocation.h"
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
+#include "common/SystemInfo.h"
 #include "store/Db.h"
 
 #include <QDir>
@@ -19,9 +21,18 @@ namespace {
 // larger books fill the disk.
 constexpr int backupsKept = 20;
 
-QString backupFolderOf(const QString &databaseFile)
+// The file whose name and folder the backups take: the books file, or for books on a
+// server a file named after its database in the program's books folder.
+QString namingFile(const QString &location)
 {
-    return QFileInfo(databaseFile).absolutePath() + QStringLiteral("/backup");
+    if (const auto server = parseServerLocation(location))
+        return appDir() + QStringLiteral("Access_Db/") + server->database + QStringLiteral(".mdb");
+    return location;
+}
+
+QString backupFolderOf(const QString &location)
+{
+    return QFileInfo(namingFile(location)).absolutePath() + QStringLiteral("/backup");
 }
 
 // Whether a file as large as the books still fits in the folder. Written out, not only
@@ -78,14 +89,14 @@ void pruneBackups(const QString &databaseFile, const QString &written)
 
 QString backupPathFor(const QString &databaseFile, const QDateTime &when)
 {
-    const QFileInfo info(databaseFile);
+    const QFileInfo info(namingFile(databaseFile));
     return backupFolderOf(databaseFile) + u'/' + info.completeBaseName() + u'_' +
            when.toString(QStringLiteral("yyyyMMdd_HHmmss_zzz")) + u'.' + info.suffix();
 }
 
 QStringList backupsOf(const QString &databaseFile)
 {
-    const QFileInfo books(databaseFile);
+    const QFileInfo books(namingFile(databaseFile));
     const QDir folder(backupFolderOf(databaseFile));
     const QRegularExpression named(
         QStringLiteral("^%1_(\\d{8}_\\d{6}_\\d{3})\\.%2$")

@@ -40,9 +40,9 @@ void copyRows(Db &source, Db &target, const TableDef &t)
     QStringList placeholders;
     for (int i = 0; i < t.columns.size(); ++i)
         placeholders << QStringLiteral(":c%1").arg(i);
-    PreparedStatement insert = target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                  .arg(t.name, t.columnNames().join(QStringLiteral(", ")),
-                                                       placeholders.join(QStringLiteral(", "))));
+    PreparedStatement insert = target.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(t.name, t.columnNames().join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
     source.forEachRow(selectAll(t), {}, [&](const RowReader &row) {
         Params values;
         for (int i = 0; i < t.columns.size(); ++i)

@@ -89,6 +89,13 @@ QString columnsQuery(Engine engine)
                           "ORDER BY ordinal_position");
 }
 
+QString stableSum(Engine engine, const QString &aggregate, const QString &expression)
+{
+    if (engine == Engine::Sqlite)
+        return QStringLiteral("%1(%2)").arg(aggregate, expression);
+    return QStringLiteral("%1(%2 ORDER BY %2)").arg(aggregate, expression);
+}
+
 QString snapshotStatement(Engine engine)
 {
     return engine == Engine::Sqlite ? QString() : QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");

@@ -32,6 +32,12 @@ QStringList serverSetup();
 // same moment of the books; empty where a transaction does that already (SQLite).
 QString snapshotStatement(Engine engine);
 
+// An aggregate ("Sum", "total") of a floating-point expression whose figure does not depend
+// on the order the rows are read in: SQLite reads them in the order they were written
+// whatever was updated since; the server reads them as its pages lie, which updates change,
+// so there they are added smallest first.
+QString stableSum(Engine engine, const QString &aggregate, const QString &expression);
+
 // The names of a table's columns (column "name"), in their order; :name is the table.
 QString columnsQuery(Engine engine);
 

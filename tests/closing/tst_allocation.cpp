@@ -1,3 +1,4 @@
+#include "BothEngines.h"
 #include "ClosingFixture.h"
 #include "closing/Allocation.h"
 #include "common/Messages.h"
@@ -404,5 +405,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(AllocationTest)
+ZEDUR_TEST_ON_BOTH_ENGINES(AllocationTest)
 #include "tst_allocation.moc"

@@ -1,3 +1,4 @@
+#include "BothEngines.h"
 #include "ClosingFixture.h"
 #include "MonthGenerator.h"
 #include "closing/Allocation.h"
@@ -188,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ClosingBooksTest)
+ZEDUR_TEST_ON_BOTH_ENGINES(ClosingBooksTest)
 #include "tst_closingbooks.moc"

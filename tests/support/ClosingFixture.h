@@ -55,7 +55,10 @@ inline QStringList picture(Db &db, bool audit = true)
             QStringList values;
             for (int i = 0; i < row.size(); ++i) {
                 const QString &column = rs.columns().at(i);
-                if (!audit && (column.endsWith("_SaveDate") || column.contains(QRegularExpression("_Check_0[345]$"))))
+                // The server gives column names in lower case.
+                static const QRegularExpression auditColumn("(_SaveDate|_Check_0[345])$",
+                                                            QRegularExpression::CaseInsensitiveOption);
+                if (!audit && column.contains(auditColumn))
                     continue;
                 values << (row.at(i).isNull() ? QStringLiteral("NULL") : row.at(i).toString());
             }

@@ -14,8 +14,8 @@
 #include "reports/Ties.h"
 #include "store/BooksCopy.h"
 #include "store/Db.h"
-#include "store/StoreError.h"
 #include "store/Periods.h"
+#include "store/StoreError.h"
 
 #include <cmath>
 #include <cstdio>
@@ -170,7 +170,9 @@ int copy(const Invocation &invocation)
         return Refused;
     }
     for (const CopiedTable &t : outcome.tables)
-        out(QStringLiteral("%1%2 %3행").arg(t.same ? QStringLiteral("같음    ") : QStringLiteral("다름    "), t.name).arg(t.targetRows));
+        out(QStringLiteral("%1%2 %3행")
+                .arg(t.same ? QStringLiteral("같음    ") : QStringLiteral("다름    "), t.name)
+                .arg(t.targetRows));
     if (!outcome.allSame()) {
         out(QStringLiteral("복사한 장부의 행이 원래 장부와 다릅니다: ") + invocation.to);
         return Untied;
