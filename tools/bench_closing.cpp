@@ -1,26 +1,39 @@
-// bench_closing [--steps] [N ...]: the allocation and the monthly close against a hand-written
-// set-based SQL floor doing the same work. For each N (default 1,000, 10,000, 100,000 lots)
-// it generates books of two months (the first allocated and closed, so that brought-forward
-// rows and returns of earlier sales exist; the second filled), copies the file twice, runs
-// the engines on one copy and the floor on the other, checks that both wrote the same rows
-// (leaving out the audit columns), and prints the times, their ratio, rows per second and
-// the growth from N to 10N. Build it in a Release folder of its own (see the README).
+// bench_closing [--steps] [--server ADDRESS] [N ...]: the allocation and the monthly close
+// against a hand-written set-based SQL floor doing the same work. For each N (default 1,000,
+// 10,000, 100,000 lots) it generates books of two months (the first allocated and closed, so
+// that brought-forward rows and returns of earlier sales exist; the second filled), copies
+// the file twice, runs the engines on one copy and the floor on the other, checks that both
+// wrote the same rows (leaving out the audit columns), and prints the times, their ratio,
+// rows per second and the growth from N to 10N.
+//
+// With --server postgresql://user@host[:port]/dbname the same generated books are also
+// copied to a PostgreSQL server and run there by the same engines, and the server's rows are
+// checked against SQLite's. The named database is only the way in: the benchmark makes a
+// database of its own beside it for each size and drops it afterwards, so the user needs the
+// right to create databases, and no books on that server are ever touched. The floor is
+// SQLite's statements, so on the server the engines are compared with SQLite's engines.
+//
+// Build it in a Release folder of its own (see the README).
+#include "BooksDifference.h"
 #include "MonthGenerator.h"
+#include "TestServer.h"
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
+#include "common/BooksLocation.h"
 #include "common/SystemInfo.h"
 #include "store/Books.h"
+#include "store/BooksCopy.h"
 #include "store/Db.h"
 #include "store/Schema.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <stdexcept>
 
 using namespace zedur;
 
@@ -254,9 +267,9 @@ private:
     QElapsedTimer m_timer;
 };
 
-Times runEngines(const QString &path)
+Times runEngines(const QString &location)
 {
-    std::unique_ptr<Db> db = Db::open(path);
+    std::unique_ptr<Db> db = Db::open(location);
     Times t;
     StepClock clock;
     const Progress progress = [&clock](const QString &step) {
@@ -265,12 +278,12 @@ Times runEngines(const QString &path)
     QElapsedTimer timer;
     timer.start();
     if (!runAllocation(*db, Second, progress).done())
-        qFatal("allocation refused");
+        throw std::runtime_error("allocation refused");
     clock.finish();
     t.allocation = seconds(timer);
     timer.restart();
     if (!runMonthClose(*db, Second, CloseOptions{false}, progress).done())
-        qFatal("close refused");
+        throw std::runtime_error("close refused");
     clock.finish();
     t.close = seconds(timer);
     return t;
@@ -309,48 +322,29 @@ Times runFloor(const QString &path)
     return t;
 }
 
-// Rows of the two files that differ, leaving out the audit columns; numbers may differ in
-// the sixteenth digit where a sum ran in another order.
-int differences(const QString &a, const QString &b)
+// Figures that mean nothing unless both runs wrote the same rows.
+void requireTheSameRows(const QString &a, const QString &b, const char *what, int lots)
 {
-    std::unique_ptr<Db> left = Db::open(a);
-    std::unique_ptr<Db> right = Db::open(b);
-    int different = 0;
-    for (const QString &table : MonthTables + QStringList{"MC_YearMonthCheck"}) {
-        const QString sql = QStringLiteral("Select * From %1 Order By 1").arg(table);
-        const ResultSet l = left->query(sql);
-        const ResultSet r = right->query(sql);
-        if (l.size() != r.size()) {
-            std::fprintf(stderr, "%s: %d rows against %d\n", qPrintable(table), l.size(), r.size());
-            different += std::abs(l.size() - r.size());
-            continue;
-        }
-        static const QRegularExpression audit(QStringLiteral("(_SaveDate|_Check_0[345])$"));
-        QVector<int> compared;
-        for (int c = 0; c < l.columns().size(); ++c)
-            if (!l.columns().at(c).contains(audit))
-                compared << c;
-        for (int i = 0; i < l.size(); ++i) {
-            for (int c : compared) {
-                const QString &column = l.columns().at(c);
-                const QVariant x = l.rows().at(i).at(c);
-                const QVariant y = r.rows().at(i).at(c);
-                const bool same =
-                    x.typeId() == QMetaType::Double && y.typeId() == QMetaType::Double
-                        ? std::fabs(x.toDouble() - y.toDouble()) <= 1e-12 * std::max(1.0, std::fabs(x.toDouble()))
-                        : x == y;
-                if (!same) {
-                    if (different < 5)
-                        std::fprintf(stderr, "%s %s %s: %s against %s\n", qPrintable(table),
-                                     qPrintable(l.rows().at(i).at(0).toString()), qPrintable(column),
-                                     qPrintable(x.toString()), qPrintable(y.toString()));
-                    ++different;
-                    break;
-                }
-            }
-        }
-    }
-    return different;
+    const QString difference = test::firstDifference(*Db::open(a), *Db::open(b));
+    if (!difference.isEmpty())
+        throw std::runtime_error(QStringLiteral("%1 wrote different rows for %2 lots, so the figures mean nothing: %3")
+                                     .arg(QLatin1String(what))
+                                     .arg(lots)
+                                     .arg(difference)
+                                     .toStdString());
+}
+
+// The generated books copied to a database of the benchmark's own on the server, the
+// engines run there; the database goes again afterwards whatever happens.
+Times runOnServer(const QString &server, const QString &books, const QString &sqliteResult, int lots)
+{
+    const test::ServerDatabase database(server);
+    const CopyOutcome copy = copyBooks(books, database.location());
+    if (!copy.allSame())
+        throw std::runtime_error("the copy to the server does not hold the same rows");
+    const Times t = runEngines(database.location());
+    requireTheSameRows(sqliteResult, database.location(), "SQLite and the server", lots);
+    return t;
 }
 
 struct Figures {
@@ -358,9 +352,10 @@ struct Figures {
     int rows;
     Times engine;
     Times floor;
+    std::optional<Times> server;
 };
 
-Figures measure(int lots)
+Figures measure(int lots, const QString &server)
 {
     QTemporaryDir dir;
     const QString base = dir.filePath("base.mdb");
@@ -381,14 +376,29 @@ Figures measure(int lots)
     const QString floorFile = dir.filePath("floor.mdb");
     QFile::copy(base, engineFile);
     QFile::copy(base, floorFile);
-    Figures f{lots, rows, runEngines(engineFile), runFloor(floorFile)};
-    const int different = differences(engineFile, floorFile);
-    if (different != 0) {
-        std::fprintf(stderr, "engine and floor wrote %d different rows for %d lots: the ratio means nothing\n",
-                     different, lots);
-        std::exit(1);
-    }
+    Figures f{lots, rows, runEngines(engineFile), runFloor(floorFile), std::nullopt};
+    requireTheSameRows(engineFile, floorFile, "the engines and the floor", lots);
+    if (!server.isEmpty())
+        f.server = runOnServer(server, base, engineFile, lots);
     return f;
+}
+
+void printFigures(const Figures &f)
+{
+    std::printf("%8d %9d  %-10s %9.3f %9.3f %9.3f %9.3f %7.2f %8s %9.0f\n", f.lots, f.rows, "SQLite",
+                f.engine.allocation, f.engine.close, f.engine.total(), f.floor.total(),
+                f.engine.total() / f.floor.total(), "", f.rows / f.engine.total());
+    if (f.server)
+        std::printf("%8d %9d  %-10s %9.3f %9.3f %9.3f %9s %7s %8.2f %9.0f\n", f.lots, f.rows, "PostgreSQL",
+                    f.server->allocation, f.server->close, f.server->total(), "", "",
+                    f.server->total() / f.engine.total(), f.rows / f.server->total());
+    std::fflush(stdout);
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: bench_closing [--steps] [--server postgresql://user@host[:port]/dbname] [lots ...]\n");
+    return 2;
 }
 
 } // namespace
@@ -397,30 +407,49 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QList<int> sizes;
+    QString server;
     for (int i = 1; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--steps")
+        const QByteArray arg(argv[i]);
+        if (arg == "--steps") {
             showSteps = true;
-        else
-            sizes << std::atoi(argv[i]);
+        } else if (arg == "--server" && i + 1 < argc) {
+            server = QString::fromLocal8Bit(argv[++i]);
+            if (!parseServerLocation(server))
+                return usage();
+        } else if (const int lots = arg.toInt(); lots > 0) {
+            sizes << lots;
+        } else {
+            return usage();
+        }
     }
     if (sizes.isEmpty())
         sizes = {1000, 10000, 100000};
 
-    std::printf("allocation + close of a month against a hand-written SQL floor (same rows written)\n");
-    std::printf("%8s %9s %10s %10s %10s %10s %7s %12s\n", "lots", "rows", "alloc s", "close s", "engine s", "floor s",
-                "ratio", "rows/s");
+    std::printf("allocation + close of a month: the engines against a hand-written SQL floor on SQLite (same rows "
+                "written)%s\n",
+                server.isEmpty() ? ""
+                                 : ",\nand the same engines on the same books copied to the PostgreSQL server (same "
+                                   "rows as on SQLite; the floor is SQLite's only)");
+    std::printf("%8s %9s  %-10s %9s %9s %9s %9s %7s %8s %9s\n", "lots", "rows", "books on", "alloc s", "close s",
+                "total s", "floor s", "/floor", "/SQLite", "rows/s");
     QList<Figures> all;
-    for (int lots : sizes) {
-        const Figures f = measure(lots);
-        all << f;
-        std::printf("%8d %9d %10.3f %10.3f %10.3f %10.3f %7.2f %12.0f\n", f.lots, f.rows, f.engine.allocation,
-                    f.engine.close, f.engine.total(), f.floor.total(), f.engine.total() / f.floor.total(),
-                    f.rows / f.engine.total());
-        std::fflush(stdout);
+    try {
+        for (int lots : sizes) {
+            all << measure(lots, server);
+            printFigures(all.last());
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
     }
-    for (int i = 1; i < all.size(); ++i)
-        std::printf("growth %d -> %d lots: engine x%.2f, floor x%.2f (x%.0f is linear)\n", all[i - 1].lots, all[i].lots,
-                    all[i].engine.total() / all[i - 1].engine.total(), all[i].floor.total() / all[i - 1].floor.total(),
-                    double(all[i].lots) / all[i - 1].lots);
+    for (int i = 1; i < all.size(); ++i) {
+        const Figures &from = all[i - 1];
+        const Figures &to = all[i];
+        std::printf("growth %d -> %d lots: SQLite x%.2f, floor x%.2f", from.lots, to.lots,
+                    to.engine.total() / from.engine.total(), to.floor.total() / from.floor.total());
+        if (from.server && to.server)
+            std::printf(", PostgreSQL x%.2f", to.server->total() / from.server->total());
+        std::printf(" (x%.0f is linear)\n", double(to.lots) / from.lots);
+    }
     return 0;
 }

@@ -1,10 +1,10 @@
+#include "BooksDifference.h"
 #include "BothEngines.h"
 #include "ClosingFixture.h"
 #include "DiskFaults.h"
 #include "MonthGenerator.h"
 #include "common/BooksLocation.h"
 #include "common/ProgramLock.h"
-#include "store/Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +12,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <algorithm>
-#include <cmath>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -68,38 +66,6 @@ Result run(const QString &program, const QStringList &args, long long fileSizeLi
     if (!p.waitForFinished(60000))
         qFatal("zedur-cli did not finish");
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-// The first difference between two sets of books, table by table in key order: texts
-// exactly, numbers within 1e-9 relative; the audit columns (save time, volume, computer,
-// folder) are left out, since each run writes its own. Empty when there is none.
-QString firstDifference(Db &a, Db &b)
-{
-    for (const TableDef &t : schema::baseTables()) {
-        const QString select = QStringLiteral("Select * From %1 Order By 1").arg(t.name);
-        const ResultSet left = a.query(select);
-        const ResultSet right = b.query(select);
-        if (left.size() != right.size())
-            return QStringLiteral("%1: %2 rows against %3").arg(t.name).arg(left.size()).arg(right.size());
-        static const QRegularExpression audit(QStringLiteral("(_SaveDate|_Check_0[345])$"));
-        for (int row = 0; row < left.size(); ++row)
-            for (const ColumnDef &c : t.columns) {
-                if (audit.match(c.name).hasMatch())
-                    continue;
-                const QVariant x = left.value(row, c.name);
-                const QVariant y = right.value(row, c.name);
-                const bool same = c.type == ColumnType::Text || x.isNull() || y.isNull()
-                                      ? x.isNull() == y.isNull() && x.toString() == y.toString()
-                                      : std::abs(x.toDouble() - y.toDouble()) <=
-                                            1e-9 * std::max(std::abs(x.toDouble()), std::abs(y.toDouble()));
-                if (!same)
-                    return QStringLiteral("%1 row %2 %3: %4 against %5")
-                        .arg(t.name)
-                        .arg(row)
-                        .arg(c.name, x.toString(), y.toString());
-            }
-    }
-    return {};
 }
 
 void twoLots(Db &db)

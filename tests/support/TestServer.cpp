@@ -21,15 +21,15 @@ Engine &chosenEngine()
 
 // Database names and definitions are no values a statement can bind: run them on a
 // connection of their own to the maintenance database.
-void administer(const QString &statement)
+void administer(const QString &server, const QString &statement)
 {
     static QAtomicInt counter;
     const QString connection = QStringLiteral("zedur_test_admin_%1").arg(counter.fetchAndAddRelaxed(1));
     QString failure;
     {
-        const auto address = parseServerLocation(testServer());
+        const auto address = parseServerLocation(server);
         if (!address)
-            throw std::runtime_error("ZEDUR_TEST_SERVER is no server address");
+            throw std::runtime_error((server + QStringLiteral(" is no server address")).toStdString());
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
         db.setHostName(address->host);
         if (address->port > 0)
@@ -72,13 +72,13 @@ QString testServer()
     return qEnvironmentVariable("ZEDUR_TEST_SERVER");
 }
 
-ServerDatabase::ServerDatabase()
+ServerDatabase::ServerDatabase(const QString &server) : m_server(server)
 {
     static QAtomicInt counter;
     m_name =
         QStringLiteral("zedur_test_%1_%2").arg(QCoreApplication::applicationPid()).arg(counter.fetchAndAddRelaxed(1));
-    administer(QStringLiteral("CREATE DATABASE %1").arg(m_name));
-    auto address = *parseServerLocation(testServer());
+    administer(m_server, QStringLiteral("CREATE DATABASE %1").arg(m_name));
+    auto address = *parseServerLocation(m_server);
     address.database = m_name;
     m_location = address.location();
 }
@@ -87,7 +87,7 @@ ServerDatabase::~ServerDatabase()
 {
     try {
         // FORCE: a connection a failed test left open must not keep the database.
-        administer(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name));
+        administer(m_server, QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name));
     } catch (const std::exception &e) {
         qWarning("%s", e.what());
     }

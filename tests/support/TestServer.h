@@ -16,17 +16,20 @@ const char *engineName(Engine engine);
 // its maintenance database. Empty when the tests run without one.
 QString testServer();
 
-// A new, empty database on the tests' server, dropped again when this goes.
+// A new, empty database on a server (by default the tests' one), made through the server's
+// maintenance database `server` names and dropped again when this goes: never a database
+// that holds anything but what its owner put there.
 class ServerDatabase
 {
 public:
-    ServerDatabase();
+    explicit ServerDatabase(const QString &server = testServer());
     ~ServerDatabase();
     ServerDatabase(const ServerDatabase &) = delete;
     ServerDatabase &operator=(const ServerDatabase &) = delete;
     const QString &location() const { return m_location; }
 
 private:
+    QString m_server;
     QString m_name;
     QString m_location;
 };
