@@ -30,11 +30,11 @@ void recreateWorkTables(Db &db)
 {
     schema::recreateWorkTable(db, DirectWorkTable,
                               {{"Daong_Serial", ColumnType::Text, 50}, {"Daong_Amt", ColumnType::Real}},
-                              QStringLiteral("Daong_Serial"));
+                              {QStringLiteral("Daong_Serial")});
     QVector<ColumnDef> sums{{"UpDate_JeyPumSerial", ColumnType::Text, 50}};
     for (const QString &stem : ProductAmounts)
         sums.append({QStringLiteral("UpDate_") + stem, ColumnType::Real});
-    schema::recreateWorkTable(db, ReceiptWorkTable, sums, QStringLiteral("UpDate_JeyPumSerial"));
+    schema::recreateWorkTable(db, ReceiptWorkTable, sums, {QStringLiteral("UpDate_JeyPumSerial")});
 }
 
 // Amounts pass from one statement to the next as 15-significant-digit text; round15()

@@ -112,7 +112,7 @@ Verdict saveNewAmount(Db &db, const AmountSave &save, QString *storedSerial)
     if (!date.ok())
         return date.refusal;
     AmountEntry entry = save.entry;
-    entry.serial = serialForNewRow(db, Rule.table, entry.serial);
+    entry.serial = serialForNewRow(db, Rule.table.name, Rule.table.column(QStringLiteral("Serial")), entry.serial);
     insertEntryRow(db, Rule.table, amountRow(save.shown, entry, date.value, QString(""), QString(""), save.audit));
     t.commit();
     if (storedSerial)

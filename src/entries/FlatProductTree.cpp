@@ -57,7 +57,7 @@ RowValues flatRow(const ResultSet &tree, int row, const QString &top, const QStr
 
 void recreateFlatTreeTable(Db &db)
 {
-    db.recreate(FlatTree, {schema::createWorkTableSql(db.engine(), FlatTree, flatTreeColumns())});
+    schema::recreateWorkTable(db, FlatTree, flatTreeColumns());
 }
 
 bool refillFlatTree(Db &db)

@@ -14,7 +14,7 @@ void recreateLotBalanceTables(Db &db)
                              "JeyGo_SuKg", "JeyGo_GaAmt", "JeyGo_WoulAmtTot"})
         columns.append({name, ColumnType::Real});
     for (const QString &table : {lotbalances::Movements, lotbalances::PerLot})
-        schema::recreateWorkTable(db, table, columns, QStringLiteral("Gong_GongSerial"));
+        schema::recreateWorkTable(db, table, columns, {QStringLiteral("Gong_GongSerial")});
 }
 
 } // namespace zedur

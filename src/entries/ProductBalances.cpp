@@ -24,8 +24,7 @@ void recreateProductBalanceTables(Db &db)
         {"JeyPum_ChulGoSuKg", ColumnType::Real},       {"JeyPum_TaAcSuKg", ColumnType::Real},
         {"JeyPum_JeyGoSuKg", ColumnType::Real}};
     for (const QString &table : {productbalances::Movements, productbalances::PerReceipt})
-        db.recreate(table, {schema::createWorkTableSql(db.engine(), table, columns),
-                            QStringLiteral("CREATE INDEX IX_%1_Serial ON %1 (JeyPum_JeyPumSerial)").arg(table)});
+        schema::recreateWorkTable(db, table, columns, {QStringLiteral("JeyPum_JeyPumSerial")});
 }
 
 void refillProductBalances(Db &db, const Period &month)
@@ -48,12 +47,12 @@ void refillProductBalances(Db &db, const Period &month)
                 IsSale,
             ym);
     // Sum() of a group whose values are all NULL is NULL; a balance is a number.
-    db.exec(QStringLiteral(
-        "Insert InTo MC_ChaongGoChulGoTaAc_SumVw02 (JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month, "
-        "JeyPum_JeyPumSuKg, JeyPum_ChulGoSuKg, JeyPum_TaAcSuKg, JeyPum_JeyGoSuKg) "
-        "Select JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month, total(JeyPum_JeyPumSuKg), total(JeyPum_ChulGoSuKg), "
-        "total(JeyPum_TaAcSuKg), total(JeyPum_JeyPumSuKg - JeyPum_ChulGoSuKg - JeyPum_TaAcSuKg) "
-        "From MC_ChaongGoChulGoTaAc_SumVw01 Group By JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month"));
+    db.exec(QStringLiteral("Insert InTo MC_ChaongGoChulGoTaAc_SumVw02 (JeyPum_JeyPumSerial, JeyPum_Year, "
+                           "JeyPum_Month, JeyPum_JeyPumSuKg, JeyPum_ChulGoSuKg, JeyPum_TaAcSuKg, JeyPum_JeyGoSuKg) "
+                           "Select JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month, %1 "
+                           "From MC_ChaongGoChulGoTaAc_SumVw01 Group By JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month")
+                .arg(dialect::stableTotals(db.engine(), {"JeyPum_JeyPumSuKg", "JeyPum_ChulGoSuKg", "JeyPum_TaAcSuKg",
+                                                         "JeyPum_JeyPumSuKg - JeyPum_ChulGoSuKg - JeyPum_TaAcSuKg"})));
 }
 
 double remainingProductQuantity(Db &db, const QString &receiptSerial)
@@ -62,13 +61,15 @@ double remainingProductQuantity(Db &db, const QString &receiptSerial)
     // earlier months stays with the receipt row it was taken from.
     return db
         .scalar(QStringLiteral("Select R.JeyPum_SuKg "
-                               "- (Select total(S.ChulGo_SuKg) From MC_ChaongGoJeyPumInPut_ChulGo S "
+                               "- (Select %1 From MC_ChaongGoJeyPumInPut_ChulGo S "
                                "Where S.ChulGo_JeyPumSerial = R.JeyPum_Serial And S.ChulGo_Year = R.JeyPum_Year "
                                "And S.ChulGo_Month = R.JeyPum_Month And COALESCE(S.ChulGo_Kubun, '') <> '반품매출액') "
-                               "- (Select total(T.TaJeyPum_SuKg) From MC_ChaongGoJeyPumInPut_TaAc T "
+                               "- (Select %2 From MC_ChaongGoJeyPumInPut_TaAc T "
                                "Where T.TaJeyPum_JeyPumSerial = R.JeyPum_Serial "
                                "And T.TaJeyPum_Year = R.JeyPum_Year And T.TaJeyPum_Month = R.JeyPum_Month) "
-                               "From MC_ChaongGoJeyPumInPut R Where R.JeyPum_Serial = :tbSerial"),
+                               "From MC_ChaongGoJeyPumInPut R Where R.JeyPum_Serial = :tbSerial")
+                    .arg(dialect::stableTotals(db.engine(), {"S.ChulGo_SuKg"}),
+                         dialect::stableTotals(db.engine(), {"T.TaJeyPum_SuKg"})),
                 {{":tbSerial", receiptSerial.trimmed()}})
         .toDouble();
 }

@@ -33,7 +33,7 @@ const QString MovementInsert = QStringLiteral("Insert InTo MC_WonJaJeyInPut_SumV
 void recreateReceiptBalanceTables(Db &db)
 {
     for (const QString &table : {balances::Movements, balances::PerReceipt})
-        schema::recreateWorkTable(db, table, balanceColumns(), QStringLiteral("InPut_InPutSerial"));
+        schema::recreateWorkTable(db, table, balanceColumns(), {QStringLiteral("InPut_InPutSerial")});
 }
 
 void refillReceiptBalances(Db &db, const Period &month)
@@ -64,15 +64,15 @@ void refillReceiptBalances(Db &db, const Period &month)
                                "Where Gong_Year = :tbYear And Gong_Month = :tbMonth"),
             ym);
     // Sum() of a group whose values are all NULL is NULL; a balance is a number.
-    db.exec(QStringLiteral(
-        "Insert InTo MC_WonJaJeyInPut_SumVw02 (InPut_InPutSerial, InPut_Year, InPut_Month, InPut_SuKg, "
-        "InPut_GaAmt, InPut_SuKgJeyGong, InPut_GaAmtJeyGong, InPut_SuKgTaAc, InPut_GaAmtTaAc, InPut_SuKgJan, "
-        "InPut_GaAmtJan) Select InPut_InPutSerial, InPut_Year, InPut_Month, total(InPut_SuKg), "
-        "total(InPut_GaAmt), "
-        "total(InPut_SuKgJeyGong), total(InPut_GaAmtJeyGong), total(InPut_SuKgTaAc), total(InPut_GaAmtTaAc), "
-        "total(InPut_SuKg - InPut_SuKgJeyGong - InPut_SuKgTaAc), "
-        "total(InPut_GaAmt - InPut_GaAmtJeyGong - InPut_GaAmtTaAc) "
-        "From MC_WonJaJeyInPut_SumVw01 Group By InPut_InPutSerial, InPut_Year, InPut_Month"));
+    db.exec(QStringLiteral("Insert InTo MC_WonJaJeyInPut_SumVw02 (InPut_InPutSerial, InPut_Year, InPut_Month, "
+                           "InPut_SuKg, InPut_GaAmt, InPut_SuKgJeyGong, InPut_GaAmtJeyGong, InPut_SuKgTaAc, "
+                           "InPut_GaAmtTaAc, InPut_SuKgJan, InPut_GaAmtJan) Select InPut_InPutSerial, InPut_Year, "
+                           "InPut_Month, %1 From MC_WonJaJeyInPut_SumVw01 "
+                           "Group By InPut_InPutSerial, InPut_Year, InPut_Month")
+                .arg(dialect::stableTotals(db.engine(), {"InPut_SuKg", "InPut_GaAmt", "InPut_SuKgJeyGong",
+                                                         "InPut_GaAmtJeyGong", "InPut_SuKgTaAc", "InPut_GaAmtTaAc",
+                                                         "InPut_SuKg - InPut_SuKgJeyGong - InPut_SuKgTaAc",
+                                                         "InPut_GaAmt - InPut_GaAmtJeyGong - InPut_GaAmtTaAc"})));
 }
 
 double remainingQuantity(Db &db, const QString &receiptSerial)
@@ -81,13 +81,15 @@ double remainingQuantity(Db &db, const QString &receiptSerial)
     // stay with the receipt row they were made from.
     return db
         .scalar(QStringLiteral("Select R.InPut_SuKg "
-                               "- (Select total(G.Gong_SuKg) From MC_JeyGongPumInPut G Where "
+                               "- (Select %1 From MC_JeyGongPumInPut G Where "
                                "G.Gong_InPutSerial = R.InPut_Serial "
                                "And G.Gong_Year = R.InPut_Year And G.Gong_Month = R.InPut_Month) "
-                               "- (Select total(A.TaInPut_SuKg) From MC_WonJaJeyInPut_TaAc A "
+                               "- (Select %2 From MC_WonJaJeyInPut_TaAc A "
                                "Where A.TaInPut_InPutSerial = R.InPut_Serial "
                                "And A.TaInPut_Year = R.InPut_Year And A.TaInPut_Month = R.InPut_Month) "
-                               "From MC_WonJaJeyInPut R Where R.InPut_Serial = :tbSerial"),
+                               "From MC_WonJaJeyInPut R Where R.InPut_Serial = :tbSerial")
+                    .arg(dialect::stableTotals(db.engine(), {"G.Gong_SuKg"}),
+                         dialect::stableTotals(db.engine(), {"A.TaInPut_SuKg"})),
                 {{":tbSerial", receiptSerial.trimmed()}})
         .toDouble();
 }

@@ -154,7 +154,7 @@ Verdict saveNewReceipt(Db &db, const ReceiptSave &save, QString *storedSerial)
     if (!figures.ok())
         return figures.refusal;
     ReceiptEntry entry = save.entry;
-    entry.serial = serialForNewRow(db, Rule.table, entry.serial);
+    entry.serial = serialForNewRow(db, Rule.table.name, Rule.table.column(QStringLiteral("Serial")), entry.serial);
     insertEntryRow(db, Rule.table, receiptRow(entry, figures.value, save.audit));
     t.commit();
     if (storedSerial)

@@ -3,7 +3,6 @@
 #include "common/Failure.h"
 #include "entries/EntryWarnings.h"
 #include "store/Db.h"
-#include "store/Serials.h"
 
 namespace zedur {
 
@@ -124,14 +123,6 @@ void deleteStoredRow(Db &db, const StoredRow &row)
 Verdict newRowRefusal(Db &db, const RowRule &rule, const Period &shown)
 {
     return periodVerdict(rule, period::theOpenPeriod(db), shown);
-}
-
-QString serialForNewRow(Db &db, const EntryTable &table, const QString &shown)
-{
-    const QString next = Serial_MaxValue(db, table.name, table.column(QStringLiteral("Serial")));
-    const QString held = shown.trimmed();
-    // Serials of one shape order as texts.
-    return held.isEmpty() || held < next ? next : held;
 }
 
 void insertEntryRow(Db &db, const EntryTable &table, const RowValues &values)

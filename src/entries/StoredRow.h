@@ -93,11 +93,6 @@ void deleteStoredRow(Db &db, const StoredRow &row);
 // The test before a new row: the month shown must be the open one (read anew).
 Verdict newRowRefusal(Db &db, const RowRule &rule, const Period &shown);
 
-// The serial a new row is stored under: the one shown when the row was begun, unless another
-// desk has saved a row under it or a later one since; then the next after the greatest,
-// drawn under the table's serial lock. Serials keep counting up with every insert.
-QString serialForNewRow(Db &db, const EntryTable &table, const QString &shown);
-
 // The only way an entry screen adds a row: refused (a Failure is thrown, nothing is
 // written) unless the row's year and month are the open month.
 void insertEntryRow(Db &db, const EntryTable &table, const RowValues &values);

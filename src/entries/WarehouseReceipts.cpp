@@ -142,14 +142,20 @@ RowValues componentRow(const QString &serial, const ReceiptHead &h, const Materi
 // product master.
 RowValues receiptRow(Db &db, const ReceiptHead &h, const ResultSet &product)
 {
-    const ResultSet sums = db.query(
-        QStringLiteral("Select total(InGong_GaAmt) As GaAmt, total(InGong_JenGiNoMu_01 + InGong_DaongNoMu_01) As "
-                       "DirectLabour, total(InGong_JenGiNoMu_02 + InGong_DaongNoMu_02) As IndirectLabour, "
-                       "total(InGong_JenGiJeyJo_01 + InGong_DaongJeyJo_01) As DirectOverhead, "
-                       "total(InGong_JenGiJeyJo_02 + InGong_DaongJeyJo_02) As IndirectOverhead, "
-                       "total(InGong_WoulAmtTot) As Total From MC_ChaongGoJeyGongPumInJeyGong Where "
-                       "InGong_JeyPumSerial = :tbSerial"),
-        {{":tbSerial", h.serial}});
+    static const QVector<QPair<QString, QString>> sumsOf{
+        {"GaAmt", "InGong_GaAmt"},
+        {"DirectLabour", "InGong_JenGiNoMu_01 + InGong_DaongNoMu_01"},
+        {"IndirectLabour", "InGong_JenGiNoMu_02 + InGong_DaongNoMu_02"},
+        {"DirectOverhead", "InGong_JenGiJeyJo_01 + InGong_DaongJeyJo_01"},
+        {"IndirectOverhead", "InGong_JenGiJeyJo_02 + InGong_DaongJeyJo_02"},
+        {"Total", "InGong_WoulAmtTot"}};
+    QStringList sumsAs;
+    for (const auto &[as, expression] : sumsOf)
+        sumsAs << dialect::stableTotals(db.engine(), {expression}) + QStringLiteral(" As ") + as;
+    const ResultSet sums = db.query(QStringLiteral("Select %1 From MC_ChaongGoJeyGongPumInJeyGong Where "
+                                                   "InGong_JeyPumSerial = :tbSerial")
+                                        .arg(sumsAs.join(QStringLiteral(", "))),
+                                    {{":tbSerial", h.serial}});
     const ReceiptRequest &r = *h.request;
     RowValues row{{"JeyPum_Serial", h.serial},          {"JeyPum_Date", h.date},
                   {"JeyPum_Year", h.shown.year},        {"JeyPum_Month", h.shown.month},

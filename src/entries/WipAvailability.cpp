@@ -79,13 +79,22 @@ QString takenFrom(const QString &table, const QString &prefix, const QString &ki
                .arg(p, kind, listOf(p, QStringLiteral("-%1"), RatesAre::Zero), table, condition);
 }
 
-QString sumsInto(const QString &table, const QString &keyColumns, const QString &keySelect, const QString &groupBy)
+// total(%1) with the same figure on both engines, as a pattern for listOf.
+QString totalOf(const Db &db)
 {
+    return dialect::stableSum(db.engine(), QStringLiteral("total"), QStringLiteral("%1"));
+}
+
+// The quantities, amounts and rates of the rows in `from`, summed per group into `table`.
+QString sumsInto(const Db &db, const QString &table, const QString &keyColumns, const QString &keySelect,
+                 const QString &from, const QString &groupBy)
+{
+    const QString total = totalOf(db);
     return QStringLiteral("Insert InTo %1 (%2, SumVw_SuKg, SumVw_GaAmt, %3, Parent_SuKg, InPut_SuKg, Total_SuKg, "
-                          "JanCheck_SuKg) Select %4, total(SumVw_SuKg), total(SumVw_GaAmt), %5, 0, 0, 0, 0 From "
-                          "%6 Group By %7 Having total(SumVw_SuKg) > 0.00001")
+                          "JanCheck_SuKg) Select %4, %5, %6, %7, 0, 0, 0, 0 From %8 Group By %9 Having %5 > 0.00001")
         .arg(table, keyColumns, amountColumns().join(QStringLiteral(", ")), keySelect,
-             listOf(QStringLiteral("SumVw_"), QStringLiteral("total(%1)")), OfferMovements, groupBy);
+             total.arg(QStringLiteral("SumVw_SuKg")), total.arg(QStringLiteral("SumVw_GaAmt")),
+             listOf(QStringLiteral("SumVw_"), total), from, groupBy);
 }
 
 } // namespace
@@ -96,9 +105,9 @@ void recreateAvailabilityTables(Db &db)
     const QVector<ColumnDef> perLot = without(movements, {"SumVw_Kubun"});
     const QVector<ColumnDef> perMaterial =
         without(perLot, {"SumVw_Serial", "SumVw_Date", "SumVw_Year", "SumVw_Month", "SumVw_InPutSerial"});
-    db.recreate(OfferMovements, {schema::createWorkTableSql(db.engine(), OfferMovements, movements)});
-    db.recreate(OffersPerLot, {schema::createWorkTableSql(db.engine(), OffersPerLot, perLot)});
-    db.recreate(OffersPerMaterial, {schema::createWorkTableSql(db.engine(), OffersPerMaterial, perMaterial)});
+    schema::recreateWorkTable(db, OfferMovements, movements);
+    schema::recreateWorkTable(db, OffersPerLot, perLot);
+    schema::recreateWorkTable(db, OffersPerMaterial, perMaterial);
 }
 
 void refillAvailability(Db &db, const Period &month)
@@ -120,21 +129,17 @@ void refillAvailability(Db &db, const Period &month)
                       QStringLiteral("03-타계정대체"), QStringLiteral(" And TaGong_TotWoul = 100.0")),
             ym);
     // A lot's own row carries its date and receipt; the rows taken from it carry none.
-    db.exec(sumsInto(OffersPerLot,
+    db.exec(sumsInto(db, OffersPerLot,
                      QStringLiteral("SumVw_Serial, SumVw_Date, SumVw_Year, SumVw_Month, SumVw_WonCode, "
                                     "SumVw_WonName, SumVw_DanGa, SumVw_InPutSerial"),
                      QStringLiteral("SumVw_Serial, Max(SumVw_Date), SumVw_Year, SumVw_Month, SumVw_WonCode, '', "
                                     "SumVw_DanGa, Max(SumVw_InPutSerial)"),
+                     OfferMovements,
                      QStringLiteral("SumVw_Serial, SumVw_Year, SumVw_Month, SumVw_WonCode, SumVw_DanGa")));
     // What a material offers is what its lots offer: a lot taken beyond its quantity takes
     // nothing from the others.
-    db.exec(QStringLiteral("Insert InTo MC_JeyGongPumTaAcChaongGo_SumVw03 (SumVw_WonCode, SumVw_WonName, "
-                           "SumVw_SuKg, SumVw_DanGa, SumVw_GaAmt, %1, Parent_SuKg, InPut_SuKg, Total_SuKg, "
-                           "JanCheck_SuKg) Select SumVw_WonCode, '', total(SumVw_SuKg), 0, total(SumVw_GaAmt), %2, "
-                           "0, 0, 0, 0 From MC_JeyGongPumTaAcChaongGo_SumVw02 Group By SumVw_WonCode Having "
-                           "total(SumVw_SuKg) > 0.00001")
-                .arg(amountColumns().join(QStringLiteral(", ")),
-                     listOf(QStringLiteral("SumVw_"), QStringLiteral("total(%1)"))));
+    db.exec(sumsInto(db, OffersPerMaterial, QStringLiteral("SumVw_WonCode, SumVw_WonName, SumVw_DanGa"),
+                     QStringLiteral("SumVw_WonCode, '', 0"), OffersPerLot, QStringLiteral("SumVw_WonCode")));
 }
 
 QVector<LotOffer> offeredLots(Db &db, const QVector<Material> &materials)

@@ -30,7 +30,7 @@ const QString MovementInsert =
 void recreateWipBalanceTables(Db &db)
 {
     for (const QString &table : {wipbalances::Movements, wipbalances::PerLot})
-        db.recreate(table, {schema::createWorkTableSql(db.engine(), table, balanceColumns())});
+        schema::recreateWorkTable(db, table, balanceColumns());
 }
 
 void refillWipBalances(Db &db, const Period &month)
@@ -53,27 +53,30 @@ void refillWipBalances(Db &db, const Period &month)
                                "Where InGong_Year = :tbYear And InGong_Month = :tbMonth"),
             ym);
     // total(): a group whose values are all NULL still has a balance of 0.
-    db.exec(
-        QStringLiteral("Insert InTo MC_JeyGongPumChaongGoTaAc_SumVw02 Select Gong_GongSerial, Gong_Year, Gong_Month, "
-                       "total(Gong_GongSuKg), total(Gong_GongGaAmt), total(Gong_GongWoulAmtTot), total(ChaongGo_SuKg), "
-                       "total(ChaongGo_GaAmt), total(ChaongGo_WoulAmtTot), total(TaAc_SuKg), total(TaAc_GaAmt), "
-                       "total(TaAc_WoulAmtTot), total(Gong_GongSuKg - ChaongGo_SuKg - TaAc_SuKg), "
-                       "total(Gong_GongGaAmt - ChaongGo_GaAmt - TaAc_GaAmt), "
-                       "total(Gong_GongWoulAmtTot - ChaongGo_WoulAmtTot - TaAc_WoulAmtTot) "
-                       "From MC_JeyGongPumChaongGoTaAc_SumVw01 Group By Gong_GongSerial, Gong_Year, Gong_Month"));
+    db.exec(QStringLiteral("Insert InTo MC_JeyGongPumChaongGoTaAc_SumVw02 Select Gong_GongSerial, Gong_Year, "
+                           "Gong_Month, %1 From MC_JeyGongPumChaongGoTaAc_SumVw01 "
+                           "Group By Gong_GongSerial, Gong_Year, Gong_Month")
+                .arg(dialect::stableTotals(db.engine(),
+                                           {"Gong_GongSuKg", "Gong_GongGaAmt", "Gong_GongWoulAmtTot", "ChaongGo_SuKg",
+                                            "ChaongGo_GaAmt", "ChaongGo_WoulAmtTot", "TaAc_SuKg", "TaAc_GaAmt",
+                                            "TaAc_WoulAmtTot", "Gong_GongSuKg - ChaongGo_SuKg - TaAc_SuKg",
+                                            "Gong_GongGaAmt - ChaongGo_GaAmt - TaAc_GaAmt",
+                                            "Gong_GongWoulAmtTot - ChaongGo_WoulAmtTot - TaAc_WoulAmtTot"})));
 }
 
 double remainingLotQuantity(Db &db, const QString &lotSerial)
 {
     return db
         .scalar(QStringLiteral("Select L.Gong_SuKg "
-                               "- (Select total(C.InGong_SuKg) From MC_ChaongGoJeyGongPumInJeyGong C "
+                               "- (Select %1 From MC_ChaongGoJeyGongPumInJeyGong C "
                                "Where C.InGong_GongSerial = L.Gong_Serial "
                                "And C.InGong_Year = L.Gong_Year And C.InGong_Month = L.Gong_Month) "
-                               "- (Select total(T.TaGong_SuKg) From MC_JeyGongPumInPut_TaAc T "
+                               "- (Select %2 From MC_JeyGongPumInPut_TaAc T "
                                "Where T.TaGong_GongSerial = L.Gong_Serial "
                                "And T.TaGong_Year = L.Gong_Year And T.TaGong_Month = L.Gong_Month) "
-                               "From MC_JeyGongPumInPut L Where L.Gong_Serial = :tbSerial"),
+                               "From MC_JeyGongPumInPut L Where L.Gong_Serial = :tbSerial")
+                    .arg(dialect::stableTotals(db.engine(), {"C.InGong_SuKg"}),
+                         dialect::stableTotals(db.engine(), {"T.TaGong_SuKg"})),
                 {{":tbSerial", lotSerial.trimmed()}})
         .toDouble();
 }

@@ -30,9 +30,8 @@ void createDatabase(const QString &path, const Period &start, const AuditValues 
     auto db = Db::create(path);
     try {
         Transaction t(*db);
-        if (db->engine() == Engine::Postgres)
-            for (const QString &statement : dialect::serverSetup())
-                db->exec(statement);
+        for (const QString &statement : dialect::newDatabaseSetup(db->engine()))
+            db->exec(statement);
         schema::recreateTable(*db, schema::table(schema::accountTable));
         insertStartingChart(*db, audit);
         recreateBookTables(*db);

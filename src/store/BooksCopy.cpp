@@ -120,9 +120,8 @@ CopyOutcome copyBooks(const QString &from, const QString &to)
             source->exec(statement);
         {
             Transaction write(*target);
-            if (target->engine() == Engine::Postgres)
-                for (const QString &statement : dialect::serverSetup())
-                    target->exec(statement);
+            for (const QString &statement : dialect::newDatabaseSetup(target->engine()))
+                target->exec(statement);
             for (const TableDef &t : schema::baseTables()) {
                 schema::recreateTable(*target, t);
                 copyRows(*source, *target, t);

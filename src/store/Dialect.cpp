@@ -96,13 +96,23 @@ QString stableSum(Engine engine, const QString &aggregate, const QString &expres
     return QStringLiteral("%1(%2 ORDER BY %2)").arg(aggregate, expression);
 }
 
+QString stableTotals(Engine engine, const QStringList &expressions)
+{
+    QStringList totals;
+    for (const QString &e : expressions)
+        totals << stableSum(engine, QStringLiteral("total"), e);
+    return totals.join(QStringLiteral(", "));
+}
+
 QString snapshotStatement(Engine engine)
 {
     return engine == Engine::Sqlite ? QString() : QStringLiteral("SET TRANSACTION ISOLATION LEVEL REPEATABLE READ");
 }
 
-QStringList serverSetup()
+QStringList newDatabaseSetup(Engine engine)
 {
+    if (engine == Engine::Sqlite)
+        return {};
     return {
         QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"),
         // A double becomes numeric through its 15-significant-digit text, the decimal form the
@@ -142,6 +152,16 @@ $body$)"),
 QString tableNameForDrop(Engine engine, const QString &table)
 {
     return engine == Engine::Sqlite ? u'"' + table + u'"' : table;
+}
+
+QString createWorkTableStatement(Engine engine)
+{
+    return engine == Engine::Sqlite ? QStringLiteral("CREATE TABLE") : QStringLiteral("CREATE TEMPORARY TABLE");
+}
+
+QString workTableNameForDrop(Engine engine, const QString &table)
+{
+    return engine == Engine::Sqlite ? tableNameForDrop(engine, table) : QStringLiteral("pg_temp.") + table;
 }
 
 } // namespace zedur::dialect

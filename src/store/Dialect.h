@@ -23,10 +23,11 @@ QString catalogueQuery(Engine engine);
 // The number of tables named :name (ignoring case).
 QString tableCountQuery(Engine engine);
 
-// The server's part of a new database: the case-insensitive text type, and the functions the
-// program gives SQLite connections from C++ (SqlFunctions.h) and SQLite's own total(),
-// written in SQL so that set-based statements give the same figures on both engines.
-QStringList serverSetup();
+// What a new database needs before its tables, in the transaction that makes them: on the
+// server the case-insensitive text type, and the functions the program gives SQLite
+// connections from C++ (SqlFunctions.h) and SQLite's own total(), written in SQL so that
+// set-based statements give the same figures on both engines; nothing on SQLite.
+QStringList newDatabaseSetup(Engine engine);
 
 // The statement that, first in a transaction, makes every read of the transaction see the
 // same moment of the books; empty where a transaction does that already (SQLite).
@@ -37,6 +38,9 @@ QString snapshotStatement(Engine engine);
 // whatever was updated since; the server reads them as its pages lie, which updates change,
 // so there they are added smallest first.
 QString stableSum(Engine engine, const QString &aggregate, const QString &expression);
+// SQLite's total() (0 for no rows or only NULLs) of each expression as stableSum gives it,
+// joined by commas for a select list.
+QString stableTotals(Engine engine, const QStringList &expressions);
 
 // The names of a table's columns (column "name"), in their order; :name is the table.
 QString columnsQuery(Engine engine);
@@ -44,6 +48,15 @@ QString columnsQuery(Engine engine);
 // A table's name as it is written in DROP TABLE: quoted on SQLite, as the names are made;
 // plain on the server, which folds unquoted names to lower case when they are made.
 QString tableNameForDrop(Engine engine, const QString &table);
+
+// Work tables (the lists and reports a screen fills and shows) belong to the connection that
+// fills them. On the server each connection makes its own temporary table under the shared
+// name, which hides any table of that name in the books, so two desks filling one list at the
+// same moment never see each other's rows. SQLite's file has one writer at a time; its work
+// tables stay in the file.
+QString createWorkTableStatement(Engine engine);
+// A work table's name as DROP TABLE names it: on the server only the connection's own.
+QString workTableNameForDrop(Engine engine, const QString &table);
 
 // Whether a statement failed because a lock was not granted within the wait: the server's
 // lock_not_available (lock_timeout), SQLite's busy (its busy timeout).

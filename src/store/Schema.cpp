@@ -246,6 +246,18 @@ bool isIndexed(const QString &column)
     return links.contains(column);
 }
 
+QString createTableSql(Engine engine, const QString &create, const QString &name, const QVector<ColumnDef> &columns)
+{
+    QStringList parts;
+    for (const ColumnDef &c : columns) {
+        QString part = c.name + u' ' + dialect::columnType(engine, c);
+        if (c.notNull)
+            part += QStringLiteral(" NOT NULL");
+        parts << part;
+    }
+    return QStringLiteral("%1 %2 (\n  %3\n)").arg(create, name, parts.join(QStringLiteral(",\n  ")));
+}
+
 } // namespace
 
 const QVector<TableDef> &baseTables()
@@ -262,22 +274,13 @@ const TableDef &table(const QString &name)
     throw std::logic_error("unknown table " + name.toStdString());
 }
 
-QString createWorkTableSql(Engine engine, const QString &name, const QVector<ColumnDef> &columns)
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
+                       const QStringList &indexedColumns)
 {
-    QStringList parts;
-    for (const ColumnDef &c : columns) {
-        QString part = c.name + u' ' + dialect::columnType(engine, c);
-        if (c.notNull)
-            part += QStringLiteral(" NOT NULL");
-        parts << part;
-    }
-    return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(name, parts.join(QStringLiteral(",\n  ")));
-}
-
-void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns, const QString &indexedColumn)
-{
-    db.recreate(name, {createWorkTableSql(db.engine(), name, columns),
-                       QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, indexedColumn)});
+    db.exec(QStringLiteral("DROP TABLE IF EXISTS ") + dialect::workTableNameForDrop(db.engine(), name));
+    db.exec(createTableSql(db.engine(), dialect::createWorkTableStatement(db.engine()), name, columns));
+    for (const QString &column : indexedColumns)
+        db.exec(QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(name, column));
 }
 
 QVector<IndexDef> indexes(const TableDef &t)
@@ -317,7 +320,7 @@ QStringList createStatements(Engine engine, const TableDef &t)
     for (ColumnDef &c : columns)
         if (c.name == t.primaryKey)
             c.notNull = true;
-    QString create = createWorkTableSql(engine, t.name, columns);
+    QString create = createTableSql(engine, QStringLiteral("CREATE TABLE"), t.name, columns);
     if (!t.primaryKey.isEmpty())
         create.insert(create.size() - 2, QStringLiteral(",\n  PRIMARY KEY (%1)").arg(t.primaryKey));
 

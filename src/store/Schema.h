@@ -54,12 +54,11 @@ int addMissingIndexes(Db &db);
 // Drops and creates the table with its indexes (in the caller's transaction).
 void recreateTable(Db &db, const TableDef &table);
 
-// Definition of a work table: a plain CREATE TABLE from column definitions.
-QString createWorkTableSql(Engine engine, const QString &name, const QVector<ColumnDef> &columns);
-
-// Drops a work table when present and creates it empty, with an index on the column it is
-// grouped or joined by (without one every lookup into it reads the whole table).
-void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns, const QString &indexedColumn);
+// Drops a work table when present and creates it empty (see dialect::createWorkTableStatement
+// for whose it is), with an index on each column it is grouped or joined by (without one every
+// lookup into it reads the whole table).
+void recreateWorkTable(Db &db, const QString &name, const QVector<ColumnDef> &columns,
+                       const QStringList &indexedColumns = {});
 
 } // namespace schema
 } // namespace zedur

@@ -52,4 +52,12 @@ QString Serial_MaxValue(Db &db, const QString &table, const QString &serialColum
     return serialAfter(max.toString());
 }
 
+QString serialForNewRow(Db &db, const QString &table, const QString &serialColumn, const QString &shown)
+{
+    const QString next = Serial_MaxValue(db, table, serialColumn);
+    const QString held = shown.trimmed();
+    // Serials of one shape order as texts.
+    return held.isEmpty() || held < next ? next : held;
+}
+
 } // namespace zedur

@@ -18,4 +18,10 @@ QString serialPlus(const QString &current, qint64 steps);
 // desks insert too), so that the serial read is still free when the row is inserted.
 QString Serial_MaxValue(Db &db, const QString &table, const QString &serialColumn);
 
+// The serial a new row is stored under, inside the saving transaction: the one shown when the
+// row was begun, unless another desk has saved a row under it or a later one since; then the
+// next after the greatest, drawn under the table's serial lock. Serials keep counting up with
+// every insert.
+QString serialForNewRow(Db &db, const QString &table, const QString &serialColumn, const QString &shown);
+
 } // namespace zedur

@@ -12,6 +12,7 @@
 #include "reports/Ties.h"
 #include "store/BooksLock.h"
 #include "store/RowStatements.h"
+#include "store/Schema.h"
 #include "store/Serials.h"
 #include "store/StoreError.h"
 
@@ -343,6 +344,27 @@ private slots:
         }
         QVERIFY2(!refused, refused ? qPrintable(refused->text) : "");
         QCOMPARE(openMonthState(db), period::Recalculate);
+    }
+
+    // On the server each desk fills its own lists and reports: a desk refilling a work table
+    // neither empties nor adds to another desk's, and the books themselves hold none of them.
+    void workTablesAreEachDesksOwn()
+    {
+        TestBooks books(April);
+        if (books.db().engine() == Engine::Sqlite)
+            QSKIP("one desk per books file");
+        const QString table = QStringLiteral("MC_WonJaJeyInPut_SumVw01");
+        const QVector<ColumnDef> columns{{"InPut_InPutSerial", ColumnType::Text, 50}};
+        const std::unique_ptr<Db> other = Db::open(books.location());
+        schema::recreateWorkTable(books.db(), table, columns, {"InPut_InPutSerial"});
+        books.db().exec("Insert InTo MC_WonJaJeyInPut_SumVw01 Values ('A0000000001')");
+        schema::recreateWorkTable(*other, table, columns, {"InPut_InPutSerial"});
+        other->exec("Insert InTo MC_WonJaJeyInPut_SumVw01 Values ('B0000000001'), ('B0000000002')");
+        QCOMPARE(rowsOf(books.db(), table), 1);
+        QCOMPARE(rowsOf(*other, table), 2);
+        schema::recreateWorkTable(*other, table, columns);
+        QCOMPARE(rowsOf(books.db(), table), 1);
+        QVERIFY(!books.db().hasTable(table));
     }
 
     void aRefusedSaveLeavesTheMarkAlone()

@@ -169,6 +169,24 @@ private slots:
         QVERIFY(!dialog->PrintBtn->isEnabled() && !dialog->CancelBtn->isEnabled());
     }
 
+    // Another desk saved an account under the serial shown at 등록: the new account takes the
+    // next one instead of failing on the key.
+    void aSerialTakenMeanwhileGivesTheNext()
+    {
+        Fixture f;
+        f.insertUnder("40404000");
+        const QString shown = f.ui->text("edAc_Serial");
+        f.addAccount("40403099", "다른 자리", "노무비(제)/다른 자리", "01제조", "등록");
+        QCOMPARE(f.stored("40403099", "Ac_Serial").toString(), shown);
+        f.closeDialog();
+        f.ui->type("edAc_AcName", "야간 수당");
+        f.ui->click("SaveBtn");
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.texts().join('|')));
+        QCOMPARE(f.stored("40404016", "Ac_Serial").toString(), serialAfter(shown));
+        QCOMPARE(f.screen->DBGrid1->currentText("Ac_Serial"), serialAfter(shown));
+    }
+
     void registersAnAccount_data()
     {
         QTest::addColumn<QString>("group");

@@ -111,6 +111,24 @@ private slots:
         QCOMPARE(f.ui->focused(), f.screen->InsertBtn);
     }
 
+    // Another desk saved a row under the serial shown at 등록: the new row takes the next one
+    // instead of failing on the key.
+    void aSerialTakenMeanwhileGivesTheNext()
+    {
+        Fixture f;
+        f.ui->click("InsertBtn");
+        QCOMPARE(f.ui->text("edWon_Serial"), QStringLiteral("A0000000003"));
+        f.addMaterial("A0000000003", "XX01", "다른 자리의 원자재", 1);
+        f.ui->type("edWon_Code", "PN01");
+        f.ui->type("edWon_Name", "분체도료");
+        f.ui->click("SaveBtn");
+
+        QVERIFY2(f.messages.messages.isEmpty(), qPrintable(f.messages.texts().join('|')));
+        QCOMPARE(f.materials("Won_Serial = 'A0000000004' AND Won_Code = 'PN01'"), 1);
+        QCOMPARE(f.materials("Won_Serial = 'A0000000003' AND Won_Code = 'XX01'"), 1);
+        QCOMPARE(f.screen->DBGrid1->currentText("Won_Serial"), QStringLiteral("A0000000004"));
+    }
+
     // The example: a code pasted in is held to the code box's keys, and a save
     // re-checks what it stores however the text got into the box.
     void aCodeIsOnlyWhatTypingCouldLeave()

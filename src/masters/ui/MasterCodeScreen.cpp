@@ -154,6 +154,15 @@ void MasterCodeScreen::writeRow(bool insert)
         updateRow(db(), m_setup.table, values, m_setup.serialColumn, m_serial->text().trimmed());
 }
 
+void MasterCodeScreen::insertNewRow()
+{
+    Transaction t(db());
+    holdSerial(serialForNewRow(db(), m_setup.table, m_setup.serialColumn, heldSerial()));
+    writeRow(true);
+    t.commit();
+    m_serial->setText(heldSerial());
+}
+
 void MasterCodeScreen::insertClicked()
 {
     pClear();
@@ -203,11 +212,10 @@ void MasterCodeScreen::saveClicked()
         return;
 
     if (inserting) {
-        const bool saved = perform(QStringLiteral("pSqlToInsert"), [this] { writeRow(true); }, m_setup.saveFailed + u' ',
-                                   m_setup.saveFailed);
+        const bool saved = perform(
+            QStringLiteral("pSqlToInsert"), [this] { insertNewRow(); }, m_setup.saveFailed + u' ', m_setup.saveFailed);
         if (!saved)
             return; // what was typed stays on screen
-        holdSerial(m_serial->text());
         listNewRow(m_setup.serialColumn, heldSerial());
         return;
     }

@@ -57,6 +57,8 @@ private:
     bool usedInTree(const QString &storedCode);
     QString storedCode();
     void writeRow(bool insert);
+    // The new row in one transaction, under the serial still free at that moment.
+    void insertNewRow();
     void showOnly(const QString &serial);
 
     MasterCodeSetup m_setup;

@@ -311,6 +311,7 @@ void TMC_AcNameCode_Form::insertAccount()
     const AuditValues audit = AuditValues::now();
     const QString name = edAc_AcName->text().trimmed();
     Transaction t(db());
+    holdSerial(serialForNewRow(db(), accounts::table, QStringLiteral("Ac_Serial"), heldSerial()));
     insertRow(db(), accounts::table,
               {{"Ac_Serial", heldSerial()},
                {"Ac_Kubun_A", edAc_Kubun_A->text().trimmed()},
@@ -333,6 +334,7 @@ void TMC_AcNameCode_Form::insertAccount()
                {"Ac_Check_05", audit.folder},
                {"Ac_SaveDate", audit.saveDate}});
     t.commit();
+    edAc_Serial->setText(heldSerial());
 }
 
 void TMC_AcNameCode_Form::updateAccount()
