@@ -27,6 +27,7 @@
 #include "reports/ui/TMC_ReportJeyGongPumYbChulGo_Form.h"
 #include "reports/ui/TMC_ReportJeyJoAmtVw_Form.h"
 #include "reports/ui/TMC_ReportJeyJoVwList_Form.h"
+#include "reports/ui/TMC_ReportJeyPumTrend_Form.h"
 #include "reports/ui/TMC_ReportJeyPumYbChulGo_Form.h"
 #include "reports/ui/TMC_ReportPLVwList_Form.h"
 #include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
@@ -323,6 +324,9 @@ void TMC_ZedUrMain_Form::pRunMenu(int code)
     case 314:
         pShow_314();
         break;
+    case 315:
+        pShow_315();
+        break;
     case 351:
         pShow_351();
         break;
@@ -431,6 +435,10 @@ void TMC_ZedUrMain_Form::pShow_313()
 void TMC_ZedUrMain_Form::pShow_314()
 {
     showScreen<TMC_ReportPLVwList_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_315()
+{
+    showScreen<TMC_ReportJeyPumTrend_Form>();
 }
 void TMC_ZedUrMain_Form::pShow_351()
 {

@@ -68,6 +68,7 @@ private:
     void pShow_312();
     void pShow_313();
     void pShow_314();
+    void pShow_315();
     void pShow_351();
     void pShow_352();
     void pShow_353();

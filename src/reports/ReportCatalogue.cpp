@@ -2,7 +2,9 @@
 
 #include "reports/CostLinks.h"
 #include "reports/ProductMovements.h"
+#include "reports/ProductTrend.h"
 #include "reports/RawMaterialMovements.h"
+#include "reports/StatementHistory.h"
 #include "reports/Statements.h"
 #include "reports/Traces.h"
 #include "reports/WipMovements.h"
@@ -24,13 +26,12 @@ ReportKind movements(const char *name, const char *title, const char *className,
             }};
 }
 
-ReportKind statement(const char *name, const char *title, const char *className,
-                     ReportList (*build)(Db &, const Period &))
+ReportKind statement(const char *name, const char *title, const char *className, statements::Statement which)
 {
     const QString screen = QLatin1String(className);
     return {QLatin1String(name), QString::fromUtf8(title), screen, [=](Db &db, const Period &month) {
                 statements::recreateTable(db);
-                return QVector<ExportSheet>{sheetOf(build(db, month), screen)};
+                return QVector<ExportSheet>{sheetOf(statements::buildWithHistory(db, month, which).lines, screen)};
             }};
 }
 
@@ -66,8 +67,14 @@ const QVector<ReportKind> &reportCatalogue()
         movements("products", "제품 계정과목 입출고 현황", "TMC_ReportJeyPumYbChulGo_Form",
                   productMovements::recreateTables, productMovements::build, false),
         statement("manufacturing-cost", "제조원가명세서 현황", "TMC_ReportJeyJoVwList_Form",
-                  statements::costOfGoodsManufactured),
-        statement("income", "손익계산서 현황", "TMC_ReportPLVwList_Form", statements::incomeStatement),
+                  statements::Statement::CostOfGoodsManufactured),
+        statement("income", "손익계산서 현황", "TMC_ReportPLVwList_Form", statements::Statement::Income),
+        {QStringLiteral("product-trend"), QStringLiteral("제품별 원가 및 이익 추이"),
+         QStringLiteral("TMC_ReportJeyPumTrend_Form"),
+         [](Db &db, const Period &month) {
+             return QVector<ExportSheet>{sheetOf(productTrend::build(db, productTrend::lastTwelveMonths(month)),
+                                                 "TMC_ReportJeyPumTrend_Form")};
+         }},
         trace("trace-sales", "월별 매출부터 역순 배부 체크 현황", traces::fromSales),
         trace("trace-products", "월별 제품부터 역순 배부 체크 현황", traces::fromProducts),
         trace("trace-product-transfers", "월별 타계정대체 제품부터 역순 배부 체크 현황", traces::fromProductTransfers),

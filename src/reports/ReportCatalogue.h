@@ -20,7 +20,8 @@ struct ReportKind {
     QString name;      // "raw-materials": how the command line names it
     QString title;     // the report's menu entry
     QString className; // the screen that shows it; files written begin with it
-    // Builds the month's report (recreating its work tables first) into its worksheets.
+    // Builds the month's report (recreating its work tables first) into its worksheets; a
+    // report over months, the twelve months up to it.
     std::function<QVector<ExportSheet>(Db &, const Period &)> sheets;
 };
 

@@ -28,6 +28,26 @@ MonthCheck checkReportMonth(Db &db, const Period &chosen)
                               openMonth + QStringLiteral("월으므로") + two + checkPlease};
 }
 
+QVector<Period> booksMonths(Db &db, const Period &first, const Period &last)
+{
+    QVector<Period> months;
+    db.forEachRow(QStringLiteral("Select Distinct Trim(YM_Year) As Y, Trim(YM_Month) As M From MC_YearMonthCheck "
+                                 "Where Trim(YM_Year) || Trim(YM_Month) Between :tbFirst And :tbLast "
+                                 "And Trim(YM_TextMemo) <> :tbInitMemo Order By 1, 2"),
+                  {{":tbFirst", first.year.trimmed() + first.month.trimmed()},
+                   {":tbLast", last.year.trimmed() + last.month.trimmed()},
+                   {":tbInitMemo", period::ClosedByInitMemo}},
+                  [&](const RowReader &r) { months << Period{r.text("Y"), r.text("M")}; });
+    return months;
+}
+
+Period monthsBefore(Period p, int count)
+{
+    for (int i = 0; i < count; ++i)
+        p = previousMonth(p);
+    return p;
+}
+
 QString memoText(const QString &memo)
 {
     return QStringLiteral("<<< ") + memo.trimmed() + QStringLiteral(" >>>");

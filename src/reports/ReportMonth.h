@@ -3,6 +3,7 @@
 #include "store/Periods.h"
 
 #include <QString>
+#include <QVector>
 #include <optional>
 
 namespace zedur {
@@ -23,6 +24,12 @@ struct MonthCheck {
 // a month the books never opened (the warning names the open month, empty when none is
 // open). Closed months can be shown.
 MonthCheck checkReportMonth(Db &db, const Period &chosen);
+
+// The months the books hold from `first` to `last`, oldest first (the month before the
+// books' first, which the initialisation marks closed, holds none).
+QVector<Period> booksMonths(Db &db, const Period &first, const Period &last);
+// The month `count` months before `p`.
+Period monthsBefore(Period p, int count);
 
 inline const QString noDataText = QStringLiteral("데이타 없습니다.");
 // "<<< memo >>>": how the report screens show a month's state.

@@ -157,6 +157,13 @@ const ReportColumns &columns()
     return list;
 }
 
+const ReportColumns &historyColumns()
+{
+    static const ReportColumns list = columns() + ReportColumns{{"PrevTotal", "전월", Amount4ZeroBlank, Shade::Subtotal},
+                                                                {"YtdTotal", "당기누계", Amount4ZeroBlank, Shade::Subtotal}};
+    return list;
+}
+
 void recreateTable(Db &db)
 {
     reportTable().recreate(db);

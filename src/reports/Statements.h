@@ -14,6 +14,8 @@ namespace statements {
 
 const WorkTable &reportTable(); // MC_AcNameReport
 const ReportColumns &columns();
+// The month's columns, then the month before ("전월") and the year to date ("당기누계").
+const ReportColumns &historyColumns();
 void recreateTable(Db &db);
 
 // Each empties the work table and builds the month's lines, in one transaction.

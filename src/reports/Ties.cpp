@@ -1,6 +1,7 @@
 #include "reports/Ties.h"
 
 #include "common/TextNumber.h"
+#include "reports/HistoryTies.h"
 #include "reports/ProductMovements.h"
 #include "reports/RawMaterialMovements.h"
 #include "reports/Statements.h"
@@ -312,6 +313,8 @@ Verification verifyMonth(Db &db, const Period &month)
     wipTies(checks, now, cost);
     manufacturedTies(checks, db, month, now, cost, income);
     incomeTies(checks, db, month, now, income);
+    yearToDateTies(db, month, out.ties);
+    productTrendTies(db, month, now.products, out.ties);
 
     const Period following = nextMonth(month);
     if (!row || row->state != period::Closed)

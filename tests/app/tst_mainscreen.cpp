@@ -71,7 +71,7 @@ private slots:
             for (const MenuNode &entry : group.children)
                 codes << entry.code;
         QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 210, 211, 212, 213, 214, 215, 216, 217, 218,
-                                    310, 311, 312, 313, 314, 351, 352, 353, 354, 355, 356, 510, 511}));
+                                    310, 311, 312, 313, 314, 315, 351, 352, 353, 354, 355, 356, 510, 511}));
         QCOMPARE(itemWithText(tree, "배부액을 재공품과 제품등에 업데이트 등록 ")->data(0, Qt::UserRole).toInt(), 217);
         const QString memo = main.Memo3->toPlainText();
         QVERIFY(memo.startsWith("  본\n  원가계산 프로그램은\n  사칙연산의 제어 가능한 \n"));
@@ -124,6 +124,7 @@ private slots:
         QTest::newRow("312") << 312 << "TMC_ReportJeyPumYbChulGo_Form";
         QTest::newRow("313") << 313 << "TMC_ReportJeyJoVwList_Form";
         QTest::newRow("314") << 314 << "TMC_ReportPLVwList_Form";
+        QTest::newRow("315") << 315 << "TMC_ReportJeyPumTrend_Form";
         QTest::newRow("351") << 351 << "TMC_ReportBeyBu01_Form";
         QTest::newRow("352") << 352 << "TMC_ReportBeyBu02_Form";
         QTest::newRow("353") << 353 << "TMC_ReportBeyBu03_Form";

@@ -2,7 +2,7 @@
 
 #include "common/ui/DataGrid.h"
 #include "common/ui/ListCombo.h"
-#include "reports/ui/StatementPages.h"
+#include "reports/ui/ReportPages.h"
 #include "reports/ui/TMC_ReportBeyBu01_Form.h"
 #include "reports/ui/TMC_ReportBeyBu02_Form.h"
 #include "reports/ui/TMC_ReportBeyBu03_Form.h"
@@ -47,7 +47,7 @@ template <class Screen> void statement(const QString &out, const QString &name)
     press(screen.SearchBtn);
     shoot(screen, out + "/" + name + ".png");
     const QString pdf = out + "/" + name + ".pdf";
-    std::printf("%s %s\n", qPrintable(pdf), zedur::reports::writeStatementPdf(pdf, screen.pages()) ? "" : "(failed)");
+    std::printf("%s %s\n", qPrintable(pdf), zedur::reports::writeReportPdf(pdf, screen.pages()) ? "" : "(failed)");
 }
 
 } // namespace

@@ -20,17 +20,9 @@ ReportScreen::ReportScreen(const ScreenSetup &setup, const Look &look, QWidget *
     m_panel->setAlignment(Qt::AlignCenter);
     m_panel->setMinimumHeight(26);
 
-    // A key in a list sets the caption again, as the screens always did.
-    const auto retitle = [this] {
-        setWindowTitle(this->setup().caption);
-    };
     cbYear = new ListCombo(QStringLiteral("cbYear"), {}, this);
     cbMonth = new ListCombo(QStringLiteral("cbMonth"), {}, this);
-    fillPeriodLists(cbYear, cbMonth);
-    for (ListCombo *list : {cbYear, cbMonth}) {
-        setKeySet(list, KeySet::ListOnly, retitle);
-        exits().onLeave(list, [list] { return list->checkPick(); });
-    }
+    setUpMonthLists(cbYear, cbMonth);
 
     SearchBtn = new QPushButton(look.searchCaption, this);
     SearchBtn->setObjectName(QStringLiteral("SearchBtn"));
@@ -42,6 +34,19 @@ ReportScreen::ReportScreen(const ScreenSetup &setup, const Look &look, QWidget *
 
     connect(SearchBtn, &QPushButton::clicked, this, [this] { runReport(); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void ReportScreen::setUpMonthLists(ListCombo *year, ListCombo *month)
+{
+    // A key in a list sets the caption again, as the screens always did.
+    const auto retitle = [this] {
+        setWindowTitle(this->setup().caption);
+    };
+    fillPeriodLists(year, month);
+    for (ListCombo *list : {year, month}) {
+        setKeySet(list, KeySet::ListOnly, retitle);
+        exits().onLeave(list, [list] { return list->checkPick(); });
+    }
 }
 
 Period ReportScreen::chosenMonth() const

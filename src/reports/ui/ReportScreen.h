@@ -35,6 +35,8 @@ protected:
     };
     ReportScreen(const ScreenSetup &setup, const Look &look, QWidget *parent);
 
+    // A year and a month list as the screens' own: filled, list-only, checked on leaving.
+    void setUpMonthLists(ListCombo *year, ListCombo *month);
     // "년" list, "월" list and the search button, for the screen to place.
     QHBoxLayout *monthBar();
     // The export and close buttons at the foot of the screen.

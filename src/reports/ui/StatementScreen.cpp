@@ -4,15 +4,12 @@
 #include "common/SpreadsheetExport.h"
 #include "common/ui/DataGrid.h"
 #include "reports/Statements.h"
+#include "reports/ui/MonthChartView.h"
 #include "reports/ui/ReportGrid.h"
-#include "reports/ui/StatementChart.h"
+#include "reports/ui/ReportPrinting.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,13 +21,13 @@ StatementScreen::StatementScreen(const Setup &setup, QWidget *parent)
     : ReportScreen(setup.screen, {QStringLiteral("Panel1"), QStringLiteral("메세지 출력 부분...........")}, parent),
       m_setup(setup)
 {
-    DBGrid1 = reportGrid(QStringLiteral("DBGrid1"), statements::columns(), this);
+    DBGrid1 = reportGrid(QStringLiteral("DBGrid1"), statements::historyColumns(), this);
     DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
         if (statements::isGroupLine(rs.text(row, QStringLiteral("Report_AcCode"))))
             return RowStyle{QColor(0x00, 0xFF, 0xFF), true, 9};
         return std::nullopt;
     });
-    ChartView = new StatementChart(this);
+    ChartView = new MonthChartView(QStringLiteral("ChartView"), this);
     PreviewBtn = new QPushButton(QStringLiteral("인쇄 미리보기"), this);
     PreviewBtn->setObjectName(QStringLiteral("PreviewBtn"));
     PdfBtn = new QPushButton(QStringLiteral("PDF 저장"), this);
@@ -45,7 +42,7 @@ StatementScreen::StatementScreen(const Setup &setup, QWidget *parent)
     layout->addLayout(bar);
     auto *body = new QHBoxLayout;
     body->addWidget(DBGrid1, 3);
-    body->addWidget(ChartView, 1);
+    body->addWidget(ChartView, 2);
     layout->addLayout(body, 1);
     auto *buttons = footButtons();
     buttons->insertWidget(0, PreviewBtn);
@@ -67,24 +64,35 @@ bool StatementScreen::hasStatement() const
 void StatementScreen::clearLists()
 {
     DBGrid1->close();
-    ChartView->setBars({}, {});
+    ChartView->setMonthChart({});
     PreviewBtn->setEnabled(false);
     PdfBtn->setEnabled(false);
 }
 
 void StatementScreen::showMonth(const Period &month)
 {
-    const ReportList lines = m_setup.build(db(), month);
+    const statements::StatementWithHistory statement = statements::buildWithHistory(db(), month, m_setup.which);
     m_shown = {month.year.trimmed(), month.month.trimmed()};
-    DBGrid1->setResult(lines.rows);
-    ChartView->setBars(m_setup.chartTitle, chartBars(lines.rows, m_setup.chartLines));
+    DBGrid1->setResult(statement.lines.rows);
+    ChartView->setMonthChart(statements::chartOf(statement, m_setup.chartTitle, m_setup.chartLines));
     PreviewBtn->setEnabled(hasStatement());
     PdfBtn->setEnabled(hasStatement());
 }
 
-StatementPages StatementScreen::pages() const
+ReportPages StatementScreen::pages() const
 {
-    return {m_setup.printTitle, m_shown, DBGrid1->result(), m_setup.chartTitle, ChartView->bars()};
+    ReportPages p;
+    p.title = m_setup.printTitle;
+    p.period = monthPeriodText(m_shown);
+    p.columns = statements::historyColumns();
+    p.widths = {22, 62, 12, 42, 42, 42, 42};
+    p.rows = DBGrid1->result();
+    p.setApart = [](const ResultSet &rows, int row) {
+        return statements::isGroupLine(rows.text(row, QStringLiteral("Report_AcCode")));
+    };
+    if (!ChartView->monthChart().isEmpty())
+        p.charts = {ChartView->monthChart()};
+    return p;
 }
 
 void StatementScreen::PrintBtnClick()
@@ -97,37 +105,14 @@ void StatementScreen::PrintBtnClick()
 
 void StatementScreen::PreviewBtnClick()
 {
-    if (!hasStatement())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12),
-                                      QPageLayout::Millimeter));
-    printer.setDocName(m_setup.printTitle);
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(m_setup.printTitle + QStringLiteral(" 인쇄 미리보기"));
-    const StatementPages statement = pages();
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&statement](QPrinter *device) { paintStatement(*device, statement); });
-    preview.exec();
+    if (hasStatement())
+        previewReport(this, pages());
 }
 
 void StatementScreen::PdfBtnClick()
 {
-    if (!hasStatement())
-        return;
-    const QString path =
-        newSavedFilePath(m_setup.printTitle + u'_' + m_shown.year + u'_' + m_shown.month, QStringLiteral("pdf"));
-    {
-        BusyCursor busy;
-        if (!writeStatementPdf(path, pages())) {
-            msg::warning(QStringLiteral("PDF 화일을 저장할 수 없습니다.") + LB + path, QStringLiteral("주의"));
-            return;
-        }
-    }
-    msg::information(QStringLiteral("PDF 화일로 저장되었읍니다....") + LB + path, QStringLiteral("메시지"));
-    if (!openSavedFile(path))
-        msg::warning(QStringLiteral("PDF를 볼 수 있는 프로그램을 열 수 없습니다. 화일은 저장되었습니다:") + LB + path,
-                     QStringLiteral("주의"));
+    if (hasStatement())
+        saveReportPdf(pages(), m_setup.printTitle + u'_' + m_shown.year + u'_' + m_shown.month);
 }
 
 } // namespace zedur

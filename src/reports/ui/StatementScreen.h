@@ -1,17 +1,16 @@
 #pragma once
 
-#include "reports/ReportColumns.h"
+#include "reports/StatementHistory.h"
+#include "reports/ui/ReportPages.h"
 #include "reports/ui/ReportScreen.h"
-#include "reports/ui/StatementPages.h"
-
-#include <functional>
 
 namespace zedur {
 
-class StatementChart;
+class MonthChartView;
 
-// The two statements: their lines grouped by account code, group lines set apart, a small
-// chart of the main lines beside them; printed (with a preview) or saved as PDF.
+// The two statements: the month's lines grouped by account code with the month before and
+// the year to date beside them, group lines set apart, a chart of the main lines over the
+// last twelve months; printed (with a preview) or saved as PDF.
 class StatementScreen : public ReportScreen
 {
     Q_OBJECT
@@ -21,16 +20,16 @@ public:
         QString printTitle;
         QString chartTitle;
         QVector<QPair<QString, QString>> chartLines; // label, account code
-        std::function<reports::ReportList(Db &, const Period &)> build;
+        reports::statements::Statement which;
     };
 
     DataGrid *DBGrid1;
-    StatementChart *ChartView;
+    MonthChartView *ChartView;
     QPushButton *PreviewBtn;
     QPushButton *PdfBtn;
 
     // The statement last shown, as it is printed.
-    reports::StatementPages pages() const;
+    reports::ReportPages pages() const;
 
 protected:
     StatementScreen(const Setup &setup, QWidget *parent);
