@@ -50,7 +50,7 @@ private:
     QVector<Tie> m_failing;
 };
 
-void statementTies(Db &db, const Period &month, statements::Statement which, const QString &name,
+void statementTies(Db &db, const Period &month, statements::StatementKind which, const QString &name,
                    QVector<Tie> &out)
 {
     using namespace statements;
@@ -116,8 +116,8 @@ QHash<QString, Moved> movedByProduct(const MovementReport &products)
 
 void yearToDateTies(Db &db, const Period &month, QVector<Tie> &out)
 {
-    statementTies(db, month, statements::Statement::CostOfGoodsManufactured, QStringLiteral("제조원가명세서"), out);
-    statementTies(db, month, statements::Statement::Income, QStringLiteral("손익계산서"), out);
+    statementTies(db, month, statements::StatementKind::CostOfGoodsManufactured, QStringLiteral("제조원가명세서"), out);
+    statementTies(db, month, statements::StatementKind::Income, QStringLiteral("손익계산서"), out);
 }
 
 void productTrendTies(Db &db, const Period &month, const MovementReport &products, QVector<Tie> &out)

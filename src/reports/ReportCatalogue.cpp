@@ -26,7 +26,7 @@ ReportKind movements(const char *name, const char *title, const char *className,
             }};
 }
 
-ReportKind statement(const char *name, const char *title, const char *className, statements::Statement which)
+ReportKind statement(const char *name, const char *title, const char *className, statements::StatementKind which)
 {
     const QString screen = QLatin1String(className);
     return {QLatin1String(name), QString::fromUtf8(title), screen, [=](Db &db, const Period &month) {
@@ -67,8 +67,8 @@ const QVector<ReportKind> &reportCatalogue()
         movements("products", "제품 계정과목 입출고 현황", "TMC_ReportJeyPumYbChulGo_Form",
                   productMovements::recreateTables, productMovements::build, false),
         statement("manufacturing-cost", "제조원가명세서 현황", "TMC_ReportJeyJoVwList_Form",
-                  statements::Statement::CostOfGoodsManufactured),
-        statement("income", "손익계산서 현황", "TMC_ReportPLVwList_Form", statements::Statement::Income),
+                  statements::StatementKind::CostOfGoodsManufactured),
+        statement("income", "손익계산서 현황", "TMC_ReportPLVwList_Form", statements::StatementKind::Income),
         {QStringLiteral("product-trend"), QStringLiteral("제품별 원가 및 이익 추이"),
          QStringLiteral("TMC_ReportJeyPumTrend_Form"),
          [](Db &db, const Period &month) {

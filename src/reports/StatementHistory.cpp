@@ -131,12 +131,12 @@ MonthChart chartOf(const StatementWithHistory &statement, const QString &title,
     return chart;
 }
 
-ReportList buildMonth(Db &db, const Period &month, Statement which)
+ReportList buildMonth(Db &db, const Period &month, StatementKind which)
 {
-    return which == Statement::Income ? incomeStatement(db, month) : costOfGoodsManufactured(db, month);
+    return which == StatementKind::Income ? incomeStatement(db, month) : costOfGoodsManufactured(db, month);
 }
 
-StatementWithHistory buildWithHistory(Db &db, const Period &month, Statement which)
+StatementWithHistory buildWithHistory(Db &db, const Period &month, StatementKind which)
 {
     const Period chosen{month.year.trimmed(), month.month.trimmed()};
     Transaction t(db);

@@ -14,7 +14,7 @@ class Db;
 // reads the books; the work table is left holding the chosen month's lines.
 namespace zedur::reports::statements {
 
-enum class Statement { CostOfGoodsManufactured, Income };
+enum class StatementKind { CostOfGoodsManufactured, Income };
 
 // How a line adds up over the months of the year: what flows through a month is summed,
 // a stock at the start is the first month's, a stock at the end the last month's, and the
@@ -45,13 +45,13 @@ double lineFigure(const ResultSet &lines, int row);
 // statements, oldest first, by the line's span; 0 when no month has the line.
 double yearFigure(const QVector<const ResultSet *> &months, const QString &code, const QString &mark);
 
-StatementWithHistory buildWithHistory(Db &db, const Period &month, Statement which);
+StatementWithHistory buildWithHistory(Db &db, const Period &month, StatementKind which);
 
 // The statement's main lines over its months: each line's figure (label, account code).
 MonthChart chartOf(const StatementWithHistory &statement, const QString &title,
                    const QVector<QPair<QString, QString>> &labelledCodes);
 
 // The statement of a month, alone, as the month's screen once showed it.
-ReportList buildMonth(Db &db, const Period &month, Statement which);
+ReportList buildMonth(Db &db, const Period &month, StatementKind which);
 
 } // namespace zedur::reports::statements

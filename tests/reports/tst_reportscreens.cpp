@@ -2,12 +2,13 @@
 #include "ReportFixture.h"
 #include "common/SpreadsheetExport.h"
 #include "common/ui/ListCombo.h"
-#include "reports/ui/StatementChart.h"
+#include "reports/ui/MonthChartView.h"
 #include "reports/ui/TMC_ReportBeyBu01_Form.h"
 #include "reports/ui/TMC_ReportBeyBu05_Form.h"
 #include "reports/ui/TMC_ReportJeyGongPumYbChulGo_Form.h"
 #include "reports/ui/TMC_ReportJeyJoAmtVw_Form.h"
 #include "reports/ui/TMC_ReportJeyJoVwList_Form.h"
+#include "reports/ui/TMC_ReportJeyPumTrend_Form.h"
 #include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "ui/ScreenDriver.h"
 
@@ -167,8 +168,13 @@ private slots:
                  QColor(0x00, 0xFF, 0xFF));
         const int detail = screen.DBGrid1->result().find("Report_AcCode", "40403001");
         QCOMPARE(screen.DBGrid1->model()->index(detail, 1).data().toString(), QStringLiteral("    임금"));
-        QCOMPARE(screen.ChartView->bars().size(), 3);
-        QCOMPARE(screen.ChartView->bars().at(1).value, 700.0);
+        // The month before the books' first is empty; the year to date is the month alone.
+        QVERIFY(screen.DBGrid1->result().value(group, "PrevTotal").isNull());
+        QCOMPARE(screen.DBGrid1->result().number(group, "YtdTotal"), 700.0);
+        QCOMPARE(screen.ChartView->monthChart().months, QStringList{"2005-04"});
+        QCOMPARE(screen.ChartView->monthChart().series.size(), 3);
+        QCOMPARE(screen.ChartView->monthChart().series.at(1).values, QVector<double>{700.0});
+        QCOMPARE(screen.ChartView->chart()->series().size(), 3);
 
         ui.click("PdfBtn");
         QCOMPARE(opened.size(), 1);
@@ -178,6 +184,51 @@ private slots:
         QVERIFY(pdf.read(5) == "%PDF-");
         QCOMPARE(messages.texts(), QStringList{"PDF 화일로 저장되었읍니다...." + LB + opened.first()});
         setFileOpener([](const QString &) { return true; });
+    }
+
+    // The trend opens on the twelve months up to the open one, lists each product's months
+    // and charts the product picked; its PDF holds the table and the charts.
+    void theTrendChartsThePickedProduct()
+    {
+        TestBooks books;
+        MessageRecorder messages;
+        QStringList opened;
+        setFileOpener([&](const QString &path) {
+            opened << path;
+            return true;
+        });
+        for (const QString code : {"P1", "P2"})
+            addRow(books.db(), "MC_ChaongGoJeyPumInPut",
+                   {{"JeyPum_Date", "2005-04-10"},
+                    {"JeyPum_JeyPumCode", code},
+                    {"JeyPum_Kubun", "당월입고"},
+                    {"JeyPum_SuKg", 10},
+                    {"JeyPum_TotGaAmt", code == u"P1" ? 80 : 120}});
+        TMC_ReportJeyPumTrend_Form screen;
+        ScreenDriver ui(&screen);
+        QCOMPARE(screen.cbFromYear->currentText() + screen.cbFromMonth->currentText(), QStringLiteral("200405"));
+        QVERIFY(!screen.PdfBtn->isEnabled());
+        ui.click("SearchBtn");
+        QCOMPARE(ui.column("Trend_JeyPumCode"), (QStringList{"P1", "P2"}));
+        QCOMPARE(screen.cbJeyPum->count(), 2);
+        QCOMPARE(screen.ChartView->monthChart().series.at(0).values, QVector<double>{8.0});
+        screen.cbJeyPum->setCurrentIndex(1);
+        QCOMPARE(screen.ChartView->monthChart().series.at(0).values, QVector<double>{12.0});
+
+        ui.click("PdfBtn");
+        QCOMPARE(opened.size(), 1);
+        QFile pdf(opened.first());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        setFileOpener([](const QString &) { return true; });
+
+        // A last month the books never opened: the warning, and nothing shown.
+        messages.clear();
+        screen.cbMonth->setCurrentIndex(5);
+        ui.click("SearchBtn");
+        QVERIFY(!screen.DBGrid1->isOpen());
+        QCOMPARE(screen.cbJeyPum->count(), 0);
+        QVERIFY(messages.texts().value(0).startsWith("최종 데이타가 등록된 년월은 "));
     }
 
     void aTraceFollowsTheRowUnderTheKeyboardAndTheMouse()

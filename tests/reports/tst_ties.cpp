@@ -97,6 +97,11 @@ private slots:
                      month != June);
             QCOMPARE(tieNamed(v, QStringLiteral("재공품 입출고 30행 완성율 금액 = 다음 월")) != nullptr, month != June);
             QCOMPARE(tieNamed(v, QStringLiteral("제품 입출고 당월 제품 재고액 = 다음 월")) != nullptr, month != June);
+            // The statements' year to date and month before, and the product trend, are checked too.
+            QVERIFY(tieNamed(v, QStringLiteral("제조원가명세서 당기누계 = 2005-04 ~ ") + month.year + u'-' + month.month));
+            QVERIFY(tieNamed(v, QStringLiteral("손익계산서 당기누계")));
+            QCOMPARE(tieNamed(v, QStringLiteral("손익계산서 전월")) != nullptr, month != April);
+            QVERIFY(tieNamed(v, QStringLiteral("제품별 원가 및 이익 추이 매출원가")));
         }
     }
 

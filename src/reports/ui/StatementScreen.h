@@ -20,7 +20,7 @@ public:
         QString printTitle;
         QString chartTitle;
         QVector<QPair<QString, QString>> chartLines; // label, account code
-        reports::statements::Statement which;
+        reports::statements::StatementKind which;
     };
 
     DataGrid *DBGrid1;

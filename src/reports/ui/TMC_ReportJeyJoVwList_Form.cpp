@@ -13,7 +13,7 @@ TMC_ReportJeyJoVwList_Form::TMC_ReportJeyJoVwList_Form(QWidget *parent)
                        .chartLines = {{QStringLiteral("재료비"), QStringLiteral("40401000")},
                                       {QStringLiteral("노무비"), QStringLiteral("40403000")},
                                       {QStringLiteral("제조경비"), QStringLiteral("40404000")}},
-                       .which = reports::statements::Statement::CostOfGoodsManufactured},
+                       .which = reports::statements::StatementKind::CostOfGoodsManufactured},
                       parent)
 {
 }

@@ -13,7 +13,7 @@ TMC_ReportPLVwList_Form::TMC_ReportPLVwList_Form(QWidget *parent)
                        .chartLines = {{QStringLiteral("매출액"), QStringLiteral("40200000")},
                                       {QStringLiteral("매출원가"), QStringLiteral("40300000")},
                                       {QStringLiteral("매출총이익"), QStringLiteral("40600000")}},
-                       .which = reports::statements::Statement::Income},
+                       .which = reports::statements::StatementKind::Income},
                       parent)
 {
 }
