@@ -40,6 +40,16 @@ QString installedBeside(const TestBooks &books)
 }
 
 // The worksheet tabs of a written workbook, in their order.
+// The first worksheet as written (its texts inline).
+QString firstSheetText(const QString &path)
+{
+    QProcess unzip;
+    unzip.start("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
+    if (!unzip.waitForFinished())
+        return {};
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
 QStringList sheetNames(const QString &path)
 {
     QProcess unzip;
@@ -231,18 +241,22 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::addColumn<QStringList>("sheets");
         QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("lastTitle"); // of the first sheet's columns
         QTest::newRow("raw materials: the movements only")
-            << "raw-materials" << QStringList{"입출고 내역"} << "원자재 계정과목 입출고 현황";
+            << "raw-materials" << QStringList{"입출고 내역"} << "원자재 계정과목 입출고 현황" << "";
         QTest::newRow("WIP: the movements, then the summary")
-            << "wip" << QStringList{"입출고 내역", "항목별 집계 내역"} << "재공품 계정과목 입출고 현황";
+            << "wip" << QStringList{"입출고 내역", "항목별 집계 내역"} << "재공품 계정과목 입출고 현황" << "";
         QTest::newRow("products: not the summary")
-            << "products" << QStringList{"입출고 내역"} << "제품 계정과목 입출고 현황";
-        QTest::newRow("statement") << "manufacturing-cost" << QStringList{"Sheet1"} << "제조원가명세서 현황";
-        QTest::newRow("income statement") << "income" << QStringList{"Sheet1"} << "손익계산서 현황";
+            << "products" << QStringList{"입출고 내역"} << "제품 계정과목 입출고 현황" << "";
+        QTest::newRow("statement: the month, the month before, the year to date")
+            << "manufacturing-cost" << QStringList{"Sheet1"} << "제조원가명세서 현황" << "당기누계";
+        QTest::newRow("income statement") << "income" << QStringList{"Sheet1"} << "손익계산서 현황" << "당기누계";
+        QTest::newRow("product trend over twelve months")
+            << "product-trend" << QStringList{"Sheet1"} << "제품별 원가 및 이익 추이" << "단위당 매출총이익";
         QTest::newRow("trace from sales: the month's sales")
-            << "trace-sales" << QStringList{"Sheet1"} << "월별 매출부터 역순 배부 체크 현황";
+            << "trace-sales" << QStringList{"Sheet1"} << "월별 매출부터 역순 배부 체크 현황" << "";
         QTest::newRow("cost links") << "cost-links" << QStringList{"Sheet1"}
-                                    << "월별 직간접비와 제조공정(재공품) 연계된 현황";
+                                    << "월별 직간접비와 제조공정(재공품) 연계된 현황" << "";
     }
 
     void exportWritesWhatTheScreensExportButtonWrites()
@@ -250,6 +264,7 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QStringList, sheets);
         QFETCH(QString, title);
+        QFETCH(QString, lastTitle);
         TestBooks books;
         generateBooks(books.db(), 2, 2, MonthShape{10});
         const QString db = books.location();
@@ -259,6 +274,8 @@ private slots:
         QVERIFY2(r.out.startsWith("2005-04 " + title + ": "), qPrintable(r.out));
         QVERIFY(r.out.endsWith(file + "\n"));
         QCOMPARE(sheetNames(file), sheets);
+        if (!lastTitle.isEmpty())
+            QVERIFY(firstSheetText(file).contains(lastTitle));
         // Only the file was written: the books keep no work table of the report.
         QVERIFY(!books.db().tableNames().contains(QStringLiteral("MC_JeyGongPumYbChulGoReport_SumVw01")));
     }
