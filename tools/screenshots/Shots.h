@@ -42,5 +42,7 @@ void shootWip(const QString &out);
 void shootReports(const QString &out);
 // Product shipments and transfers with their viewers, and sales returns.
 void shootShipments(const QString &out);
+// The statements and the product trend over the months, on generated books of their own.
+void shootHistory(const QString &out);
 
 } // namespace shots

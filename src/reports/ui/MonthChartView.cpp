@@ -63,7 +63,8 @@ QChart *newMonthChart(const MonthChart &data)
     auto *months = new QBarCategoryAxis;
     months->append(data.months);
     months->setLabelsFont(chartFont(7));
-    months->setLabelsAngle(data.months.size() > 6 ? -45 : 0);
+    // Upright labels would be cut short once there are more than a few months.
+    months->setLabelsAngle(data.months.size() > 6 ? -90 : 0);
     auto *figures = new QValueAxis;
     figures->setLabelsFont(chartFont(7));
     figures->setLabelFormat(QStringLiteral("%.0f"));
@@ -113,8 +114,9 @@ QChart *newMonthChart(const MonthChart &data)
     return chart;
 }
 
-void paintMonthChart(QPainter &painter, const QRectF &area, const MonthChart &data, const QSizeF &layout)
+void paintMonthChart(QPainter &painter, const QRectF &area, const MonthChart &data, double height)
 {
+    const QSizeF layout(height * area.width() / std::max(1.0, area.height()), height);
     QGraphicsScene scene;
     QChart *chart = newMonthChart(data);
     scene.addItem(chart); // the scene owns it

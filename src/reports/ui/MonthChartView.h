@@ -30,10 +30,9 @@ namespace reports {
 
 // The chart as a Qt chart object, for a view or for a page.
 QChart *newMonthChart(const MonthChart &chart);
-// The chart drawn into `area` of a painter (a printed page, a PDF): laid out at `layout`
-// size in pixels and scaled to the area.
-void paintMonthChart(QPainter &painter, const QRectF &area, const MonthChart &chart,
-                     const QSizeF &layout = QSizeF(760, 380));
+// The chart drawn into `area` of a painter (a printed page, a PDF): laid out `height`
+// pixels high, as wide as the area's shape makes it, and scaled to the area.
+void paintMonthChart(QPainter &painter, const QRectF &area, const MonthChart &chart, double height = 380);
 
 } // namespace reports
 } // namespace zedur

@@ -172,8 +172,7 @@ private:
             if (index >= m_report.charts.size())
                 break;
             const QRectF area(m_left + width * k, y, width - m_page.mm(2), m_page.mm(chartHeight));
-            const QSizeF layout(perRow == 1 ? 900 : 560, 380);
-            paintMonthChart(m_painter, area, m_report.charts.at(index), layout);
+            paintMonthChart(m_painter, area, m_report.charts.at(index));
         }
     }
 

@@ -131,10 +131,10 @@ ReportPages TMC_ReportJeyPumTrend_Form::pages() const
     p.title = title;
     p.period = monthText(m_shown.first) + QStringLiteral(" ~ ") + monthText(m_shown.last);
     p.columns = productTrend::columns();
-    p.widths = {18, 34, 15, 18, 18, 18, 18, 18, 18, 18, 18, 18, 18, 18};
+    p.widths = {14, 30, 13, 19, 19, 19, 19, 19, 19, 19, 19, 19, 19, 19};
     p.rows = DBGrid1->result();
     p.numberPicture = Amount2ZeroBlank;
-    p.fontPoints = 7;
+    p.fontPoints = 6.5;
     p.charts = m_charts;
     p.chartsPerRow = 2;
     return p;
