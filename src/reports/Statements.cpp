@@ -58,13 +58,18 @@ public:
             m_params + Params{{":tbGroup", bookingGroup}} + filterParams);
     }
 
-    // One row per source row: `expression` (negated when `sign` is -1) in one column.
+    // The source rows' `expression` (negated when `sign` is -1) summed into one row in one
+    // column; no row when there is no source row, so that a line without one stays away
+    // unless the chart keeps it at zero. Summed here rather than row by row in the work
+    // table: the statements of twelve months are built for each one shown.
     void fromRows(const QString &code, Column column, const QString &expression, const QString &fromWhere, int sign = 1)
     {
-        const QString value = sign < 0 ? QStringLiteral("-(%1)").arg(expression) : expression;
-        table().insertSelect(
-            m_db, {{"Report_AcCode", ":tbCode"}, {column == Column::Left ? "Report_SoTotal" : "Report_NuTotal", value}},
-            fromWhere, m_params + Params{{":tbCode", code}});
+        const QString value = QStringLiteral("total(%1)").arg(expression);
+        table().insertSelect(m_db,
+                             {{"Report_AcCode", ":tbCode"},
+                              {column == Column::Left ? "Report_SoTotal" : "Report_NuTotal",
+                               sign < 0 ? QStringLiteral("-") + value : value}},
+                             fromWhere + QStringLiteral(" Having count(*) > 0"), m_params + Params{{":tbCode", code}});
     }
 
     // One computed row, each figure written "0.0000".

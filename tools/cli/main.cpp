@@ -21,6 +21,7 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
   export 보고서 YYYY-MM [--out 파일]
                      그 월의 보고서를 화면의 엑셀 버튼과 같은 .xlsx 파일로 씁니다
                      (기본: Data_Save/ 아래 새 파일). 보고서 이름은 아래와 같습니다.
+                     product-trend는 그 월까지 12개월의 추이입니다.
   verify YYYY-MM     그 월의 보고서끼리 맞아야 하는 금액을 대조하여 하나하나 두 금액과 함께
                      보여 줍니다. 마감된 월은 다음 월의 이월 금액과도 대조합니다.
   copy --from 위치 --to 위치

@@ -41,8 +41,8 @@ StatementScreen::StatementScreen(const Setup &setup, QWidget *parent)
     bar->addStretch(1);
     layout->addLayout(bar);
     auto *body = new QHBoxLayout;
-    body->addWidget(DBGrid1, 3);
-    body->addWidget(ChartView, 2);
+    body->addWidget(DBGrid1, 7);
+    body->addWidget(ChartView, 4);
     layout->addLayout(body, 1);
     auto *buttons = footButtons();
     buttons->insertWidget(0, PreviewBtn);
