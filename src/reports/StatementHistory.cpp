@@ -141,11 +141,10 @@ StatementWithHistory buildWithHistory(Db &db, const Period &month, StatementKind
     const Period chosen{month.year.trimmed(), month.month.trimmed()};
     Transaction t(db);
     StatementWithHistory out;
-    // The chosen month last, so that the work table keeps its lines.
-    ResultSet chosenLines;
     for (const Period &p : booksMonths(db, monthsBefore(chosen, ChartMonths - 1), previousMonth(chosen)))
         out.months << MonthStatement{p, buildMonth(db, p, which).rows};
-    chosenLines = buildMonth(db, chosen, which).rows;
+    // The chosen month last, so that the work table keeps its lines.
+    const ResultSet chosenLines = buildMonth(db, chosen, which).rows;
     out.months << MonthStatement{chosen, chosenLines};
 
     const Period before = previousMonth(chosen);
