@@ -2,6 +2,7 @@
 
 #include "common/BooksLocation.h"
 #include "common/Messages.h"
+#include "common/OutputFile.h"
 #include "common/SystemInfo.h"
 #include "store/BooksCopy.h"
 #include "store/BooksLock.h"
@@ -154,6 +155,9 @@ std::unique_ptr<Db> Db::create(const QString &path)
     }
     if (QFileInfo::exists(path))
         throw BooksExistError(QStringLiteral("database file already exists: %1").arg(path));
+    // Not as a side file of another database, nor through a link to nowhere.
+    if (const std::optional<QString> refusal = refusalToWrite(path, booksOutput()))
+        throw OutputRefused(*refusal);
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Claims the name in one step, so that a file that appeared meanwhile is not taken over:
     // whatever is at the path from here on was made by this call.
@@ -438,6 +442,8 @@ void Db::backupTo(const QString &targetPath)
 {
     if (QFileInfo::exists(targetPath))
         throw StoreError(QStringLiteral("backup file already exists: %1").arg(targetPath));
+    if (const std::optional<QString> refusal = refusalToWrite(targetPath, booksOutput()))
+        throw OutputRefused(*refusal);
     QDir().mkpath(QFileInfo(targetPath).absolutePath());
     // Written under another name and renamed when whole, so that a copy cut short never
     // looks like a backup.

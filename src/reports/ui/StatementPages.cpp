@@ -1,11 +1,11 @@
 #include "reports/ui/StatementPages.h"
 
+#include "common/OutputFile.h"
 #include "common/TextNumber.h"
 #include "reports/ReportColumns.h"
 #include "reports/Statements.h"
 
 #include <QDate>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -196,18 +196,20 @@ int paintStatement(QPagedPaintDevice &device, const StatementPages &s)
 
 bool writeStatementPdf(const QString &path, const StatementPages &statement)
 {
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly))
-            return false;
-    }
-    QPdfWriter writer(path);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12),
-                                     QPageLayout::Millimeter));
-    writer.setResolution(300);
-    writer.setTitle(statement.title);
-    writer.setCreator(QStringLiteral("ZedUr"));
-    return paintStatement(writer, statement) > 0;
+    return writeOutputFile(path, pdfOutput(), [&statement](const QString &file) {
+        int pages = 0;
+        {
+            // The file is whole once the writer is gone.
+            QPdfWriter writer(file);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12),
+                                             QPageLayout::Millimeter));
+            writer.setResolution(300);
+            writer.setTitle(statement.title);
+            writer.setCreator(QStringLiteral("ZedUr"));
+            pages = paintStatement(writer, statement);
+        }
+        return pages > 0;
+    });
 }
 
 } // namespace zedur::reports

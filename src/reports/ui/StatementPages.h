@@ -39,7 +39,8 @@ void paintBarChart(QPainter &painter, const QRectF &area, const QString &title, 
 // number of pages.
 int paintStatement(QPagedPaintDevice &device, const StatementPages &statement);
 
-// The statement as a PDF file (A4 portrait). False when the file cannot be written.
+// The statement as a PDF file (A4 portrait), by the rule of OutputFile.h: OutputRefused where
+// no file may be written, false when the file cannot be written.
 bool writeStatementPdf(const QString &path, const StatementPages &statement);
 
 } // namespace zedur::reports

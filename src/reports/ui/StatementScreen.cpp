@@ -1,6 +1,7 @@
 #include "reports/ui/StatementScreen.h"
 
 #include "common/Messages.h"
+#include "common/OutputFile.h"
 #include "common/SpreadsheetExport.h"
 #include "common/ui/DataGrid.h"
 #include "reports/Statements.h"
@@ -119,8 +120,13 @@ void StatementScreen::PdfBtnClick()
         newSavedFilePath(m_setup.printTitle + u'_' + m_shown.year + u'_' + m_shown.month, QStringLiteral("pdf"));
     {
         BusyCursor busy;
-        if (!writeStatementPdf(path, pages())) {
-            msg::warning(QStringLiteral("PDF 화일을 저장할 수 없습니다.") + LB + path, QStringLiteral("주의"));
+        try {
+            if (!writeStatementPdf(path, pages())) {
+                msg::warning(QStringLiteral("PDF 화일을 저장할 수 없습니다.") + LB + path, QStringLiteral("주의"));
+                return;
+            }
+        } catch (const OutputRefused &refused) {
+            msg::warning(refused.message(), QStringLiteral("주의"));
             return;
         }
     }
