@@ -44,6 +44,9 @@ QString stableTotals(Engine engine, const QStringList &expressions);
 
 // The names of a table's columns (column "name"), in their order; :name is the table.
 QString columnsQuery(Engine engine);
+// The indexes of one table (:name): a row per indexed column, the index in "name" and the
+// column in "col", each index's columns in their order.
+QString tableIndexesQuery(Engine engine);
 
 // A table's name as it is written in DROP TABLE: quoted on SQLite, as the names are made;
 // plain on the server, which folds unquoted names to lower case when they are made.
@@ -69,6 +72,10 @@ QString lockWaitStatement(Engine engine);
 // the allocation and the close. Empty on SQLite, whose transactions take the file's write
 // lock when they begin.
 QString booksLockStatement(Engine engine, bool exclusive);
+// A query answering true when the lock on the whole books could be had at this moment (it
+// is let go at once); run outside a transaction. Empty on SQLite, whose books carry no such
+// lock.
+QString booksLockProbeStatement(Engine engine, bool exclusive);
 // The lock on one table's serials for the current transaction (:tbTable names the table),
 // taken before the greatest serial is read; empty on SQLite, whose writers queue anyway.
 QString serialLockStatement(Engine engine);
