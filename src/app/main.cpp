@@ -1,6 +1,7 @@
 #include "app/NewBooks.h"
 #include "app/SingleInstance.h"
 #include "app/TMC_ZedUrMain_Form.h"
+#include "common/BooksClaim.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "common/ui/Desktop.h"
@@ -71,6 +72,14 @@ int main(int argc, char *argv[])
         return startAndExit();
 
     zedur::SingleInstance instance;
+    // Open books are not written under the screens by the command line, nor opened while a
+    // command of it writes them.
+    const zedur::BooksClaim claim(zedur::databasePath(), zedur::programsClaim, zedur::BooksClaim::Mode::Shared,
+                                  zedur::BooksHolder::theProgram());
+    if (!claim.held()) {
+        zedur::msg::warning(zedur::booksHeldText(claim.holder()));
+        return 1;
+    }
     zedur::TMC_ZedUrMain_Form window;
     // A second start hands over to the first and ends, but only when the database is
     // there: without it every start runs on its own.
