@@ -1,6 +1,7 @@
 #include "ClosingFixture.h"
 #include "MessageRecorder.h"
 #include "MonthGenerator.h"
+#include "app/MenuTree.h"
 #include "app/TMC_ZedUrMain_Form.h"
 #include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
 #include "closing/ui/TMC_MonthMaGam_Form.h"
@@ -15,8 +16,10 @@
 #include "store/Books.h"
 #include "ui/ScreenDriver.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -57,15 +60,34 @@ class ReadOnlyScreensTest : public QObject
 private slots:
     void cleanup() { setBooksReadOnlyRequested(false); }
 
-    void theProgramStartsForReadingAndSaysSo()
+    // Every screen of the menu opens on the books without a box and without writing them
+    // (an entry screen no longer marks the month when it opens: no entry can be saved).
+    void theProgramStartsForReadingAndEveryScreenOpens()
     {
         TestBooks books;
+        generateBooks(books.db(), 9, 2, MonthShape{4});
+        const QStringList before = picture(books.db());
         setBooksReadOnlyRequested(true);
         MessageRecorder messages;
         TMC_ZedUrMain_Form main;
         QVERIFY(main.connected());
         QVERIFY(main.windowTitle().endsWith(QStringLiteral(" [읽기 전용]")));
-        QVERIFY(messages.texts().isEmpty());
+        for (const MenuNode &group : mainMenu())
+            for (const MenuNode &entry : group.children) {
+                if (entry.code == 900)
+                    continue;
+                QString opened;
+                QTimer::singleShot(0, [&] {
+                    if (QWidget *modal = QApplication::activeModalWidget()) {
+                        opened = modal->objectName();
+                        modal->close();
+                    }
+                });
+                main.pRunMenu(entry.code);
+                QVERIFY2(!opened.isEmpty(), qPrintable(entry.text));
+                QVERIFY2(messages.texts().isEmpty(), qPrintable(opened + u'\n' + messages.texts().join(u'\n')));
+            }
+        QCOMPARE(picture(books.db()), before);
     }
 
     void screensShowTheBooksAndRefuseChanges_data()
