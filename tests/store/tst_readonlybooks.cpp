@@ -30,19 +30,24 @@ Q_DECLARE_METATYPE(Action)
 // saying why, and leaves the books and their folder as they were.
 namespace {
 
-// Every worksheet of every report of the month, and every tie of the month, as text.
+// Every worksheet of every report of the month, and every tie of the month, as text. A
+// sheet's rows are compared as a set: a list that orders by no key at all (the direct amounts
+// of the lots) comes in whatever order the server reads it.
 QStringList everythingReadable(Db &db, const Period &month)
 {
     QStringList out;
     for (const reports::ReportKind &kind : reports::reportCatalogue())
         for (const ExportSheet &sheet : kind.sheets(db, month)) {
             out << kind.name + u' ' + sheet.sheetName + u' ' + sheet.titles.join(u'|');
+            QStringList rows;
             for (const auto &row : sheet.rows) {
                 QStringList values;
                 for (const QVariant &v : row)
                     values << v.toString();
-                out << values.join(u'|');
+                rows << values.join(u'|');
             }
+            rows.sort();
+            out << rows;
         }
     for (const reports::ties::Tie &t : reports::ties::verifyMonth(db, month).ties)
         out << QStringLiteral("%1 %2 %3").arg(t.what).arg(t.left, 0, 'f', 6).arg(t.right, 0, 'f', 6);
