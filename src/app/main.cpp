@@ -62,10 +62,14 @@ int main(int argc, char *argv[])
         QStringLiteral("장부의 위치: 장부 파일, 또는 PostgreSQL 서버의 postgresql://사용자@호스트[:포트]/데이터베이스 "
                        "(기본: ZedUr.ini 설정, 없으면 Access_Db/ZedUr_DB.mdb)."),
         QStringLiteral("위치"));
-    options.addOptions({newBooks, exitAfterStart, books});
+    const QCommandLineOption readOnly(
+        QStringLiteral("read-only"),
+        QStringLiteral("장부를 읽기 전용으로 엽니다: 조회, 보고서, 엑셀 저장만 하고 장부는 바꾸지 않습니다."));
+    options.addOptions({newBooks, exitAfterStart, books, readOnly});
     options.process(app);
     if (options.isSet(books))
         zedur::setDatabaseLocation(options.value(books));
+    zedur::setBooksReadOnlyRequested(options.isSet(readOnly));
     if (options.isSet(newBooks))
         return zedur::runNewBooksAction();
     if (options.isSet(exitAfterStart))

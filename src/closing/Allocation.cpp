@@ -299,6 +299,8 @@ RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
 
 RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
 {
+    if (db.readOnly())
+        return {Refusal(db.readOnlyWarning(QStringLiteral("배부액 계산 업데이트가"))), {}};
     try {
         return allocate(db, month, progress);
     } catch (const LockTimeout &) {

@@ -113,6 +113,13 @@ CloseOutcome close(Db &db, const Period &month, const CloseOptions &options, con
 
 CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &options, const Progress &progress)
 {
+    // Before the backup, which books that may only be read have no need of.
+    if (db.readOnly()) {
+        CloseOutcome refused;
+        refused.refusal = Refusal(db.readOnlyWarning(QStringLiteral("마감및이월 작업이")));
+        refused.status = statusLine(period::openRows(db).value(0).memo);
+        return refused;
+    }
     try {
         return close(db, month, options, progress);
     } catch (const LockTimeout &) {

@@ -20,6 +20,7 @@ public:
 
 EntryTransaction::EntryTransaction(Db &db)
 {
+    db.refuseChangeIfReadOnly(rowChangesWording);
     try {
         m_transaction.emplace(db);
         m_hold = holdBooks(db, BooksUse::Entry);

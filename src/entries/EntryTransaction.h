@@ -6,7 +6,8 @@
 #include <optional>
 
 // One save or delete of an entry screen, all of it or nothing, with what every such action
-// owes the other desks on the same books:
+// owes the other desks on the same books (on books that may only be read it is refused
+// before it starts: ReadOnlyBooks):
 // - the books are held for entries: while another desk allocates or closes, the action
 //   waits a bounded time and is then refused (BooksBusy), so that nothing is saved into a
 //   month being allocated or closed; the refusal names the allocation or the close only when

@@ -181,14 +181,26 @@ QString tableNameForDrop(Engine engine, const QString &table)
     return engine == Engine::Sqlite ? u'"' + table + u'"' : table;
 }
 
-QString createWorkTableStatement(Engine engine)
+QString createWorkTableStatement(Engine)
 {
-    return engine == Engine::Sqlite ? QStringLiteral("CREATE TABLE") : QStringLiteral("CREATE TEMPORARY TABLE");
+    return QStringLiteral("CREATE TEMPORARY TABLE");
 }
 
 QString workTableNameForDrop(Engine engine, const QString &table)
 {
-    return engine == Engine::Sqlite ? tableNameForDrop(engine, table) : QStringLiteral("pg_temp.") + table;
+    return engine == Engine::Sqlite ? QStringLiteral("temp.") + tableNameForDrop(engine, table)
+                                    : QStringLiteral("pg_temp.") + table;
+}
+
+QString mayNotChangeQuery(Engine)
+{
+    return QStringLiteral(
+        "SELECT NOT has_table_privilege(quote_ident(current_schema()) || '.' || lower(:name), 'UPDATE')");
+}
+
+bool isWriteRefused(const QString &nativeErrorCode)
+{
+    return nativeErrorCode == u"8" || nativeErrorCode == u"25006";
 }
 
 } // namespace zedur::dialect

@@ -264,7 +264,10 @@ int run(const Invocation &invocation)
     try {
         if (command->runOnLocations)
             return command->runOnLocations(invocation);
-        const std::unique_ptr<Db> db = Db::open(invocation.database);
+        // A command that changes nothing opens the books only to read them: it works on books
+        // the user may not write, and cannot change them by mistake.
+        const std::unique_ptr<Db> db =
+            Db::open(invocation.database, command->writes ? OpenMode::AsAllowed : OpenMode::ReadOnly);
         return command->run(*db, invocation, month);
     } catch (const OutputRefused &refused) {
         msg::warning(refused.message());
