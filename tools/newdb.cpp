@@ -3,9 +3,10 @@
 // PATH postgresql://user@host[:port]/dbname, on an empty database of that server. Without a
 // PATH the books go where the program beside this tool opens them (its folder, the user's
 // data folder for an installed program, or the server its ZedUr.ini names).
+#include "common/Failure.h"
+#include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "store/Books.h"
-#include "store/StoreError.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -34,8 +35,8 @@ int main(int argc, char *argv[])
     }
     try {
         zedur::createDatabase(path, {match.captured(1), match.captured(2)}, zedur::AuditValues::now());
-    } catch (const zedur::StoreError &e) {
-        std::fprintf(stderr, "zedur-newdb: %s\n", qPrintable(e.message()));
+    } catch (const zedur::Failure &e) {
+        std::fprintf(stderr, "zedur-newdb: %s\n", qPrintable(zedur::plainLines(e.message())));
         return 1;
     }
     std::printf("created %s, open month %s\n", qPrintable(path), qPrintable(month));

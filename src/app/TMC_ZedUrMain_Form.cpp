@@ -233,6 +233,9 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
     }
     try {
         m_connection = Db::openDefault();
+        // Said where it stays in sight: only the refusals would tell otherwise.
+        if (m_connection->readOnly())
+            setWindowTitle(windowTitle() + QStringLiteral(" [읽기 전용]"));
     } catch (const StoreError &e) {
         msg::warning(connectionWarningText(databasePath()));
         if (!LogError({QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),

@@ -1,6 +1,7 @@
 #include "app/NewBooks.h"
 #include "app/SingleInstance.h"
 #include "app/TMC_ZedUrMain_Form.h"
+#include "common/BooksClaim.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "common/ui/Desktop.h"
@@ -61,16 +62,28 @@ int main(int argc, char *argv[])
         QStringLiteral("장부의 위치: 장부 파일, 또는 PostgreSQL 서버의 postgresql://사용자@호스트[:포트]/데이터베이스 "
                        "(기본: ZedUr.ini 설정, 없으면 Access_Db/ZedUr_DB.mdb)."),
         QStringLiteral("위치"));
-    options.addOptions({newBooks, exitAfterStart, books});
+    const QCommandLineOption readOnly(
+        QStringLiteral("read-only"),
+        QStringLiteral("장부를 읽기 전용으로 엽니다: 조회, 보고서, 엑셀 저장만 하고 장부는 바꾸지 않습니다."));
+    options.addOptions({newBooks, exitAfterStart, books, readOnly});
     options.process(app);
     if (options.isSet(books))
         zedur::setDatabaseLocation(options.value(books));
+    zedur::setBooksReadOnlyRequested(options.isSet(readOnly));
     if (options.isSet(newBooks))
         return zedur::runNewBooksAction();
     if (options.isSet(exitAfterStart))
         return startAndExit();
 
     zedur::SingleInstance instance;
+    // Open books are not written under the screens by the command line, nor opened while a
+    // command of it writes them.
+    const zedur::BooksClaim claim(zedur::databasePath(), zedur::programsClaim, zedur::BooksClaim::Mode::Shared,
+                                  zedur::BooksHolder::theProgram());
+    if (!claim.held()) {
+        zedur::msg::warning(zedur::booksHeldText(claim.holder()));
+        return 1;
+    }
     zedur::TMC_ZedUrMain_Form window;
     // A second start hands over to the first and ends, but only when the database is
     // there: without it every start runs on its own.

@@ -263,7 +263,7 @@ RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
     const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
     const MonthSizedCache cache(db);
     Transaction t(db);
-    holdBooks(db, BooksUse::Run);
+    const BooksHold hold = holdBooks(db, BooksUse::Run);
     report(progress, QStringLiteral("마감 상태 확인"));
     if (const closing::MonthTable *closed = closing::firstClosedTable(db, month, closing::monthTables().size()))
         return {Refusal(closing::closedMonthWarning(*closed, month, QStringLiteral("배부액 계산 업데이트가"))), {}};
@@ -299,10 +299,12 @@ RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
 
 RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
 {
+    if (db.readOnly())
+        return {Refusal(db.readOnlyWarning(QStringLiteral("배부액 계산 업데이트가"))), {}};
     try {
         return allocate(db, month, progress);
     } catch (const LockTimeout &) {
-        return {Refusal(closing::booksBusyWarning(QStringLiteral("배부액 계산 업데이트가"))), {}};
+        return {Refusal(closing::booksBusyWarning(db, QStringLiteral("배부액 계산 업데이트가"))), {}};
     }
 }
 

@@ -19,7 +19,7 @@ inline const QString OverheadGroup = QStringLiteral("제조경비(제)");
 // common amounts over the month's lots in proportion to the raw material recognised this
 // month, then the lot costs carried down to the WIP transfers, the completions into the
 // warehouse, the product receipts, the product transfers and the cost of goods sold. The
-// month must be the open one and none of its rows closed. One transaction: on a refusal or
+// month must be the open one, none of its rows closed and the books not read-only. One transaction: on a refusal or
 // an error nothing changes; a completed run marks the month ready for the close. Running it
 // again gives the same amounts.
 RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress = {});

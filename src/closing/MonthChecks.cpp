@@ -1,6 +1,7 @@
 #include "closing/MonthChecks.h"
 
 #include "common/Messages.h"
+#include "store/BooksLock.h"
 #include "store/Db.h"
 
 namespace zedur::closing {
@@ -54,6 +55,17 @@ QString booksBusyWarning(const QString &what)
 {
     return QStringLiteral("다른 자리에서 데이타를 등록,수정,삭제하고 있으므로") + LB + what +
            QStringLiteral(" 불가능합니다.") + LB + QStringLiteral("잠시 후에 다시 하세요........");
+}
+
+QString booksInUseWarning(const QString &what)
+{
+    return QStringLiteral("다른 곳에서 장부를 쓰고 있으므로") + LB + what + QStringLiteral(" 불가능합니다.") + LB +
+           QStringLiteral("잠시 후에 다시 하세요........");
+}
+
+QString booksBusyWarning(Db &db, const QString &what)
+{
+    return booksHeldByOurOwnUse(db, BooksUse::Run) ? booksBusyWarning(what) : booksInUseWarning(what);
 }
 
 Verdict wrongPeriod(Db &db, const Period &month, const QString &purpose)

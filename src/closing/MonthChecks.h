@@ -34,6 +34,11 @@ QString closedMonthWarning(const MonthTable &table, const Period &month, const Q
 // The refusal of a run while other desks keep the books busy with entry saves (what: "배부액
 // 계산 업데이트가" or the close's wording); nothing has changed.
 QString booksBusyWarning(const QString &what);
+// The refusal while something else keeps the books busy (another program holding the file).
+QString booksInUseWarning(const QString &what);
+// The refusal of a run that gave up waiting for the books: the first when this program's
+// own entry saves or runs have them, the second otherwise.
+QString booksBusyWarning(Db &db, const QString &what);
 
 // The month to run must be the only open one; nullopt when it is. Otherwise the warning
 // naming the open month (`purpose`: "배부액 계산할 연도와 월은" or the close's wording), or the

@@ -78,7 +78,7 @@ CloseOutcome close(Db &db, const Period &month, const CloseOptions &options, con
 
     const MonthSizedCache cache(db);
     Transaction t(db);
-    holdBooks(db, BooksUse::Run);
+    const BooksHold hold = holdBooks(db, BooksUse::Run);
     // What counts is the state the close writes on, not the one before the backup.
     if (std::optional<RunOutcome> refused = refusal(db, month)) {
         static_cast<RunOutcome &>(outcome) = *refused;
@@ -113,11 +113,18 @@ CloseOutcome close(Db &db, const Period &month, const CloseOptions &options, con
 
 CloseOutcome runMonthClose(Db &db, const Period &month, const CloseOptions &options, const Progress &progress)
 {
+    // Before the backup, which books that may only be read have no need of.
+    if (db.readOnly()) {
+        CloseOutcome refused;
+        refused.refusal = Refusal(db.readOnlyWarning(QStringLiteral("마감및이월 작업이")));
+        refused.status = statusLine(period::openRows(db).value(0).memo);
+        return refused;
+    }
     try {
         return close(db, month, options, progress);
     } catch (const LockTimeout &) {
         CloseOutcome busy;
-        busy.refusal = Refusal(closing::booksBusyWarning(QStringLiteral("마감및이월 작업이")));
+        busy.refusal = Refusal(closing::booksBusyWarning(db, QStringLiteral("마감및이월 작업이")));
         busy.status = statusLine(period::openRows(db).value(0).memo);
         return busy;
     }

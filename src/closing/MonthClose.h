@@ -21,8 +21,8 @@ struct CloseOutcome : RunOutcome {
     int carriedProducts = 0;
 };
 
-// The monthly close: refused while the allocation must be run again, when rows of the
-// month are closed, or when the month is not the one open month. Otherwise, after a backup,
+// The monthly close: refused on books that may only be read, while the allocation must be
+// run again, when rows of the month are closed, or when the month is not the one open month. Otherwise, after a backup,
 // in one transaction: every raw-material receipt, WIP lot and product receipt with stock
 // left goes into the next month as a brought-forward row, every row of the month and the
 // month itself are marked closed, and the next month is opened.

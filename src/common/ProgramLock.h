@@ -6,9 +6,8 @@
 
 namespace zedur {
 
-// The lock a running program holds, one per program name, user and machine (not per books
-// file): the program takes it at start, and the command line takes the program's lock
-// before it writes, so that neither writes while the other has screens open.
+// The lock a running program holds, one per program name, user and machine, whatever books
+// it opens: the program's single-instance rule. Who may write which books is BooksClaim's.
 class ProgramLock
 {
 public:

@@ -1,8 +1,7 @@
 #include "common/SpreadsheetExport.h"
 
 #include "common/Messages.h"
-
-#include <QFile>
+#include "common/OutputFile.h"
 
 namespace zedur {
 
@@ -32,9 +31,13 @@ QString pExcelExport(const QVector<ExportSheet> &sheets)
         }
     }
     const QString path = newSavedFilePath(sheets.first().baseName, QStringLiteral("xlsx"));
-    if (!writeWorkbook(path, sheets)) {
-        QFile::remove(path);
-        msg::warning(QStringLiteral("Excel을 실행할수 없읍니다!!!....."), cautionTitle);
+    try {
+        if (!writeWorkbook(path, sheets)) {
+            msg::warning(QStringLiteral("Excel을 실행할수 없읍니다!!!....."), cautionTitle);
+            return {};
+        }
+    } catch (const OutputRefused &refused) {
+        msg::warning(refused.message(), cautionTitle);
         return {};
     }
     msg::information(QStringLiteral("Excel로 이전되었읍니다...."), QStringLiteral("메시지"));

@@ -23,6 +23,11 @@ QString &databaseLocationOverride()
     static QString location;
     return location;
 }
+bool &readOnlyRequested()
+{
+    static bool requested = false;
+    return requested;
+}
 QString &programDateFormat()
 {
     static QString format = QStringLiteral("yyyy-MM-dd");
@@ -73,6 +78,16 @@ QString databasePath()
 void setDatabaseLocation(const QString &location)
 {
     databaseLocationOverride() = location;
+}
+
+bool booksReadOnlyRequested()
+{
+    return readOnlyRequested();
+}
+
+void setBooksReadOnlyRequested(bool readOnly)
+{
+    readOnlyRequested() = readOnly;
 }
 
 QString settingsFileName()

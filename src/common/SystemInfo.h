@@ -19,6 +19,10 @@ QString exeFileName();
 // address that fails to open with the error in its text.
 QString databasePath();
 void setDatabaseLocation(const QString &location); // empty: as the settings say
+// Whether the program opens its books only to read them (its --read-only), whether or not
+// the user may write them.
+bool booksReadOnlyRequested();
+void setBooksReadOnlyRequested(bool readOnly);
 QString settingsFileName();
 QString errorLogPath(); // Data_Save/ErrorMessage.Txt in appDir()
 QString dataSaveDir();  // Data_Save/ in appDir()

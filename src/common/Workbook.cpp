@@ -1,5 +1,6 @@
 #include "common/Workbook.h"
 
+#include "common/OutputFile.h"
 #include "common/TextNumber.h"
 
 #include <QFile>
@@ -96,21 +97,23 @@ ExportSheet exportSheetOf(const ResultSet &rs, const QVector<ExportField> &field
 
 bool writeWorkbook(const QString &path, const QVector<ExportSheet> &sheets)
 {
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE; // rows go out in order; years of rows stay small in memory
-    const QByteArray file = QFile::encodeName(path);
-    lxw_workbook *workbook = workbook_new_opt(file.constData(), &options);
-    if (!workbook)
-        return false;
-    lxw_format *bold = workbook_add_format(workbook);
-    format_set_bold(bold);
-    QStringList taken;
-    for (int i = 0; i < sheets.size(); ++i) {
-        const ExportSheet &sheet = sheets.at(i);
-        writeSheet(workbook, bold, sheet,
-                   sheet.sheetName.isEmpty() ? QByteArray() : tabName(sheet.sheetName, i, taken));
-    }
-    return workbook_close(workbook) == LXW_NO_ERROR;
+    return writeOutputFile(path, spreadsheetOutput(), [&sheets](const QString &file) {
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE; // rows go out in order; years of rows stay small in memory
+        const QByteArray name = QFile::encodeName(file);
+        lxw_workbook *workbook = workbook_new_opt(name.constData(), &options);
+        if (!workbook)
+            return false;
+        lxw_format *bold = workbook_add_format(workbook);
+        format_set_bold(bold);
+        QStringList taken;
+        for (int i = 0; i < sheets.size(); ++i) {
+            const ExportSheet &sheet = sheets.at(i);
+            writeSheet(workbook, bold, sheet,
+                       sheet.sheetName.isEmpty() ? QByteArray() : tabName(sheet.sheetName, i, taken));
+        }
+        return workbook_close(workbook) == LXW_NO_ERROR;
+    });
 }
 
 QString excelColumnName(int n)

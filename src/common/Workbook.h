@@ -25,8 +25,9 @@ struct ExportField {
 };
 ExportSheet exportSheetOf(const ResultSet &rs, const QVector<ExportField> &fields);
 
-// Writes the sheets, one worksheet each in their order, as a new .xlsx file at path
-// (numbers as numbers, titles in bold). False when the file cannot be written.
+// Writes the sheets, one worksheet each in their order, as an .xlsx file at path (numbers
+// as numbers, titles in bold), by the rule of OutputFile.h: OutputRefused where no file may
+// be written, false when the file cannot be written (an old file there stays as it was).
 bool writeWorkbook(const QString &path, const QVector<ExportSheet> &sheets);
 
 // Excel's name of the n-th column (1 -> "A", 27 -> "AA").

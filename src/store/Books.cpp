@@ -19,6 +19,7 @@ void recreateBookTables(Db &db)
 
 void initialiseBooks(Db &db, const Period &start, const AuditValues &audit)
 {
+    db.refuseChangeIfReadOnly(initialisationWording);
     Transaction t(db);
     recreateBookTables(db);
     period::insertInitialRows(db, start, audit);

@@ -109,7 +109,8 @@ QVector<CopiedTable> compareBooks(Db &source, Db &target)
 
 CopyOutcome copyBooks(const QString &from, const QString &to)
 {
-    std::unique_ptr<Db> source = Db::open(from);
+    // Only read: books that may not be written are copied as well (off an archive, say).
+    std::unique_ptr<Db> source = Db::open(from, OpenMode::ReadOnly);
     std::unique_ptr<Db> target = Db::create(to);
     CopyOutcome outcome;
     try {

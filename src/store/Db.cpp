@@ -2,6 +2,7 @@
 
 #include "common/BooksLocation.h"
 #include "common/Messages.h"
+#include "common/OutputFile.h"
 #include "common/SystemInfo.h"
 #include "store/BooksCopy.h"
 #include "store/BooksLock.h"
@@ -17,7 +18,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUrl>
 #include <csignal>
 
 namespace zedur {
@@ -69,6 +69,10 @@ void bindParams(QSqlQuery &q, const QString &sql, const Params &params)
     const QString message = describe(error) + QStringLiteral("\n") + sql.trimmed();
     if (dialect::isLockTimeout(error.nativeErrorCode()))
         throw LockTimeout(message);
+    // A change that slipped past the refusals of read-only books, or books that turned out
+    // not writable after all: said in the user's words, with the database's beneath.
+    if (dialect::isWriteRefused(error.nativeErrorCode()))
+        throw ReadOnlyBooks(QStringLiteral("장부에 쓸 수 없어 바꾸지 못했습니다 (읽기 전용).") + LB + LB + message);
     throw StoreError(message);
 }
 
@@ -134,14 +138,15 @@ Db::~Db()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-std::unique_ptr<Db> Db::open(const QString &path)
+std::unique_ptr<Db> Db::open(const QString &path, OpenMode mode)
 {
     std::unique_ptr<Db> db(new Db(path));
     if (db->engine() == Engine::Postgres)
-        db->connectServer(true);
+        db->connectServer(true, mode);
     else
-        db->connect(true);
-    db->addMissingIndexesOnce();
+        db->connect(true, mode);
+    if (!db->readOnly())
+        db->addMissingIndexesOnce();
     return db;
 }
 
@@ -149,11 +154,14 @@ std::unique_ptr<Db> Db::create(const QString &path)
 {
     if (isServerLocation(path)) {
         std::unique_ptr<Db> db(new Db(path));
-        db->connectServer(false);
+        db->connectServer(false, OpenMode::AsAllowed);
         return db;
     }
     if (QFileInfo::exists(path))
         throw BooksExistError(QStringLiteral("database file already exists: %1").arg(path));
+    // Not as a side file of another database, nor through a link to nowhere.
+    if (const std::optional<QString> refusal = refusalToWrite(path, booksOutput()))
+        throw OutputRefused(*refusal);
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Claims the name in one step, so that a file that appeared meanwhile is not taken over:
     // whatever is at the path from here on was made by this call.
@@ -163,7 +171,7 @@ std::unique_ptr<Db> Db::create(const QString &path)
     claim.close();
     std::unique_ptr<Db> db(new Db(path));
     try {
-        db->connect(false);
+        db->connect(false, OpenMode::AsAllowed);
     } catch (const StoreError &) {
         db.reset();
         removeDatabaseFiles(path);
@@ -183,10 +191,21 @@ void removeDatabaseFiles(const QString &path)
 
 std::unique_ptr<Db> Db::openDefault()
 {
-    return open(databasePath());
+    return open(databasePath(), booksReadOnlyRequested() ? OpenMode::ReadOnly : OpenMode::AsAllowed);
 }
 
-void Db::connect(bool mustExist)
+QString Db::readOnlyWarning(const QString &what) const
+{
+    return readOnly() ? readOnlyBooksWarning(m_readOnly, what) : QString();
+}
+
+void Db::refuseChangeIfReadOnly(const QString &what) const
+{
+    if (readOnly())
+        throw ReadOnlyBooks(readOnlyWarning(what));
+}
+
+void Db::connect(bool mustExist, OpenMode mode)
 {
     const QFileInfo info(m_path);
     if (mustExist && !(info.exists() && info.isFile() && info.isReadable()))
@@ -194,10 +213,15 @@ void Db::connect(bool mustExist)
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (mustExist) {
-        // Open through a URI in read-write mode, which never creates a missing file.
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BooksWaitMs));
+        // Through a URI, which never creates a missing file.
+        const SqliteOpening opening = sqliteOpening(m_path, mode);
+        if (!opening.unreadable.isEmpty())
+            throw StoreError(opening.unreadable);
+        m_readOnly = opening.readOnly;
+        db.setDatabaseName(opening.uri);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(BooksWaitMs)
+                                 .arg(readOnly() ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     } else {
         db.setDatabaseName(m_path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BooksWaitMs));
@@ -212,15 +236,17 @@ void Db::connect(bool mustExist)
     if (mustExist && !books)
         throw StoreError(QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
     // Write-ahead logging lets the main window's and a screen's connection read and
-    // write the same file without blocking each other.
-    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // write the same file without blocking each other. Books that may only be read are
+    // read as they were written.
+    if (!readOnly())
+        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     // A month of years-old books touches tens of thousands of rows in one transaction: keep
     // its pages and sorts in memory instead of spilling them to the log and temporary files.
     exec(cacheSizePragma(UsualCacheKiB));
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
 }
 
-void Db::connectServer(bool mustHoldBooks)
+void Db::connectServer(bool mustHoldBooks, OpenMode mode)
 {
     const std::optional<ServerAddress> address = parseServerLocation(m_path);
     if (!address)
@@ -244,6 +270,10 @@ void Db::connectServer(bool mustHoldBooks)
     if (mustHoldBooks) {
         if (!holdsBooks())
             throw StoreError(QStringLiteral("not a database of these books (no table %1): %2").arg(booksTable, m_path));
+        if (mode == OpenMode::ReadOnly)
+            m_readOnly = ReadOnlyCause::Requested;
+        else if (scalar(dialect::mayNotChangeQuery(m_engine), {{QStringLiteral(":name"), booksTable}}).toBool())
+            m_readOnly = ReadOnlyCause::ServerPrivileges;
         return;
     }
     QSet<QString> present;
@@ -438,6 +468,8 @@ void Db::backupTo(const QString &targetPath)
 {
     if (QFileInfo::exists(targetPath))
         throw StoreError(QStringLiteral("backup file already exists: %1").arg(targetPath));
+    if (const std::optional<QString> refusal = refusalToWrite(targetPath, booksOutput()))
+        throw OutputRefused(*refusal);
     QDir().mkpath(QFileInfo(targetPath).absolutePath());
     // Written under another name and renamed when whole, so that a copy cut short never
     // looks like a backup.
@@ -469,9 +501,10 @@ void Db::backupTo(const QString &targetPath)
 void Db::begin()
 {
     // SQLite: the write lock at once, so that two writers queue instead of one failing at
-    // its first write.
+    // its first write; a reader of read-only books writes only its own work tables and
+    // waits for no writer.
     if (m_depth == 0)
-        exec(m_engine == Engine::Sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+        exec(m_engine == Engine::Sqlite && !readOnly() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
     else
         exec(QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     ++m_depth;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ResultSet.h"
+#include "store/BooksAccess.h"
 #include "store/Dialect.h"
 
 #include <QHash>
@@ -64,13 +65,14 @@ class Db
 {
 public:
     // Opens an existing set of books; a missing or unreadable file, or a file or server
-    // database without the period table, fails before anything is written to it.
-    static std::unique_ptr<Db> open(const QString &location);
+    // database without the period table, fails before anything is written to it. Books the
+    // user may not change open read-only (readOnly()), and so do all books for ReadOnly.
+    static std::unique_ptr<Db> open(const QString &location, OpenMode mode = OpenMode::AsAllowed);
     // Creates a new, empty database file (only the new-database tool and tests do this);
     // fails when anything is at the path already. On a server the database must exist and
     // hold none of the books' tables; the server's part of the schema is made here.
     static std::unique_ptr<Db> create(const QString &location);
-    // The database beside the executable.
+    // The program's books (databasePath()), read-only when the program was asked to be.
     static std::unique_ptr<Db> openDefault();
 
     ~Db();
@@ -80,6 +82,16 @@ public:
     // The file, or the server address.
     const QString &path() const { return m_path; }
     Engine engine() const { return m_engine; }
+    // Whether these books may only be read, and why. Reports, checks and exports work on them
+    // (their work tables are the connection's own); changes are refused.
+    bool readOnly() const { return m_readOnly != ReadOnlyCause::None; }
+    ReadOnlyCause readOnlyCause() const { return m_readOnly; }
+    // The refusal of a change (what: "등록,수정,삭제가", ...) on these books when they may only
+    // be read, saying why; empty when they may be changed.
+    QString readOnlyWarning(const QString &what) const;
+    // Refuses a change before it starts when the books may only be read: ReadOnlyBooks with
+    // readOnlyWarning(what).
+    void refuseChangeIfReadOnly(const QString &what) const;
 
     // Runs a statement; returns the number of rows it changed.
     int exec(const QString &sql, const Params &params = {});
@@ -112,8 +124,8 @@ public:
 
 private:
     explicit Db(const QString &path);
-    void connect(bool mustExist);
-    void connectServer(bool mustHoldBooks);
+    void connect(bool mustExist, OpenMode mode);
+    void connectServer(bool mustHoldBooks, OpenMode mode);
     // The books' table, looked up by the engine's own catalogue.
     bool holdsBooks();
     // Books made by an older version get the indexes the schema has gained since.
@@ -122,6 +134,7 @@ private:
     QString m_path;
     QString m_connectionName;
     Engine m_engine = Engine::Sqlite;
+    ReadOnlyCause m_readOnly = ReadOnlyCause::None;
     int m_depth = 0;
 };
 

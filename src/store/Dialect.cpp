@@ -34,6 +34,17 @@ QString booksLockStatement(Engine engine, bool exclusive)
         .arg(0);
 }
 
+QString booksLockProbeStatement(Engine engine, bool exclusive)
+{
+    if (engine == Engine::Sqlite)
+        return {};
+    return QStringLiteral("SELECT %1(%2, %3)")
+        .arg(exclusive ? QStringLiteral("pg_try_advisory_xact_lock")
+                       : QStringLiteral("pg_try_advisory_xact_lock_shared"))
+        .arg(BooksLockSpace)
+        .arg(0);
+}
+
 QString serialLockStatement(Engine engine)
 {
     if (engine == Engine::Sqlite)
@@ -87,6 +98,22 @@ QString columnsQuery(Engine engine)
     return QStringLiteral("SELECT column_name AS name FROM information_schema.columns "
                           "WHERE table_schema = current_schema() AND table_name = lower(:name) "
                           "ORDER BY ordinal_position");
+}
+
+QString tableIndexesQuery(Engine engine)
+{
+    if (engine == Engine::Sqlite)
+        return QStringLiteral("SELECT il.name AS name, ii.name AS col "
+                              "FROM pragma_index_list(:name) AS il, pragma_index_info(il.name) AS ii "
+                              "ORDER BY il.name, ii.seqno");
+    return QStringLiteral("SELECT i.relname AS name, a.attname AS col FROM pg_index x "
+                          "JOIN pg_class t ON t.oid = x.indrelid "
+                          "JOIN pg_class i ON i.oid = x.indexrelid "
+                          "JOIN pg_namespace n ON n.oid = t.relnamespace "
+                          "JOIN LATERAL unnest(x.indkey::int2[]) WITH ORDINALITY AS k(attnum, ord) ON true "
+                          "JOIN pg_attribute a ON a.attrelid = t.oid AND a.attnum = k.attnum "
+                          "WHERE n.nspname = current_schema() AND t.relname = lower(:name) "
+                          "ORDER BY i.relname, k.ord");
 }
 
 QString stableSum(Engine engine, const QString &aggregate, const QString &expression)
@@ -154,14 +181,26 @@ QString tableNameForDrop(Engine engine, const QString &table)
     return engine == Engine::Sqlite ? u'"' + table + u'"' : table;
 }
 
-QString createWorkTableStatement(Engine engine)
+QString createWorkTableStatement(Engine)
 {
-    return engine == Engine::Sqlite ? QStringLiteral("CREATE TABLE") : QStringLiteral("CREATE TEMPORARY TABLE");
+    return QStringLiteral("CREATE TEMPORARY TABLE");
 }
 
 QString workTableNameForDrop(Engine engine, const QString &table)
 {
-    return engine == Engine::Sqlite ? tableNameForDrop(engine, table) : QStringLiteral("pg_temp.") + table;
+    return engine == Engine::Sqlite ? QStringLiteral("temp.") + tableNameForDrop(engine, table)
+                                    : QStringLiteral("pg_temp.") + table;
+}
+
+QString mayNotChangeQuery(Engine)
+{
+    return QStringLiteral(
+        "SELECT NOT has_table_privilege(quote_ident(current_schema()) || '.' || lower(:name), 'UPDATE')");
+}
+
+bool isWriteRefused(const QString &nativeErrorCode)
+{
+    return nativeErrorCode == u"8" || nativeErrorCode == u"25006";
 }
 
 } // namespace zedur::dialect

@@ -44,19 +44,31 @@ QString stableTotals(Engine engine, const QStringList &expressions);
 
 // The names of a table's columns (column "name"), in their order; :name is the table.
 QString columnsQuery(Engine engine);
+// The indexes of one table (:name): a row per indexed column, the index in "name" and the
+// column in "col", each index's columns in their order.
+QString tableIndexesQuery(Engine engine);
 
 // A table's name as it is written in DROP TABLE: quoted on SQLite, as the names are made;
 // plain on the server, which folds unquoted names to lower case when they are made.
 QString tableNameForDrop(Engine engine, const QString &table);
 
 // Work tables (the lists and reports a screen fills and shows) belong to the connection that
-// fills them. On the server each connection makes its own temporary table under the shared
-// name, which hides any table of that name in the books, so two desks filling one list at the
-// same moment never see each other's rows. SQLite's file has one writer at a time; its work
-// tables stay in the file.
+// fills them: a temporary table under the shared name, which hides any table of that name in
+// the books (older books files still hold theirs). So two desks or screens filling one list
+// at the same moment never see each other's rows, and books that may only be read still
+// give their reports and checks; on SQLite the rows never pass through the books' log.
 QString createWorkTableStatement(Engine engine);
-// A work table's name as DROP TABLE names it: on the server only the connection's own.
+// A work table's name as DROP TABLE names it: only the connection's own, never a table of
+// the books.
 QString workTableNameForDrop(Engine engine, const QString &table);
+
+// Whether the connection's role may not change the books (:name is the period table, which
+// every change writes): one row, true or false. Server books only.
+QString mayNotChangeQuery(Engine engine);
+// Whether a statement failed because the books may not be written: SQLite's read-only
+// database, the server's read-only transaction. (A missing privilege on the server is found
+// when the books are opened: mayNotChangeQuery.)
+bool isWriteRefused(const QString &nativeErrorCode);
 
 // Whether a statement failed because a lock was not granted within the wait: the server's
 // lock_not_available (lock_timeout), SQLite's busy (its busy timeout).
@@ -69,6 +81,10 @@ QString lockWaitStatement(Engine engine);
 // the allocation and the close. Empty on SQLite, whose transactions take the file's write
 // lock when they begin.
 QString booksLockStatement(Engine engine, bool exclusive);
+// A query answering true when the lock on the whole books could be had at this moment (it
+// is let go at once); run outside a transaction. Empty on SQLite, whose books carry no such
+// lock.
+QString booksLockProbeStatement(Engine engine, bool exclusive);
 // The lock on one table's serials for the current transaction (:tbTable names the table),
 // taken before the greatest serial is read; empty on SQLite, whose writers queue anyway.
 QString serialLockStatement(Engine engine);

@@ -1,13 +1,13 @@
 #include "store/Integrity.h"
 
 #include "store/Backup.h"
+#include "store/BooksAccess.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
 namespace zedur {
 
@@ -23,9 +23,13 @@ bool isCorruption(const QSqlError &error)
 
 QStringList quickCheck(const QString &connectionName, const QString &databaseFile)
 {
+    // Read as the books themselves are read where they lie; books that cannot be read there
+    // are reported by opening them.
+    const SqliteOpening opening = sqliteOpening(databaseFile, OpenMode::ReadOnly);
+    if (!opening.unreadable.isEmpty())
+        return {};
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(databaseFile).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=ro"));
+    db.setDatabaseName(opening.uri);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
         return isCorruption(db.lastError()) ? QStringList{db.lastError().text()} : QStringList{};

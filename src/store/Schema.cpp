@@ -1,8 +1,10 @@
 #include "store/Schema.h"
 
+#include "common/ErrorLog.h"
 #include "store/Db.h"
 #include "store/Dialect.h"
 
+#include <QHash>
 #include <QSet>
 #include <stdexcept>
 
@@ -309,9 +311,20 @@ QVector<IndexDef> indexes(const TableDef &t)
     return out;
 }
 
-QString IndexDef::createSql() const
+QStringList IndexDef::createStatements() const
 {
-    return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(name, table, columns);
+    // An index of this name elsewhere would make "IF NOT EXISTS" pass over this one: the name
+    // is this table's, so whatever carries it goes first.
+    return {QStringLiteral("DROP INDEX IF EXISTS %1").arg(name),
+            QStringLiteral("CREATE INDEX %1 ON %2 (%3)").arg(name, table, columns)};
+}
+
+QStringList IndexDef::columnList() const
+{
+    QStringList list = columns.split(u',');
+    for (QString &column : list)
+        column = column.trimmed();
+    return list;
 }
 
 QStringList createStatements(Engine engine, const TableDef &t)
@@ -326,29 +339,68 @@ QStringList createStatements(Engine engine, const TableDef &t)
 
     QStringList statements{create};
     for (const IndexDef &index : indexes(t))
-        statements << index.createSql();
+        statements << index.createStatements();
     return statements;
 }
+
+namespace {
+
+// The indexes a table has, each with its columns in order, all in lower case.
+QHash<QString, QStringList> indexesOn(Db &db, const QString &table)
+{
+    QHash<QString, QStringList> found;
+    const ResultSet rs = db.query(dialect::tableIndexesQuery(db.engine()), {{QStringLiteral(":name"), table}});
+    for (int i = 0; i < rs.size(); ++i)
+        found[rs.text(i, "name").toLower()] << rs.text(i, "col").toLower();
+    return found;
+}
+
+QStringList lowered(QStringList list)
+{
+    for (QString &item : list)
+        item = item.toLower();
+    return list;
+}
+
+} // namespace
 
 int addMissingIndexes(Db &db)
 {
     QSet<QString> tables;
-    QSet<QString> present;
+    QSet<QString> named;
     const ResultSet rs = db.query(dialect::catalogueQuery(db.engine()));
     for (int i = 0; i < rs.size(); ++i)
-        (rs.text(i, "type") == u"table" ? tables : present).insert(rs.text(i, "name").toLower());
+        (rs.text(i, "type") == u"table" ? tables : named).insert(rs.text(i, "name").toLower());
     QVector<IndexDef> missing;
-    for (const TableDef &t : baseTables())
-        if (tables.contains(t.name.toLower()))
-            for (const IndexDef &index : indexes(t))
-                if (!present.contains(index.name.toLower()))
-                    missing << index;
+    QStringList misplaced;
+    for (const TableDef &t : baseTables()) {
+        if (!tables.contains(t.name.toLower()))
+            continue;
+        // Looked up on the table itself: an index of the name on another table, or on other
+        // columns, is not this one.
+        const QHash<QString, QStringList> present = indexesOn(db, t.name);
+        for (const IndexDef &index : indexes(t)) {
+            const QString name = index.name.toLower();
+            if (present.value(name) == lowered(index.columnList()))
+                continue;
+            missing << index;
+            if (named.contains(name))
+                misplaced << QStringLiteral("%1: 표 %2 (%3)의 색인이 다른 표나 열에 있었습니다")
+                                 .arg(index.name, t.name, index.columns);
+        }
+    }
     if (missing.isEmpty())
         return 0;
     Transaction transaction(db);
     for (const IndexDef &index : missing)
-        db.exec(index.createSql());
+        for (const QString &statement : index.createStatements())
+            db.exec(statement);
     transaction.commit();
+    // Books made before an index joined the schema only lack it; an index in the wrong place
+    // is worth a line in the log.
+    for (const QString &what : misplaced)
+        LogError({QStringLiteral("schema::addMissingIndexes"), QStringLiteral("색인을 제 표에 다시 만들었습니다."),
+                  QStringLiteral("IndexMisplaced"), what + QStringLiteral(": ") + db.path()});
     return int(missing.size());
 }
 

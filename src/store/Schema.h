@@ -39,7 +39,9 @@ struct IndexDef {
     QString name;
     QString table;
     QString columns; // "InPut_Year, InPut_Month"
-    QString createSql() const;
+    QStringList columnList() const;
+    // Makes the index on its table, in place of anything that carries its name.
+    QStringList createStatements() const;
 };
 QVector<IndexDef> indexes(const TableDef &table);
 
@@ -47,8 +49,10 @@ QVector<IndexDef> indexes(const TableDef &table);
 // texts longer than their width; link and period columns are indexed.
 QStringList createStatements(Engine engine, const TableDef &table);
 
-// Books made before an index joined the schema get it: creates the indexes of the base
-// tables present in the file that it lacks, in one transaction. Answers how many it made.
+// Books made before an index joined the schema get it, and an index found on another table
+// or on other columns than its own is made again where it belongs (and logged): each index
+// of the base tables present is looked up on its own table. One transaction; answers how
+// many it made.
 int addMissingIndexes(Db &db);
 
 // Drops and creates the table with its indexes (in the caller's transaction).

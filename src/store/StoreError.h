@@ -9,6 +9,9 @@ class StoreError : public Failure
 {
 public:
     explicit StoreError(const QString &message) : Failure(QStringLiteral("StoreError"), message) {}
+
+protected:
+    StoreError(const QString &className, const QString &message) : Failure(className, message) {}
 };
 
 // A lock that another connection held longer than this one was willing to wait for it.
@@ -17,6 +20,14 @@ class LockTimeout : public StoreError
 {
 public:
     explicit LockTimeout(const QString &message) : StoreError(message) {}
+};
+
+// A change asked of books that may only be read (BooksAccess.h): refused before it started,
+// or refused by the database itself; nothing was changed.
+class ReadOnlyBooks : public StoreError
+{
+public:
+    explicit ReadOnlyBooks(const QString &message) : StoreError(QStringLiteral("ReadOnlyBooks"), message) {}
 };
 
 // New books were asked for where books, or any file, are already: nothing was written.

@@ -1,3 +1,5 @@
+#include "OrdinaryUser.h"
+#include "ReadOnlyPlaces.h"
 #include "common/SystemInfo.h"
 #include "store/Books.h"
 
@@ -64,6 +66,42 @@ private slots:
         // Without books the usual warning names the place, and no books are made.
         QCOMPARE(err.contains("Data Source="), exitCode != 0);
         QCOMPARE(QFile::exists(books), exitCode == 0);
+    }
+
+    // Books the user may read but not write, started on as that user would: they open for
+    // reading, and nothing is written beside them.
+    void opensBooksThatMayOnlyBeRead_data()
+    {
+        QTest::addColumn<zedur::test::Where>("where");
+        for (const zedur::test::Where where : zedur::test::placesOn(Engine::Sqlite))
+            QTest::newRow(qPrintable(zedur::test::placeName(where))) << where;
+    }
+    void opensBooksThatMayOnlyBeRead()
+    {
+        QFETCH(zedur::test::Where, where);
+        zedur::test::TestBooks books;
+        zedur::test::ReadOnlyPlace place(books, where);
+        const QString home = books.dir() + "home";
+        QVERIFY(QDir().mkpath(home));
+        zedur::test::setMode(home, 0777);
+        QStringList args{"--exit-after-start", "--db", place.location()};
+        if (where == zedur::test::Where::AskedToRead)
+            args << "--read-only";
+        const QStringList command = where == zedur::test::Where::AskedToRead
+                                        ? QStringList{QStringLiteral(ZEDUR_PROGRAM)} + args
+                                        : zedur::test::ordinaryUserCommand(QStringLiteral(ZEDUR_PROGRAM), args);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("HOME", home);
+        env.insert("XDG_DATA_HOME", home);
+        p.setProcessEnvironment(env);
+        p.start(command.first(), command.mid(1));
+        QVERIFY(p.waitForFinished(30000));
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(p.exitCode() == 0, qPrintable(err));
+        QCOMPARE(QString::fromLocal8Bit(p.readAllStandardOutput()), "opened " + place.location() + "\n");
+        QCOMPARE(place.folderNow(), place.folderBefore());
     }
 };
 

@@ -3,14 +3,16 @@
 #include "ClosingFixture.h"
 #include "DiskFaults.h"
 #include "MonthGenerator.h"
+#include "common/BooksClaim.h"
 #include "common/BooksLocation.h"
-#include "common/ProgramLock.h"
+#include "store/Backup.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace zedur;
@@ -24,7 +26,8 @@ struct Result {
     QString err;
 };
 
-// Each test runs as its own user, so that the program's lock it takes or finds is its own.
+// Each test runs as its own user, so that a program it starts is never taken for another
+// test's (the program runs once per user).
 QString testUser()
 {
     return QStringLiteral("zedur-cli-test-%1").arg(QCoreApplication::applicationPid());
@@ -64,11 +67,13 @@ QStringList sheetNames(const QString &path)
     return names;
 }
 
-Result run(const QString &program, const QStringList &args, long long fileSizeLimit = 0)
+Result run(const QString &program, const QStringList &args, long long fileSizeLimit = 0,
+           const QString &workingDirectory = {})
 {
     QProcess p;
     if (fileSizeLimit > 0)
         limitFileSize(p, fileSizeLimit);
+    p.setWorkingDirectory(workingDirectory);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("USER", testUser());
     p.setProcessEnvironment(env);
@@ -76,6 +81,30 @@ Result run(const QString &program, const QStringList &args, long long fileSizeLi
     if (!p.waitForFinished(60000))
         qFatal("zedur-cli did not finish");
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The program itself, with its books open: a user of its own (its single-instance rule is
+// per user) and an empty data folder of its own.
+void startProgram(QProcess &program, const QString &books)
+{
+    static QTemporaryDir dataHome;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("USER", testUser());
+    env.insert("XDG_DATA_HOME", dataHome.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZEDUR_PROGRAM), {"--db", books});
+}
+
+// Whether something claims the books within a while.
+bool waitUntilClaimed(const QString &books)
+{
+    for (int i = 0; i < 300; ++i) {
+        if (!BooksClaim(books, programsClaim, BooksClaim::Mode::Alone).held())
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
 }
 
 void twoLots(Db &db)
@@ -127,7 +156,7 @@ private slots:
         TestBooks books;
         const Result r = run(installedBeside(books), {"--help"});
         QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.contains(QStringLiteral("사용자와 컴퓨터마다 하나")));
+        QVERIFY(r.out.contains(QStringLiteral("잠금은 장부마다")));
     }
 
     void allocatesAndClosesMonthsInARow()
@@ -195,30 +224,133 @@ private slots:
         QCOMPARE(QDir(books.dir() + "Access_Db/backup").entryList(QDir::Files), QStringList());
     }
 
-    void writesWaitForTheProgramToEnd()
+    // A writing command waits only for what has its own books: the program with those books
+    // open, or another writing command on them; the refusal says which, changes nothing, and
+    // reading goes on. Other books are written at the same time.
+    void writesWaitOnlyForWhatHasTheSameBooks_data()
     {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<QString>("whose");
+        QTest::addColumn<QString>("refusal"); // empty: the command runs
+        const QString program = "제조원가 계산 프로그램(zedur)이 이 장부를 열고 실행 중입니다.";
+        const QString command = "zedur-cli close 2005-04 명령이 이 장부에 쓰고 있습니다.";
+        QTest::newRow("the program, the same books") << "program"
+                                                     << "same" << program;
+        QTest::newRow("the program, other books") << "program"
+                                                  << "other" << QString();
+        QTest::newRow("another command, the same books") << "command"
+                                                         << "same" << command;
+        QTest::newRow("another command, the same books through a link") << "command"
+                                                                        << "link" << command;
+        QTest::newRow("another command, other books") << "command"
+                                                      << "other" << QString();
+    }
+
+    void writesWaitOnlyForWhatHasTheSameBooks()
+    {
+        QFETCH(QString, holder);
+        QFETCH(QString, whose);
+        QFETCH(QString, refusal);
+        if (whose == u"link" && testEngine() == Engine::Postgres)
+            QSKIP("a link names a file");
+        const TestBooks other;
+        const QString otherBooks = other.location();
         TestBooks books;
         const QString db = books.location();
-        const auto cli = [&](const QStringList &args) {
-            return run(installedBeside(books), args);
-        };
-        const QByteArray user = qgetenv("USER");
-        qputenv("USER", testUser().toUtf8());
-        {
-            ProgramLock program(QStringLiteral("zedur"));
-            QVERIFY(program.held());
-            const Result r = cli({"--db", db, "allocate", "2005-04"});
-            QCOMPARE(r.exitCode, 1);
-            QVERIFY(r.err.contains(QStringLiteral("실행 중입니다")));
-            QCOMPARE(openState(books.db()), QStringLiteral("미마감"));
-            QCOMPARE(
-                books.db().scalar("Select YM_TextMemo From MC_YearMonthCheck Where YM_Kubun = '미마감'").toString(),
-                QStringLiteral("배부액을 재 계산하여야 할 상태"));
-            // Reading is not writing.
-            QCOMPARE(cli({"--db", db, "status"}).exitCode, 0);
+        const QString held = whose == u"same" ? db : whose == u"link" ? books.dir() + "link.mdb" : otherBooks;
+        if (whose == u"link")
+            QVERIFY(QFile::link(db, held));
+        const QString cli = installedBeside(books);
+
+        QProcess program;
+        std::optional<BooksClaim> command;
+        if (holder == u"program") {
+            startProgram(program, held);
+            QVERIFY2(waitUntilClaimed(held), "the program did not open its books");
+        } else {
+            command.emplace(held, programsClaim, BooksClaim::Mode::Alone, BooksHolder::commandLine("close 2005-04"));
+            QVERIFY(command->held());
         }
-        qputenv("USER", user);
-        QCOMPARE(cli({"--db", db, "allocate", "2005-04"}).exitCode, 0);
+        const Result r = run(cli, {"--db", db, "allocate", "2005-04"});
+        if (refusal.isEmpty()) {
+            program.kill();
+            program.waitForFinished();
+            QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+            return;
+        }
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(refusal), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(openState(books.db()), QStringLiteral("미마감"));
+        QCOMPARE(books.db().scalar("Select YM_TextMemo From MC_YearMonthCheck Where YM_Kubun = '미마감'").toString(),
+                 QStringLiteral("배부액을 재 계산하여야 할 상태"));
+        // Reading is not writing.
+        QCOMPARE(run(cli, {"--db", db, "status"}).exitCode, 0);
+
+        program.kill();
+        program.waitForFinished();
+        command.reset();
+        QCOMPARE(run(cli, {"--db", db, "allocate", "2005-04"}).exitCode, 0);
+    }
+
+    // The command line never writes over the books, their side files, a backup or another
+    // database, whatever the path that leads there: refused (1) with nothing changed.
+    void nothingIsWrittenOverTheBooks_data()
+    {
+        QTest::addColumn<QStringList>("args"); // BOOKS: the books file
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("refusal");
+        const QString books = "장부 파일에는 쓸 수 없습니다:";
+        const QString side = "장부(SQLite 데이터베이스)가 곁에 두는 파일이라 쓸 수 없습니다:";
+        const QString database = "장부나 백업 같은 SQLite 데이터베이스 파일이라 덮어쓸 수 없습니다:";
+        const QStringList exportTo{"--db", "BOOKS", "export", "raw-materials", "2005-04", "--out"};
+        QTest::newRow("export over the books") << exportTo + QStringList{"BOOKS"} << "BOOKS" << books;
+        QTest::newRow("export over their log") << exportTo + QStringList{"BOOKS-wal"} << "BOOKS-wal" << side;
+        QTest::newRow("export through a link") << exportTo + QStringList{"LINK"} << "BOOKS" << books;
+        QTest::newRow("export by ../") << exportTo + QStringList{"../Access_Db/ZedUr_DB.mdb"} << "BOOKS" << books;
+        QTest::newRow("export over a backup") << exportTo + QStringList{"BACKUP"} << "BACKUP" << database;
+        QTest::newRow("copy as their journal")
+            << QStringList{"copy", "--from", "BOOKS", "--to", "BOOKS-journal"} << "BOOKS-journal" << side;
+    }
+
+    void nothingIsWrittenOverTheBooks()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, target);
+        QFETCH(QString, refusal);
+        if (testEngine() == Engine::Postgres)
+            QSKIP("books in a file");
+        TestBooks books;
+        twoLots(books.db());
+        const QString db = books.location();
+        QVERIFY(QFile::link(db, books.dir() + "link.xlsx"));
+        const QString backup = writeTimestampedBackup(books.db());
+        const auto placed = [&](QString text) {
+            return text.replace("BOOKS", db).replace("LINK", books.dir() + "link.xlsx").replace("BACKUP", backup);
+        };
+        for (QString &arg : args)
+            arg = placed(arg);
+        target = placed(target);
+        QFile file(target);
+        const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        file.close();
+        const bool existed = QFileInfo::exists(target);
+        const QStringList picturedBefore = picture(books.db());
+
+        QDir().mkpath(books.dir() + "Data_Save");
+        const Result r = run(installedBeside(books), args, 0, books.dir() + "Data_Save");
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(refusal), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(QFileInfo::exists(target), existed);
+        // The books and their side files change as SQLite keeps them (a run's checkpoint):
+        // what counts there is that they hold the same rows.
+        if (!target.startsWith(db)) {
+            QVERIFY(file.open(QIODevice::ReadOnly) || !existed);
+            QCOMPARE(file.readAll(), before);
+        }
+        QCOMPARE(picture(books.db()), picturedBefore);
+        QCOMPARE(run(installedBeside(books), {"--db", db, "status"}).exitCode, 0);
     }
 
     void aMissingBooksFileIsAnErrorAndIsNotCreated()
@@ -316,9 +448,7 @@ private slots:
         TestBooks books;
         generateBooks(books.db(), 3, 2, MonthShape{20});
         const QString db = books.location();
-        const QByteArray user = qgetenv("USER");
-        qputenv("USER", testUser().toUtf8());
-        ProgramLock program(QStringLiteral("zedur"));
+        const BooksClaim program(db, programsClaim, BooksClaim::Mode::Shared, BooksHolder::theProgram());
         QVERIFY(program.held());
 
         Result r = run(installedBeside(books), {"--db", db, "verify", "2005-04"});
@@ -336,7 +466,6 @@ private slots:
                      QStringLiteral("불일치  재공품 입출고 50행 완성율 금액 = 제품 입출고 당월 완성제품 입고액\n")),
                  qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("참고: 이월 대조 제외: 마감되지 않은 월입니다.")));
-        qputenv("USER", user);
     }
 
     // To the other engine and back: every row comes back as it was, audit columns included,

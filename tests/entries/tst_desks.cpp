@@ -223,7 +223,7 @@ private slots:
         const std::unique_ptr<Db> closingDesk = books.connect();
         {
             Transaction run(*closingDesk);
-            holdBooks(*closingDesk, BooksUse::Run);
+            const BooksHold hold = holdBooks(*closingDesk, BooksUse::Run);
             bool refused = false;
             try {
                 addReceipt(books.db(), 1, 1);
@@ -258,6 +258,49 @@ private slots:
         }
         QCOMPARE(openMonthState(books.db()), QStringLiteral("미마감"));
         QVERIFY(runMonthClose(books.db(), April, CloseOptions{false}).done());
+    }
+
+    // Another program holding the books (a sqlite3 shell in a write transaction, a server
+    // session locking the period table) is neither an allocation nor an entry save: the
+    // refusals say the books are busy without naming a cause, and change nothing.
+    void aRefusalNamesNoCauseItDoesNotKnow_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("entry save") << "save" << booksInUseText();
+        QTest::newRow("allocation") << "allocate"
+                                    << closing::booksInUseWarning(QStringLiteral("배부액 계산 업데이트가"));
+    }
+
+    void aRefusalNamesNoCauseItDoesNotKnow()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, refusal);
+        TestBooks books(April);
+        markOpenMonthAllocated(books.db());
+        const std::unique_ptr<Db> otherProgram = books.connect();
+        {
+            // Outside the program's own rules: no hold of the books, only the engine's locks.
+            Transaction locked(*otherProgram);
+            if (otherProgram->engine() == Engine::Postgres)
+                otherProgram->exec("LOCK TABLE MC_YearMonthCheck IN EXCLUSIVE MODE");
+            QString refused;
+            if (action == u"save") {
+                try {
+                    addReceipt(books.db(), 1, 1);
+                } catch (const Failure &f) {
+                    QCOMPARE(f.className(), QStringLiteral("BooksBusy"));
+                    refused = f.message();
+                }
+            } else {
+                const RunOutcome allocated = runAllocation(books.db(), April);
+                QVERIFY(!allocated.done());
+                refused = allocated.refusal->text;
+            }
+            QCOMPARE(refused, refusal);
+        }
+        QCOMPARE(rowsOf(books.db(), "MC_WonJaJeyInPut"), 0);
+        QCOMPARE(openMonthState(books.db()), QStringLiteral("미마감"));
     }
 
     // While another desk holds a stored row for its change, a delete here cannot slip in
@@ -346,13 +389,12 @@ private slots:
         QCOMPARE(openMonthState(db), period::Recalculate);
     }
 
-    // On the server each desk fills its own lists and reports: a desk refilling a work table
-    // neither empties nor adds to another desk's, and the books themselves hold none of them.
+    // Each desk (and each screen) fills its own lists and reports: a desk refilling a work
+    // table neither empties nor adds to another desk's, and the books themselves hold none of
+    // them.
     void workTablesAreEachDesksOwn()
     {
         TestBooks books(April);
-        if (books.db().engine() == Engine::Sqlite)
-            QSKIP("one desk per books file");
         const QString table = QStringLiteral("MC_WonJaJeyInPut_SumVw01");
         const QVector<ColumnDef> columns{{"InPut_InPutSerial", ColumnType::Text, 50}};
         const std::unique_ptr<Db> other = Db::open(books.location());

@@ -7,6 +7,7 @@
 using namespace zedur::productfigures;
 
 Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(ReturnFigures)
 
 namespace {
 const std::optional<double> none;
@@ -190,8 +191,6 @@ private slots:
         QCOMPARE(f.rowAmount, figures.rowAmount);
     }
 };
-
-Q_DECLARE_METATYPE(ReturnFigures)
 
 QTEST_GUILESS_MAIN(ProductFiguresTest)
 #include "tst_productfigures.moc"

@@ -12,6 +12,8 @@ using test::April;
 using test::May;
 using test::TestBooks;
 
+Q_DECLARE_METATYPE(zedur::salesreturns::ReturnBoxes)
+
 namespace {
 const QString CRLF = "\r\n";
 const QString exceedsText = "매출된 수량 보다" + CRLF + "초과하여 등록된 수량입니다.......";
@@ -525,8 +527,6 @@ private slots:
         QCOMPARE(db.count("Select * From MC_ChaongGoChulGoTaAc_SumVw01 Where JeyPum_ChulGoSuKg <> 0"), 0);
     }
 };
-
-Q_DECLARE_METATYPE(zedur::salesreturns::ReturnBoxes)
 
 QTEST_GUILESS_MAIN(SalesReturnsTest)
 #include "tst_salesreturns.moc"

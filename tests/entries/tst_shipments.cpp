@@ -13,6 +13,7 @@ using test::TestBooks;
 
 Q_DECLARE_METATYPE(std::optional<double>)
 Q_DECLARE_METATYPE(zedur::shipments::MovementKind)
+Q_DECLARE_METATYPE(zedur::shipments::MovementNumbers)
 
 namespace {
 const QString CRLF = "\r\n";
@@ -593,8 +594,6 @@ private slots:
                                   sales.number(i, "JeyPum_SuKg")) <= 0.00005 + 1e-9);
     }
 };
-
-Q_DECLARE_METATYPE(zedur::shipments::MovementNumbers)
 
 QTEST_GUILESS_MAIN(ShipmentsTest)
 #include "tst_shipments.moc"

@@ -1,10 +1,13 @@
 #include "BothEngines.h"
 #include "TestBooks.h"
+#include "common/SystemInfo.h"
 #include "store/Books.h"
 #include "store/Schema.h"
 #include "store/Serials.h"
 #include "store/StoreError.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -13,6 +16,18 @@
 using namespace zedur;
 
 namespace {
+// "table (column, ...)" of an index as the engine's own catalogue describes it, in lower case.
+QString indexedAs(Db &db, const QString &index)
+{
+    const QString definition =
+        db.engine() == Engine::Sqlite
+            ? db.scalar("SELECT sql FROM sqlite_master WHERE type = 'index' AND name = :n", {{":n", index}}).toString()
+            : db.scalar("SELECT indexdef FROM pg_indexes WHERE indexname = lower(:n)", {{":n", index}}).toString();
+    static const QRegularExpression on(QStringLiteral(" ON (?:\\S+\\.)?(\\S+)(?: USING \\w+)? \\((.*)\\)$"));
+    const QRegularExpressionMatch m = on.match(definition);
+    return m.hasMatch() ? (m.captured(1) + " (" + m.captured(2) + ")").toLower() : definition;
+}
+
 // Books in a file of their own, whatever engine the test books are on.
 bool onFileBooksOnly()
 {
@@ -199,6 +214,48 @@ private slots:
         QCOMPARE(schema::addMissingIndexes(*next), 1);
         QCOMPARE(schema::addMissingIndexes(*next), 0);
         QVERIFY(indexed(*db));
+    }
+
+    // An index is looked for on its own table, not by its name alone: one of that name on
+    // another table, or on other columns, is made again where it belongs, by the upkeep at
+    // opening and by an initialisation, and one found in the wrong place is logged.
+    void everyIndexEndsUpOnItsOwnTable_data()
+    {
+        QTest::addColumn<QString>("found"); // what carries the index's name beforehand
+        QTest::addColumn<QString>("mend");  // open: the upkeep at opening; initialise
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("missing, at opening") << QString() << "open" << false;
+        QTest::newRow("on another table, at opening") << "MC_WonJaJeyInPut (InPut_WonCode)"
+                                                      << "open" << true;
+        QTest::newRow("on other columns, at opening") << "MC_JeyGongPumInPut (Gong_Year)"
+                                                      << "open" << true;
+        QTest::newRow("on another table, at initialising") << "MC_WonJaJeyInPut (InPut_WonCode)"
+                                                           << "initialise" << false;
+    }
+
+    void everyIndexEndsUpOnItsOwnTable()
+    {
+        QFETCH(QString, found);
+        QFETCH(QString, mend);
+        QFETCH(bool, logged);
+        test::TestBooks books;
+        Db &db = books.db();
+        const QString index = "IX_MC_JeyGongPumInPut_Gong_InPutSerial";
+        db.exec("DROP INDEX " + index);
+        if (!found.isEmpty())
+            db.exec(QString("CREATE INDEX %1 ON %2").arg(index, found));
+        if (mend == u"open") {
+            QCOMPARE(schema::addMissingIndexes(db), 1);
+            QCOMPARE(schema::addMissingIndexes(db), 0);
+        } else {
+            initialiseBooks(db, {"2005", "04"}, test::TestBooks::fixedAudit());
+        }
+        QCOMPARE(indexedAs(db, index), QStringLiteral("mc_jeygongpuminput (gong_inputserial)"));
+        QFile log(errorLogPath());
+        const QString logText = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        QCOMPARE(
+            logText.contains(index + ": 표 MC_JeyGongPumInPut (Gong_InPutSerial)의 색인이 다른 표나 열에 있었습니다"),
+            logged);
     }
 
     void transactionIsAllOrNothing()

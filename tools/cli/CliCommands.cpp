@@ -2,10 +2,11 @@
 
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
+#include "common/BooksClaim.h"
 #include "common/ErrorLog.h"
 #include "common/Failure.h"
 #include "common/Messages.h"
-#include "common/ProgramLock.h"
+#include "common/OutputFile.h"
 #include "common/SavedFiles.h"
 #include "common/TextNumber.h"
 #include "common/Workbook.h"
@@ -115,14 +116,17 @@ int exportReport(Db &db, const Invocation &invocation, const Period &month)
     const reports::ReportKind *kind = reports::reportNamed(invocation.report);
     if (reportMonthRefused(db, month))
         return Refused;
+    const QString path =
+        invocation.out.isEmpty() ? newSavedFilePath(kind->className, QStringLiteral("xlsx")) : invocation.out;
+    // Before the report is made: a path that may not be written is refused at once.
+    if (const std::optional<QString> refusal = refusalToWrite(path, spreadsheetOutput()))
+        throw OutputRefused(*refusal);
     QVector<ExportSheet> sheets;
     {
         // Never committed: the report's work tables stay as the screens left them.
         Transaction untouched(db);
         sheets = kind->sheets(db, month);
     }
-    const QString path =
-        invocation.out.isEmpty() ? newSavedFilePath(kind->className, QStringLiteral("xlsx")) : invocation.out;
     if (!writeWorkbook(path, sheets))
         throw Failure(QStringLiteral("EWriteError"), QStringLiteral("파일을 쓸 수 없습니다: ") + path);
     QStringList counts;
@@ -246,21 +250,28 @@ int run(const Invocation &invocation)
     const Command *command = commandNamed(invocation.command);
     const Period month{invocation.month.left(4), invocation.month.mid(5, 2)};
     // The program's screens would not see a change made under them, and an entry screen open
-    // there would escape the "배부액재계산" rule: write only while the program is not running.
-    std::optional<ProgramLock> lock;
+    // there would escape the "배부액재계산" rule: write only while no program has these books
+    // open and no other command writes them.
+    std::optional<BooksClaim> claim;
     if (command->writes) {
-        lock.emplace(QStringLiteral("zedur"));
-        if (!lock->held()) {
-            msg::warning(QStringLiteral("제조원가 계산 프로그램(zedur)이 실행 중입니다.") + LB +
-                         QStringLiteral("프로그램을 종료한 뒤에 다시 실행하세요......."));
+        claim.emplace(invocation.database, programsClaim, BooksClaim::Mode::Alone,
+                      BooksHolder::commandLine(invocation.command + u' ' + invocation.month));
+        if (!claim->held()) {
+            msg::warning(booksHeldText(claim->holder()));
             return Refused;
         }
     }
     try {
         if (command->runOnLocations)
             return command->runOnLocations(invocation);
-        const std::unique_ptr<Db> db = Db::open(invocation.database);
+        // A command that changes nothing opens the books only to read them: it works on books
+        // the user may not write, and cannot change them by mistake.
+        const std::unique_ptr<Db> db =
+            Db::open(invocation.database, command->writes ? OpenMode::AsAllowed : OpenMode::ReadOnly);
         return command->run(*db, invocation, month);
+    } catch (const OutputRefused &refused) {
+        msg::warning(refused.message());
+        return Refused;
     } catch (const Failure &failure) {
         reportFailure(
             QStringLiteral("zedur-cli ") + invocation.command + QStringLiteral(" 작업 중 오류가 발생하였습니다."),

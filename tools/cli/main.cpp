@@ -40,11 +40,17 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      copy가 읽을 장부와 만들 장부
   -h, --help         이 도움말을 보여 줍니다.
 
-쓰는 명령(allocate, close)은 이 컴퓨터에서 같은 사용자가 프로그램 zedur를 실행하고 있는
-동안에는 거부됩니다. 잠금은 장부 파일이 아니라 사용자와 컴퓨터마다 하나이므로, 프로그램이
-다른 장부를 열고 있어도 거부됩니다.
+쓰는 명령(allocate, close)은 이 컴퓨터에서 프로그램 zedur나 다른 쓰는 명령이 같은 장부를
+쓰고 있는 동안에만 거부되며, 무엇이 그 장부를 쓰고 있는지 알려 줍니다. 잠금은 장부마다
+하나(장부 파일의 실제 경로, 서버의 장부는 호스트·포트·데이터베이스)이므로, 다른 장부에
+쓰는 명령은 함께 실행할 수 있습니다.
+
+export는 장부 파일, 장부 곁의 -wal·-shm·-journal 파일, 백업이나 다른 SQLite 데이터베이스
+위에는 쓰지 않고(종료 코드 1), 이미 있는 .xlsx 파일은 새 파일을 다 쓴 뒤에 한 번에 바꿉니다.
 
 export와 verify는 장부를 바꾸지 않으므로 프로그램이 실행 중이어도 됩니다.
+status, export, verify는 장부를 읽기만 하므로 쓸 수 없는 장부(읽기 전용 매체, 쓰기 권한이
+없는 파일이나 폴더)에서도 됩니다.
 
 알림은 표준 오류로, 결과는 표준 출력으로 씁니다.
 종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록),
@@ -128,5 +134,7 @@ int main(int argc, char *argv[])
         return usage(QStringLiteral("--from과 --to는 copy 명령에만 쓸 수 있습니다."));
     if (!positional.isEmpty())
         return usage(QStringLiteral("남는 인수가 있습니다: ") + positional.join(u' '));
+    // The books of this run are the books no file of it may be written over.
+    zedur::setDatabaseLocation(invocation.database);
     return zedur::cli::run(invocation);
 }

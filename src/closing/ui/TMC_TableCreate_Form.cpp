@@ -89,6 +89,8 @@ void TMC_TableCreate_Form::BitBtn1Click()
     if (!cbYear->checkPick() || !cbMonth->checkPick())
         return;
     const Period start{cbYear->currentText(), cbMonth->currentText()};
+    if (!mayChangeBooks(initialisationWording))
+        return;
     perform(QStringLiteral("BitBtn1Click(Sender: TObject)"), [&] {
         // One wrong click must lose nothing: the whole database is copied first.
         m_lastBackup = writeTimestampedBackup(db());

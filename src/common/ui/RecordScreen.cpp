@@ -34,19 +34,26 @@ RecordScreen::RecordScreen(const ScreenSetup &setup, QWidget *parent, const QLis
     m_areas.append({m_boxArea, boxColumns});
 
     connect(m_buttonBar, &ButtonBar::clicked, this, [this](Button b) {
+        // A new row, a save or a delete on books that may only be read is refused before the
+        // user types anything or anything starts; browsing, searching and exports go on.
+        const auto mayChange = [this] {
+            return mayChangeBooks(rowChangesWording);
+        };
         switch (b) {
         case Button::Insert:
-            insertClicked();
+            if (mayChange())
+                insertClicked();
             break;
         case Button::Cancel:
             cancelClicked();
             break;
         case Button::Save:
-            if (boxesAreTypable())
+            if (mayChange() && boxesAreTypable())
                 saveClicked();
             break;
         case Button::Delete:
-            deleteClicked();
+            if (mayChange())
+                deleteClicked();
             break;
         case Button::Print:
             printClicked();

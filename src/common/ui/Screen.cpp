@@ -93,7 +93,9 @@ bool Screen::applyPeriodRuleOnShow(ListCombo *year, ListCombo *month)
         unique = true;
         year->setCurrentIndex(year->findText(open->period.year));
         month->setCurrentIndex(month->findText(open->period.month));
-        if (m_setup.period == PeriodRule::Entry)
+        // Books that may only be read take no entry from the screen, so there is nothing
+        // the mark would have to guard.
+        if (m_setup.period == PeriodRule::Entry && !db().readOnly())
             period::markRecalculation(db());
     });
     if (!unique && connected())
@@ -116,6 +118,14 @@ bool Screen::openPeriodShown(const Period &shown, const QString &tail)
         return false;
     }
     return true;
+}
+
+bool Screen::mayChangeBooks(const QString &what)
+{
+    if (!connected() || !db().readOnly())
+        return true;
+    msg::warning(db().readOnlyWarning(what));
+    return false;
 }
 
 void Screen::showEvent(QShowEvent *event)

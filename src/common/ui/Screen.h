@@ -58,6 +58,9 @@ public:
     // The test entry screens make before a change: exactly one open month, and it is the one
     // shown. Otherwise the screen's warning naming the open month (tail: the screen's wording).
     bool openPeriodShown(const Period &shown, const QString &tail = {});
+    // The test every action that changes the books makes before it starts (what: "등록,수정,
+    // 삭제가", ...): false, after the warning that says why, on books that may only be read.
+    bool mayChangeBooks(const QString &what);
 
 protected:
     void showEvent(QShowEvent *event) override;

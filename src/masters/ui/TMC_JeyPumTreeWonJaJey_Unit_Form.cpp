@@ -126,6 +126,9 @@ void TMC_JeyPumTreeWonJaJey_Unit_Form::ButtonClick(QPushButton *button)
         exportTree();
         return;
     }
+    // Every other button but the refresh changes the tree.
+    if (button != RefreshBtn && !mayChangeBooks(rowChangesWording))
+        return;
     if (auto refusal = refuseWithoutSelection(m_tree, m_nodeSelected, m_selectedIndex)) {
         showRefusal(*refusal);
         return;

@@ -1,10 +1,10 @@
 #include "reports/ui/ReportPages.h"
 
+#include "common/OutputFile.h"
 #include "common/TextNumber.h"
 #include "reports/ui/MonthChartView.h"
 
 #include <QDate>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -219,17 +219,19 @@ int paintReport(QPagedPaintDevice &device, const ReportPages &report)
 
 bool writeReportPdf(const QString &path, const ReportPages &report)
 {
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly))
-            return false;
-    }
-    QPdfWriter writer(path);
-    setReportPage(writer);
-    writer.setResolution(300);
-    writer.setTitle(report.title);
-    writer.setCreator(QStringLiteral("ZedUr"));
-    return paintReport(writer, report) > 0;
+    return writeOutputFile(path, pdfOutput(), [&report](const QString &file) {
+        int pages = 0;
+        {
+            // The file is whole once the writer is gone.
+            QPdfWriter writer(file);
+            setReportPage(writer);
+            writer.setResolution(300);
+            writer.setTitle(report.title);
+            writer.setCreator(QStringLiteral("ZedUr"));
+            pages = paintReport(writer, report);
+        }
+        return pages > 0;
+    });
 }
 
 } // namespace zedur::reports

@@ -38,7 +38,8 @@ QString monthPeriodText(const Period &month);
 // 0 when nothing could be painted.
 int paintReport(QPagedPaintDevice &device, const ReportPages &report);
 
-// The report as a PDF file. False when the file cannot be written.
+// The report as a PDF file, by the rule of OutputFile.h: OutputRefused where no file may be
+// written, false when the file cannot be written.
 bool writeReportPdf(const QString &path, const ReportPages &report);
 
 // The page the reports are printed on: A4 landscape with its margins.

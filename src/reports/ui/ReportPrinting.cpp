@@ -1,6 +1,7 @@
 #include "reports/ui/ReportPrinting.h"
 
 #include "common/Messages.h"
+#include "common/OutputFile.h"
 #include "common/SavedFiles.h"
 #include "common/ui/Screen.h"
 
@@ -26,8 +27,13 @@ void saveReportPdf(const reports::ReportPages &pages, const QString &baseName)
     const QString path = newSavedFilePath(baseName, QStringLiteral("pdf"));
     {
         BusyCursor busy;
-        if (!reports::writeReportPdf(path, pages)) {
-            msg::warning(QStringLiteral("PDF 화일을 저장할 수 없습니다.") + LB + path, QStringLiteral("주의"));
+        try {
+            if (!reports::writeReportPdf(path, pages)) {
+                msg::warning(QStringLiteral("PDF 화일을 저장할 수 없습니다.") + LB + path, QStringLiteral("주의"));
+                return;
+            }
+        } catch (const OutputRefused &refused) {
+            msg::warning(refused.message(), QStringLiteral("주의"));
             return;
         }
     }
