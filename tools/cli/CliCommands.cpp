@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include "ImportCommand.h"
+
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
 #include "common/ErrorLog.h"
@@ -191,7 +193,8 @@ const QVector<Command> &commands()
                                       {QStringLiteral("close"), true, true, false, close},
                                       {QStringLiteral("export"), false, true, true, exportReport},
                                       {QStringLiteral("verify"), false, true, false, verify},
-                                      {QStringLiteral("copy"), false, false, false, {}, copy}};
+                                      {QStringLiteral("copy"), false, false, false, {}, copy},
+                                      {QStringLiteral("import"), true, false, false, importFile}};
     return all;
 }
 
@@ -228,6 +231,11 @@ bool needsTarget(const QString &command)
     return c && c->runOnLocations;
 }
 
+bool takesFile(const QString &command)
+{
+    return command == u"import";
+}
+
 QString reportNames()
 {
     QString text;
@@ -248,7 +256,7 @@ int run(const Invocation &invocation)
     // The program's screens would not see a change made under them, and an entry screen open
     // there would escape the "배부액재계산" rule: write only while the program is not running.
     std::optional<ProgramLock> lock;
-    if (command->writes) {
+    if (command->writes && !invocation.checkOnly) {
         lock.emplace(QStringLiteral("zedur"));
         if (!lock->held()) {
             msg::warning(QStringLiteral("제조원가 계산 프로그램(zedur)이 실행 중입니다.") + LB +
