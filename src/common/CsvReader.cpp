@@ -32,14 +32,17 @@ Encoding encodingOf(const QString &path)
         if (piece.contains('\0'))
             throw SheetError(QStringLiteral("스프레드시트 파일(.xlsx, .csv)이 아닙니다: 글자가 아닌 바이트가 있습니다."));
         if (utf8Valid) {
-            (void)utf8.decode(piece);
+            const QString decoded = utf8.decode(piece); // decodes only when made a text
+            Q_UNUSED(decoded);
             utf8Valid = !utf8.hasError();
         }
     }
     // A character cut off by the end of the file is no valid UTF-8 either: a line feed after it
     // makes the decoder say so.
-    if (utf8Valid)
-        (void)utf8.decode(QByteArrayView("\n"));
+    if (utf8Valid) {
+        const QString last = utf8.decode(QByteArrayView("\n"));
+        Q_UNUSED(last);
+    }
     if (utf8Valid && !utf8.hasError())
         return Encoding::Utf8;
     file.seek(0);

@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
-#include <quazip.h>
-#include <quazipfile.h>
+#include <algorithm>
+#include <unzip.h>
 
 namespace zedur {
 
@@ -20,28 +20,55 @@ QString tooLarge(const QString &what)
     return QStringLiteral("시트가 너무 큽니다: ") + what;
 }
 
+// The package, opened once; its parts are read one at a time.
+class Package
+{
+public:
+    explicit Package(const QString &path) : m_zip(unzOpen64(QFile::encodeName(path).constData()))
+    {
+        if (!m_zip)
+            throw SheetError(Damaged + QStringLiteral("압축(zip)을 풀 수 없습니다."));
+    }
+    ~Package() { unzClose(m_zip); }
+    Package(const Package &) = delete;
+    Package &operator=(const Package &) = delete;
+
+    // Whether the package has the part; it becomes the current one.
+    bool find(const QString &name) { return unzLocateFile(m_zip, name.toUtf8().constData(), 2) == UNZ_OK; }
+    unzFile handle() const { return m_zip; }
+
+private:
+    unzFile m_zip;
+};
+
 // One part of the package, unpacked as it is read, refused once it grows past its limit.
 class BoundedPart : public QIODevice
 {
 public:
-    BoundedPart(QuaZip &zip, const QString &name, qint64 limit) : m_file(&zip), m_name(name), m_limit(limit)
+    BoundedPart(Package &zip, const QString &name, qint64 limit) : m_zip(zip), m_name(name), m_limit(limit)
     {
-        if (!zip.setCurrentFile(name, QuaZip::csInsensitive))
+        if (!zip.find(name))
             throw SheetError(Damaged + name + QStringLiteral(" 부분이 없습니다."));
-        if (!m_file.open(QIODevice::ReadOnly))
+        if (unzOpenCurrentFile(zip.handle()) != UNZ_OK)
             throw SheetError(Damaged + name + QStringLiteral(" 부분을 풀 수 없습니다."));
+        m_open = true;
         QIODevice::open(QIODevice::ReadOnly);
     }
-    ~BoundedPart() override { m_file.close(); }
+    ~BoundedPart() override
+    {
+        if (m_open)
+            unzCloseCurrentFile(m_zip.handle());
+    }
 
     bool isSequential() const override { return true; }
     bool exceeded() const { return m_exceeded; }
-    // After the whole part was read: a part whose check sum does not match is damaged.
+    // After the whole part was read: a part cut short or whose check sum does not match is
+    // damaged.
     void finish()
     {
-        m_file.close();
-        if (m_file.getZipError() != UNZ_OK)
-            throw SheetError(Damaged + m_name + QStringLiteral(" 부분의 검사합이 맞지 않습니다."));
+        m_open = false;
+        if (m_failed || unzCloseCurrentFile(m_zip.handle()) != UNZ_OK)
+            throw SheetError(Damaged + m_name + QStringLiteral(" 부분의 압축을 풀 수 없거나 검사합이 맞지 않습니다."));
     }
 
 protected:
@@ -51,19 +78,25 @@ protected:
             m_exceeded = true;
             return -1;
         }
-        const qint64 got = m_file.read(data, qMin(maxSize, m_limit - m_read));
-        if (got > 0)
-            m_read += got;
-        return got < 0 ? -1 : got;
+        const unsigned wanted = unsigned(std::min({maxSize, m_limit - m_read, qint64(1) << 30}));
+        const int got = unzReadCurrentFile(m_zip.handle(), data, wanted);
+        if (got < 0) {
+            m_failed = true;
+            return -1;
+        }
+        m_read += got;
+        return got;
     }
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    QuaZipFile m_file;
+    Package &m_zip;
     QString m_name;
     qint64 m_limit;
     qint64 m_read = 0;
+    bool m_open = false;
     bool m_exceeded = false;
+    bool m_failed = false;
 };
 
 // A part's XML, read to its end; a part that is no XML, or stops halfway, is damaged.
@@ -109,12 +142,12 @@ QString resolve(const QString &folder, const QString &target)
     return out.join(u'/');
 }
 
-QHash<QString, Relation> readRelations(QuaZip &zip, const QString &part)
+QHash<QString, Relation> readRelations(Package &zip, const QString &part)
 {
     const QString name = folderOf(part) + QStringLiteral("_rels/") + part.mid(folderOf(part).size()) +
                          QStringLiteral(".rels");
     QHash<QString, Relation> relations;
-    if (!zip.setCurrentFile(name, QuaZip::csInsensitive))
+    if (!zip.find(name))
         return relations;
     BoundedPart device(zip, name, qint64(16) << 20);
     QXmlStreamReader xml(&device);
@@ -134,7 +167,7 @@ struct SheetPart {
     QString part;
 };
 
-QString workbookPart(QuaZip &zip)
+QString workbookPart(Package &zip)
 {
     for (const Relation &r : readRelations(zip, QString()))
         if (r.type.endsWith(u"/officeDocument"))
@@ -142,9 +175,9 @@ QString workbookPart(QuaZip &zip)
     return QStringLiteral("xl/workbook.xml");
 }
 
-QVector<SheetPart> readSheets(QuaZip &zip, const QString &workbook, const QHash<QString, Relation> &relations)
+QVector<SheetPart> readSheets(Package &zip, const QString &workbook, const QHash<QString, Relation> &relations)
 {
-    if (!zip.setCurrentFile(workbook, QuaZip::csInsensitive))
+    if (!zip.find(workbook))
         throw SheetError(NotAWorkbook + QStringLiteral("통합 문서(workbook) 부분이 없습니다."));
     BoundedPart device(zip, workbook, qint64(16) << 20);
     QXmlStreamReader xml(&device);
@@ -192,10 +225,10 @@ QString itemText(QXmlStreamReader &xml)
     return text;
 }
 
-QStringList readSharedStrings(QuaZip &zip, const QString &part, const SheetLimits &limits)
+QStringList readSharedStrings(Package &zip, const QString &part, const SheetLimits &limits)
 {
     QStringList strings;
-    if (part.isEmpty() || !zip.setCurrentFile(part, QuaZip::csInsensitive))
+    if (part.isEmpty() || !zip.find(part))
         return strings;
     BoundedPart device(zip, part, limits.sharedStringBytes);
     QXmlStreamReader xml(&device);
@@ -339,9 +372,7 @@ int columnNumber(const QString &letters)
 
 void readXlsx(const QString &path, const SheetVisitor &visitor, const SheetLimits &limits)
 {
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip))
-        throw SheetError(Damaged + QStringLiteral("압축(zip)을 풀 수 없습니다."));
+    Package zip(path);
     const QString workbook = workbookPart(zip);
     const QHash<QString, Relation> relations = readRelations(zip, workbook);
     QString sharedPart;
