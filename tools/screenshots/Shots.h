@@ -42,5 +42,7 @@ void shootWip(const QString &out);
 void shootReports(const QString &out);
 // Product shipments and transfers with their viewers, and sales returns.
 void shootShipments(const QString &out);
+// 자료 가져오기 with a checked file of good and bad rows.
+void shootImports(const QString &out);
 
 } // namespace shots

@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,6 +88,7 @@ TMC_DataImport_Form::TMC_DataImport_Form(QWidget *parent)
                          {"Im_Name", "이름"},
                          {"Im_Column", "열"},
                          {"Im_Reason", "오류 이유"}});
+    DBGrid1->horizontalHeader()->setStretchLastSection(true); // the reasons are long
     DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
         const QString action = rs.text(row, "Im_Action");
         if (action == imports::actionText(imports::RowAction::Refused))
