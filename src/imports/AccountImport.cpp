@@ -193,8 +193,9 @@ private:
     {
         m_lastSerial = m_lastSerial.isEmpty() ? Serial_MaxValue(context.db(), accounts::table, QStringLiteral("Ac_Serial"))
                                               : serialAfter(m_lastSerial);
-        insertRow(context.db(), accounts::table,
-                  accounts::newAccountRow(m_lastSerial, group, detail, name, memo, context.audit()));
+        if (!m_inserter)
+            m_inserter.emplace(context.db(), accounts::table);
+        m_inserter->insert(accounts::newAccountRow(m_lastSerial, group, detail, name, memo, context.audit()));
     }
 
     QVector<Field> m_fields;
@@ -206,6 +207,7 @@ private:
     QHash<QString, int> m_greatest;                   // greatest detail number by code prefix
     QHash<QString, int> m_fileCodes;
     QString m_lastSerial;
+    std::optional<RowInserter> m_inserter;
 };
 
 } // namespace

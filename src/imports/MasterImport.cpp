@@ -184,7 +184,9 @@ private:
             m_lastSerial = Serial_MaxValue(context.db(), m_kind.table, m_kind.serialColumn);
         else
             m_lastSerial = serialAfter(m_lastSerial);
-        insertRow(context.db(), m_kind.table, masters::masterRow(m_kind, m_lastSerial, given, context.audit()));
+        if (!m_inserter)
+            m_inserter.emplace(context.db(), m_kind.table);
+        m_inserter->insert(masters::masterRow(m_kind, m_lastSerial, given, context.audit()));
     }
 
     void change(ImportContext &context, const StoredMaster &stored, const QHash<QString, QVariant> &given)
@@ -212,6 +214,7 @@ private:
     QHash<QString, int> m_fileCodes; // -> the row that had it first
     QHash<QString, int> m_fileNames;
     QString m_lastSerial;
+    std::optional<RowInserter> m_inserter;
 };
 
 } // namespace

@@ -46,6 +46,7 @@ struct StockTable {
     QHash<QString, QStringList> opening; // code -> serials of its opening rows in the books
     QSet<QString> replaced;              // codes whose opening rows this import replaces
     QString lastSerial;
+    std::optional<RowInserter> inserter;
 };
 
 class OpeningImport : public Importer
@@ -180,7 +181,9 @@ private:
                 v = c.type == ColumnType::Text ? QVariant(QString("")) : QVariant(0.0);
             row.append({c.name, v});
         }
-        insertRow(context.db(), kind.table, row);
+        if (!table.inserter)
+            table.inserter.emplace(context.db(), kind.table);
+        table.inserter->insert(row);
     }
 
     Period m_open;

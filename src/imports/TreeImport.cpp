@@ -275,6 +275,7 @@ private:
     void write(ImportContext &context, const FileTree &tree)
     {
         const QString rootCode = tree.nodes.first().item.code;
+        QVector<TreeNodeValues> nodes;
         for (const Node &n : tree.nodes) {
             const bool rawMaterial = n.item.kubun == kTreeRawMaterialKind;
             TreeNodeValues v;
@@ -290,8 +291,10 @@ private:
             v.kubun = n.item.kubun;
             v.bigo = n.bigo;
             v.check01 = rootCode;
-            insertTreeNode(context.db(), m_nextPosition++, v);
+            nodes << v;
         }
+        appendTreeNodes(context.db(), m_nextPosition, nodes);
+        m_nextPosition += int(nodes.size());
     }
 
     QVector<Field> m_fields;
