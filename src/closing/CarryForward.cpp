@@ -4,6 +4,7 @@
 #include "entries/LotBalances.h"
 #include "entries/ProductBalances.h"
 #include "entries/ReceiptBalances.h"
+#include "entries/TakenAmount.h"
 #include "store/Db.h"
 #include "store/Dialect.h"
 
@@ -40,7 +41,8 @@ struct CarriedTable {
     QStringList valueColumns;
     Assignments remainders; // what is left, summed from the value columns
     QVector<Movement> movements;
-    QString remainder; // the remaining quantity: decides what is carried and its share
+    QString remainder;  // the remaining quantity: decides what is carried and its share
+    QString carriedToo; // on T and S: a row carried although no quantity is left of it
     // The source rows and their new rows in the next month.
     QString table;
     QString prefix;
@@ -69,8 +71,22 @@ QString carried(const QString &remainder)
 // their years.
 QString sourcesWithRemainder(const CarriedTable &t)
 {
+    QString kept = carried(QStringLiteral("S.") + t.remainder);
+    if (!t.carriedToo.isEmpty())
+        kept = QStringLiteral("(%1 Or %2)").arg(kept, t.carriedToo);
     return QStringLiteral("%1 S Cross Join %2 T Where T.%3Serial = S.%4 And %5")
-        .arg(t.balanceTable, t.table, t.prefix, t.key, carried(QStringLiteral("S.") + t.remainder));
+        .arg(t.balanceTable, t.table, t.prefix, t.key, kept);
+}
+
+// A row priced at quantity x unit price carries its remaining quantity at the price, as it
+// always did; one whose amount was typed apart carries what is left of its amount, which is
+// what its issues, transfers and completions have not taken of it.
+QString carriedAmount(const QString &prefix, const QString &leftQuantity, const QString &leftAmount)
+{
+    return QStringLiteral("Case When %1 Then round_decimals(%2 * T.%3DanGa, 4) Else round_decimals(%4, 4) End")
+        .arg(taken::atUnitPriceSql(QStringLiteral("T.%1SuKg").arg(prefix), QStringLiteral("T.%1DanGa").arg(prefix),
+                                   QStringLiteral("T.%1GaAmt").arg(prefix)),
+             leftQuantity, prefix, leftAmount);
 }
 
 void collect(Db &db, const CarriedTable &t, const Params &ym)
@@ -182,8 +198,7 @@ const QStringList MaterialTexts{"WonCode",   "WonName",   "DanWi",    "Model",  
 const QStringList ProductTexts{"JeyPumCode", "JeyPumName", "DanWi",    "Model",    "PumName",    "KuSize",
                                "SerialJen",  "TaxNumber",  "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"};
 
-// Raw material: receipts less issues into lots of the month ("당월투입") and transfers;
-// carried as the remaining quantity at the unit price, not the remaining amount.
+// Raw material: receipts less issues into lots of the month ("당월투입") and transfers.
 CarriedTable receipts()
 {
     CarriedTable t;
@@ -222,9 +237,14 @@ CarriedTable receipts()
     t.table = QStringLiteral("MC_WonJaJeyInPut");
     t.prefix = QStringLiteral("InPut_");
     t.texts = MaterialTexts;
+    // A typed amount with no quantity left to take it (a receipt of no quantity, or one
+    // issued before issues took their share) stays in stock as an amount alone.
+    t.carriedToo = QStringLiteral("(Abs(S.InPut_GaAmtJan) >= %1 And Not %2)")
+                       .arg(Residue)
+                       .arg(taken::atUnitPriceSql("T.InPut_SuKg", "T.InPut_DanGa", "T.InPut_GaAmt"));
     t.uncarriable = QStringLiteral("T.InPut_DanGa Is Null");
     t.derived = {"round_decimals(S.InPut_SuKgJan, 4) As NewSuKg", "round_decimals(T.InPut_DanGa, 4) As NewDanGa",
-                 "round_decimals(S.InPut_SuKgJan * T.InPut_DanGa, 4) As NewGaAmt"};
+                 carriedAmount("InPut_", "S.InPut_SuKgJan", "S.InPut_GaAmtJan") + " As NewGaAmt"};
     t.values = {{"InPut_SuKg", "NewSuKg"},
                 {"InPut_DanGa", "NewDanGa"},
                 {"InPut_GaAmt", "NewGaAmt"},
@@ -279,7 +299,7 @@ CarriedTable lots()
                                                         "DaongJeyJo_01", "DaongJeyJo_02", "DanGa", "TotWoul"});
     t.read = {"Gong_InPutSerial"};
     t.derived = QStringList{"round_decimals(S.JeyGo_SuKg, 4) As NewSuKg", "round_decimals(T.Gong_DanGa, 4) As NewDanGa",
-                            "round_decimals(S.JeyGo_SuKg * T.Gong_DanGa, 4) As NewGaAmt",
+                            carriedAmount("Gong_", "S.JeyGo_SuKg", "S.JeyGo_GaAmt") + " As NewGaAmt",
                             "round15(T.Gong_TotWoul) As NewRate"} +
                 shares(QStringLiteral("round_decimals((T.Gong_JenGi%1 + T.Gong_Daong%1) * (S.JeyGo_SuKg / "
                                       "T.Gong_SuKg), 5) As New%1"),

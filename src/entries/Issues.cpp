@@ -8,6 +8,7 @@
 #include "entries/ReceiptBalances.h"
 #include "entries/StockQuantity.h"
 #include "entries/StoredRow.h"
+#include "entries/TakenAmount.h"
 #include "store/Db.h"
 #include "store/Serials.h"
 
@@ -23,11 +24,6 @@ const QString DayBox = QStringLiteral("edIn_Date");
 double issuedQuantity(const QString &typed)
 {
     return roundDecimals(roundDown(-5, fNumValue(typed)), 4);
-}
-
-double amountOf(double quantity, double price)
-{
-    return roundDecimals(productCut(quantity, price, 5), 4);
 }
 
 QString exceedsText(const QString &material)
@@ -113,7 +109,9 @@ RowValues transferRow(const IssueFigures &f, const StoredRow &receipt, const Iss
 void writeIssue(Db &db, const IssueRequest &r, const StoredRow &receipt, const QString &date, double quantity)
 {
     const double price = roundDecimals(receipt.number("DanGa"), 4);
-    IssueFigures f{{}, date, quantity, price, amountOf(quantity, price)};
+    const ReceiptLeft left = receiptLeft(db, receipt.serial());
+    const taken::Source source{receipt.number("SuKg"), price, receipt.number("GaAmt"), left.quantity, left.amount};
+    IssueFigures f{{}, date, quantity, price, taken::amountTaken(source, quantity)};
     const EntryTable &table = r.kind == IssueKind::Lot ? entryTables::Lots : entryTables::MaterialTransfers;
     f.serial = Serial_MaxValue(db, table.name, table.column(QStringLiteral("Serial")));
     insertEntryRow(db, table, r.kind == IssueKind::Lot ? lotRow(f, receipt, r) : transferRow(f, receipt, r));
@@ -172,21 +170,20 @@ QString kindText(IssueKind kind)
     return kind == IssueKind::None ? QString() : kindItems().at(int(kind));
 }
 
-IssueNumbers proposeIssue(double remaining, const QString &shownPrice)
+IssueNumbers proposeIssue(const taken::Source &receipt)
 {
-    const QString quantity = formatFloat(Shown, remaining);
-    return {quantity, formatFloat(Shown, amountOf(fNumValue(quantity), fNumValue(shownPrice)))};
+    const QString quantity = formatFloat(Shown, receipt.quantityLeft);
+    return {quantity, formatFloat(Shown, taken::amountTaken(receipt, fNumValue(quantity)))};
 }
 
-Checked<IssueNumbers> leaveIssueQuantity(const QString &typed, double remaining, const QString &shownPrice)
+Checked<IssueNumbers> leaveIssueQuantity(const QString &typed, const taken::Source &receipt)
 {
     if (!IsDouble(typed))
         return {Refusal{{}, QuantityBox}, {}};
     const double quantity = issuedQuantity(typed);
-    if (exceeds(quantity, remaining))
+    if (exceeds(quantity, receipt.quantityLeft))
         return {Refusal{exceedsText(QStringLiteral("원재자")), QuantityBox}, {}};
-    return {std::nullopt,
-            {formatFloat(Shown, quantity), formatFloat(Shown, amountOf(quantity, fNumValue(shownPrice)))}};
+    return {std::nullopt, {formatFloat(Shown, quantity), formatFloat(Shown, taken::amountTaken(receipt, quantity))}};
 }
 
 Checked<QString> leaveIssueDay(const Period &shown, const QString &typedDay, const QString &receiptDate)

@@ -2,6 +2,7 @@
 
 #include "common/SystemInfo.h"
 #include "entries/Refusal.h"
+#include "entries/TakenAmount.h"
 #include "store/RowStatements.h"
 #include "store/Periods.h"
 
@@ -27,11 +28,11 @@ struct IssueNumbers {
 };
 
 // Picking a receipt proposes all that is left of it.
-IssueNumbers proposeIssue(double remaining, const QString &shownPrice);
+IssueNumbers proposeIssue(const taken::Source &receipt);
 
 // Leaving the quantity box: refused when more than what is left is typed (the shown
 // figures compared at their four decimals), silently when the text is no number.
-Checked<IssueNumbers> leaveIssueQuantity(const QString &typed, double remaining, const QString &shownPrice);
+Checked<IssueNumbers> leaveIssueQuantity(const QString &typed, const taken::Source &receipt);
 
 // Leaving the day box: a calendar date of the month shown, not before the receipt date.
 Checked<QString> leaveIssueDay(const Period &shown, const QString &typedDay, const QString &receiptDate);

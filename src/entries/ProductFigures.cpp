@@ -1,6 +1,7 @@
 #include "entries/ProductFigures.h"
 
 #include "common/TextNumber.h"
+#include "entries/TakenAmount.h"
 
 #include <cmath>
 
@@ -57,14 +58,18 @@ ProductCost shareOf(const ProductCost &receipt, double receiptQuantity, double q
             part(receipt.jenGiJeyJo), part(receipt.daongJeyJo), part(receipt.totGaAmt)};
 }
 
-ReturnFigures returnFigures(double typedQuantity, double shownPrice, double saleQuantity, double saleCost)
+ReturnFigures returnFigures(double typedQuantity, const SaleTakenBack &sale)
 {
     ReturnFigures f;
     f.quantity = roundDecimals(std::fabs(typedQuantity), 4);
-    f.receiptCost = share(saleCost, f.quantity, saleQuantity);
+    f.receiptCost = share(sale.cost, f.quantity, sale.quantity);
     f.rowQuantity = -f.quantity;
-    f.rowPrice = roundDecimals(shownPrice, 4);
-    f.rowAmount = productRounded(f.rowPrice, f.rowQuantity, 4);
+    f.rowPrice = roundDecimals(sale.price, 4);
+    // A sale whose amount was typed apart from its price (a discount) gives back its share of
+    // what the customer was charged, never more.
+    f.rowAmount = taken::atUnitPrice(sale.quantity, f.rowPrice, sale.amount)
+                      ? productRounded(f.rowPrice, f.rowQuantity, 4)
+                      : -share(sale.amount, f.quantity, sale.quantity);
     return f;
 }
 

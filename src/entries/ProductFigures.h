@@ -51,10 +51,17 @@ double share(double amount, double quantity, double ofQuantity);
 // from the receipt's own column (the total is not the sum of the rounded parts).
 ProductCost shareOf(const ProductCost &receipt, double receiptQuantity, double quantity);
 
-// Taking back `typedQuantity` (its sign is ignored) of a sale of `saleQuantity` that was
-// priced `shownPrice` and cost `saleCost`. The return receipt holds `quantity` at
-// `receiptCost`; the negative sales row holds `rowQuantity` at `rowPrice` for `rowAmount`
-// with the same cost.
+// The sale a return takes back from, as stored.
+struct SaleTakenBack {
+    double quantity = 0;
+    double price = 0;
+    double amount = 0; // what the customer was charged: quantity x price, or typed apart
+    double cost = 0;
+};
+
+// Taking back `typedQuantity` (its sign is ignored) of a sale. The return receipt holds
+// `quantity` at `receiptCost`, its share of the sale's cost; the negative sales row holds
+// `rowQuantity` at `rowPrice` for `rowAmount`, its share of what was charged, with the same cost.
 struct ReturnFigures {
     double quantity = 0;
     double receiptCost = 0;
@@ -63,6 +70,6 @@ struct ReturnFigures {
     double rowAmount = 0;
     bool operator==(const ReturnFigures &) const = default;
 };
-ReturnFigures returnFigures(double typedQuantity, double shownPrice, double saleQuantity, double saleCost);
+ReturnFigures returnFigures(double typedQuantity, const SaleTakenBack &sale);
 
 } // namespace zedur::productfigures

@@ -75,23 +75,33 @@ void refillReceiptBalances(Db &db, const Period &month)
                                                          "InPut_GaAmt - InPut_GaAmtJeyGong - InPut_GaAmtTaAc"})));
 }
 
-double remainingQuantity(Db &db, const QString &receiptSerial)
+ReceiptLeft receiptLeft(Db &db, const QString &receiptSerial)
 {
     // Only the receipt's own month counts, as in the work tables: earlier months' movements
     // stay with the receipt row they were made from.
-    return db
-        .scalar(QStringLiteral("Select R.InPut_SuKg "
-                               "- (Select %1 From MC_JeyGongPumInPut G Where "
-                               "G.Gong_InPutSerial = R.InPut_Serial "
-                               "And G.Gong_Year = R.InPut_Year And G.Gong_Month = R.InPut_Month) "
-                               "- (Select %2 From MC_WonJaJeyInPut_TaAc A "
-                               "Where A.TaInPut_InPutSerial = R.InPut_Serial "
-                               "And A.TaInPut_Year = R.InPut_Year And A.TaInPut_Month = R.InPut_Month) "
-                               "From MC_WonJaJeyInPut R Where R.InPut_Serial = :tbSerial")
-                    .arg(dialect::stableTotals(db.engine(), {"G.Gong_SuKg"}),
-                         dialect::stableTotals(db.engine(), {"A.TaInPut_SuKg"})),
-                {{":tbSerial", receiptSerial.trimmed()}})
-        .toDouble();
+    const ResultSet rs = db.query(
+        QStringLiteral("Select R.InPut_SuKg - (Select %1 From MC_JeyGongPumInPut G %3) "
+                       "- (Select %2 From MC_WonJaJeyInPut_TaAc A %4) As LeftSuKg, "
+                       "R.InPut_GaAmt - (Select %5 From MC_JeyGongPumInPut G %3) "
+                       "- (Select %6 From MC_WonJaJeyInPut_TaAc A %4) As LeftGaAmt "
+                       "From MC_WonJaJeyInPut R Where R.InPut_Serial = :tbSerial")
+            .arg(dialect::stableTotals(db.engine(), {"G.Gong_SuKg"}),
+                 dialect::stableTotals(db.engine(), {"A.TaInPut_SuKg"}),
+                 QStringLiteral("Where G.Gong_InPutSerial = R.InPut_Serial And G.Gong_Year = R.InPut_Year "
+                                "And G.Gong_Month = R.InPut_Month"),
+                 QStringLiteral("Where A.TaInPut_InPutSerial = R.InPut_Serial And A.TaInPut_Year = R.InPut_Year "
+                                "And A.TaInPut_Month = R.InPut_Month"),
+                 dialect::stableTotals(db.engine(), {"G.Gong_GaAmt"}),
+                 dialect::stableTotals(db.engine(), {"A.TaInPut_GaAmt"})),
+        {{":tbSerial", receiptSerial.trimmed()}});
+    if (rs.isEmpty())
+        return {};
+    return {rs.number(0, "LeftSuKg"), rs.number(0, "LeftGaAmt")};
+}
+
+double remainingQuantity(Db &db, const QString &receiptSerial)
+{
+    return receiptLeft(db, receiptSerial).quantity;
 }
 
 } // namespace zedur

@@ -25,7 +25,12 @@ void recreateReceiptBalanceTables(Db &db);
 void refillReceiptBalances(Db &db, const Period &month);
 
 // What is left of one receipt after the issues and transfers of its own month, read from
-// the base tables (the same figure the work tables give, without refilling them).
+// the base tables (the same figures the work tables give, without refilling them).
+struct ReceiptLeft {
+    double quantity = 0;
+    double amount = 0;
+};
+ReceiptLeft receiptLeft(Db &db, const QString &receiptSerial);
 double remainingQuantity(Db &db, const QString &receiptSerial);
 
 } // namespace zedur

@@ -198,8 +198,8 @@ Checked<QString> returnDate(Db &db, const ReturnRequest &r, const ResultSet &sal
 
 } // namespace
 
-Checked<ReturnBoxes> leaveReturnQuantity(const QString &kubun, const QString &typed, double saleQuantity,
-                                         const QString &shownPrice)
+Checked<ReturnBoxes> leaveReturnQuantity(const QString &kubun, const QString &typed,
+                                         const productfigures::SaleTakenBack &sale)
 {
     if (kubun.trimmed() == shipments::ReturnKubun)
         return {Refusal{QStringLiteral("매출 반품의 등록시") + CRLF +
@@ -210,9 +210,8 @@ Checked<ReturnBoxes> leaveReturnQuantity(const QString &kubun, const QString &ty
     const Checked<double> quantity = quantityIn(typed);
     if (!quantity.ok())
         return {quantity.refusal, {}};
-    const double price = IsDouble(shownPrice) ? fNumValue(fDeleteBlank(shownPrice)) : 0.0;
-    const productfigures::ReturnFigures f = productfigures::returnFigures(quantity.value, price, saleQuantity, 0.0);
-    if (exceeds(f.quantity, saleQuantity))
+    const productfigures::ReturnFigures f = productfigures::returnFigures(quantity.value, sale);
+    if (exceeds(f.quantity, sale.quantity))
         return {Refusal{exceedsText(), QuantityBox}, {}};
     if (f.quantity == 0)
         return {Refusal{zeroText(), QuantityBox}, {}};
@@ -234,9 +233,10 @@ Verdict saveReturn(Db &db, const ReturnRequest &request)
     const Checked<QString> date = returnDate(db, request, sale);
     if (!date.ok())
         return date.refusal;
-    const productfigures::ReturnFigures figures =
-        productfigures::returnFigures(fNumValue(fDeleteBlank(request.quantity)), sale.number(0, "ChulGo_DanGa"),
-                                      sale.number(0, "ChulGo_SuKg"), sale.number(0, "ChulGo_WonJaJeyAmt"));
+    const productfigures::ReturnFigures figures = productfigures::returnFigures(
+        fNumValue(fDeleteBlank(request.quantity)),
+        {sale.number(0, "ChulGo_SuKg"), sale.number(0, "ChulGo_DanGa"), sale.number(0, "ChulGo_GaAmt"),
+         sale.number(0, "ChulGo_WonJaJeyAmt")});
     // Both serials first: each row names the other.
     const Serials serials{Serial_MaxValue(db, entryTables::ProductReceipts.name, "JeyPum_Serial"),
                           Serial_MaxValue(db, SaleTable, "ChulGo_Serial")};

@@ -2,6 +2,7 @@
 
 #include "common/SystemInfo.h"
 #include "entries/DayDate.h"
+#include "entries/ProductFigures.h"
 #include "entries/Refusal.h"
 #include "store/Periods.h"
 
@@ -22,11 +23,11 @@ struct ReturnBoxes {
     bool operator==(const ReturnBoxes &) const = default;
 };
 
-// Leaving the quantity box with a sale of `saleQuantity` at `shownPrice` shown (`kubun` its
-// kind): a return row is not returned again (the focus goes on to the day box), and the
-// quantity must be more than zero and at most what was sold; its sign is ignored.
-Checked<ReturnBoxes> leaveReturnQuantity(const QString &kubun, const QString &typed, double saleQuantity,
-                                         const QString &shownPrice);
+// Leaving the quantity box with a sale shown (`kubun` its kind): a return row is not
+// returned again (the focus goes on to the day box), and the quantity must be more than
+// zero and at most what was sold; its sign is ignored.
+Checked<ReturnBoxes> leaveReturnQuantity(const QString &kubun, const QString &typed,
+                                         const productfigures::SaleTakenBack &sale);
 
 // Leaving the day box: a calendar date of the open month `open`, for a sale (dated
 // `saleDate`) of another month. The day comes back as two digits even when refused.

@@ -214,13 +214,17 @@ ReportList incomeStatement(Db &db, const Period &month)
     lines.fromRows("40200000", Column::Right, "ChulGo_GaAmt", shipmentsOfMonth);
     lines.fromRows("40304002", Column::Left, "JeyPum_TotGaAmt",
                    productReceiptsOfMonth + " And JeyPum_Kubun = '전기이월'");
+    // Goods a customer sent back were not made this month: they come back at the cost they
+    // left with, which comes off the cost of sales. The stock at the end stays the same.
+    const QString returnedGoods = productReceiptsOfMonth + " And JeyPum_Kubun = '매출반품입고'";
     lines.fromRows("40304003", Column::Left, "JeyPum_TotGaAmt",
-                   productReceiptsOfMonth + " And JeyPum_Kubun <> '전기이월'");
+                   productReceiptsOfMonth + " And JeyPum_Kubun Not In ('전기이월', '매출반품입고')");
     lines.fromRows("40304004", Column::Left, "TaJeyPum_TotGaAmt", productTransfersOfMonth);
     const QString sold = shipmentsOfMonth + " And ChulGo_Kubun = '정기매출출고'";
     for (const QString code : {"40304001", "40300000"}) {
         lines.fromRows(code, Column::Right, "ChulGo_WonJaJeyAmt", sold);
         lines.fromRows(code, Column::Right, "A.Amt_Amt", refundsOfMonth, -1);
+        lines.fromRows(code, Column::Right, "JeyPum_TotGaAmt", returnedGoods, -1);
     }
 
     const QStringList leaving{"40304004", refundAccount, "40304001"};

@@ -193,17 +193,24 @@ double unallocated(Db &db, const Period &month, const ResultSet &cost, double &b
     return booked - reached;
 }
 
-void manufacturedTie(Checks &c, Db &db, const Period &month, const Reports &r, const ResultSet &cost)
+// What the month made, as the statement of cost of goods manufactured counts it, against
+// what reached the product warehouse: the product movements and the income statement.
+void manufacturedTies(Checks &c, Db &db, const Period &month, const Reports &r, const ResultSet &cost,
+                      const ResultSet &income)
 {
     double base = 0;
     const double left = unallocated(db, month, cost, base);
-    QString what = QStringLiteral("제조원가명세서 40410000 = 제품 입출고 당월 완성제품 입고액");
+    QString besides;
     if (std::fabs(left) > FourPlaces)
-        what += QStringLiteral(" + 어느 재공품에도 배부되지 않은 노무비·제조경비 ") +
-                formatFloat(QStringLiteral("#,##0.0000"), left);
+        besides = QStringLiteral(" + 어느 재공품에도 배부되지 않은 노무비·제조경비 ") +
+                  formatFloat(QStringLiteral("#,##0.0000"), left);
     // The common amounts are spread at rates of ten places.
-    c.tie(what, line(cost, "40410000", true), summary(r.products, "Ret_Daong") + left,
-          std::max(CarriedRow, 1e-10 * std::fabs(base)));
+    const double tolerance = std::max(CarriedRow, 1e-10 * std::fabs(base));
+    const double made = line(cost, "40410000", true);
+    c.tie(QStringLiteral("제조원가명세서 40410000 = 제품 입출고 당월 완성제품 입고액") + besides, made,
+          summary(r.products, "Ret_Daong") + left, tolerance);
+    c.tie(QStringLiteral("제조원가명세서 40410000 = 손익계산서 40304003") + besides, made,
+          line(income, "40304003", false) + left, tolerance);
 }
 
 void incomeTies(Checks &c, Db &db, const Period &month, const Reports &r, const ResultSet &income)
@@ -212,9 +219,8 @@ void incomeTies(Checks &c, Db &db, const Period &month, const Reports &r, const 
     const QString statement = QStringLiteral("손익계산서 ");
     c.tie(statement + "40304002 = " + products + "전월 제품 재고액", line(income, "40304002", false),
           summary(r.products, "Ret_JenGi"), FourPlaces);
-    c.tie(statement + "40304003 = " + products + "당월 완성제품 입고액 + 당월 매출반품 제품 입고액",
-          line(income, "40304003", false), summary(r.products, "Ret_Daong") + summary(r.products, "Ret_BanPum"),
-          2 * FourPlaces);
+    c.tie(statement + "40304003 = " + products + "당월 완성제품 입고액", line(income, "40304003", false),
+          summary(r.products, "Ret_Daong"), FourPlaces);
     c.tie(statement + "40304004 = " + products + "타 계정 대체 제품", line(income, "40304004", false),
           summary(r.products, "Ret_TaAc"), FourPlaces);
     c.tie(statement + "40304006 = " + products + "당월 제품 재고액", line(income, "40304006", false),
@@ -226,21 +232,13 @@ void incomeTies(Checks &c, Db &db, const Period &month, const Reports &r, const 
                   "And Amt_GroupKubun = '손익계산서' And Amt_AcCode = :tbCode",
                   {{":tbYear", month.year}, {":tbMonth", month.month}, {":tbCode", refundAccount}})
             .toDouble();
-    c.tie(statement + "40304001 = " + products + "당월 매출된 제품매출원가 - 40304005 발생액",
-          line(income, "40304001", true), summary(r.products, "Ret_JeyPumAmt") - refunds, FourPlaces);
+    c.tie(statement + "40304001 = " + products + "당월 매출된 제품매출원가 - 40304005 발생액 - " + products +
+              "당월 매출반품 제품 입고액",
+          line(income, "40304001", true),
+          summary(r.products, "Ret_JeyPumAmt") - refunds - summary(r.products, "Ret_BanPum"), 2 * FourPlaces);
 }
 
-// Receipts whose amount is not their quantity at their price: the close carries the
-// remaining quantity at the price, so their remainder's amount changes on the way.
-int receiptsPricedApart(Db &db, const Period &month)
-{
-    return db.count("Select InPut_Serial From MC_WonJaJeyInPut Where InPut_Year = :tbYear And "
-                    "InPut_Month = :tbMonth And abs(InPut_GaAmt - InPut_SuKg * InPut_DanGa) > "
-                    "0.00005 * (1 + abs(InPut_DanGa))",
-                    {{":tbYear", month.year}, {":tbMonth", month.month}});
-}
-
-void carryTies(Checks &c, Db &db, const Period &month, const Reports &now, const Reports &next)
+void carryTies(Checks &c, const Reports &now, const Reports &next)
 {
     const QString after = QStringLiteral("다음 월 ");
     struct Account {
@@ -263,13 +261,8 @@ void carryTies(Checks &c, Db &db, const Period &month, const Reports &now, const
                   QStringLiteral(" 전기이월 수량"),
               remainders(a.now, a.indexField, a.prefix, a.places), opening.quantity, 1e-6);
     }
-    const int apart = receiptsPricedApart(db, month);
-    if (apart > 0)
-        c.note(QStringLiteral("원자재 이월 금액 대조 제외: 수량 × 단가와 다르게 입력된 입고 금액 %1건").arg(apart));
-    else
-        c.tie(QStringLiteral("원자재 입출고 기말 원자재 재고액 = ") + after + QStringLiteral("전월 원자재 이월액"),
-              summary(now.raw, "RGaAmt_JeyGo"), summary(next.raw, "RGaAmt_JenGi"),
-              2 * FourPlaces + CarriedRow * carried[0]);
+    c.tie(QStringLiteral("원자재 입출고 기말 원자재 재고액 = ") + after + QStringLiteral("전월 원자재 이월액"),
+          summary(now.raw, "RGaAmt_JeyGo"), summary(next.raw, "RGaAmt_JenGi"), 2 * FourPlaces + CarriedRow * carried[0]);
     c.tie(QStringLiteral("재공품 입출고 30행 완성율 금액 = ") + after + QStringLiteral("10행 완성율 금액"),
           wipRow(now.wip, "30", "Ret_WoulAmtTot"), wipRow(next.wip, "10", "Ret_WoulAmtTot"),
           2 * FourPlaces + CarriedRow * carried[1]);
@@ -317,7 +310,7 @@ Verification verifyMonth(Db &db, const Period &month)
 
     rawMaterialTies(checks, now, cost);
     wipTies(checks, now, cost);
-    manufacturedTie(checks, db, month, now, cost);
+    manufacturedTies(checks, db, month, now, cost, income);
     incomeTies(checks, db, month, now, income);
 
     const Period following = nextMonth(month);
@@ -326,7 +319,7 @@ Verification verifyMonth(Db &db, const Period &month)
     else if (!period::find(db, following))
         checks.note(QStringLiteral("이월 대조 제외: 다음 월이 월별 체크 테이블에 없습니다."));
     else
-        carryTies(checks, db, month, now, movementsOf(db, following));
+        carryTies(checks, now, movementsOf(db, following));
     return out;
 }
 

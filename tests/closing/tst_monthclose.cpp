@@ -4,9 +4,11 @@
 #include "common/BooksLocation.h"
 #include "common/Failure.h"
 #include "common/Messages.h"
+#include "common/TextNumber.h"
 
 #include <QFileInfo>
 #include <QTest>
+#include <optional>
 
 using namespace zedur;
 using namespace zedur::test;
@@ -15,13 +17,14 @@ namespace {
 
 const CloseOptions NoBackup{false};
 
-void addReceipt(Db &db, const QString &serial, double quantity, double price, const Period &p = April)
+void addReceipt(Db &db, const QString &serial, double quantity, double price, const Period &p = April,
+                std::optional<double> typedAmount = std::nullopt)
 {
     insertWith(db, "MC_WonJaJeyInPut",
                RowValues{{"InPut_Serial", serial},
                          {"InPut_SuKg", quantity},
                          {"InPut_DanGa", price},
-                         {"InPut_GaAmt", quantity * price},
+                         {"InPut_GaAmt", typedAmount.value_or(quantity * price)},
                          {"InPut_Kubun", QStringLiteral("당월입고")},
                          {"InPut_WonCode", "W0001"},
                          {"InPut_WonName", QStringLiteral("동판 '특'")},
@@ -121,6 +124,89 @@ private slots:
         QCOMPARE(rows.text(0, "InPut_SaleName"), QStringLiteral("삼화금속"));
         QCOMPARE(rows.value(0, "InPut_Check_01"), QVariant(QString("")));
         QCOMPARE(rows.text(0, "InPut_Check_03"), AuditValues::now().volumeSerial);
+    }
+
+    void aTypedReceiptAmountIsCarriedWhole_data()
+    {
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<double>("price");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<QList<double>>("issued");  // quantities
+        QTest::addColumn<QList<double>>("amounts"); // what each issue took
+        QTest::addColumn<bool>("carried");
+        QTest::addColumn<double>("carriedQuantity");
+        QTest::addColumn<double>("carriedAmount");
+        QTest::newRow("typed 120, half issued at its share")
+            << 10.0 << 10.0 << 120.0 << QList<double>{5} << QList<double>{60} << true << 5.0 << 60.0;
+        QTest::newRow("typed 120, half issued at quantity x price by older books")
+            << 10.0 << 10.0 << 120.0 << QList<double>{5} << QList<double>{50} << true << 5.0 << 70.0;
+        QTest::newRow("typed, all of it issued at quantity x price: the difference stays as an amount")
+            << 10.0 << 10.0 << 120.0 << QList<double>{10} << QList<double>{100} << true << 0.0 << 20.0;
+        QTest::newRow("an amount without a quantity stays") << 0.0 << 0.0 << 500.0 << QList<double>{}
+                                                            << QList<double>{} << true << 0.0 << 500.0;
+        QTest::newRow("typed 500 over the price, most issued at quantity x price")
+            << 1193.05 << 14.9021 << 18278.9504 << QList<double>{1101.2784} << QList<double>{16411.3608} << true
+            << 91.7716 << 1867.5896;
+        QTest::newRow("priced and used up: what the rounding of the issues leaves is no stock")
+            << 10.0 << 123.45678 << 1234.5678 << QList<double>{3.3, 3.3, 3.4}
+            << QList<double>{407.4074, 407.4074, 419.7531} << false << 0.0 << 0.0;
+    }
+
+    // Whatever amount a receipt was typed with, what its issues took plus what is carried
+    // is that amount: the close neither loses nor makes value.
+    void aTypedReceiptAmountIsCarriedWhole()
+    {
+        QFETCH(double, quantity);
+        QFETCH(double, price);
+        QFETCH(double, amount);
+        QFETCH(QList<double>, issued);
+        QFETCH(QList<double>, amounts);
+        QFETCH(bool, carried);
+        QFETCH(double, carriedQuantity);
+        QFETCH(double, carriedAmount);
+        TestBooks books;
+        Db &db = books.db();
+        addReceipt(db, serialNo(5), quantity, price, April, amount);
+        for (int i = 0; i < issued.size(); ++i)
+            addLot(db, serialNo(i + 1),
+                   {{"Gong_InPutSerial", serialNo(5)}, {"Gong_SuKg", issued.at(i)}, {"Gong_GaAmt", amounts.at(i)}});
+        QVERIFY(runMonthClose(db, April, NoBackup).done());
+        const ResultSet rows = broughtForward(db, "MC_WonJaJeyInPut", "InPut_");
+        QCOMPARE(rows.size(), carried ? 1 : 0);
+        if (!carried)
+            return;
+        QCOMPARE(roundDecimals(rows.number(0, "InPut_SuKg"), 4), carriedQuantity);
+        QCOMPARE(rows.number(0, "InPut_DanGa"), price);
+        QCOMPARE(rows.number(0, "InPut_GaAmt"), carriedAmount);
+    }
+
+    // A lot issued from a typed receipt holds its share of that amount, not quantity x price:
+    // what its completions leave of it goes forward as it is.
+    void aLotWithATypedShareGoesForwardWithWhatIsLeftOfIt()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        addLot(db, serialNo(3),
+               {{"Gong_InPutSerial", serialNo(8)}, {"Gong_SuKg", 5.0},      {"Gong_DanGa", 10.0},
+                {"Gong_GaAmt", 60.0},              {"Gong_TotWoul", 100.0}, {"Gong_DaongWoul", 100.0},
+                {"Gong_DaongWonAmt", 60.0},         {"Gong_WoulAmtTot", 60.0}});
+        for (const char *stem : {"JenGiWoul", "JenGiWonAmt", "JenGiNoMu_01", "JenGiNoMu_02", "JenGiJeyJo_01",
+                                 "JenGiJeyJo_02", "DaongNoMu_01", "DaongNoMu_02", "DaongJeyJo_01", "DaongJeyJo_02"})
+            db.exec(QStringLiteral("UpDate MC_JeyGongPumInPut Set Gong_%1 = 0").arg(QLatin1String(stem)));
+        insertWith(db, "MC_ChaongGoJeyGongPumInJeyGong",
+                   RowValues{{"InGong_Serial", serialNo(1)},
+                             {"InGong_GongSerial", serialNo(3)},
+                             {"InGong_SuKg", 2.0},
+                             {"InGong_GaAmt", 24.0},
+                             {"InGong_WoulAmtTot", 24.0}} +
+                       inMonth("InGong_", April));
+        QVERIFY(runMonthClose(db, April, NoBackup).done());
+        const ResultSet rows = broughtForward(db, "MC_JeyGongPumInPut", "Gong_");
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.number(0, "Gong_SuKg"), 3.0);
+        QCOMPARE(rows.number(0, "Gong_DanGa"), 10.0);
+        QCOMPARE(rows.number(0, "Gong_GaAmt"), 36.0);
+        QCOMPARE(rows.number(0, "Gong_WoulAmtTot"), 36.0);
     }
 
     void aLotGoesForwardWithItsCostSoFar()

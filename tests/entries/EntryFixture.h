@@ -6,6 +6,7 @@
 #include "store/Db.h"
 
 #include <QTest>
+#include <optional>
 
 // Rows the entry tests start from, written through the engines themselves.
 namespace zedur::test {
@@ -27,16 +28,19 @@ inline receipts::ReceiptEntry receiptEntry(const QString &quantity, const QStrin
     return e;
 }
 
-// A receipt of the open month saved as the screen saves it; its serial.
-inline QString addReceipt(Db &db, double quantity, double price, const QString &day = QStringLiteral("10"))
+// A receipt of the open month saved as the screen saves it; its serial. With `typedAmount`,
+// the user typed that amount after the quantity and the price.
+inline QString addReceipt(Db &db, double quantity, double price, const QString &day = QStringLiteral("10"),
+                          std::optional<double> typedAmount = std::nullopt)
 {
     const Checked<QString> serial = receipts::beginNewReceipt(db, April, {});
     if (!serial.ok())
         throw std::runtime_error("receipt refused");
     receipts::ReceiptEntry e = receiptEntry(QString::number(quantity, 'f', 4), QString::number(price, 'f', 4),
-                                            QString::number(quantity * price, 'f', 4));
+                                            QString::number(typedAmount.value_or(quantity * price), 'f', 4));
     e.serial = serial.value;
     e.day = day;
+    e.amountTyped = typedAmount.has_value();
     if (receipts::saveNewReceipt(db, {April, e, {}, {}, TestBooks::fixedAudit()}))
         throw std::runtime_error("receipt refused");
     return serial.value;

@@ -35,6 +35,12 @@ class IssuesTest : public QObject
         return out;
     }
 
+    // A receipt whose amount is its quantity at its price, with `left` of it not yet taken.
+    static taken::Source priced(double left, double price)
+    {
+        return {left, price, roundDecimals(left * price, 4), left, roundDecimals(left * price, 4)};
+    }
+
     static int count(Db &db, const QString &table) { return db.scalar("Select count(*) From " + table).toInt(); }
 
     static QString periodState(Db &db)
@@ -167,11 +173,61 @@ private slots:
         QVERIFY(!saveIssue(db, test::issueRequest(r, IssueKind::Transfer, "0.1")));
         const double left = remainingQuantity(db, r);
         QVERIFY(left < 0.1); // 0.09999999999999998
-        const IssueNumbers proposed = proposeIssue(left, "1.0000");
+        const IssueNumbers proposed = proposeIssue(priced(left, 1));
         QCOMPARE(proposed.quantity, QStringLiteral("0.1000"));
-        QVERIFY(leaveIssueQuantity(proposed.quantity, left, "1.0000").ok());
+        QVERIFY(leaveIssueQuantity(proposed.quantity, priced(left, 1)).ok());
         QVERIFY(!saveIssue(db, test::issueRequest(r, IssueKind::Lot, proposed.quantity)));
         QVERIFY(saveIssue(db, test::issueRequest(r, IssueKind::Lot, "0.0001")));
+    }
+
+    void issuesFromATypedAmountTakeTheirShare_data()
+    {
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<double>("price");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<QStringList>("taken");       // quantities issued in turn, lot and transfer alternating
+        QTest::addColumn<QList<double>>("amounts"); // what each took
+        QTest::newRow("priced: quantity x price as ever")
+            << 10.0 << 10.0 << 100.0 << QStringList{"5", "5"} << QList<double>{50, 50};
+        QTest::newRow("typed 120: half takes half")
+            << 10.0 << 10.0 << 120.0 << QStringList{"5", "5"} << QList<double>{60, 60};
+        QTest::newRow("typed 120 in thirds: the last takes what the shares left")
+            << 10.0 << 10.0 << 120.0 << QStringList{"3.3333", "3.3333", "3.3334"}
+            << QList<double>{39.9996, 39.9996, 40.0008};
+        QTest::newRow("typed below the price: a discount goes with the goods")
+            << 1193.05 << 3.25 << 3377.4125 << QStringList{"1101.2784"} << QList<double>{3117.6157};
+        QTest::newRow("part taken, the rest stays")
+            << 8.0 << 2.0 << 20.0 << QStringList{"2"} << QList<double>{5};
+    }
+
+    // Whatever the receipt's amount, what its issues and transfers take never leaves part of
+    // it behind once all of its quantity is taken.
+    void issuesFromATypedAmountTakeTheirShare()
+    {
+        QFETCH(double, quantity);
+        QFETCH(double, price);
+        QFETCH(double, typed);
+        QFETCH(QStringList, taken);
+        QFETCH(QList<double>, amounts);
+        TestBooks books;
+        Db &db = books.db();
+        const QString r = test::addReceipt(db, quantity, price, QStringLiteral("10"), typed);
+        QCOMPARE(db.scalar("Select InPut_GaAmt From MC_WonJaJeyInPut").toDouble(), typed);
+        for (int i = 0; i < taken.size(); ++i)
+            QVERIFY(!saveIssue(db, test::issueRequest(r, i % 2 ? IssueKind::Transfer : IssueKind::Lot, taken.at(i))));
+        QList<double> got;
+        for (int i = 0; i < taken.size(); ++i) {
+            const QString table = i % 2 ? "MC_WonJaJeyInPut_TaAc" : "MC_JeyGongPumInPut";
+            const QString prefix = i % 2 ? "TaInPut_" : "Gong_";
+            got << db.scalar(QStringLiteral("Select %1GaAmt From %2 Order By %1Serial Limit 1 Offset %3")
+                                 .arg(prefix, table)
+                                 .arg(i / 2))
+                       .toDouble();
+        }
+        QCOMPARE(got, amounts);
+        const ReceiptLeft left = receiptLeft(db, r);
+        if (left.quantity == 0)
+            QCOMPARE(roundDecimals(left.amount, 4), 0.0);
     }
 
     void aLotCopiesItsReceipt()
@@ -342,17 +398,17 @@ private slots:
 
     void leavingTheQuantityAndDayBoxes()
     {
-        const Checked<IssueNumbers> ok = leaveIssueQuantity("3.000009", 50, "1,234.5679");
+        const Checked<IssueNumbers> ok = leaveIssueQuantity("3.000009", priced(50, 1234.5679));
         QVERIFY(ok.ok());
         QCOMPARE(ok.value.quantity, QStringLiteral("3.0000"));
         QCOMPARE(ok.value.amount, QStringLiteral("3,703.7037"));
-        const Checked<IssueNumbers> over = leaveIssueQuantity("50.0001", 50, "1");
+        const Checked<IssueNumbers> over = leaveIssueQuantity("50.0001", priced(50, 1));
         QCOMPARE(over.refusal->text,
                  "현재 수량(중량)의 투입(타 계정 대체)은" + LB + "원재자 재고을 초과 하였습니다.......");
-        QCOMPARE(proposeIssue(50, "2.5000").amount, QStringLiteral("125.0000"));
+        QCOMPARE(proposeIssue(priced(50, 2.5)).amount, QStringLiteral("125.0000"));
         // The amount is cut from the exact product, not from its binary neighbour below.
-        QCOMPARE(leaveIssueQuantity("618.99", 1000, "683.2450").value.amount, QStringLiteral("422,921.8226"));
-        QCOMPARE(proposeIssue(489.5525, "196.9800").amount, QStringLiteral("96,432.0515"));
+        QCOMPARE(leaveIssueQuantity("618.99", priced(1000, 683.245)).value.amount, QStringLiteral("422,921.8226"));
+        QCOMPARE(proposeIssue(priced(489.5525, 196.98)).amount, QStringLiteral("96,432.0515"));
 
         QCOMPARE(leaveIssueDay(April, "10", "2005-04-10").value, QStringLiteral("2005-04-10"));
         const Checked<QString> early = leaveIssueDay(April, "9", "2005-04-10");

@@ -1,6 +1,8 @@
 #include "entries/ProductFigures.h"
+#include "common/TextNumber.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace zedur::productfigures;
 
@@ -147,27 +149,40 @@ private slots:
         QTest::addColumn<double>("typed");
         QTest::addColumn<double>("price");
         QTest::addColumn<double>("saleQuantity");
+        QTest::addColumn<double>("saleAmount"); // NaN: quantity x price, as the shipment screen works it out
         QTest::addColumn<double>("saleCost");
         QTest::addColumn<ReturnFigures>("figures");
-        QTest::newRow("3 of 10 at 80, cost 500") << 3.0 << 80.0 << 10.0 << 500.0 << ReturnFigures{3, 150, -3, 80, -240};
+        const double priced = std::nan("");
+        QTest::newRow("3 of 10 at 80, cost 500")
+            << 3.0 << 80.0 << 10.0 << priced << 500.0 << ReturnFigures{3, 150, -3, 80, -240};
         QTest::newRow("typed negative, as the box shows it")
-            << -3.0 << 80.0 << 10.0 << 500.0 << ReturnFigures{3, 150, -3, 80, -240};
-        QTest::newRow("the whole sale") << 10.0 << 80.0 << 10.0 << 500.0 << ReturnFigures{10, 500, -10, 80, -800};
+            << -3.0 << 80.0 << 10.0 << priced << 500.0 << ReturnFigures{3, 150, -3, 80, -240};
+        QTest::newRow("the whole sale")
+            << 10.0 << 80.0 << 10.0 << priced << 500.0 << ReturnFigures{10, 500, -10, 80, -800};
         QTest::newRow("a third, cost and amount rounded")
-            << 1.0 << 33.33335 << 3.0 << 100.0 << ReturnFigures{1, 33.3333, -1, 33.3334, -33.3334};
+            << 1.0 << 33.33335 << 3.0 << priced << 100.0 << ReturnFigures{1, 33.3333, -1, 33.3334, -33.3334};
         QTest::newRow("fractions of a unit")
-            << 0.25 << 12.3456 << 1.5 << 9.99 << ReturnFigures{0.25, 1.665, -0.25, 12.3456, -3.0864};
+            << 0.25 << 12.3456 << 1.5 << priced << 9.99 << ReturnFigures{0.25, 1.665, -0.25, 12.3456, -3.0864};
         QTest::newRow("a quantity beyond four decimals is kept at four")
-            << 2.00004 << 5.0 << 4.0 << 10.0 << ReturnFigures{2, 5, -2, 5, -10};
+            << 2.00004 << 5.0 << 4.0 << priced << 10.0 << ReturnFigures{2, 5, -2, 5, -10};
+        QTest::newRow("the whole of a discounted sale: exactly what was charged")
+            << 10.0 << 80.0 << 10.0 << 700.0 << 500.0 << ReturnFigures{10, 500, -10, 80, -700};
+        QTest::newRow("part of a discounted sale: its share of what was charged")
+            << 3.0 << 80.0 << 10.0 << 700.0 << 500.0 << ReturnFigures{3, 150, -3, 80, -210};
+        QTest::newRow("part of a sale charged above its price")
+            << 1.0 << 33.3334 << 3.0 << 100.0 << 100.0 << ReturnFigures{1, 33.3333, -1, 33.3334, -33.3333};
     }
     void aReturnTakesBackAtTheSalesPriceAndCost()
     {
         QFETCH(double, typed);
         QFETCH(double, price);
         QFETCH(double, saleQuantity);
+        QFETCH(double, saleAmount);
         QFETCH(double, saleCost);
         QFETCH(ReturnFigures, figures);
-        const ReturnFigures f = returnFigures(typed, price, saleQuantity, saleCost);
+        if (std::isnan(saleAmount))
+            saleAmount = salesAmount(zedur::roundDecimals(price, 4), saleQuantity);
+        const ReturnFigures f = returnFigures(typed, {saleQuantity, price, saleAmount, saleCost});
         QCOMPARE(f.quantity, figures.quantity);
         QCOMPARE(f.receiptCost, figures.receiptCost);
         QCOMPARE(f.rowQuantity, figures.rowQuantity);

@@ -106,6 +106,39 @@ private slots:
         QCOMPARE(saleRow.text(0, "BanPum_ChulGoSerial"), QString(""));
     }
 
+    void aReturnTakesBackItsShareOfWhatWasCharged_data()
+    {
+        QTest::addColumn<QString>("charged"); // the amount typed on the sale; empty: quantity x price
+        QTest::addColumn<QString>("returned");
+        QTest::addColumn<double>("refund");
+        QTest::newRow("priced, three of ten") << "" << "-3" << -240.0;
+        QTest::newRow("discounted, all of it: the sale undone exactly") << "700" << "-10" << -700.0;
+        QTest::newRow("discounted, three of ten") << "700" << "-3" << -210.0;
+    }
+
+    // A sale of 10 at 80 returned in the month after: the customer gets back what he paid
+    // for the goods he sent back, never more.
+    void aReturnTakesBackItsShareOfWhatWasCharged()
+    {
+        QFETCH(QString, charged);
+        QFETCH(QString, returned);
+        QFETCH(double, refund);
+        TestBooks books;
+        Db &db = books.db();
+        const QString receipt = test::addProductReceipt(db, 20, {400, 150, 150, 150, 150, 1000});
+        shipments::MovementRequest sold = test::movement(receipt, shipments::MovementKind::Sale, "10", "80");
+        if (!charged.isEmpty()) {
+            sold.numbers.amount = charged;
+            sold.amountTyped = true;
+        }
+        const QString sale = test::ship(db, sold);
+        test::closeMonth(db, April);
+        QVERIFY(!saveReturn(db, test::returnRequest(sale, returned)));
+        const ResultSet back = rowOf(db, "MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_Serial", newestReturn(db));
+        QCOMPARE(back.number(0, "ChulGo_GaAmt"), refund);
+        QCOMPARE(back.number(0, "ChulGo_DanGa"), 80.0);
+    }
+
     void theListShowsTheMonthsSalesAndReturns_data()
     {
         QTest::addColumn<QString>("month");
@@ -180,7 +213,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         QFETCH(ReturnBoxes, shown);
-        const Checked<ReturnBoxes> left = leaveReturnQuantity(kubun, typed, 10, "80.0000");
+        const Checked<ReturnBoxes> left = leaveReturnQuantity(kubun, typed, {10, 80, 800, 0});
         QCOMPARE(left.ok(), focus.isEmpty());
         if (left.ok()) {
             QCOMPARE(left.value, shown);

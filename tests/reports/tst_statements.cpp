@@ -185,24 +185,25 @@ private slots:
         book(db, "40403001", 1000); // a manufacturing account: not on this statement
 
         const ResultSet lines = statements::incomeStatement(db, April).rows;
-        // Sales of every kind; the cost of goods sold of regular sales less the refund.
+        // Sales of every kind; the cost of goods sold of regular sales less the refund and less
+        // the cost of the goods sent back.
         QCOMPARE(linesOf(lines, "40201001"), QStringList{" 470 0"});
         QCOMPARE(linesOf(lines, "40200000"), QStringList{" 0 470"});
         QCOMPARE(linesOf(lines, "40304002"), QStringList{" 50 0"});
-        QCOMPARE(linesOf(lines, "40304003"), QStringList{" 220 0"}); // returns received too
+        QCOMPARE(linesOf(lines, "40304003"), QStringList{" 200 0"}); // made this month: returns are not
         QCOMPARE(linesOf(lines, "40304004"), QStringList{" 10 0"});
         QCOMPARE(linesOf(lines, "40304005"), QStringList{" 100 0"}); // left only, no mark
         QVERIFY(linesOf(lines, "40304000").isEmpty());               // and no group line
-        QCOMPARE(linesOf(lines, "40304001"), QStringList{" 0 -20"});
-        QCOMPARE(linesOf(lines, "40300000"), QStringList{" 0 -20"});
-        // Ending stock: the refund neither adds nor takes away.
+        QCOMPARE(linesOf(lines, "40304001"), QStringList{" 0 -40"});
+        QCOMPARE(linesOf(lines, "40300000"), QStringList{" 0 -40"});
+        // Ending stock: neither the refund nor where the returned goods are counted changes it.
         QCOMPARE(linesOf(lines, "40304006"), QStringList{" 180 0"});
         QCOMPARE(linesOf(lines, "40701001"), QStringList{"간접 40 0"});
         QCOMPARE(linesOf(lines, "40701000"), QStringList{" 0 45.5"});
-        QCOMPARE(linesOf(lines, "40600000"), QStringList{" 0 490"});
-        QCOMPARE(linesOf(lines, "40800000"), QStringList{" 0 444.5"});
-        QCOMPARE(linesOf(lines, "41100000"), QStringList{" 0 448.5"});
-        QCOMPARE(linesOf(lines, "41300000"), QStringList{" 0 436.25"});
+        QCOMPARE(linesOf(lines, "40600000"), QStringList{" 0 510"});
+        QCOMPARE(linesOf(lines, "40800000"), QStringList{" 0 464.5"});
+        QCOMPARE(linesOf(lines, "41100000"), QStringList{" 0 468.5"});
+        QCOMPARE(linesOf(lines, "41300000"), QStringList{" 0 456.25"});
         QVERIFY(linesOf(lines, "40403001").isEmpty());
     }
 

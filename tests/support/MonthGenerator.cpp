@@ -4,6 +4,7 @@
 #include "closing/MonthClose.h"
 #include "common/TextNumber.h"
 #include "entries/ProductFigures.h"
+#include "entries/TakenAmount.h"
 #include "masters/ProductTreeStore.h"
 #include "masters/TreeNodeText.h"
 #include "store/Db.h"
@@ -146,6 +147,17 @@ struct Receipt {
     double price = 0;
     double remaining = 0;
     int material = -1;
+    double quantity = 0;
+    double amount = 0;
+    double amountLeft = 0;
+    // What the issue screen's core takes from it for `taken`; the receipt keeps the rest.
+    double take(double taken)
+    {
+        const double value = taken::amountTaken({quantity, price, amount, remaining, amountLeft}, taken);
+        remaining -= taken;
+        amountLeft -= value;
+        return value;
+    }
 };
 
 struct Lot {
@@ -189,6 +201,7 @@ struct Sale {
     Texts texts;
     double quantity = 0;
     double price = 0;
+    double amount = 0;
     double costOfSales = 0;
     QString receiptSerial;
 };
@@ -399,9 +412,14 @@ private:
         m_db.forEachRow(QStringLiteral("Select * From MC_WonJaJeyInPut Where InPut_Year = :tbYear And "
                                        "InPut_Month = :tbMonth Order By InPut_Serial"),
                         ym, [this](const RowReader &r) {
-                            Receipt rc{r.text("InPut_Serial"), textsOf(r, "InPut_", MaterialStems),
-                                       r.number("InPut_DanGa"), r.number("InPut_SuKg"),
-                                       m_materialIndex.value(r.text("InPut_WonCode"), -1)};
+                            Receipt rc{r.text("InPut_Serial"),
+                                       textsOf(r, "InPut_", MaterialStems),
+                                       r.number("InPut_DanGa"),
+                                       r.number("InPut_SuKg"),
+                                       m_materialIndex.value(r.text("InPut_WonCode"), -1),
+                                       r.number("InPut_SuKg"),
+                                       r.number("InPut_GaAmt"),
+                                       r.number("InPut_GaAmt")};
                             m_receipts.push_back(rc);
                         });
         m_db.forEachRow(QStringLiteral("Select * From MC_JeyGongPumInPut Where Gong_Year = :tbYear And "
@@ -471,11 +489,17 @@ private:
             const double quantity = exactPieces ? m_random.between(5, 60, 1) : m_random.between(40, 400, 4);
             r.remaining = quantity;
             r.material = m;
+            r.quantity = quantity;
+            r.amount = amountOf(quantity, r.price);
+            // An amount typed apart from quantity x price: a discount or a charge on top.
+            if (m_shape.typedReceiptShare > 0 && m_random.chance(m_shape.typedReceiptShare))
+                r.amount = roundDecimals(r.amount + m_random.between(-0.2, 0.5, 4) * r.amount, 4);
+            r.amountLeft = r.amount;
             Row row = movementRow("InPut_", r.serial, date(1 + m_random.below(8)), MaterialStems, r.texts,
                                   QStringLiteral("원자재 매입"));
             row.insert("InPut_SuKg", quantity);
             row.insert("InPut_DanGa", r.price);
-            row.insert("InPut_GaAmt", amountOf(quantity, r.price));
+            row.insert("InPut_GaAmt", r.amount);
             row.insert("InPut_Kubun", QStringLiteral("당월입고"));
             row.insert("InPut_Bigo", QString(""));
             stamp(row, "InPut_");
@@ -493,7 +517,7 @@ private:
             lot.texts = r.texts;
             lot.quantity = quantity;
             lot.price = r.price;
-            lot.gaAmt = amountOf(quantity, r.price);
+            lot.gaAmt = r.take(quantity);
             lot.kubun = QStringLiteral("당월투입");
             lot.textMemo = QStringLiteral("공정투입");
             lot.woulAmtTot = lot.gaAmt;
@@ -501,7 +525,6 @@ private:
             lot.material = r.material;
             lot.remaining = quantity;
             m_lots.push_back(lot);
-            r.remaining -= quantity;
             ++m_figures.lots;
         };
 
@@ -533,13 +556,12 @@ private:
                                       QStringLiteral("타계정대체"));
                 row.insert("TaInPut_SuKg", quantity);
                 row.insert("TaInPut_DanGa", r.price);
-                row.insert("TaInPut_GaAmt", amountOf(quantity, r.price));
+                row.insert("TaInPut_GaAmt", r.take(quantity));
                 row.insert("TaInPut_Kubun", QStringLiteral("당월타계정"));
                 row.insert("TaInPut_Bigo", QString(""));
                 stamp(row, "TaInPut_");
                 row.insert("TaInPut_InPutSerial", r.serial);
                 transferWriter.write(row);
-                r.remaining -= quantity;
                 ++m_figures.receiptTransfers;
             }
         }
@@ -850,7 +872,8 @@ private:
                            "Order By S.ChulGo_Serial Desc Limit :tbLimit"),
             {{":tbPeriod", m_month.text()}, {":tbLimit", wanted}}, [&](const RowReader &r) {
                 sales.append({r.text("ChulGo_Serial"), textsOf(r, "ChulGo_", ProductStems), r.number("ChulGo_SuKg"),
-                              r.number("ChulGo_DanGa"), r.number("ChulGo_WonJaJeyAmt"), r.text("ChulGo_JeyPumSerial")});
+                              r.number("ChulGo_DanGa"), r.number("ChulGo_GaAmt"), r.number("ChulGo_WonJaJeyAmt"),
+                              r.text("ChulGo_JeyPumSerial")});
             });
         Writer receiptWriter(m_db, QStringLiteral("MC_ChaongGoJeyPumInPut"));
         for (const Sale &s : sales) {
@@ -862,7 +885,7 @@ private:
                 continue;
             // The figures the return screen's core writes.
             const productfigures::ReturnFigures f =
-                productfigures::returnFigures(a, s.price, s.quantity, s.costOfSales);
+                productfigures::returnFigures(a, {s.quantity, s.price, s.amount, s.costOfSales});
             const QString receiptSerial = m_productSerials->next();
             const QString returnSerial = m_shipmentSerials->next();
             const QString day = date(27);

@@ -20,6 +20,7 @@ struct MonthShape {
     double transferShare = 0.1;  // of the lots, the share partly transferred to other accounts
     double directShare = 0.2;    // of the lots, the share with direct labour or overhead
     int returns = -1;            // returns of earlier sales; -1: one per 50 lots, at least one
+    double typedReceiptShare = 0; // of the new receipts, the share whose amount is typed apart from quantity x price
 };
 
 // What a filled month holds, counted by kind of row.

@@ -181,9 +181,13 @@ void TMC_BanPumSaleAmtInPut_Form::rowPicked()
 bool TMC_BanPumSaleAmtInPut_Form::quantityLeft()
 {
     const int row = DBGrid1->currentRowIndex();
-    const double sold = row < 0 ? 0.0 : DBGrid1->result().number(row, "ChulGo_SuKg");
+    productfigures::SaleTakenBack sale;
+    if (row >= 0) {
+        const ResultSet &rows = DBGrid1->result();
+        sale = {rows.number(row, "ChulGo_SuKg"), rows.number(row, "ChulGo_DanGa"), rows.number(row, "ChulGo_GaAmt")};
+    }
     const Checked<salesreturns::ReturnBoxes> left =
-        salesreturns::leaveReturnQuantity(edIn_Kubun->text(), edIn_SuKg->text(), sold, edIn_DanGa->text());
+        salesreturns::leaveReturnQuantity(edIn_Kubun->text(), edIn_SuKg->text(), sale);
     if (refused(left.refusal))
         return left.refusal->focus != edIn_SuKg->objectName(); // a return row sends the user on to the day
     edIn_SuKg->setText(left.value.quantity);

@@ -172,15 +172,20 @@ void TMC_WonJaJeyTaJeyGongVw_Form::rowPicked()
     cbInKubun->setCurrentIndex(0);
     pDisplay();
     Panel_InDate->setText(DBGrid1->currentText("InPut_Date"));
-    const issues::IssueNumbers proposed = issues::proposeIssue(remaining(), edIn_DanGa->text());
+    const issues::IssueNumbers proposed = issues::proposeIssue(receiptPicked());
     edIn_SuKg->setText(proposed.quantity);
     edIn_GaAmt->setText(proposed.amount);
     setMode(2);
 }
 
-double TMC_WonJaJeyTaJeyGongVw_Form::remaining() const
+taken::Source TMC_WonJaJeyTaJeyGongVw_Form::receiptPicked() const
 {
-    return DBGrid1->rowCount() > 0 ? DBGrid1->result().number(DBGrid1->currentRowIndex(), "InPut_SuKgJan") : 0.0;
+    if (DBGrid1->rowCount() == 0)
+        return {};
+    const ResultSet &rows = DBGrid1->result();
+    const int row = DBGrid1->currentRowIndex();
+    return {rows.number(row, "InPut_SuKg"), roundDecimals(rows.number(row, "InPut_DanGa"), 4),
+            rows.number(row, "InPut_GaAmt"), rows.number(row, "InPut_SuKgJan"), rows.number(row, "InPut_GaAmtJan")};
 }
 
 bool TMC_WonJaJeyTaJeyGongVw_Form::quantityLeft()
@@ -188,7 +193,7 @@ bool TMC_WonJaJeyTaJeyGongVw_Form::quantityLeft()
     if (exits().leavingTowards() == KuenNoSearchBtn)
         return true;
     const Checked<issues::IssueNumbers> left =
-        issues::leaveIssueQuantity(edIn_SuKg->text(), remaining(), edIn_DanGa->text());
+        issues::leaveIssueQuantity(edIn_SuKg->text(), receiptPicked());
     if (refused(left.refusal))
         return false;
     edIn_SuKg->setText(left.value.quantity);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entries/TakenAmount.h"
 #include "entries/ui/EntryScreen.h"
 
 class QLabel;
@@ -57,7 +58,7 @@ private:
     bool quantityLeft();
     bool dayLeft();
     // What is left of the grid's current lot.
-    double remaining() const;
+    taken::Source receiptPicked() const; // what the grid's current receipt offers
     KindPanel *m_kind = nullptr;
 };
 
