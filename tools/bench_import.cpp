@@ -35,7 +35,7 @@ QString code(const char *prefix, int i)
 ExportSheet rawMaterials(int n)
 {
     ExportSheet s;
-    s.titles = QStringList{"저장순서", "원재료 코드", "원자재 이름", "원자재 별멍", "원자재 단가", "단위",
+    s.titles = QStringList{"저장순서",      "원재료 코드", "원자재 이름", "원자재 별멍",  "원자재 단가", "단위",
                            "원자재 모델명", "원자재 품명", "원자재 규격", "적요 및 메모", "비고"};
     for (int i = 0; i < n; ++i)
         s.rows.append({QStringLiteral("A%1").arg(i + 1, 10, 10, QChar(u'0')), code("W", i),

@@ -30,7 +30,8 @@ Encoding encodingOf(const QString &path)
     while (!file.atEnd()) {
         const QByteArray piece = file.read(Piece);
         if (piece.contains('\0'))
-            throw SheetError(QStringLiteral("스프레드시트 파일(.xlsx, .csv)이 아닙니다: 글자가 아닌 바이트가 있습니다."));
+            throw SheetError(
+                QStringLiteral("스프레드시트 파일(.xlsx, .csv)이 아닙니다: 글자가 아닌 바이트가 있습니다."));
         if (utf8Valid) {
             const QString decoded = utf8.decode(piece); // decodes only when made a text
             Q_UNUSED(decoded);
@@ -102,7 +103,8 @@ public:
     void finish()
     {
         if (m_inQuotes && !m_quoteSeen)
-            throw SheetError(QStringLiteral("CSV 파일의 %1행에서 연 따옴표(\")가 닫히지 않았습니다.").arg(m_record + 1));
+            throw SheetError(
+                QStringLiteral("CSV 파일의 %1행에서 연 따옴표(\")가 닫히지 않았습니다.").arg(m_record + 1));
         if (!m_field.isEmpty() || !m_cells.isEmpty() || m_quoted)
             endRecord();
     }

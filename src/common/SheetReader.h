@@ -33,7 +33,7 @@ struct SheetVisitor {
 // What a workbook may hold before it is refused as too large: an .xlsx is a zip, and a
 // small file can unpack to gigabytes.
 struct SheetLimits {
-    qint64 sheetBytes = qint64(4) << 30;       // one worksheet unpacked
+    qint64 sheetBytes = qint64(4) << 30;          // one worksheet unpacked
     qint64 sharedStringBytes = qint64(512) << 20; // the shared texts, which are held whole
 };
 

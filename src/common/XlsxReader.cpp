@@ -144,8 +144,8 @@ QString resolve(const QString &folder, const QString &target)
 
 QHash<QString, Relation> readRelations(Package &zip, const QString &part)
 {
-    const QString name = folderOf(part) + QStringLiteral("_rels/") + part.mid(folderOf(part).size()) +
-                         QStringLiteral(".rels");
+    const QString name =
+        folderOf(part) + QStringLiteral("_rels/") + part.mid(folderOf(part).size()) + QStringLiteral(".rels");
     QHash<QString, Relation> relations;
     if (!zip.find(name))
         return relations;
@@ -237,7 +237,8 @@ QStringList readSharedStrings(Package &zip, const QString &part, const SheetLimi
         if (xml.isStartElement() && xml.name() == u"si")
             strings << itemText(xml);
     }
-    checkXmlEnd(xml, device, part, QStringLiteral("공유 문자열이 %1MB를 넘습니다.").arg(limits.sharedStringBytes >> 20));
+    checkXmlEnd(xml, device, part,
+                QStringLiteral("공유 문자열이 %1MB를 넘습니다.").arg(limits.sharedStringBytes >> 20));
     return strings;
 }
 
@@ -274,7 +275,8 @@ private:
         if (number <= m_lastRow && !r.isEmpty())
             throw SheetError(Damaged + QStringLiteral("행 번호 %1이(가) 순서에 맞지 않습니다.").arg(r));
         if (number < 1 || number > MaxSheetRows)
-            throw SheetError(tooLarge(QStringLiteral("%1행이 있습니다 (스프레드시트는 %2행까지).").arg(r).arg(MaxSheetRows)));
+            throw SheetError(
+                tooLarge(QStringLiteral("%1행이 있습니다 (스프레드시트는 %2행까지).").arg(r).arg(MaxSheetRows)));
         m_lastRow = number;
         SheetCells cells;
         int column = 0;
@@ -290,9 +292,8 @@ private:
                 ++letters;
             column = ref.isEmpty() ? column + 1 : columnNumber(ref.left(letters));
             if (column < 1 || column > MaxSheetColumns)
-                throw SheetError(tooLarge(QStringLiteral("%1 셀이 있습니다 (스프레드시트는 %2열까지).")
-                                              .arg(ref)
-                                              .arg(MaxSheetColumns)));
+                throw SheetError(tooLarge(
+                    QStringLiteral("%1 셀이 있습니다 (스프레드시트는 %2열까지).").arg(ref).arg(MaxSheetColumns)));
             const QVariant value = cell(xml);
             if (!value.isValid())
                 continue;
@@ -386,8 +387,9 @@ void readXlsx(const QString &path, const SheetVisitor &visitor, const SheetLimit
         BoundedPart device(zip, sheet.part, limits.sheetBytes);
         QXmlStreamReader xml(&device);
         SheetRows(shared, visitor).read(xml);
-        checkXmlEnd(xml, device, sheet.part,
-                    QStringLiteral("시트 '%1'이(가) 풀면 %2MB를 넘습니다.").arg(sheet.name).arg(limits.sheetBytes >> 20));
+        checkXmlEnd(
+            xml, device, sheet.part,
+            QStringLiteral("시트 '%1'이(가) 풀면 %2MB를 넘습니다.").arg(sheet.name).arg(limits.sheetBytes >> 20));
     }
 }
 

@@ -171,7 +171,8 @@ private:
             return RowAction::Refused;
         }
         if (!groupCode.isEmpty() && groupCode != ownGroup) {
-            r.problem(Group, QStringLiteral("계정과목 코드 %1은(는) 집계 계정과목 %2 아래의 코드입니다.").arg(code, ownGroup));
+            r.problem(Group,
+                      QStringLiteral("계정과목 코드 %1은(는) 집계 계정과목 %2 아래의 코드입니다.").arg(code, ownGroup));
             return RowAction::Refused;
         }
         bool digits = false;
@@ -191,8 +192,9 @@ private:
     void add(ImportContext &context, const accounts::Group &group, const QString &detail, const QString &name,
              const QString &memo)
     {
-        m_lastSerial = m_lastSerial.isEmpty() ? Serial_MaxValue(context.db(), accounts::table, QStringLiteral("Ac_Serial"))
-                                              : serialAfter(m_lastSerial);
+        m_lastSerial = m_lastSerial.isEmpty()
+                           ? Serial_MaxValue(context.db(), accounts::table, QStringLiteral("Ac_Serial"))
+                           : serialAfter(m_lastSerial);
         if (!m_inserter)
             m_inserter.emplace(context.db(), accounts::table);
         m_inserter->insert(accounts::newAccountRow(m_lastSerial, group, detail, name, memo, context.audit()));

@@ -53,7 +53,8 @@ SheetColumns::SheetColumns(const QVector<Field> &fields, const SheetCells &title
             if (!matches(f, normal))
                 continue;
             if (m_columns.contains(f.key)) {
-                problems.append({title, QStringLiteral("'%1' 열과 같은 내용의 열이 또 있습니다.").arg(m_titles.value(f.key))});
+                problems.append(
+                    {title, QStringLiteral("'%1' 열과 같은 내용의 열이 또 있습니다.").arg(m_titles.value(f.key))});
                 break;
             }
             m_columns.insert(f.key, c);

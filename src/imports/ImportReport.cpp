@@ -4,11 +4,12 @@ namespace zedur::imports {
 
 const QVector<KindInfo> &kinds()
 {
-    static const QVector<KindInfo> all{{Kind::RawMaterials, QStringLiteral("raw-materials"), QStringLiteral("원자재 코드")},
-                                       {Kind::Products, QStringLiteral("products"), QStringLiteral("제품 코드")},
-                                       {Kind::Trees, QStringLiteral("trees"), QStringLiteral("완제품 BOM Tree")},
-                                       {Kind::Accounts, QStringLiteral("accounts"), QStringLiteral("계정과목 코드")},
-                                       {Kind::Opening, QStringLiteral("opening"), QStringLiteral("기초재고 (전기이월)")}};
+    static const QVector<KindInfo> all{
+        {Kind::RawMaterials, QStringLiteral("raw-materials"), QStringLiteral("원자재 코드")},
+        {Kind::Products, QStringLiteral("products"), QStringLiteral("제품 코드")},
+        {Kind::Trees, QStringLiteral("trees"), QStringLiteral("완제품 BOM Tree")},
+        {Kind::Accounts, QStringLiteral("accounts"), QStringLiteral("계정과목 코드")},
+        {Kind::Opening, QStringLiteral("opening"), QStringLiteral("기초재고 (전기이월)")}};
     return all;
 }
 

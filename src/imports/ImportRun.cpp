@@ -127,8 +127,9 @@ ImportOutcome runImport(Db &db, Kind kind, const QString &path, const ImportOpti
         return outcome;
     }
     if (outcome.rows == 0 && outcome.problems == 0) {
-        context.fileProblem(QString(), 0,
-                            {QString(), QStringLiteral("가져올 자료가 없습니다: 제목 행 아래에 자료 행이 있는 시트가 없습니다.")});
+        context.fileProblem(
+            QString(), 0,
+            {QString(), QStringLiteral("가져올 자료가 없습니다: 제목 행 아래에 자료 행이 있는 시트가 없습니다.")});
         return outcome;
     }
     importer->finish(context);

@@ -64,11 +64,12 @@ public:
             m_nameOwner.insert(key(r.text(kind.nameColumn)), key(code));
             m_stored.insert(key(code), stored);
         });
-        db.forEachRow(QStringLiteral("Select %1, %2 From %3").arg(kind.otherCodeColumn, kind.otherNameColumn, kind.otherTable),
-                      {}, [&](const RowReader &r) {
-                          m_otherCodes.insert(key(r.text(kind.otherCodeColumn)));
-                          m_otherNames.insert(key(r.text(kind.otherNameColumn)));
-                      });
+        db.forEachRow(
+            QStringLiteral("Select %1, %2 From %3").arg(kind.otherCodeColumn, kind.otherNameColumn, kind.otherTable),
+            {}, [&](const RowReader &r) {
+                m_otherCodes.insert(key(r.text(kind.otherCodeColumn)));
+                m_otherNames.insert(key(r.text(kind.otherNameColumn)));
+            });
         db.forEachRow(QStringLiteral("Select Distinct Tr_Code From MC_JeyPumTreeWonJaJey"), {},
                       [&](const RowReader &r) { m_treeCodes.insert(key(r.text("Tr_Code"))); });
     }
@@ -153,8 +154,9 @@ private:
         if (sameAsStored(*stored, given))
             return RowAction::Same;
         if (!m_update) {
-            r.problem(m_kind.codeColumn, oneLine(m_kind.codeTaken) +
-                                             QStringLiteral(" (장부에 있는 코드를 고치려면 '있는 코드 고치기'를 고르세요.)"));
+            r.problem(m_kind.codeColumn,
+                      oneLine(m_kind.codeTaken) +
+                          QStringLiteral(" (장부에 있는 코드를 고치려면 '있는 코드 고치기'를 고르세요.)"));
             return RowAction::Refused;
         }
         if (m_treeCodes.contains(key(code))) {
@@ -194,8 +196,9 @@ private:
         QHash<QString, QVariant> values;
         for (auto it = stored.values.constBegin(); it != stored.values.constEnd(); ++it)
             if (!it.key().contains(QStringLiteral("_Check_0")) && !it.key().endsWith(u"_SaveDate"))
-                values.insert(it.key(), it.value().typeId() == QMetaType::Double ? it.value()
-                                                                                  : QVariant(it.value().toString().trimmed()));
+                values.insert(it.key(), it.value().typeId() == QMetaType::Double
+                                            ? it.value()
+                                            : QVariant(it.value().toString().trimmed()));
         for (auto it = given.constBegin(); it != given.constEnd(); ++it)
             values.insert(it.key(), it.value());
         updateRow(context.db(), m_kind.table, masters::masterRow(m_kind, stored.serial, values, context.audit()),
@@ -206,8 +209,8 @@ private:
     QVector<Field> m_fields;
     bool m_update;
     std::optional<SheetColumns> m_columns;
-    QHash<QString, StoredMaster> m_stored;  // by code
-    QHash<QString, QString> m_nameOwner;    // name -> code, in this master
+    QHash<QString, StoredMaster> m_stored; // by code
+    QHash<QString, QString> m_nameOwner;   // name -> code, in this master
     QSet<QString> m_otherCodes;
     QSet<QString> m_otherNames;
     QSet<QString> m_treeCodes;

@@ -52,7 +52,8 @@ struct StockTable {
 class OpeningImport : public Importer
 {
 public:
-    OpeningImport(ImportContext &context, const PeriodRow &open) : m_open(open.period), m_update(context.options().update)
+    OpeningImport(ImportContext &context, const PeriodRow &open)
+        : m_open(open.period), m_update(context.options().update)
     {
         Db &db = context.db();
         db.forEachRow("Select * From MC_WonJaJeyCode", {}, [&](const RowReader &r) {
@@ -61,21 +62,23 @@ public:
                                 r.text("Won_PumName"), r.text("Won_KuSize"), r.number("Won_DanGa")});
         });
         db.forEachRow("Select * From MC_JeyPumCode", {}, [&](const RowReader &r) {
-            m_products.insert(key(r.text("Jey_Code")), {r.text("Jey_Code"), r.text("Jey_Name"), r.text("Jey_DanWi"),
-                                                        r.text("Jey_Model"), r.text("Jey_PumName"), r.text("Jey_KuSize")});
+            m_products.insert(key(r.text("Jey_Code")),
+                              {r.text("Jey_Code"), r.text("Jey_Name"), r.text("Jey_DanWi"), r.text("Jey_Model"),
+                               r.text("Jey_PumName"), r.text("Jey_KuSize")});
         });
         db.forEachRow("Select Distinct Tr_Code From MC_JeyPumTreeWonJaJey", {},
                       [&](const RowReader &r) { m_inATree.insert(key(r.text("Tr_Code"))); });
         for (Stock stock : {Stock::RawMaterial, Stock::Wip, Stock::Product}) {
             const StockKind &kind = stockKind(stock);
             const QString p = kind.prefix;
-            db.forEachRow(QStringLiteral("Select %1Serial, %2 From %3 Where %1Kubun = :tbKubun And %1Year = :tbYear "
-                                         "And %1Month = :tbMonth")
-                              .arg(p, kind.codeColumn, kind.table),
-                          {{":tbKubun", receipts::CarriedForward}, {":tbYear", m_open.year}, {":tbMonth", m_open.month}},
-                          [&](const RowReader &r) {
-                              m_tables[int(stock)].opening[key(r.text(kind.codeColumn))] << r.text(p + "Serial");
-                          });
+            db.forEachRow(
+                QStringLiteral("Select %1Serial, %2 From %3 Where %1Kubun = :tbKubun And %1Year = :tbYear "
+                               "And %1Month = :tbMonth")
+                    .arg(p, kind.codeColumn, kind.table),
+                {{":tbKubun", receipts::CarriedForward}, {":tbYear", m_open.year}, {":tbMonth", m_open.month}},
+                [&](const RowReader &r) {
+                    m_tables[int(stock)].opening[key(r.text(kind.codeColumn))] << r.text(p + "Serial");
+                });
         }
     }
 
@@ -83,9 +86,10 @@ public:
     {
         m_stock = stockOfTitles(titles);
         if (!m_stock) {
-            context.fileProblem(sheet, titleRow,
-                                {QString(), QStringLiteral("어느 재고의 시트인지 알 수 없습니다: '원자재코드', '제품코드' 열이나 "
-                                                           "재공품의 '원자재완성율누계' 열이 있어야 합니다.")});
+            context.fileProblem(
+                sheet, titleRow,
+                {QString(), QStringLiteral("어느 재고의 시트인지 알 수 없습니다: '원자재코드', '제품코드' 열이나 "
+                                           "재공품의 '원자재완성율누계' 열이 있어야 합니다.")});
             return false;
         }
         QVector<Problem> problems;
@@ -117,8 +121,9 @@ public:
         if (report.action == RowAction::Update && !table.replaced.contains(key(code))) {
             table.replaced.insert(key(code));
             for (const QString &serial : table.opening.value(key(code)))
-                context.db().exec(QStringLiteral("Delete From %1 Where %2Serial = :tbSerial").arg(kind.table, kind.prefix),
-                                  {{":tbSerial", serial}});
+                context.db().exec(
+                    QStringLiteral("Delete From %1 Where %2Serial = :tbSerial").arg(kind.table, kind.prefix),
+                    {{":tbSerial", serial}});
         }
         write(context, kind, table, values);
     }
@@ -200,8 +205,9 @@ private:
 
 bool closedByAClose(Db &db)
 {
-    return db.count(QStringLiteral("Select * From MC_YearMonthCheck Where YM_Kubun = :tbClosed And YM_TextMemo = :tbMemo"),
-                    {{":tbClosed", period::Closed}, {":tbMemo", period::ClosedMemo}}) > 0;
+    return db.count(
+               QStringLiteral("Select * From MC_YearMonthCheck Where YM_Kubun = :tbClosed And YM_TextMemo = :tbMemo"),
+               {{":tbClosed", period::Closed}, {":tbMemo", period::ClosedMemo}}) > 0;
 }
 
 std::unique_ptr<Importer> makeOpeningImport(ImportContext &context)

@@ -28,8 +28,13 @@ QVector<Field> commonFields(const QString &table, const QString &prefix)
 StockKind rawMaterialKind()
 {
     const QString t = QStringLiteral("MC_WonJaJeyInPut");
-    StockKind k{Stock::RawMaterial, QStringLiteral("원자재"), t, QStringLiteral("InPut_"), QStringLiteral("InPut_WonCode"),
-                {}, {}};
+    StockKind k{Stock::RawMaterial,
+                QStringLiteral("원자재"),
+                t,
+                QStringLiteral("InPut_"),
+                QStringLiteral("InPut_WonCode"),
+                {},
+                {}};
     k.fields = {textField(t, k.codeColumn, {"원자재코드", "원자재 코드"}),
                 {"InPut_SuKg", {"입고수량(중량)", "수량(중량)", "수량"}},
                 {"InPut_DanGa", {"원자재단가", "단가"}},
@@ -44,7 +49,8 @@ const QStringList CostStems{"WonAmt", "NoMu_01", "NoMu_02", "JeyJo_01", "JeyJo_0
 StockKind wipKind()
 {
     const QString t = QStringLiteral("MC_JeyGongPumInPut");
-    StockKind k{Stock::Wip, QStringLiteral("재공품"), t, QStringLiteral("Gong_"), QStringLiteral("Gong_WonCode"), {}, {}};
+    StockKind k{Stock::Wip, QStringLiteral("재공품"), t, QStringLiteral("Gong_"), QStringLiteral("Gong_WonCode"), {},
+                {}};
     k.fields = {textField(t, k.codeColumn, {"원자재 코드", "원자재코드"}),
                 {"Gong_SuKg", {"수량(중량)", "원자재수량(중량)", "투입 수량", "수량"}},
                 {"Gong_DanGa", {"단가", "원자재단가"}},
@@ -68,8 +74,13 @@ const QStringList ProductParts{"GaAmt", "JenGiNoMu", "DaongNoMu", "JenGiJeyJo", 
 StockKind productKind()
 {
     const QString t = QStringLiteral("MC_ChaongGoJeyPumInPut");
-    StockKind k{Stock::Product, QStringLiteral("제품"), t, QStringLiteral("JeyPum_"), QStringLiteral("JeyPum_JeyPumCode"),
-                {}, {}};
+    StockKind k{Stock::Product,
+                QStringLiteral("제품"),
+                t,
+                QStringLiteral("JeyPum_"),
+                QStringLiteral("JeyPum_JeyPumCode"),
+                {},
+                {}};
     k.fields = {textField(t, k.codeColumn, {"제품코드", "완제품 코드", "완제품코드"}),
                 {"JeyPum_SuKg", {"제품수량", "수량"}},
                 {"JeyPum_GaAmt", {"원자재금액", "원자재 금액"}},
@@ -112,8 +123,8 @@ double value(FieldRow &row, const QString &key)
 
 // Unit price and amount as the receipts screen has them: either may be worked out from the
 // other and the quantity; with neither, the master's price.
-QPair<double, double> priceAndAmount(FieldRow &row, const QString &priceKey, const QString &amountKey,
-                                     double quantity, double masterPrice)
+QPair<double, double> priceAndAmount(FieldRow &row, const QString &priceKey, const QString &amountKey, double quantity,
+                                     double masterPrice)
 {
     const std::optional<double> price = row.has(priceKey) ? row.number(priceKey) : std::nullopt;
     const std::optional<double> amount = row.has(amountKey) ? row.number(amountKey) : std::nullopt;

@@ -177,7 +177,8 @@ private:
             return;
         }
         if (node.level > m_path.size()) {
-            r.problem(Level, QStringLiteral("상위 노드가 없습니다: 바로 위에 레벨 %1의 노드가 없습니다.").arg(node.level - 1));
+            r.problem(Level,
+                      QStringLiteral("상위 노드가 없습니다: 바로 위에 레벨 %1의 노드가 없습니다.").arg(node.level - 1));
             return;
         }
         m_path.resize(node.level);
@@ -191,7 +192,8 @@ private:
             for (const Node &ancestor : m_path)
                 loop = loop || key(ancestor.item.code) == key(node.item.code);
             if (loop)
-                r.problem(Code, QStringLiteral("순환입니다: %1이(가) 자기 자신의 아래에 있습니다.").arg(node.item.code));
+                r.problem(Code,
+                          QStringLiteral("순환입니다: %1이(가) 자기 자신의 아래에 있습니다.").arg(node.item.code));
             else if (m_tree->codes.contains(key(node.item.code)))
                 r.problem(Code, oneLine(treetexts::sameInTree(treetexts::cannotAdd())));
             m_tree->codes.insert(key(node.item.code));
@@ -300,11 +302,11 @@ private:
     QVector<Field> m_fields;
     bool m_update;
     std::optional<SheetColumns> m_columns;
-    QHash<QString, TreeItem> m_items;      // products and raw materials by code
-    QHash<QString, StoredTree> m_stored;   // the books' trees by their product
-    QHash<QString, int> m_fileRoots;       // the file's trees by product -> row
-    std::optional<FileTree> m_tree;        // the tree being read
-    QVector<Node> m_path;                  // the nodes from the root to the last row
+    QHash<QString, TreeItem> m_items;    // products and raw materials by code
+    QHash<QString, StoredTree> m_stored; // the books' trees by their product
+    QHash<QString, int> m_fileRoots;     // the file's trees by product -> row
+    std::optional<FileTree> m_tree;      // the tree being read
+    QVector<Node> m_path;                // the nodes from the root to the last row
     int m_nextPosition = 0;
 };
 

@@ -81,8 +81,8 @@ QString takenText(Db &db, const MasterKind &kind, bool code, const QString &valu
 bool usedInTree(Db &db, const QStringList &codes)
 {
     for (const QString &code : codes)
-        if (!code.trimmed().isEmpty() && anyRowWith(db, QStringLiteral("MC_JeyPumTreeWonJaJey"),
-                                                    QStringLiteral("Tr_Code"), code.trimmed()))
+        if (!code.trimmed().isEmpty() &&
+            anyRowWith(db, QStringLiteral("MC_JeyPumTreeWonJaJey"), QStringLiteral("Tr_Code"), code.trimmed()))
             return true;
     return false;
 }

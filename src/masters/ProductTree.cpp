@@ -144,7 +144,8 @@ namespace treetexts {
 
 QString rawMaterialAtTop()
 {
-    return QStringLiteral("최상위 노드[제로노드]에서는") + LB + QStringLiteral("원자재 코드 데이타를 등록 할 수 없습니다........");
+    return QStringLiteral("최상위 노드[제로노드]에서는") + LB +
+           QStringLiteral("원자재 코드 데이타를 등록 할 수 없습니다........");
 }
 
 QString rawMaterialUnderRawMaterial()

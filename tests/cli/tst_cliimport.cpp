@@ -52,8 +52,9 @@ private slots:
 
         const Result refused = run(base);
         QCOMPARE(refused.exitCode, 1);
-        QVERIFY2(refused.out.contains(QStringLiteral("오류    시트 'products' 3행 '제품코드' 열: 코드에는 영문자와 숫자만 쓸 "
-                                                     "수 있습니다: P-2")),
+        QVERIFY2(refused.out.contains(
+                     QStringLiteral("오류    시트 'products' 3행 '제품코드' 열: 코드에는 영문자와 숫자만 쓸 "
+                                    "수 있습니다: P-2")),
                  qPrintable(refused.out));
         QVERIFY(refused.out.contains(QStringLiteral("가져오지 않았습니다: 장부는 바뀌지 않았습니다.")));
         QCOMPARE(books.db().count("Select * From MC_JeyPumCode"), 0);
@@ -66,8 +67,9 @@ private slots:
 
         const Result imported = run(base);
         QCOMPARE(imported.exitCode, 0);
-        QVERIFY2(imported.out.contains(QStringLiteral("제품 코드: 자료 2행 (추가 2, 수정 0, 같음 0, 오류 0행), 오류 0건")),
-                 qPrintable(imported.out));
+        QVERIFY2(
+            imported.out.contains(QStringLiteral("제품 코드: 자료 2행 (추가 2, 수정 0, 같음 0, 오류 0행), 오류 0건")),
+            qPrintable(imported.out));
         QCOMPARE(books.db().count("Select * From MC_JeyPumCode"), 2);
     }
 
@@ -75,7 +77,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown kind") << QStringList{"import", "stock", "a.xlsx"} << "알 수 없는 가져오기 종류입니다: stock";
+        QTest::newRow("unknown kind") << QStringList{"import", "stock", "a.xlsx"}
+                                      << "알 수 없는 가져오기 종류입니다: stock";
         QTest::newRow("no file") << QStringList{"import", "trees"} << "import 명령에는 종류와 파일이 있어야 합니다.";
         QTest::newRow("check elsewhere") << QStringList{"status", "--check"}
                                          << "--check와 --update는 import 명령에만 쓸 수 있습니다.";

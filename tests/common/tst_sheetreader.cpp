@@ -22,9 +22,12 @@ QVector<ReadRow> readAll(const QString &path, const SheetLimits &limits = {})
 {
     QVector<ReadRow> rows;
     QString sheet;
-    readSpreadsheet(
-        path, {[&](const QString &name) { sheet = name; }, [&](int n, const SheetCells &c) { rows.append({sheet, n, c}); }},
-        limits);
+    readSpreadsheet(path,
+                    {[&](const QString &name) { sheet = name; },
+                     [&](int n, const SheetCells &c) {
+                         rows.append({sheet, n, c});
+                     }},
+                    limits);
     return rows;
 }
 
@@ -130,7 +133,8 @@ private slots:
     void csvInEitherEncoding_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        const QString text = QStringLiteral("코드,이름,단가\r\nST01,\"냉연, 강판\",\"1,250.5\"\r\n똠01,\"두 줄\n\"\"따옴표\"\"\",\r\n,,\r\n");
+        const QString text = QStringLiteral(
+            "코드,이름,단가\r\nST01,\"냉연, 강판\",\"1,250.5\"\r\n똠01,\"두 줄\n\"\"따옴표\"\"\",\r\n,,\r\n");
         QTest::newRow("UTF-8") << text.toUtf8();
         QTest::newRow("UTF-8 with byte-order mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
         // 똠 is one of the syllables only the extended code page has.
@@ -170,15 +174,19 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("picture named .xlsx") << "picture.xlsx" << QByteArray("\x89PNG\r\n\x1a\n0000", 12)
-                                             << "스프레드시트(.xlsx) 파일이 아닙니다";
-        QTest::newRow("binary named .csv") << "data.csv" << QByteArray("ab\0cd", 5) << "스프레드시트 파일(.xlsx, .csv)이 아닙니다";
+        QTest::newRow("picture named .xlsx")
+            << "picture.xlsx" << QByteArray("\x89PNG\r\n\x1a\n0000", 12) << "스프레드시트(.xlsx) 파일이 아닙니다";
+        QTest::newRow("binary named .csv")
+            << "data.csv" << QByteArray("ab\0cd", 5) << "스프레드시트 파일(.xlsx, .csv)이 아닙니다";
         QTest::newRow("old workbook") << "old.xls" << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)
                                       << "예전 엑셀 형식(.xls)";
-        QTest::newRow("other file") << "notes.pdf" << QByteArray("%PDF-1.4") << "스프레드시트 파일(.xlsx, .csv)이 아닙니다";
-        QTest::newRow("neither encoding") << "bad.csv" << QByteArray("\xFF\xFE\xFF,1\r\n") << "UTF-8도, 한글 완성형(CP949)도 아닙니다";
+        QTest::newRow("other file") << "notes.pdf" << QByteArray("%PDF-1.4")
+                                    << "스프레드시트 파일(.xlsx, .csv)이 아닙니다";
+        QTest::newRow("neither encoding")
+            << "bad.csv" << QByteArray("\xFF\xFE\xFF,1\r\n") << "UTF-8도, 한글 완성형(CP949)도 아닙니다";
         QTest::newRow("open quote") << "quote.csv" << QByteArray("a,\"b\r\n") << "따옴표";
-        QTest::newRow("zip without a workbook") << "other.xlsx" << QByteArray() << "통합 문서(workbook) 부분이 없습니다";
+        QTest::newRow("zip without a workbook")
+            << "other.xlsx" << QByteArray() << "통합 문서(workbook) 부분이 없습니다";
     }
     void unreadableFiles()
     {
@@ -245,7 +253,8 @@ private slots:
         QVERIFY(writeWorkbook(file, {sheet}));
         SheetLimits limits;
         limits.sheetBytes = 64 * 1024;
-        QVERIFY2(errorOf(file, limits).startsWith(QStringLiteral("시트가 너무 큽니다")), qPrintable(errorOf(file, limits)));
+        QVERIFY2(errorOf(file, limits).startsWith(QStringLiteral("시트가 너무 큽니다")),
+                 qPrintable(errorOf(file, limits)));
         QVERIFY(errorOf(file).isEmpty());
     }
 };

@@ -104,60 +104,67 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected");
 
-        const auto raw = [](const QStringList &rows) { return csv(QStringList{RawTitles} + rows); };
-        const auto tree = [](const QStringList &rows) { return csv(QStringList{TreeTitles} + rows); };
+        const auto raw = [](const QStringList &rows) {
+            return csv(QStringList{RawTitles} + rows);
+        };
+        const auto tree = [](const QStringList &rows) {
+            return csv(QStringList{TreeTitles} + rows);
+        };
         QTest::newRow("missing column") << Kind::RawMaterials << "raw.csv" << csv({"원자재 코드,단가", "X1,1"})
                                         << "시트 'raw' 1행 '원자재 이름' 열: '원자재 이름' 열이 없습니다.";
-        QTest::newRow("text where a number belongs")
-            << Kind::RawMaterials << "raw.csv" << raw({"X1,나사,abc,ea"}) << "시트 'raw' 2행 '단가' 열: 숫자가 아닙니다: abc";
-        QTest::newRow("over-long text") << Kind::RawMaterials << "raw.csv" << raw({"X1," + QString(201, u'가') + ",1,ea"})
+        QTest::newRow("text where a number belongs") << Kind::RawMaterials << "raw.csv" << raw({"X1,나사,abc,ea"})
+                                                     << "시트 'raw' 2행 '단가' 열: 숫자가 아닙니다: abc";
+        QTest::newRow("over-long text") << Kind::RawMaterials << "raw.csv"
+                                        << raw({"X1," + QString(201, u'가') + ",1,ea"})
                                         << "2행 '원자재 이름' 열: 200자를 넘을 수 없습니다 (201자).";
         QTest::newRow("over-long unit") << Kind::RawMaterials << "raw.csv" << raw({"X1,나사,1," + QString(51, u'k')})
                                         << "2행 '단위' 열: 50자를 넘을 수 없습니다 (51자).";
-        QTest::newRow("code of other characters")
-            << Kind::RawMaterials << "raw.csv" << raw({"X-1,나사,1,ea"}) << "코드에는 영문자와 숫자만 쓸 수 있습니다: X-1";
-        QTest::newRow("duplicate code in the file") << Kind::RawMaterials << "raw.csv"
-                                                    << raw({"X1,나사,1,ea", "x1,너트,2,ea"})
-                                                    << "3행 '원자재 코드' 열: 파일의 2행과 코드가 같습니다.";
+        QTest::newRow("code of other characters") << Kind::RawMaterials << "raw.csv" << raw({"X-1,나사,1,ea"})
+                                                  << "코드에는 영문자와 숫자만 쓸 수 있습니다: X-1";
+        QTest::newRow("duplicate code in the file")
+            << Kind::RawMaterials << "raw.csv" << raw({"X1,나사,1,ea", "x1,너트,2,ea"})
+            << "3행 '원자재 코드' 열: 파일의 2행과 코드가 같습니다.";
         QTest::newRow("duplicate code in the books")
             << Kind::RawMaterials << "raw.csv" << raw({"ST01,열연강판,1,kg"})
             << "2행 '원자재 코드' 열: 원자재 코드가 있는 원자재 코드를 등록 하였습니다......";
         QTest::newRow("code of a product") << Kind::RawMaterials << "raw.csv" << raw({"P100,선반판,1,ea"})
                                            << "제품 코드가 있는 원자재 코드를 등록 하였습니다......";
-        QTest::newRow("name of a product") << Kind::Products << "products.csv"
-                                           << csv({"제품코드,제품명", "P300,볼트"})
+        QTest::newRow("name of a product") << Kind::Products << "products.csv" << csv({"제품코드,제품명", "P300,볼트"})
                                            << "원자재 이름이 있는 제품 이름을 등록 하였습니다......";
         QTest::newRow("unknown parent") << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "2,BT10,원자재,1"})
                                         << "3행 '레벨' 열: 상위 노드가 없습니다: 바로 위에 레벨 1의 노드가 없습니다.";
         QTest::newRow("no tree above") << Kind::Trees << "tree.csv" << tree({"1,BT10,원자재,1"})
                                        << "상위 노드가 없습니다: 트리는 레벨 0의 제품으로 시작해야 합니다.";
-        QTest::newRow("loop in a tree") << Kind::Trees << "tree.csv"
-                                        << tree({"0,P200,제품,", "1,P100,제품,", "2,P200,제품,"})
-                                        << "4행 '제품,원자재 코드' 열: 순환입니다: P200이(가) 자기 자신의 아래에 있습니다.";
-        QTest::newRow("raw material at the root") << Kind::Trees << "tree.csv" << tree({"0,BT10,원자재,1"})
-                                                  << "최상위 노드[제로노드]에서는 원자재 코드 데이타를 등록 할 수 없습니다";
-        QTest::newRow("under a raw material") << Kind::Trees << "tree.csv"
-                                              << tree({"0,P200,제품,", "1,BT10,원자재,1", "2,ST01,원자재,1"})
-                                              << "원자재 데이타와 동일한 원자재 코드 데이타를 등록 할 수 없습니다";
-        QTest::newRow("quantity not above zero") << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "1,BT10,원자재,0"})
-                                                 << "수량은 0보다 커야 합니다: 0";
-        QTest::newRow("tree of an unknown code") << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "1,ZZ9,원자재,1"})
-                                                 << "원자재 코드에도 제품 코드에도 없는 코드입니다: ZZ9";
-        QTest::newRow("account under no group") << Kind::Accounts << "accounts.csv"
-                                                 << csv({"계정과목 코드,계정과목 이름", "49999001,잡비"})
-                                                 << "집계 계정과목(그룹) 49999000이(가) 없습니다.";
-        QTest::newRow("account number past 949") << Kind::Accounts << "accounts.csv"
-                                                 << csv({"계정과목 코드,계정과목 이름", "40404950,잡비"})
-                                                 << "계정과목 코드를 더이상 등록이 불가능합니다.......";
+        QTest::newRow("loop in a tree")
+            << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "1,P100,제품,", "2,P200,제품,"})
+            << "4행 '제품,원자재 코드' 열: 순환입니다: P200이(가) 자기 자신의 아래에 있습니다.";
+        QTest::newRow("raw material at the root")
+            << Kind::Trees << "tree.csv" << tree({"0,BT10,원자재,1"})
+            << "최상위 노드[제로노드]에서는 원자재 코드 데이타를 등록 할 수 없습니다";
+        QTest::newRow("under a raw material")
+            << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "1,BT10,원자재,1", "2,ST01,원자재,1"})
+            << "원자재 데이타와 동일한 원자재 코드 데이타를 등록 할 수 없습니다";
+        QTest::newRow("quantity not above zero")
+            << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "1,BT10,원자재,0"}) << "수량은 0보다 커야 합니다: 0";
+        QTest::newRow("tree of an unknown code")
+            << Kind::Trees << "tree.csv" << tree({"0,P200,제품,", "1,ZZ9,원자재,1"})
+            << "원자재 코드에도 제품 코드에도 없는 코드입니다: ZZ9";
+        QTest::newRow("account under no group")
+            << Kind::Accounts << "accounts.csv" << csv({"계정과목 코드,계정과목 이름", "49999001,잡비"})
+            << "집계 계정과목(그룹) 49999000이(가) 없습니다.";
+        QTest::newRow("account number past 949")
+            << Kind::Accounts << "accounts.csv" << csv({"계정과목 코드,계정과목 이름", "40404950,잡비"})
+            << "계정과목 코드를 더이상 등록이 불가능합니다.......";
         QTest::newRow("opening stock of a material in no tree")
             << Kind::Opening << "opening.csv" << csv({"원자재코드,입고수량(중량),원자재단가", "BT10,5,85.25"})
             << "먼저 BOM Tree의 제품코드 구성과 원자재 코드 정보를 연계하세요........";
-        QTest::newRow("opening stock of nothing") << Kind::Opening << "opening.csv"
-                                                  << csv({"원자재코드,입고수량(중량),원자재단가", "ST01,0,1"})
-                                                  << "기초재고 수량은 0보다 커야 합니다: 0";
+        QTest::newRow("opening stock of nothing")
+            << Kind::Opening << "opening.csv" << csv({"원자재코드,입고수량(중량),원자재단가", "ST01,0,1"})
+            << "기초재고 수량은 0보다 커야 합니다: 0";
         QTest::newRow("empty sheet") << Kind::RawMaterials << "empty.xlsx" << QByteArray("hand-made:")
                                      << "가져올 자료가 없습니다";
-        QTest::newRow("titles only") << Kind::RawMaterials << "titles.csv" << csv({RawTitles}) << "가져올 자료가 없습니다";
+        QTest::newRow("titles only") << Kind::RawMaterials << "titles.csv" << csv({RawTitles})
+                                     << "가져올 자료가 없습니다";
         QTest::newRow("not a spreadsheet") << Kind::RawMaterials << "picture.xlsx" << QByteArray("\x89PNG\r\n\x1a\n", 8)
                                            << "스프레드시트(.xlsx) 파일이 아닙니다";
         QTest::newRow("damaged zip") << Kind::RawMaterials << "damaged.xlsx" << QByteArray("cut:")
@@ -204,7 +211,8 @@ private slots:
     void everyBadRowListed()
     {
         Books b;
-        const QString path = file("raw.csv", csv({RawTitles, "X1,나사,1,ea", "X2,,abc,ea", "X3,와셔,2,ea", "X1,너트,,"}));
+        const QString path =
+            file("raw.csv", csv({RawTitles, "X1,나사,1,ea", "X2,,abc,ea", "X3,와셔,2,ea", "X1,너트,,"}));
         const Run r = run(b.db(), Kind::RawMaterials, path);
         QCOMPARE(r.outcome.rows, 4);
         QCOMPARE(r.outcome.refusedRows, 2);
@@ -222,8 +230,8 @@ private slots:
     void goodFileCheckedThenImported()
     {
         Books b;
-        const QString path = file("raw.csv", csv({"저장순서," + RawTitles + ",적요및메모", "A0000000099,x1,나사,1.234567,ea,",
-                                                  ",X2,와셔,\"1,250\",,메모"}));
+        const QString path = file("raw.csv", csv({"저장순서," + RawTitles + ",적요및메모",
+                                                  "A0000000099,x1,나사,1.234567,ea,", ",X2,와셔,\"1,250\",,메모"}));
         const QString before = booksSnapshot(b.db());
         const Run checked = run(b.db(), Kind::RawMaterials, path, true);
         QVERIFY(checked.outcome.ok());
@@ -268,7 +276,8 @@ private slots:
         const QString inTree = file("tree.csv", csv({RawTitles, "ST01,냉연강판,3300,kg"}));
         const Run locked = run(b.db(), Kind::RawMaterials, inTree, false, true);
         QVERIFY(!locked.outcome.written);
-        QVERIFY(locked.lines().join(' ').contains(QStringLiteral("완제품코드의 Tree 노드에 있는 코드라 수정이 불가능합니다")));
+        QVERIFY(locked.lines().join(' ').contains(
+            QStringLiteral("완제품코드의 Tree 노드에 있는 코드라 수정이 불가능합니다")));
     }
 
     // Accounts: the next free number when only the group is given; a name and memo changed
@@ -276,9 +285,9 @@ private slots:
     void accounts()
     {
         Books b;
-        const QString path = file("accounts.csv", csv({"계정과목 코드,계정과목 이름,적요 및 메모,집계 계정과목 코드",
-                                                        ",야간수당,,40403000", ",특근수당,월말,40403000",
-                                                        "40404020,포장비,,", "40404001,복리후생비,,"}));
+        const QString path = file(
+            "accounts.csv", csv({"계정과목 코드,계정과목 이름,적요 및 메모,집계 계정과목 코드", ",야간수당,,40403000",
+                                 ",특근수당,월말,40403000", "40404020,포장비,,", "40404001,복리후생비,,"}));
         const Run r = run(b.db(), Kind::Accounts, path);
         QVERIFY2(r.outcome.written, qPrintable(r.lines().join('\n')));
         QCOMPARE(r.outcome.added, 3);
@@ -291,12 +300,15 @@ private slots:
         QCOMPARE(night.text(0, "Ac_TotalCode"), QStringLiteral("40403000"));
         QCOMPARE(b.db().count("Select * From MC_AcNameCode Where Ac_AcCode = '40403006'"), 1);
 
-        addRow(b.db(), "MC_AcNameAmtInPut", {{"Amt_Date", "2005-04-10"}, {"Amt_AcCode", "40404002"}, {"Amt_Amt", 1000.0}});
-        const QString renames = file("renames.csv", csv({"계정과목 코드,계정과목 이름", "40404020,포장운반비", "40404002,출장비",
-                                                         "40401000,재료비용"}));
+        addRow(b.db(), "MC_AcNameAmtInPut",
+               {{"Amt_Date", "2005-04-10"}, {"Amt_AcCode", "40404002"}, {"Amt_Amt", 1000.0}});
+        const QString renames =
+            file("renames.csv",
+                 csv({"계정과목 코드,계정과목 이름", "40404020,포장운반비", "40404002,출장비", "40401000,재료비용"}));
         const Run renamed = run(b.db(), Kind::Accounts, renames, false, true);
         const QString lines = renamed.lines().join('\n');
-        QVERIFY(lines.contains("3행 '계정과목 코드' 열: 월별 수익비용 계정과목 금액이 등록된 데이타라 수정이 불가능합니다"));
+        QVERIFY(lines.contains(
+            "3행 '계정과목 코드' 열: 월별 수익비용 계정과목 금액이 등록된 데이타라 수정이 불가능합니다"));
         QVERIFY(lines.contains("4행 '계정과목 코드' 열: 초기 계정과목 코드라 수정이 불가능합니다"));
         QCOMPARE(b.db().scalar("Select Ac_AcName From MC_AcNameCode Where Ac_AcCode = '40404020'").toString(),
                  QStringLiteral("포장비"));
@@ -335,9 +347,11 @@ private slots:
         const QString other = file("other.csv", csv({TreeTitles, "0,P200,제품,", "1,ST01,원자재,3"}));
         const Run refused = run(b.db(), Kind::Trees, other);
         QVERIFY(refused.lines().join(' ').contains(QStringLiteral("제품 BOM 최상위 코드에 동일한 데이타가 있어")));
-        addRow(b.db(), "MC_WonJaJeyInPut", {{"InPut_Date", "2005-04-02"}, {"InPut_WonCode", "BT10"}, {"InPut_SuKg", 1.0}});
+        addRow(b.db(), "MC_WonJaJeyInPut",
+               {{"InPut_Date", "2005-04-02"}, {"InPut_WonCode", "BT10"}, {"InPut_SuKg", 1.0}});
         const Run used = run(b.db(), Kind::Trees, other, false, true);
-        QVERIFY(used.lines().join(' ').contains(QStringLiteral("BT10: 원자재 정보에 등록된 데이타가 있어 수정할 수 없습니다")));
+        QVERIFY(used.lines().join(' ').contains(
+            QStringLiteral("BT10: 원자재 정보에 등록된 데이타가 있어 수정할 수 없습니다")));
         b.db().exec("Delete From MC_WonJaJeyInPut");
         const Run replaced = run(b.db(), Kind::Trees, other, false, true);
         QVERIFY(replaced.outcome.written);

@@ -39,7 +39,8 @@ template <class S> ExportSheet exportedBy(const std::function<void(S &)> &prepar
 // A table's rows in order, without serials, links to serials and audit columns.
 QStringList rowsOf(Db &db, const QString &table, const QString &orderBy)
 {
-    static const QRegularExpression aside("(Serial|_SaveDate|_Check_0[345])$", QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression aside("(Serial|_SaveDate|_Check_0[345])$",
+                                          QRegularExpression::CaseInsensitiveOption);
     const ResultSet rs = db.query(QStringLiteral("Select * From %1 Order By %2").arg(table, orderBy));
     QStringList out;
     for (const auto &row : rs.rows()) {
@@ -83,14 +84,22 @@ private slots:
         Db &db = original->db();
         const auto material = [&](const QString &code, const QString &name, double price) {
             addRow(db, "MC_WonJaJeyCode",
-                   {{"Won_Code", code}, {"Won_Name", name}, {"Won_NameAlias", name + "별명"}, {"Won_DanGa", price},
-                    {"Won_DanWi", "kg"}, {"Won_Model", "M-" + code}, {"Won_PumName", "품명"}, {"Won_KuSize", "1.2t"},
-                    {"Won_TextMemo", "적요"}, {"Won_Bigo", "비고"}});
+                   {{"Won_Code", code},
+                    {"Won_Name", name},
+                    {"Won_NameAlias", name + "별명"},
+                    {"Won_DanGa", price},
+                    {"Won_DanWi", "kg"},
+                    {"Won_Model", "M-" + code},
+                    {"Won_PumName", "품명"},
+                    {"Won_KuSize", "1.2t"},
+                    {"Won_TextMemo", "적요"},
+                    {"Won_Bigo", "비고"}});
         };
         material("ST01", "냉연강판", 3250.1235);
         material("BT10", "볼트", 85.25);
         material("0042", "도료", 0);
-        addRow(db, "MC_JeyPumCode", {{"Jey_Code", "P100"}, {"Jey_Name", "철제선반"}, {"Jey_DanWi", "대"}, {"Jey_Bigo", "주력"}});
+        addRow(db, "MC_JeyPumCode",
+               {{"Jey_Code", "P100"}, {"Jey_Name", "철제선반"}, {"Jey_DanWi", "대"}, {"Jey_Bigo", "주력"}});
         addRow(db, "MC_JeyPumCode", {{"Jey_Code", "P200"}, {"Jey_Name", "선반다리"}, {"Jey_Model", "L"}});
         writeXlsx(path("raw.xlsx"), {exportedBy<TMC_WonJaJeyCode_Form>()});
         writeXlsx(path("products.xlsx"), {exportedBy<TMC_JeyPumCode_Form>()});
@@ -106,9 +115,10 @@ private slots:
         imported(db, Kind::Trees, path("tree-in.xlsx"));
         writeXlsx(path("trees.xlsx"), {exportSheetOf(queryTreeExport(db), treeExportFields())});
 
-        writeXlsx(path("accounts-in.xlsx"), {sheetOf("계정", {"계정과목 코드", "계정과목 이름", "적요 및 메모", "집계 계정과목 코드"},
-                                                     {{QVariant(), "야간수당", "밤", "40403000"},
-                                                      {"40404030", "포장비", QVariant(), QVariant()}})});
+        writeXlsx(
+            path("accounts-in.xlsx"),
+            {sheetOf("계정", {"계정과목 코드", "계정과목 이름", "적요 및 메모", "집계 계정과목 코드"},
+                     {{QVariant(), "야간수당", "밤", "40403000"}, {"40404030", "포장비", QVariant(), QVariant()}})});
         imported(db, Kind::Accounts, path("accounts-in.xlsx"));
         QVector<ExportSheet> accounts;
         for (int statement : {0, 1}) {
@@ -122,14 +132,15 @@ private slots:
         }
         writeXlsx(path("accounts.xlsx"), accounts);
 
-        writeXlsx(path("opening-in.xlsx"),
-                  {sheetOf("원자재", {"원자재코드", "입고수량(중량)", "원자재단가", "거래처상호", "비고"},
-                           {{"ST01", 10.5, 3250.1235, "대한철강", "창고 A"}, {"BT10", 200, 85.25, QVariant(), QVariant()}}),
-                   sheetOf("재공품",
-                           {"원자재 코드", "수량(중량)", "공급가액", "원자재완성율누계", "전월직접노무비배부액",
-                            "전월간접노무비배부액", "전월직접제조경비배부액", "전월간접제조경비배부액"},
-                           {{"ST01", 3, 9750.37, 37.5, 120.5, 80.25, 40.125, 10}}),
-                   sheetOf("제품", {"제품코드", "제품수량", "완성제품금액(제품매출원가)"}, {{"P100", 7, 123456.78901}})});
+        writeXlsx(
+            path("opening-in.xlsx"),
+            {sheetOf("원자재", {"원자재코드", "입고수량(중량)", "원자재단가", "거래처상호", "비고"},
+                     {{"ST01", 10.5, 3250.1235, "대한철강", "창고 A"}, {"BT10", 200, 85.25, QVariant(), QVariant()}}),
+             sheetOf("재공품",
+                     {"원자재 코드", "수량(중량)", "공급가액", "원자재완성율누계", "전월직접노무비배부액",
+                      "전월간접노무비배부액", "전월직접제조경비배부액", "전월간접제조경비배부액"},
+                     {{"ST01", 3, 9750.37, 37.5, 120.5, 80.25, 40.125, 10}}),
+             sheetOf("제품", {"제품코드", "제품수량", "완성제품금액(제품매출원가)"}, {{"P100", 7, 123456.78901}})});
         imported(db, Kind::Opening, path("opening-in.xlsx"));
         ExportSheet receipts = exportedBy<TMC_WonJaJeyInPut_Form>();
         ExportSheet lots = exportedBy<TMC_JeyGongPumWoulInPut_Form>();
@@ -149,7 +160,8 @@ private slots:
     {
         TestBooks copy;
         imported(copy.db(), Kind::RawMaterials, path("raw.xlsx"));
-        QCOMPARE(rowsOf(copy.db(), "MC_WonJaJeyCode", "Won_Code"), rowsOf(original->db(), "MC_WonJaJeyCode", "Won_Code"));
+        QCOMPARE(rowsOf(copy.db(), "MC_WonJaJeyCode", "Won_Code"),
+                 rowsOf(original->db(), "MC_WonJaJeyCode", "Won_Code"));
     }
 
     void products()
@@ -183,9 +195,10 @@ private slots:
         imported(copy.db(), Kind::Products, path("products.xlsx"));
         imported(copy.db(), Kind::Trees, path("trees.xlsx"));
         imported(copy.db(), Kind::Opening, path("opening.xlsx"));
-        for (const auto &[table, order] : QList<QPair<QString, QString>>{{"MC_WonJaJeyInPut", "InPut_WonCode"},
-                                                                          {"MC_JeyGongPumInPut", "Gong_WonCode"},
-                                                                          {"MC_ChaongGoJeyPumInPut", "JeyPum_JeyPumCode"}})
+        for (const auto &[table, order] :
+             QList<QPair<QString, QString>>{{"MC_WonJaJeyInPut", "InPut_WonCode"},
+                                            {"MC_JeyGongPumInPut", "Gong_WonCode"},
+                                            {"MC_ChaongGoJeyPumInPut", "JeyPum_JeyPumCode"}})
             QCOMPARE(rowsOf(copy.db(), table, order), rowsOf(original->db(), table, order));
     }
 };

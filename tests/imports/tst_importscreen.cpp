@@ -92,7 +92,8 @@ private slots:
         QTest::addColumn<QString>("fileText");
         QTest::addColumn<QString>("message");
         QTest::newRow("no file") << QString() << "가져올 파일을 선택 하세요......";
-        QTest::newRow("no such file") << "/nowhere/list.xlsx" << "";
+        QTest::newRow("no such file") << "/nowhere/list.xlsx"
+                                      << "";
     }
     void wrongInput()
     {

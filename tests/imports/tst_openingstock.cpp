@@ -146,7 +146,8 @@ private slots:
             for (const Problem &p : r.problems)
                 reasons << p.reason;
         });
-        QCOMPARE(reasons, QStringList{"이 코드의 기초재고(저장순서 " + receipt + ")를 쓴 자료가 있어 바꿀 수 없습니다."});
+        QCOMPARE(reasons,
+                 QStringList{"이 코드의 기초재고(저장순서 " + receipt + ")를 쓴 자료가 있어 바꿀 수 없습니다."});
     }
 
     // Opening stock is the month's opening in every report; the month's ties hold before and

@@ -52,10 +52,11 @@ void addLines(QVector<QVector<QVariant>> &lines, const imports::RowReport &r)
 } // namespace
 
 TMC_DataImport_Form::TMC_DataImport_Form(QWidget *parent)
-    : Screen({QStringLiteral("TMC_DataImport_Form"),
-              QStringLiteral("회사의 원자재, 제품, BOM Tree, 계정과목과 기초재고를 스프레드시트에서 가져오는 폼 입니다."),
-              PeriodRule::None, QSize(1100, 740)},
-             parent)
+    : Screen(
+          {QStringLiteral("TMC_DataImport_Form"),
+           QStringLiteral("회사의 원자재, 제품, BOM Tree, 계정과목과 기초재고를 스프레드시트에서 가져오는 폼 입니다."),
+           PeriodRule::None, QSize(1100, 740)},
+          parent)
 {
     cbKind = new ListCombo(QStringLiteral("cbKind"), kindTitles(), this);
     exits().onLeave(cbKind, [this] { return cbKind->checkPick(); });
