@@ -15,6 +15,7 @@
 #include "entries/ui/TMC_JeyGongPumWoulInPut_Form.h"
 #include "entries/ui/TMC_WonJaJeyInPut_Form.h"
 #include "entries/ui/TMC_WonJaJeyTaJeyGongVw_Form.h"
+#include "imports/ui/TMC_DataImport_Form.h"
 #include "masters/ui/TMC_AcNameCode_Form.h"
 #include "masters/ui/TMC_JeyPumCode_Form.h"
 #include "masters/ui/TMC_JeyPumTreeWonJaJey_Unit_Form.h"
@@ -285,6 +286,9 @@ void TMC_ZedUrMain_Form::pRunMenu(int code)
     case 113:
         pShow_113();
         break;
+    case 114:
+        pShow_114();
+        break;
     case 210:
         pShow_210();
         break;
@@ -382,6 +386,10 @@ void TMC_ZedUrMain_Form::pShow_112()
 void TMC_ZedUrMain_Form::pShow_113()
 {
     showScreen<TMC_AcNameCode_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_114()
+{
+    showScreen<TMC_DataImport_Form>();
 }
 void TMC_ZedUrMain_Form::pShow_210()
 {

@@ -54,6 +54,7 @@ private:
     void pShow_111();
     void pShow_112();
     void pShow_113();
+    void pShow_114();
     void pShow_210();
     void pShow_211();
     void pShow_212();

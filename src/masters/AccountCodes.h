@@ -1,7 +1,10 @@
 #pragma once
 
 #include "common/ResultSet.h"
+#include "common/SystemInfo.h"
+#include "store/RowStatements.h"
 
+#include <QHash>
 #include <QString>
 
 namespace zedur {
@@ -46,6 +49,21 @@ int nextDetailNumber(Db &db, const Group &group);
 QString detailNumberText(int number); // "001"
 // Number of amounts booked on the account in any month.
 int bookedAmounts(Db &db, const QString &accountCode);
+
+// What keeps a stored account as it is, in the order the screen tests it: a closed account,
+// amounts booked on it, a supplied account.
+enum class AccountLock { None, Closed, Booked, Supplied };
+AccountLock changeLock(Db &db, const QString &accountCode, const QString &check01);
+// The warning for a lock when the account was to be changed (or deleted).
+QString lockText(AccountLock lock, bool deleting);
+
+// The row of a new detail account under the group, as the account screen inserts it.
+RowValues newAccountRow(const QString &serial, const Group &group, const QString &detailNumber, const QString &name,
+                        const QString &memo, const AuditValues &audit);
+// The stored row (by column, as stored) with a new name and memo, as the screen's change
+// writes it: the group stays the one the account was registered under.
+RowValues changedAccountRow(const QHash<QString, QString> &stored, const QString &name, const QString &memo,
+                            const AuditValues &audit);
 
 // The name the statements print: indented by four blanks, which are part of the stored text.
 QString reportName(const QString &name);

@@ -35,9 +35,7 @@ TreeRefusal selectNodeFirst()
 
 TreeRefusal rawMaterialAtTop(AfterRefusal after)
 {
-    return warning(QStringLiteral("최상위 노드[제로노드]에서는") + LB +
-                       QStringLiteral("원자재 코드 데이타를 등록 할 수 없습니다........"),
-                   after);
+    return warning(treetexts::rawMaterialAtTop(), after);
 }
 
 TreeRefusal sameUnderParent(AfterRefusal after)
@@ -47,26 +45,21 @@ TreeRefusal sameUnderParent(AfterRefusal after)
 
 TreeRefusal sameInTree(const QString &verb, AfterRefusal after)
 {
-    return information(paragraphs(QStringLiteral("같은 제품 BOM코드에 "), QStringLiteral("동일한 데이타가 있어"), verb),
-                       after);
+    return information(treetexts::sameInTree(verb), after);
 }
 
 TreeRefusal sameRoot(const QString &verb, AfterRefusal after)
 {
-    return information(
-        paragraphs(QStringLiteral("제품 BOM 최상위 코드에 "), QStringLiteral("동일한 데이타가 있어"), verb), after);
+    return information(treetexts::sameRoot(verb), after);
 }
 
 // Receipts that already use a code keep its tree nodes as they are.
 std::optional<TreeRefusal> receiptsRefusal(Db &db, const QString &code, const QString &verb, AfterRefusal after)
 {
-    if (rawMaterialReceiptCount(db, code) > 0)
-        return information(paragraphs(QStringLiteral("원자재 정보에 등록된 "), QStringLiteral("데이타가 있어"), verb),
-                           after);
-    if (productReceiptCount(db, code) > 0)
-        return information(paragraphs(QStringLiteral("제품창고에 입고된 "), QStringLiteral("데이타가 있어"), verb),
-                           after);
-    return std::nullopt;
+    const QString text = treetexts::receiptsUse(db, code, verb);
+    if (text.isEmpty())
+        return std::nullopt;
+    return information(text, after);
 }
 
 bool isSelection(const ProductTreeList &list, bool nodeSelected, int selected)
@@ -94,11 +87,9 @@ std::optional<TreeRefusal> addRefusal(Db &db, const ProductTreeList &list, const
     if (rawMaterial && place.level == 0)
         return rawMaterialAtTop(AfterRefusal::KeepDialog);
     if (rawMaterial && parentKind == kTreeRawMaterialKind)
-        return warning(QStringLiteral("상위 노드[부모노드]에서") + LB + QStringLiteral("원자재 데이타와 동일한") + LB +
-                       QStringLiteral("원자재 코드 데이타를 등록 할 수 없습니다........"));
+        return warning(treetexts::rawMaterialUnderRawMaterial());
     if (product && parentKind == kTreeRawMaterialKind)
-        return warning(QStringLiteral("원자재 코드 데이타 아래") + LB + QStringLiteral("[상위 노드(부모노드)]") + LB +
-                       QStringLiteral("제품 코드 데이타를 등록 할 수 없습니다........"));
+        return warning(treetexts::productUnderRawMaterial());
     if (familyHolds(list, place.family, item.code, -1))
         return sameUnderParent(AfterRefusal::CloseDialog);
     if (list.isEmpty())
@@ -148,6 +139,57 @@ std::optional<TreeRefusal> changeRefusal(Db &db, const ProductTreeList &list, in
 }
 
 } // namespace
+
+namespace treetexts {
+
+QString rawMaterialAtTop()
+{
+    return QStringLiteral("최상위 노드[제로노드]에서는") + LB +
+           QStringLiteral("원자재 코드 데이타를 등록 할 수 없습니다........");
+}
+
+QString rawMaterialUnderRawMaterial()
+{
+    return QStringLiteral("상위 노드[부모노드]에서") + LB + QStringLiteral("원자재 데이타와 동일한") + LB +
+           QStringLiteral("원자재 코드 데이타를 등록 할 수 없습니다........");
+}
+
+QString productUnderRawMaterial()
+{
+    return QStringLiteral("원자재 코드 데이타 아래") + LB + QStringLiteral("[상위 노드(부모노드)]") + LB +
+           QStringLiteral("제품 코드 데이타를 등록 할 수 없습니다........");
+}
+
+QString sameInTree(const QString &verb)
+{
+    return paragraphs(QStringLiteral("같은 제품 BOM코드에 "), QStringLiteral("동일한 데이타가 있어"), verb);
+}
+
+QString sameRoot(const QString &verb)
+{
+    return paragraphs(QStringLiteral("제품 BOM 최상위 코드에 "), QStringLiteral("동일한 데이타가 있어"), verb);
+}
+
+QString receiptsUse(Db &db, const QString &code, const QString &verb)
+{
+    if (rawMaterialReceiptCount(db, code) > 0)
+        return paragraphs(QStringLiteral("원자재 정보에 등록된 "), QStringLiteral("데이타가 있어"), verb);
+    if (productReceiptCount(db, code) > 0)
+        return paragraphs(QStringLiteral("제품창고에 입고된 "), QStringLiteral("데이타가 있어"), verb);
+    return {};
+}
+
+const QString &cannotAdd()
+{
+    return kCannotAdd;
+}
+
+const QString &cannotEdit()
+{
+    return kCannotEdit;
+}
+
+} // namespace treetexts
 
 void showRefusal(const TreeRefusal &refusal)
 {

@@ -29,6 +29,20 @@ struct TreeRefusal {
     AfterRefusal after = AfterRefusal::KeepDialog;
 };
 
+// The texts of the tree's rules, as the screen words them, for whatever else holds trees to
+// them. `verb` ends the text: cannotAdd() or cannotEdit().
+namespace treetexts {
+QString rawMaterialAtTop();
+QString rawMaterialUnderRawMaterial();
+QString productUnderRawMaterial();
+QString sameInTree(const QString &verb);
+QString sameRoot(const QString &verb);
+// Receipts that use the code keep its nodes as they are; empty when none does.
+QString receiptsUse(Db &db, const QString &code, const QString &verb);
+const QString &cannotAdd();
+const QString &cannotEdit();
+} // namespace treetexts
+
 // Shows the refusal's box (none for a silent one).
 void showRefusal(const TreeRefusal &refusal);
 

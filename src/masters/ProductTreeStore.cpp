@@ -13,6 +13,12 @@ const QString kTreeColumns = QStringLiteral(
     "Tr_Index, Tr_Level, Tr_NameText, Tr_Code, Tr_Name, Tr_DanWi, Tr_Model, Tr_PumName, Tr_KuSize, "
     "Tr_Kubun, Tr_SuKg, Tr_Bigo, Tr_SaveDate, Tr_Check01, Tr_Check02, Tr_Check03, Tr_Check04, Tr_Check05");
 
+const QString kInsertNode =
+    QStringLiteral("INSERT INTO MC_JeyPumTreeWonJaJey (%1) VALUES (:tbIndex, :tbLevel, :tbNameText, :tbCode, :tbName, "
+                   ":tbDanWi, :tbModel, :tbPumName, :tbKuSize, :tbKubun, :tbSuKg, :tbBiGo, :tbSaveDate, :tbCheck01, "
+                   ":tbCheck02, :tbCheck03, :tbCheck04, :tbCheck05)")
+        .arg(kTreeColumns);
+
 QString columnText(const QVector<QVariant> &row, int column)
 {
     return column < 0 ? QString() : row.at(column).toString().trimmed();
@@ -176,12 +182,15 @@ void insertTreeNode(Db &db, int position, const TreeNodeValues &values)
     Transaction t(db);
     db.exec(QStringLiteral("UPDATE MC_JeyPumTreeWonJaJey SET Tr_Index = Tr_Index + 1 WHERE Tr_Index >= :tbIndex"),
             {{QStringLiteral(":tbIndex"), position}});
-    db.exec(QStringLiteral("INSERT INTO MC_JeyPumTreeWonJaJey (%1) VALUES (:tbIndex, :tbLevel, :tbNameText, "
-                           ":tbCode, :tbName, :tbDanWi, :tbModel, :tbPumName, :tbKuSize, :tbKubun, :tbSuKg, "
-                           ":tbBiGo, :tbSaveDate, :tbCheck01, :tbCheck02, :tbCheck03, :tbCheck04, :tbCheck05)")
-                .arg(kTreeColumns),
-            nodeParams(position, values));
+    db.exec(kInsertNode, nodeParams(position, values));
     t.commit();
+}
+
+void appendTreeNodes(Db &db, int position, const QVector<TreeNodeValues> &nodes)
+{
+    PreparedStatement insert = db.prepare(kInsertNode);
+    for (const TreeNodeValues &values : nodes)
+        insert.run(nodeParams(position++, values));
 }
 
 void updateTreeNode(Db &db, int position, const TreeNodeValues &values)

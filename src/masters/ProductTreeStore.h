@@ -92,6 +92,9 @@ int sameKindCount(Db &db, const QString &kubun, const QString &code, int except 
 // first; deleting removes the node with its descendants and closes the gap behind it.
 void insertTreeNode(Db &db, int position, const TreeNodeValues &values);
 void updateTreeNode(Db &db, int position, const TreeNodeValues &values);
+// Adds nodes after the last row of the list, at `position` (the number of rows) and on, in the
+// caller's transaction: whole trees brought in at once.
+void appendTreeNodes(Db &db, int position, const QVector<TreeNodeValues> &nodes);
 int deleteTreeNode(Db &db, int position);
 
 } // namespace zedur

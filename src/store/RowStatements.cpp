@@ -32,6 +32,22 @@ void insertRow(Db &db, const QString &table, const RowValues &values)
             paramsOf(values));
 }
 
+void RowInserter::insert(const RowValues &values)
+{
+    if (!m_statement) {
+        QStringList columns;
+        QStringList parameters;
+        for (const auto &[column, value] : values) {
+            columns << column;
+            parameters << parameterOf(column);
+        }
+        m_statement.emplace(m_db.prepare(QStringLiteral("Insert InTo %1 (%2) Values (%3)")
+                                              .arg(m_table, columns.join(QStringLiteral(", ")),
+                                                   parameters.join(QStringLiteral(", ")))));
+    }
+    m_statement->run(paramsOf(values));
+}
+
 void updateRow(Db &db, const QString &table, const RowValues &values, const QString &keyColumn,
                const QVariant &key)
 {

@@ -70,7 +70,7 @@ private slots:
         for (const MenuNode &group : mainMenu())
             for (const MenuNode &entry : group.children)
                 codes << entry.code;
-        QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 210, 211, 212, 213, 214, 215, 216, 217, 218,
+        QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 114, 210, 211, 212, 213, 214, 215, 216, 217, 218,
                                     310, 311, 312, 313, 314, 315, 351, 352, 353, 354, 355, 356, 510, 511}));
         QCOMPARE(itemWithText(tree, "배부액을 재공품과 제품등에 업데이트 등록 ")->data(0, Qt::UserRole).toInt(), 217);
         const QString memo = main.Memo3->toPlainText();
@@ -113,6 +113,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("screen");
         QTest::newRow("110") << 110 << "TMC_WonJaJeyCode_Form";
+        QTest::newRow("114") << 114 << "TMC_DataImport_Form";
         QTest::newRow("211") << 211 << "TMC_WonJaJeyTaJeyGongVw_Form";
         QTest::newRow("212") << 212 << "TMC_JeyGongPumWoulInPut_Form";
         QTest::newRow("213") << 213 << "TMC_JeyGongPumToJeyPumInPut_Form";

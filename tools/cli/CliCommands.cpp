@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include "ImportCommand.h"
+
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
 #include "common/BooksClaim.h"
@@ -195,7 +197,8 @@ const QVector<Command> &commands()
                                       {QStringLiteral("close"), true, true, false, close},
                                       {QStringLiteral("export"), false, true, true, exportReport},
                                       {QStringLiteral("verify"), false, true, false, verify},
-                                      {QStringLiteral("copy"), false, false, false, {}, copy}};
+                                      {QStringLiteral("copy"), false, false, false, {}, copy},
+                                      {QStringLiteral("import"), true, false, false, importFile}};
     return all;
 }
 
@@ -232,6 +235,11 @@ bool needsTarget(const QString &command)
     return c && c->runOnLocations;
 }
 
+bool takesFile(const QString &command)
+{
+    return command == u"import";
+}
+
 QString reportNames()
 {
     QString text;
@@ -253,7 +261,7 @@ int run(const Invocation &invocation)
     // there would escape the "배부액재계산" rule: write only while no program has these books
     // open and no other command writes them.
     std::optional<BooksClaim> claim;
-    if (command->writes) {
+    if (command->writes && !invocation.checkOnly) {
         claim.emplace(invocation.database, programsClaim, BooksClaim::Mode::Alone,
                       BooksHolder::commandLine(invocation.command + u' ' + invocation.month));
         if (!claim->held()) {

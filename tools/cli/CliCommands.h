@@ -22,6 +22,10 @@ struct Invocation {
     QString report;   // export: the report's name
     QString out;      // export: the file to write; empty: a new file under Data_Save/
     QString to;       // copy: where the new books go (the books copied are `database`)
+    QString importKind; // import: raw-materials, products, trees, accounts, opening
+    QString file;       // import: the spreadsheet read
+    bool checkOnly = false; // import --check: judge every row, write nothing
+    bool update = false;    // import --update: change codes already in the books
 };
 
 // The commands it knows, and what a command needs besides its name.
@@ -29,6 +33,8 @@ bool knownCommand(const QString &command);
 bool needsMonth(const QString &command);
 bool needsReport(const QString &command);
 bool needsTarget(const QString &command);
+// import takes a kind and a file, and the options --check and --update.
+bool takesFile(const QString &command);
 // The names export knows, each with its report's title.
 QString reportNames();
 bool knownReport(const QString &name);

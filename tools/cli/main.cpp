@@ -2,6 +2,7 @@
 // any month as a spreadsheet and the ties between a month's reports, from the command line,
 // on the same engines and rules as the program's screens.
 #include "CliCommands.h"
+#include "ImportCommand.h"
 
 #include "common/SystemInfo.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서] [YYYY-MM] [--out 파일]
        zedur-cli copy --from 위치 --to 위치
+       zedur-cli [--db 위치] import 종류 파일 [--check] [--update]
 
 명령:
   status             열려 있는 월과 그 상태를 보여 줍니다.
@@ -29,6 +31,13 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      --to는 아직 없는 파일이나 장부가 없는 빈 데이터베이스여야 하며, 복사는
                      한 트랜잭션으로 하고, 끝나면 모든 표의 행이 같은지 확인하여 보여 줍니다.
                      (--from이 없으면 --db의 장부)
+  import 종류 파일 [--check] [--update]
+                     회사의 목록(.xlsx, 또는 UTF-8이나 CP949의 .csv)을 장부로 가져옵니다.
+                     열은 프로그램의 엑셀 내보내기와 같은 제목으로 찾습니다. 모든 행을 화면과
+                     같은 규칙으로 점검하여 오류가 있는 행을 시트, 행, 열, 이유와 함께 보여 주고,
+                     오류가 하나라도 있으면 아무것도 쓰지 않습니다 (한 트랜잭션).
+                     --check는 점검만 하고 쓰지 않습니다. 장부에 이미 있는 코드는 --update를
+                     주었을 때만, 그 코드의 화면이 허락하는 만큼 고칩니다. 종류는 아래와 같습니다.
 
 선택:
   --db 위치          장부 파일, 또는 PostgreSQL 서버의 장부
@@ -38,9 +47,10 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
   --out 파일         export가 쓸 파일
   --from 위치, --to 위치
                      copy가 읽을 장부와 만들 장부
+  --check, --update  import의 점검만, 있는 코드 고치기
   -h, --help         이 도움말을 보여 줍니다.
 
-쓰는 명령(allocate, close)은 이 컴퓨터에서 프로그램 zedur나 다른 쓰는 명령이 같은 장부를
+쓰는 명령(allocate, close, --check 없는 import)은 이 컴퓨터에서 프로그램 zedur나 다른 쓰는 명령이 같은 장부를
 쓰고 있는 동안에만 거부되며, 무엇이 그 장부를 쓰고 있는지 알려 줍니다. 잠금은 장부마다
 하나(장부 파일의 실제 경로, 서버의 장부는 호스트·포트·데이터베이스)이므로, 다른 장부에
 쓰는 명령은 함께 실행할 수 있습니다.
@@ -53,7 +63,7 @@ status, export, verify는 장부를 읽기만 하므로 쓸 수 없는 장부(�
 없는 파일이나 폴더)에서도 됩니다.
 
 알림은 표준 오류로, 결과는 표준 출력으로 씁니다.
-종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록),
+종료 코드: 0 완료, 1 거부(바뀐 것 없음; import에서 오류가 있는 행), 2 사용법 오류, 3 오류(오류 기록 파일에 기록),
           4 verify에서 맞지 않는 대조가 있음, copy한 장부의 행이 다름
 )";
 
@@ -61,6 +71,7 @@ void printHelp(FILE *to)
 {
     std::fputs(Help, to);
     std::fprintf(to, "\n보고서:\n%s", zedur::cli::reportNames().toUtf8().constData());
+    std::fprintf(to, "\nimport의 종류:\n%s", zedur::cli::importKindNames().toUtf8().constData());
 }
 
 int usage(const QString &why)
@@ -102,6 +113,10 @@ int main(int argc, char *argv[])
             invocation.out = args.at(i);
         } else if (arg.startsWith(QStringLiteral("--out="))) {
             invocation.out = arg.mid(6);
+        } else if (arg == u"--check") {
+            invocation.checkOnly = true;
+        } else if (arg == u"--update") {
+            invocation.update = true;
         } else if (arg.startsWith(u'-')) {
             return usage(QStringLiteral("알 수 없는 선택입니다: ") + arg);
         } else {
@@ -121,6 +136,16 @@ int main(int argc, char *argv[])
         invocation.report = positional.takeFirst();
     } else if (!invocation.out.isEmpty()) {
         return usage(QStringLiteral("--out은 export 명령에만 쓸 수 있습니다."));
+    }
+    if (zedur::cli::takesFile(invocation.command)) {
+        if (positional.size() < 2)
+            return usage(QStringLiteral("import 명령에는 종류와 파일이 있어야 합니다."));
+        if (!zedur::cli::knownImportKind(positional.first()))
+            return usage(QStringLiteral("알 수 없는 가져오기 종류입니다: ") + positional.first());
+        invocation.importKind = positional.takeFirst();
+        invocation.file = positional.takeFirst();
+    } else if (invocation.checkOnly || invocation.update) {
+        return usage(QStringLiteral("--check와 --update는 import 명령에만 쓸 수 있습니다."));
     }
     if (zedur::cli::needsMonth(invocation.command)) {
         static const QRegularExpression shape(QStringLiteral("^\\d{4}-(0[1-9]|1[0-2])$"));

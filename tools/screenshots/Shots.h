@@ -44,5 +44,7 @@ void shootReports(const QString &out);
 void shootShipments(const QString &out);
 // The statements and the product trend over the months, on generated books of their own.
 void shootHistory(const QString &out);
+// 자료 가져오기 with a checked file of good and bad rows.
+void shootImports(const QString &out);
 
 } // namespace shots

@@ -48,6 +48,7 @@ int main(int argc, char *argv[])
     shots::shootWip(out);
     shots::shootReports(out);
     shots::shootShipments(out);
+    shots::shootImports(out);
     {
         zedur::TMC_TableCreate_Form screen;
         shots::shoot(screen, out + "/table-init.png");

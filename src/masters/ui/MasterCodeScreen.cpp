@@ -13,11 +13,6 @@
 
 namespace zedur {
 
-namespace {
-const QString treeLockedEdit = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("수정이 불가능합니다.......");
-const QString treeLockedDelete = QStringLiteral("완제품코드의 Tree 노드에 있는 코드라") + LB + QStringLiteral("삭제가 불가능합니다.......");
-} // namespace
-
 MasterCodeScreen::MasterCodeScreen(const MasterCodeSetup &setup, QWidget *parent)
     : RecordScreen(setup.screen, parent), m_setup(setup)
 {
@@ -47,7 +42,7 @@ void MasterCodeScreen::pQuery()
         Params params;
         const QString condition = searchBar()->condition(params);
         DBGrid1->setResult(db().query(QStringLiteral(" Select * From %1 Where %2 Order By %3 ")
-                                          .arg(m_setup.table, condition, m_setup.orderBy),
+                                          .arg(m_setup.kind.table, condition, m_setup.kind.orderBy),
                                       params));
     });
 }
@@ -56,9 +51,9 @@ void MasterCodeScreen::showOnly(const QString &serial)
 {
     perform(QStringLiteral("pQuery_Search"), [&] {
         DBGrid1->setResult(db().query(QStringLiteral(" Select * From %1 Where %2 = ( :tbName ) ")
-                                          .arg(m_setup.table, m_setup.serialColumn),
+                                          .arg(m_setup.kind.table, m_setup.kind.serialColumn),
                                       {{":tbName", serial}}));
-        DBGrid1->moveTo(m_setup.serialColumn, serial);
+        DBGrid1->moveTo(m_setup.kind.serialColumn, serial);
     });
 }
 
@@ -66,40 +61,29 @@ bool MasterCodeScreen::codeLeft()
 {
     if (mode() != 3)
         return true;
-    return !refuseTaken(m_code, m_setup.codeColumn, m_setup.otherCodeColumn, m_setup.codeTaken,
-                        m_setup.codeTakenByOther, QString());
+    return !refuseTaken(m_code, true, QString());
 }
 
 bool MasterCodeScreen::nameLeft()
 {
     if (mode() != 3)
         return true;
-    return !refuseTaken(m_name, m_setup.nameColumn, m_setup.otherNameColumn, m_setup.nameTaken,
-                        m_setup.nameTakenByOther, QString());
+    return !refuseTaken(m_name, false, QString());
 }
 
-bool MasterCodeScreen::refuseTaken(QLineEdit *box, const QString &column, const QString &otherColumn,
-                                   const QString &takenText, const QString &takenByOtherText,
-                                   const QString &exceptSerial)
+bool MasterCodeScreen::refuseTaken(QLineEdit *box, bool code, const QString &exceptSerial)
 {
-    const QString value = box->text().trimmed();
-    int mine = 0;
-    int other = 0;
+    QString taken;
     const bool read = perform(QStringLiteral("Check_Query"), [&] {
-        mine = db().count(QStringLiteral(" Select * From %1 Where %2 = ( :tbCode ) And %3 <> :tbSerial ")
-                              .arg(m_setup.table, column, m_setup.serialColumn),
-                          {{":tbCode", value}, {":tbSerial", exceptSerial}});
-        other = db().count(QStringLiteral(" Select * From %1 Where %2 = ( :tbCode ) ").arg(m_setup.otherTable, otherColumn),
-                           {{":tbCode", value}});
+        taken = masters::takenText(db(), m_setup.kind, code, box->text(), exceptSerial);
     });
     if (!read)
         return false; // the failure was shown; a broken connection must not trap the focus
-    if (mine > 0 || other > 0) {
-        msg::warning(mine > 0 ? takenText : takenByOtherText);
-        box->setFocus();
-        return true;
-    }
-    return false;
+    if (taken.isEmpty())
+        return false;
+    msg::warning(taken);
+    box->setFocus();
+    return true;
 }
 
 QString MasterCodeScreen::storedCode()
@@ -107,7 +91,7 @@ QString MasterCodeScreen::storedCode()
     QString code;
     perform(QStringLiteral("pStoredCode"), [&] {
         code = db().scalar(QStringLiteral("Select %1 From %2 Where %3 = :tbSerial")
-                               .arg(m_setup.codeColumn, m_setup.table, m_setup.serialColumn),
+                               .arg(m_setup.kind.codeColumn, m_setup.kind.table, m_setup.kind.serialColumn),
                            {{":tbSerial", m_serial->text().trimmed()}})
                    .toString()
                    .trimmed();
@@ -117,47 +101,30 @@ QString MasterCodeScreen::storedCode()
 
 bool MasterCodeScreen::usedInTree(const QString &storedCode)
 {
-    int uses = 0;
-    perform(QStringLiteral("Check_TreeCode"), [&] {
-        uses = db().count(QStringLiteral(" Select * From MC_JeyPumTreeWonJaJey Where Tr_Code = ( :tbCode ) "
-                                         "Or Tr_Code = ( :tbStored ) "),
-                          {{":tbCode", m_code->text().trimmed()}, {":tbStored", storedCode}});
-    });
-    return uses > 0;
+    bool used = false;
+    perform(QStringLiteral("Check_TreeCode"),
+            [&] { used = masters::usedInTree(db(), {m_code->text().trimmed(), storedCode}); });
+    return used;
 }
 
 void MasterCodeScreen::writeRow(bool insert)
 {
-    const AuditValues audit = AuditValues::now();
-    RowValues values;
-    for (const ColumnDef &c : schema::table(m_setup.table).columns) {
-        QVariant value;
-        if (c.name == m_setup.serialColumn)
-            value = insert ? heldSerial() : m_serial->text().trimmed();
-        else if (boxFor(c.name))
-            value = boxValue(c.name);
-        else if (c.name.endsWith(u"_Check_03"))
-            value = audit.volumeSerial;
-        else if (c.name.endsWith(u"_Check_04"))
-            value = audit.computerName;
-        else if (c.name.endsWith(u"_Check_05"))
-            value = audit.folder;
-        else if (c.name.endsWith(u"_SaveDate"))
-            value = audit.saveDate;
-        else
-            value = QStringLiteral(""); // _Check_01_Index, _Check_01, _Check_02
-        values.append({c.name, value});
-    }
+    QHash<QString, QVariant> typed;
+    for (const ColumnDef &c : schema::table(m_setup.kind.table).columns)
+        if (boxFor(c.name) && c.name != m_setup.kind.serialColumn)
+            typed.insert(c.name, boxValue(c.name));
+    const QString serial = insert ? heldSerial() : m_serial->text().trimmed();
+    const RowValues values = masters::masterRow(m_setup.kind, serial, typed, AuditValues::now());
     if (insert)
-        insertRow(db(), m_setup.table, values);
+        insertRow(db(), m_setup.kind.table, values);
     else
-        updateRow(db(), m_setup.table, values, m_setup.serialColumn, m_serial->text().trimmed());
+        updateRow(db(), m_setup.kind.table, values, m_setup.kind.serialColumn, serial);
 }
 
 void MasterCodeScreen::insertNewRow()
 {
     Transaction t(db());
-    holdSerial(serialForNewRow(db(), m_setup.table, m_setup.serialColumn, heldSerial()));
+    holdSerial(serialForNewRow(db(), m_setup.kind.table, m_setup.kind.serialColumn, heldSerial()));
     writeRow(true);
     t.commit();
     m_serial->setText(heldSerial());
@@ -168,7 +135,7 @@ void MasterCodeScreen::insertClicked()
     pClear();
     holdSerial(QString());
     perform(QStringLiteral("Serial_MaxValue"), [this] {
-        holdSerial(Serial_MaxValue(db(), m_setup.table, m_setup.serialColumn));
+        holdSerial(Serial_MaxValue(db(), m_setup.kind.table, m_setup.kind.serialColumn));
         m_serial->setText(heldSerial());
     });
     enterMode(3);
@@ -188,39 +155,36 @@ void MasterCodeScreen::saveClicked()
 {
     BusyCursor busy;
     if (fDeleteBlank(m_code->text()).isEmpty()) {
-        msg::warning(m_setup.codeMissing);
+        msg::warning(m_setup.kind.codeMissing);
         m_code->setFocus();
         return;
     }
     if (fDeleteBlank(m_name->text()).isEmpty()) {
-        msg::warning(m_setup.nameMissing);
+        msg::warning(m_setup.kind.nameMissing);
         m_name->setFocus();
         return;
     }
     const bool inserting = mode() == 3;
     if (!inserting && usedInTree(storedCode())) {
-        msg::warning(treeLockedEdit);
+        msg::warning(masters::treeLockedEditText());
         m_code->setFocus();
         return;
     }
     // Codes and names stay distinct on every save, not only when leaving the boxes of a new row.
     const QString self = inserting ? QString() : m_serial->text().trimmed();
-    if (refuseTaken(m_code, m_setup.codeColumn, m_setup.otherCodeColumn, m_setup.codeTaken, m_setup.codeTakenByOther,
-                    self) ||
-        refuseTaken(m_name, m_setup.nameColumn, m_setup.otherNameColumn, m_setup.nameTaken, m_setup.nameTakenByOther,
-                    self))
+    if (refuseTaken(m_code, true, self) || refuseTaken(m_name, false, self))
         return;
 
     if (inserting) {
         const bool saved = perform(
-            QStringLiteral("pSqlToInsert"), [this] { insertNewRow(); }, m_setup.saveFailed + u' ', m_setup.saveFailed);
+            QStringLiteral("pSqlToInsert"), [this] { insertNewRow(); }, m_setup.kind.saveFailed + u' ', m_setup.kind.saveFailed);
         if (!saved)
             return; // what was typed stays on screen
-        listNewRow(m_setup.serialColumn, heldSerial());
+        listNewRow(m_setup.kind.serialColumn, heldSerial());
         return;
     }
-    const bool saved = perform(QStringLiteral("pSqlToUpDate"), [this] { writeRow(false); }, m_setup.saveFailed + u' ',
-                               m_setup.saveFailed);
+    const bool saved = perform(QStringLiteral("pSqlToUpDate"), [this] { writeRow(false); }, m_setup.kind.saveFailed + u' ',
+                               m_setup.kind.saveFailed);
     if (saved)
         showOnly(m_serial->text().trimmed());
 }
@@ -229,12 +193,12 @@ void MasterCodeScreen::deleteClicked()
 {
     BusyCursor busy;
     if (usedInTree(storedCode())) {
-        msg::warning(treeLockedDelete);
+        msg::warning(masters::treeLockedDeleteText());
         m_code->setFocus();
         return;
     }
     const bool deleted = perform(QStringLiteral("DeleteBtnClick"), [this] {
-        db().exec(QStringLiteral(" Delete From %1 Where %2 = ( :tbSerial ) ").arg(m_setup.table, m_setup.serialColumn),
+        db().exec(QStringLiteral(" Delete From %1 Where %2 = ( :tbSerial ) ").arg(m_setup.kind.table, m_setup.kind.serialColumn),
                   {{":tbSerial", m_serial->text().trimmed()}});
     });
     if (!deleted)

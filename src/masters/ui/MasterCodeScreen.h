@@ -1,28 +1,14 @@
 #pragma once
 
 #include "common/ui/RecordScreen.h"
+#include "masters/MasterCodes.h"
 
 namespace zedur {
 
-// What tells the raw-material and the product code screens apart: their table, the other
-// master whose codes and names must differ from theirs, the list order and their messages.
+// A master code screen: its screen and the master it keeps.
 struct MasterCodeSetup {
     ScreenSetup screen;
-    QString table;
-    QString serialColumn;
-    QString codeColumn;
-    QString nameColumn;
-    QString otherTable;
-    QString otherCodeColumn;
-    QString otherNameColumn;
-    QString orderBy;
-    QString codeMissing;     // "원자재 코드를 등록 하세요......"
-    QString nameMissing;
-    QString codeTaken;       // the code is already one of this master's
-    QString codeTakenByOther;
-    QString nameTaken;
-    QString nameTakenByOther;
-    QString saveFailed;      // "테이블 MC_WonJaJeyCode에 등록시 에러가 있습니다."
+    masters::MasterKind kind;
 };
 
 // A master-data code screen: register, edit, search, delete and export the codes of one
@@ -51,8 +37,7 @@ private:
     bool nameLeft();
     // Whether the value is already taken in this master (other than by the row being
     // edited) or in the other one; shows the warning, focuses the box.
-    bool refuseTaken(QLineEdit *box, const QString &column, const QString &otherColumn, const QString &takenText,
-                     const QString &takenByOtherText, const QString &exceptSerial);
+    bool refuseTaken(QLineEdit *box, bool code, const QString &exceptSerial);
     // Whether the row's code, as typed or as stored, is used in a product tree.
     bool usedInTree(const QString &storedCode);
     QString storedCode();

@@ -17,16 +17,6 @@
 namespace zedur {
 
 namespace {
-const QString closedText = QStringLiteral("마감완료된 데이타는") + LB + QStringLiteral("등록,수정,삭제등이") + LB +
-                           QStringLiteral("불가능한 데이타입니다...................... ");
-// These two break their line the other way round.
-const QString bookedEditText =
-    QStringLiteral("월별 수익비용 계정과목 금액이 등록된 데이타라\r\n수정이 불가능합니다.......");
-const QString bookedDeleteText =
-    QStringLiteral("월별 수익비용 계정과목 금액이 등록된 데이타라\r\n삭제가 불가능합니다.......");
-const QString suppliedEditText = QStringLiteral("초기 계정과목 코드라 수정이 불가능합니다.......");
-const QString suppliedDeleteText = QStringLiteral("초기 계정과목 코드라 삭제가 불가능합니다.......");
-
 // The export writes every column of the list.
 const QVector<ExportField> exportFields = {
     {"Ac_Serial", "저장순서"},
@@ -242,28 +232,25 @@ bool TMC_AcNameCode_Form::refuseClosed()
     // The account being changed decides, not whichever row of the list happens to be current.
     if (m_pickedRow.value("Ac_Check_01").trimmed() != accounts::closedMark)
         return false;
-    msg::warning(closedText);
+    msg::warning(accounts::lockText(accounts::AccountLock::Closed, false));
     CancelBtn->setFocus();
     pClear();
     return true;
 }
 
-bool TMC_AcNameCode_Form::refuseLocked(const QString &bookedText, const QString &suppliedText)
+bool TMC_AcNameCode_Form::refuseLocked(bool deleting)
 {
-    int booked = 0;
-    if (!perform(QStringLiteral("RecordCount_Check"),
-                 [&] { booked = accounts::bookedAmounts(db(), m_pickedRow.value("Ac_AcCode").trimmed()); }))
+    accounts::AccountLock lock = accounts::AccountLock::None;
+    if (!perform(QStringLiteral("RecordCount_Check"), [&] {
+            lock = accounts::changeLock(db(), m_pickedRow.value("Ac_AcCode"), m_pickedRow.value("Ac_Check_01"));
+        }))
         return true;
-    if (booked > 0) {
-        msg::warning(bookedText);
+    if (lock == accounts::AccountLock::None)
+        return false;
+    msg::warning(accounts::lockText(lock, deleting));
+    if (lock == accounts::AccountLock::Booked)
         edAc_AcCode->setFocus();
-        return true;
-    }
-    if (m_pickedRow.value("Ac_Check_01").trimmed() == accounts::suppliedMark) {
-        msg::warning(suppliedText);
-        return true;
-    }
-    return false;
+    return true;
 }
 
 void TMC_AcNameCode_Form::saveClicked()
@@ -298,7 +285,7 @@ void TMC_AcNameCode_Form::saveClicked()
         InsertBtn->setFocus();
         return;
     }
-    if (refuseLocked(bookedEditText, suppliedEditText))
+    if (refuseLocked(false))
         return;
     if (!perform(QStringLiteral("pSql_UpDate"), [this] { updateAccount(); }))
         return;
@@ -308,65 +295,37 @@ void TMC_AcNameCode_Form::saveClicked()
 
 void TMC_AcNameCode_Form::insertAccount()
 {
-    const AuditValues audit = AuditValues::now();
-    const QString name = edAc_AcName->text().trimmed();
+    accounts::Group group;
+    group.code = m_groupCode;
+    group.name = edAc_GroupAcName->text().trimmed();
+    group.kubunA = edAc_Kubun_A->text().trimmed();
+    group.kubunB = edAc_Kubun_B->text().trimmed();
+    group.kubunC = edAc_Kubun_C->text().trimmed();
+    group.statement = m_statement;
     Transaction t(db());
     holdSerial(serialForNewRow(db(), accounts::table, QStringLiteral("Ac_Serial"), heldSerial()));
     insertRow(db(), accounts::table,
-              {{"Ac_Serial", heldSerial()},
-               {"Ac_Kubun_A", edAc_Kubun_A->text().trimmed()},
-               {"Ac_Kubun_B", edAc_Kubun_B->text().trimmed()},
-               {"Ac_Kubun_C", edAc_Kubun_C->text().trimmed()},
-               {"Ac_Kubun_D", edAc_Kubun_D->text().trimmed()},
-               {"Ac_AcCode", edAc_AcCode->text().trimmed()},
-               {"Ac_AcName", name},
-               {"Ac_AcNameReport", accounts::reportName(name)},
-               {"Ac_AcNameCall", accounts::callName(edAc_GroupAcName->text().trimmed(), name)},
-               {"Ac_GroupKubun", m_statement},
-               {"Ac_InPutKubun", accounts::registeredInputKind},
-               {"Ac_CallKubun", accounts::bookableCallKind},
-               {"Ac_TotalCode", m_groupCode},
-               {"Ac_TextMemo", edAc_TextMemo->text().trimmed()},
-               {"Ac_Check_01", QStringLiteral("")},
-               {"Ac_Check_02", QStringLiteral("")},
-               {"Ac_Check_03", audit.volumeSerial},
-               {"Ac_Check_04", audit.computerName},
-               {"Ac_Check_05", audit.folder},
-               {"Ac_SaveDate", audit.saveDate}});
+              accounts::newAccountRow(heldSerial(), group, edAc_Kubun_D->text().trimmed(), edAc_AcName->text(),
+                                      edAc_TextMemo->text(), AuditValues::now()));
     t.commit();
     edAc_Serial->setText(heldSerial());
 }
 
 void TMC_AcNameCode_Form::updateAccount()
 {
-    const AuditValues audit = AuditValues::now();
-    const QString name = edAc_AcName->text().trimmed();
     // The group comes from the row as picked: a group chosen meanwhile in the dialog does not
     // move the account.
-    const QString groupName = accounts::groupNameOf(m_pickedRow.value("Ac_AcNameCall").trimmed(),
-                                                    m_pickedRow.value("Ac_AcName").trimmed());
-    QHash<QString, QVariant> changed = {
-        {"Ac_AcName", name},
-        {"Ac_AcNameReport", accounts::reportName(fDeleteBlank(name))},
-        {"Ac_AcNameCall", accounts::callName(groupName, name)},
-        {"Ac_TextMemo", edAc_TextMemo->text().trimmed()},
-        {"Ac_Check_03", audit.volumeSerial},
-        {"Ac_Check_04", audit.computerName},
-        {"Ac_Check_05", audit.folder},
-        {"Ac_SaveDate", audit.saveDate},
-    };
-    RowValues values;
-    for (const QString &column : schema::table(accounts::table).columnNames())
-        values.append({column, changed.value(column, m_pickedRow.value(column))});
     Transaction t(db());
-    updateRow(db(), accounts::table, values, QStringLiteral("Ac_Serial"), heldSerial());
+    updateRow(db(), accounts::table,
+              accounts::changedAccountRow(m_pickedRow, edAc_AcName->text(), edAc_TextMemo->text(), AuditValues::now()),
+              QStringLiteral("Ac_Serial"), heldSerial());
     t.commit();
 }
 
 void TMC_AcNameCode_Form::deleteClicked()
 {
     BusyCursor busy;
-    if (refuseClosed() || refuseLocked(bookedDeleteText, suppliedDeleteText))
+    if (refuseClosed() || refuseLocked(true))
         return;
     const bool deleted = perform(QStringLiteral("DeleteBtnClick"), [this] {
         Transaction t(db());

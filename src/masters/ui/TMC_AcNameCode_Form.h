@@ -58,7 +58,7 @@ private:
     // A closed account: warns, empties the boxes.
     bool refuseClosed();
     // Amounts booked on the picked account, or a supplied one: warns why it is locked.
-    bool refuseLocked(const QString &bookedText, const QString &suppliedText);
+    bool refuseLocked(bool deleting);
     void insertAccount();
     void updateAccount();
 

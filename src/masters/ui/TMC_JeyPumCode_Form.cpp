@@ -10,22 +10,7 @@ MasterCodeSetup productSetup()
     MasterCodeSetup s;
     s.screen = {QStringLiteral("TMC_JeyPumCode_Form"), QStringLiteral("재고자산의 제품 코드를 등록하는 폼 입니다."),
                 PeriodRule::None, QSize(1000, 660)};
-    s.table = QStringLiteral("MC_JeyPumCode");
-    s.serialColumn = QStringLiteral("Jey_Serial");
-    s.codeColumn = QStringLiteral("Jey_Code");
-    s.nameColumn = QStringLiteral("Jey_Name");
-    s.otherTable = QStringLiteral("MC_WonJaJeyCode");
-    s.otherCodeColumn = QStringLiteral("Won_Code");
-    s.otherNameColumn = QStringLiteral("Won_Name");
-    s.orderBy = QStringLiteral("Jey_Name, Jey_Code, Jey_Serial");
-    s.codeMissing = QStringLiteral("제품 코드를 등록 하세요......");
-    s.nameMissing = QStringLiteral("제품 이름를 등록 하세요......");
-    // Unlike the raw-material screen's, these warnings are single lines.
-    s.codeTaken = QStringLiteral("제품 코드가 있는 제품 코드를 등록 하였습니다......");
-    s.codeTakenByOther = QStringLiteral("원자재 코드가 있는 제품 코드를 등록 하였습니다......");
-    s.nameTaken = QStringLiteral("제품 이름이 있는 제품 이름을 등록 하였습니다......");
-    s.nameTakenByOther = QStringLiteral("원자재 이름이 있는 제품 이름을 등록 하였습니다......");
-    s.saveFailed = QStringLiteral("테이블 MC_JeyPumCode에 등록시 에러가 있습니다.");
+    s.kind = masters::products();
     return s;
 }
 } // namespace

@@ -15,21 +15,7 @@ MasterCodeSetup rawMaterialSetup()
     MasterCodeSetup s;
     s.screen = {QStringLiteral("TMC_WonJaJeyCode_Form"), QStringLiteral("재고자산의 원자재 코드를 등록하는 폼 입니다."),
                 PeriodRule::None, QSize(1000, 680)};
-    s.table = QStringLiteral("MC_WonJaJeyCode");
-    s.serialColumn = QStringLiteral("Won_Serial");
-    s.codeColumn = QStringLiteral("Won_Code");
-    s.nameColumn = QStringLiteral("Won_Name");
-    s.otherTable = QStringLiteral("MC_JeyPumCode");
-    s.otherCodeColumn = QStringLiteral("Jey_Code");
-    s.otherNameColumn = QStringLiteral("Jey_Name");
-    s.orderBy = QStringLiteral("Won_Name, Won_Code, Won_Serial");
-    s.codeMissing = QStringLiteral("원자재 코드를 등록 하세요......");
-    s.nameMissing = QStringLiteral("원자재 이름를 등록 하세요......");
-    s.codeTaken = QStringLiteral("원자재 코드가 있는") + LB + QStringLiteral("원자재 코드를 등록 하였습니다......");
-    s.codeTakenByOther = QStringLiteral("제품 코드가 있는") + LB + QStringLiteral("원자재 코드를 등록 하였습니다......");
-    s.nameTaken = QStringLiteral("원자재 이름이 있는") + LB + QStringLiteral("원자재 이름을 등록 하였습니다......");
-    s.nameTakenByOther = QStringLiteral("제품 이름이 있는") + LB + QStringLiteral("원자재 이름을 등록 하였습니다......");
-    s.saveFailed = QStringLiteral("테이블 MC_WonJaJeyCode에 등록시 에러가 있습니다.");
+    s.kind = masters::rawMaterials();
     return s;
 }
 } // namespace
