@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUrl>
 
 namespace zedur {
@@ -21,12 +22,25 @@ bool isCorruption(const QSqlError &error)
     return error.nativeErrorCode().toInt() % 256 == sqliteCorrupt;
 }
 
-QStringList quickCheck(const QString &connectionName, const QString &databaseFile)
+// `immutable`: a file nothing changes (a backup), read without locks or side files.
+QSqlDatabase readOnlyConnection(const QString &connectionName, const QString &databaseFile, bool immutable)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(databaseFile).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=ro"));
+                       (immutable ? QStringLiteral("?immutable=1") : QStringLiteral("?mode=ro")));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    return db;
+}
+
+QString nextCheckName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("zedur_check_%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QStringList quickCheck(const QString &connectionName, const QString &databaseFile)
+{
+    QSqlDatabase db = readOnlyConnection(connectionName, databaseFile, false);
     if (!db.open())
         return isCorruption(db.lastError()) ? QStringList{db.lastError().text()} : QStringList{};
     QStringList found;
@@ -55,8 +69,7 @@ QStringList damageFound(const QString &databaseFile)
 {
     if (!QFileInfo(databaseFile).isFile())
         return {};
-    static QAtomicInt counter;
-    const QString name = QStringLiteral("zedur_check_%1").arg(counter.fetchAndAddRelaxed(1));
+    const QString name = nextCheckName();
     const QStringList found = quickCheck(name, databaseFile);
     QSqlDatabase::removeDatabase(name);
     return found;
@@ -65,6 +78,24 @@ QStringList damageFound(const QString &databaseFile)
 QString newestBackup(const QString &databaseFile)
 {
     return backupsOf(databaseFile).value(0);
+}
+
+QVariantList readOnlyRow(const QString &databaseFile, const QString &sql)
+{
+    const QString name = nextCheckName();
+    QVariantList row;
+    {
+        QSqlDatabase db = readOnlyConnection(name, databaseFile, true);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                for (int i = 0; i < q.record().count(); ++i)
+                    row << q.value(i);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return row;
 }
 
 } // namespace zedur

@@ -16,12 +16,13 @@ enum Exit {
 };
 
 struct Invocation {
-    QString command;  // status, allocate, close, export, verify, copy
+    QString command;  // status, allocate, close, export, verify, copy, backups, restore
     QString month;    // YYYY-MM for every command but status
     QString database; // the books file
     QString report;   // export: the report's name
     QString out;      // export: the file to write; empty: a new file under Data_Save/
     QString to;       // copy: where the new books go (the books copied are `database`)
+    QString file;     // restore: the backup file
 };
 
 // The commands it knows, and what a command needs besides its name.
@@ -29,6 +30,7 @@ bool knownCommand(const QString &command);
 bool needsMonth(const QString &command);
 bool needsReport(const QString &command);
 bool needsTarget(const QString &command);
+bool needsFile(const QString &command);
 // The names export knows, each with its report's title.
 QString reportNames();
 bool knownReport(const QString &name);

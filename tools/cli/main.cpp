@@ -13,6 +13,7 @@ namespace {
 
 const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서] [YYYY-MM] [--out 파일]
        zedur-cli copy --from 위치 --to 위치
+       zedur-cli [--db 위치] restore 백업화일
 
 명령:
   status             열려 있는 월과 그 상태를 보여 줍니다.
@@ -28,6 +29,12 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      --to는 아직 없는 파일이나 장부가 없는 빈 데이터베이스여야 하며, 복사는
                      한 트랜잭션으로 하고, 끝나면 모든 표의 행이 같은지 확인하여 보여 줍니다.
                      (--from이 없으면 --db의 장부)
+  backups            이 장부의 백업을 새것부터 보여 줍니다: 일시, 왜 썼는지(초기화 전, 마감 전,
+                     복원 전), 백업 안의 열린 월과 그 상태, 크기, 화일.
+  restore 백업화일   장부를 그 백업으로 되돌립니다. 무엇을 잃는지(취소되는 마감, 백업 후에
+                     입력된 행의 수) 보여 준 뒤, 지금의 장부를 먼저 백업하고(복원도 되돌릴 수
+                     있도록) 바꿉니다. 장부 파일은 검사한 복사본으로 한 번에 바꾸고, 서버의
+                     장부는 다른 자리를 막은 채 한 트랜잭션으로 모든 행을 바꿉니다.
 
 선택:
   --db 위치          장부 파일, 또는 PostgreSQL 서버의 장부
@@ -39,11 +46,11 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      copy가 읽을 장부와 만들 장부
   -h, --help         이 도움말을 보여 줍니다.
 
-쓰는 명령(allocate, close)은 이 컴퓨터에서 같은 사용자가 프로그램 zedur를 실행하고 있는
+쓰는 명령(allocate, close, restore)은 이 컴퓨터에서 같은 사용자가 프로그램 zedur를 실행하고 있는
 동안에는 거부됩니다. 잠금은 장부 파일이 아니라 사용자와 컴퓨터마다 하나이므로, 프로그램이
 다른 장부를 열고 있어도 거부됩니다.
 
-export와 verify는 장부를 바꾸지 않으므로 프로그램이 실행 중이어도 됩니다.
+export, verify와 backups는 장부를 바꾸지 않으므로 프로그램이 실행 중이어도 됩니다.
 
 알림은 표준 오류로, 결과는 표준 출력으로 씁니다.
 종료 코드: 0 완료, 1 거부(바뀐 것 없음), 2 사용법 오류, 3 오류(오류 기록 파일에 기록),
@@ -120,6 +127,11 @@ int main(int argc, char *argv[])
         if (positional.isEmpty() || !shape.match(positional.first()).hasMatch())
             return usage(invocation.command + QStringLiteral(" 명령에는 YYYY-MM 형식의 년월이 있어야 합니다."));
         invocation.month = positional.takeFirst();
+    }
+    if (zedur::cli::needsFile(invocation.command)) {
+        if (positional.isEmpty())
+            return usage(invocation.command + QStringLiteral(" 명령에는 백업 화일이 있어야 합니다."));
+        invocation.file = positional.takeFirst();
     }
     if (zedur::cli::needsTarget(invocation.command) && invocation.to.isEmpty())
         return usage(invocation.command + QStringLiteral(" 명령에는 --to 위치가 있어야 합니다."));
