@@ -251,13 +251,6 @@ bool isDatabaseFile(const QString &path)
     return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
-QString humanSize(qint64 bytes)
-{
-    if (bytes >= qint64(1) << 30)
-        return QString::number(double(bytes) / double(qint64(1) << 30), 'f', 1) + QStringLiteral(" GB");
-    return QString::number(double(bytes) / double(1 << 20), 'f', 1) + QStringLiteral(" MB");
-}
-
 } // namespace
 
 QString BackupInfo::why() const
@@ -273,6 +266,15 @@ QString BackupInfo::why() const
         break;
     }
     return QStringLiteral("(이전 버전의 백업)");
+}
+
+QString backupSizeText(qint64 bytes)
+{
+    if (bytes >= qint64(1) << 30)
+        return QString::number(double(bytes) / double(qint64(1) << 30), 'f', 1) + QStringLiteral(" GB");
+    if (bytes >= 1 << 20)
+        return QString::number(double(bytes) / double(1 << 20), 'f', 1) + QStringLiteral(" MB");
+    return QString::number(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" KB");
 }
 
 QString backupFolderOf(const QString &location)
@@ -343,17 +345,19 @@ QStringList backupsPastRetention(const QVector<BackupInfo> &newestFirst, const Q
     }
     QStringList past;
     for (const BackupInfo &b : order) {
-        const QString month = b.purpose.closedMonth;
-        if (b.purpose.reason == BackupReason::Close && !closedMonthsKept.contains(month) &&
-            closedMonthsKept.size() < keep.closes) {
-            closedMonthsKept.insert(month);
-            continue;
-        }
-        if (othersKept < keep.others || b.file == written) {
+        // A close's backup stands for its month: an earlier close of the same month, since
+        // undone, and closes older than the last twelve go.
+        if (b.purpose.reason == BackupReason::Close) {
+            const QString month = b.purpose.closedMonth;
+            if ((!closedMonthsKept.contains(month) && closedMonthsKept.size() < keep.closes) || b.file == written)
+                closedMonthsKept.insert(month);
+            else
+                past << b.file;
+        } else if (othersKept < keep.others || b.file == written) {
             ++othersKept;
-            continue;
+        } else {
+            past << b.file;
         }
-        past << b.file;
     }
     return past;
 }
@@ -366,7 +370,7 @@ QString backupFolderWarning(const QString &location, const BackupRetention &keep
         total += it.nextFileInfo().size();
     if (total <= keep.folderLimitBytes)
         return {};
-    return QStringLiteral("백업 폴더가 %1로, 한도 %2를 넘었습니다.").arg(humanSize(total), humanSize(keep.folderLimitBytes)) +
+    return QStringLiteral("백업 폴더가 %1로, 한도 %2를 넘었습니다.").arg(backupSizeText(total), backupSizeText(keep.folderLimitBytes)) +
            LB + QStringLiteral("백업 폴더: ") + folder + LB +
            QStringLiteral("필요 없는 화일을 다른 곳으로 옮기거나 지우세요.......");
 }

@@ -42,6 +42,8 @@ struct BackupInfo {
 // books, named after the database in the program's books folder).
 QString backupPathFor(const QString &location, const QDateTime &when);
 QString backupFolderOf(const QString &location);
+// "12.3 MB": the size of a backup or of the folder, as the list shows it.
+QString backupSizeText(qint64 bytes);
 
 // The whole backups of these books, newest first by the moment in their name: the
 // compressed ones with their label and end mark, and the plain copies older versions wrote.
@@ -50,8 +52,9 @@ QString backupFolderOf(const QString &location);
 QVector<BackupInfo> listBackups(const QString &location);
 QStringList backupsOf(const QString &location);
 
-// What is kept: the backup of each of the last twelve months closed, and the newest five
-// others; past the folder limit the user is warned.
+// What is kept: the backup of each of the last twelve months closed (of a month closed
+// twice, the later close's), and the newest five of the other kinds; past the folder limit
+// the user is warned.
 struct BackupRetention {
     int closes = 12;
     int others = 5;

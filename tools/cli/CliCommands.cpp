@@ -163,18 +163,13 @@ int verify(Db &db, const Invocation &, const Period &month)
     return v.holds() ? Done : Untied;
 }
 
-QString sizeText(qint64 bytes)
-{
-    return QString::number(double(bytes) / double(1 << 20), 'f', 1) + QStringLiteral(" MB");
-}
-
 int backups(const Invocation &invocation)
 {
     const QVector<BackupInfo> list = listBackups(invocation.database);
     for (const BackupInfo &b : list)
         out(QStringLiteral("%1  %2  %3  %4  %5")
                 .arg(b.moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), b.why(),
-                     (b.openMonth + u' ' + b.openState).trimmed(), sizeText(b.size), b.file));
+                     (b.openMonth + u' ' + b.openState).trimmed(), backupSizeText(b.size), b.file));
     out(QStringLiteral("백업 %1개: %2").arg(list.size()).arg(backupFolderOf(invocation.database)));
     if (const QString warning = backupFolderWarning(invocation.database); !warning.isEmpty())
         msg::warning(warning);

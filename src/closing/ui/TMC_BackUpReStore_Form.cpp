@@ -20,11 +20,6 @@ const QStringList columnTitles{QStringLiteral("백업 일시"), QStringLiteral("
                                QStringLiteral("백업 안의 열린 월"), QStringLiteral("그 월의 상태"),
                                QStringLiteral("크기"), QStringLiteral("백업 화일")};
 
-QString sizeText(qint64 bytes)
-{
-    return QString::number(double(bytes) / double(1 << 20), 'f', 1) + QStringLiteral(" MB");
-}
-
 QTableWidgetItem *cell(const QString &text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto *item = new QTableWidgetItem(text);
@@ -99,7 +94,7 @@ void TMC_BackUpReStore_Form::pQuery()
         DBGrid1->setItem(row, 1, cell(b.why()));
         DBGrid1->setItem(row, 2, cell(b.openMonth, Qt::AlignCenter));
         DBGrid1->setItem(row, 3, cell(b.openState, Qt::AlignCenter));
-        DBGrid1->setItem(row, 4, cell(sizeText(b.size), Qt::AlignRight | Qt::AlignVCenter));
+        DBGrid1->setItem(row, 4, cell(backupSizeText(b.size), Qt::AlignRight | Qt::AlignVCenter));
         DBGrid1->setItem(row, 5, cell(b.file));
     }
     DBGrid1->resizeColumnsToContents();
@@ -110,7 +105,7 @@ void TMC_BackUpReStore_Form::pQuery()
     Panel_Folder->setText(QStringLiteral("백업 폴더: %1    백업 %2개, %3")
                               .arg(backupFolderOf(databasePath()))
                               .arg(m_backups.size())
-                              .arg(sizeText(total)) +
+                              .arg(backupSizeText(total)) +
                           (warning.isEmpty() ? QString() : u'\n' + plainLines(warning)));
     Panel_Folder->setStyleSheet(warning.isEmpty() ? QString() : QStringLiteral("QLabel { color: red; }"));
 }
