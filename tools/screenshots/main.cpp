@@ -52,5 +52,6 @@ int main(int argc, char *argv[])
         zedur::TMC_TableCreate_Form screen;
         shots::shoot(screen, out + "/table-init.png");
     }
+    shots::shootDamagedBooksOffer(out);
     return 0;
 }
