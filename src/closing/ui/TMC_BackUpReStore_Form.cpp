@@ -5,6 +5,7 @@
 #include "common/ui/BoxLook.h"
 #include "common/ui/StepProgress.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -95,7 +96,7 @@ void TMC_BackUpReStore_Form::pQuery()
         DBGrid1->setItem(row, 2, cell(b.openMonth, Qt::AlignCenter));
         DBGrid1->setItem(row, 3, cell(b.openState, Qt::AlignCenter));
         DBGrid1->setItem(row, 4, cell(backupSizeText(b.size), Qt::AlignRight | Qt::AlignVCenter));
-        DBGrid1->setItem(row, 5, cell(b.file));
+        DBGrid1->setItem(row, 5, cell(QFileInfo(b.file).fileName()));
     }
     DBGrid1->resizeColumnsToContents();
     if (!m_backups.isEmpty())
