@@ -85,6 +85,9 @@ private slots:
         MonthShape shape{lots};
         shape.typedReceiptShare = typedReceipts;
         generateBooks(db, seed, 3, shape);
+        if (typedReceipts > 0)
+            QVERIFY(db.count("Select InPut_Serial From MC_WonJaJeyInPut Where InPut_Kubun = '당월입고' "
+                             "And abs(InPut_GaAmt - InPut_SuKg * InPut_DanGa) > 0.01") > 0);
         if (refunded != 0)
             refund(db, June, refunded);
         for (const Period &month : {April, May, June}) {
