@@ -1,9 +1,10 @@
 # The Debian package (bash scripts/package): what cmake --install puts under /usr, with the
 # documents Debian asks for and the runtime dependencies declared. dpkg-shlibdeps finds the
-# libraries the programs link (Qt, libxlsxwriter, minizip); the rest are what they load or draw
-# with at run time: the SQLite driver, the platform plugins and the Korean font; the charts
-# library is named as well, as the statements cannot be drawn without it, and minizip, as the
-# import unzips every .xlsx with it.
+# libraries the programs link (Qt, libxlsxwriter, minizip, zstd); the rest are what they load or
+# draw with at run time: the SQLite driver, the platform plugins and the Korean font. The charts
+# library is named as well, as the statements cannot be drawn without it; minizip, as the import
+# unzips every .xlsx with it; and zstd, whose library writes and reads the backups (so that a
+# backup can be read by hand with the zstd tool the package suggests).
 include(GNUInstallDirs)
 
 set(ZEDUR_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zedur)
@@ -33,7 +34,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6charts6, qt6-qpa-plugins, fonts-nanum, libminizip1")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6charts6, qt6-qpa-plugins, fonts-nanum, libminizip1, libzstd1")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "zstd")
 # Books on a PostgreSQL server need the driver on every desk that opens them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -1,12 +1,14 @@
 #include "app/TMC_ZedUrMain_Form.h"
 
 #include "app/MenuTree.h"
+#include "closing/ui/TMC_BackUpReStore_Form.h"
 #include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
 #include "closing/ui/TMC_MonthMaGam_Form.h"
 #include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "common/ui/StepProgress.h"
 #include "entries/ui/TMC_AcNameAmtInPut_Form.h"
 #include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
 #include "entries/ui/TMC_ChaongGoJeyPumChulGoTaAc_Form.h"
@@ -34,6 +36,7 @@
 #include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "store/Db.h"
 #include "store/Integrity.h"
+#include "store/Restore.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
@@ -118,13 +121,26 @@ QString mainDescriptionText()
 
 QString damagedBooksText(const QString &databaseFile, const QString &backup)
 {
-    const QString restore = backup.isEmpty()
-                                ? QStringLiteral("  백업 파일이 없습니다.") + LB
-                                : QStringLiteral("  가장 최근의 백업 파일:") + LB + QStringLiteral("  ") + backup + LB +
-                                      LB + QStringLiteral("  프로그램을 닫고 이 백업 파일을 장부 파일 이름으로") + LB +
-                                      QStringLiteral("  복사하여 되살리세요.") + LB;
+    const QString restore =
+        backup.isEmpty()
+            ? QStringLiteral("  백업 파일이 없습니다.") + LB
+            : QStringLiteral("  가장 최근의 백업 파일:") + LB + QStringLiteral("  ") + backup + LB + LB +
+                  QStringLiteral("  프로그램을 다시 시작하면 이 백업으로 복원할 수 있습니다") + LB +
+                  QStringLiteral("  (zedur-cli restore 백업파일 로도 복원합니다).") + LB;
     return QStringLiteral("  장부 파일이 손상되었습니다:") + LB + QStringLiteral("  ") + databaseFile + LB + LB +
            QStringLiteral("  이 파일에는 아무것도 쓰지 않으며, 화면을 열지 않습니다.") + LB + LB + restore;
+}
+
+QString damagedBooksOffer(const QString &databaseFile, const BackupInfo &backup)
+{
+    return QStringLiteral("  장부 파일이 손상되었습니다:") + LB + QStringLiteral("  ") + databaseFile + LB + LB +
+           QStringLiteral("  가장 최근의 온전한 백업:") + LB + QStringLiteral("  ") + backup.file + LB +
+           QStringLiteral("  %1, %2, 백업 안의 열린 월 %3 %4")
+               .arg(backup.moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), backup.why(), backup.openMonth,
+                    backup.openState) +
+           LB + LB + QStringLiteral("  이 백업으로 장부를 복원할까요?") + LB +
+           QStringLiteral("  손상된 장부는 복원하기 전에 백업 폴더에 그대로 보관됩니다.") + LB +
+           QStringLiteral("  \"아니오\"이면 장부 파일에 아무것도 쓰지 않고, 화면을 열지 않습니다.") + LB;
 }
 
 MenuTreeView::MenuTreeView(QWidget *parent) : QTreeWidget(parent)
@@ -221,17 +237,17 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
     connect(tvGroup, &MenuTreeView::entryClicked, this, &TMC_ZedUrMain_Form::pRunMenu);
 
     ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
-    // Once, before any connection writes to the file: damaged books are left as they are,
-    // for the user to restore from a backup, and no screen opens on them.
-    const QStringList damage = damageFound(databasePath());
-    if (!damage.isEmpty()) {
-        m_damageWarning = damagedBooksText(databasePath(), newestBackup(databasePath()));
-        msg::warning(m_damageWarning);
-        if (!LogError({QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),
-                       QStringLiteral("장부 파일 손상"), QStringLiteral("IntegrityCheck"), damage.join(u'\n')}))
-            msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
+    // Once, before any connection writes to the file: damaged books are left as they are
+    // unless the user restores a backup over them, and no screen opens on them.
+    if (const QStringList damage = damageFound(databasePath()); !damage.isEmpty()) {
+        booksFoundDamaged(damage);
         return;
     }
+    openBooks();
+}
+
+void TMC_ZedUrMain_Form::openBooks()
+{
     try {
         m_connection = Db::openDefault();
         // Said where it stays in sight: only the refusals would tell otherwise.
@@ -243,6 +259,64 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
                        QStringLiteral("액세스[Access] DB의 화일오류"), e.className(), e.message()}))
             msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
     }
+}
+
+void TMC_ZedUrMain_Form::booksFoundDamaged(const QStringList &damage)
+{
+    const QVector<BackupInfo> backups = listBackups(databasePath());
+    m_damageWarning = damagedBooksText(databasePath(), backups.isEmpty() ? QString() : backups.first().file);
+    if (!LogError({QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),
+                   QStringLiteral("장부 파일 손상"), QStringLiteral("IntegrityCheck"), damage.join(u'\n')}))
+        msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
+    if (backups.isEmpty()) {
+        msg::warning(m_damageWarning);
+        return;
+    }
+    if (!msg::ask(damagedBooksOffer(databasePath(), backups.first()), MessageKind::Warning))
+        return;
+    std::unique_ptr<PreparedRestore> prepared;
+    try {
+        StepProgress progress(this, QStringLiteral("백업 및 복원"));
+        prepared = std::make_unique<PreparedRestore>(databasePath(), backups.first().file, true, progress.reporter());
+    } catch (const RestoreRefused &refused) {
+        msg::warning(refused.message());
+        return;
+    } catch (const Failure &failure) {
+        reportFailure(QStringLiteral("백업을 풀지 못했습니다."),
+                      QStringLiteral("procedure TMC_ZedUrMain_Form.FormCreate(Sender: TObject);"),
+                      QStringLiteral("장부 복원"), failure);
+        return;
+    }
+    performRestore(std::move(prepared));
+}
+
+void TMC_ZedUrMain_Form::performRestore(std::unique_ptr<PreparedRestore> prepared)
+{
+    // The screens are closed already; the main window's connection goes too, so that the
+    // books file can be replaced whole.
+    m_connection.reset();
+    std::optional<RestoreDone> done;
+    try {
+        StepProgress progress(this, QStringLiteral("백업 및 복원"));
+        done = prepared->commit(progress.reporter());
+    } catch (const RestoreRefused &refused) {
+        msg::warning(refused.message());
+    } catch (const Failure &failure) {
+        reportFailure(QStringLiteral("장부를 복원하지 못했습니다."),
+                      QStringLiteral("procedure TMC_ZedUrMain_Form.pRestore;"), QStringLiteral("장부 복원"), failure);
+    }
+    if (!done) {
+        if (m_damageWarning.isEmpty())
+            openBooks();
+        return;
+    }
+    m_damageWarning.clear();
+    openBooks();
+    msg::information(QStringLiteral("장부를 복원하였습니다. 열린 월: ") + done->openNow + LB + LB +
+                     QStringLiteral("복원하기 전의 장부는 이 백업에 있습니다 (이 복원을 되돌릴 때 쓰세요):") + LB +
+                     done->backupOfPresent);
+    if (!done->folderWarning.isEmpty())
+        msg::warning(done->folderWarning);
 }
 
 TMC_ZedUrMain_Form::~TMC_ZedUrMain_Form() = default;
@@ -259,12 +333,18 @@ void TMC_ZedUrMain_Form::keyPressEvent(QKeyEvent *event)
 
 template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
 {
+    std::unique_ptr<PreparedRestore> restore;
     {
         ScreenClass screen(this);
         screen.exec();
+        if constexpr (requires { screen.takeRestore(); })
+            restore = screen.takeRestore();
     }
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
+    // Once the screen and its connection are gone.
+    if (restore)
+        performRestore(std::move(restore));
 }
 
 void TMC_ZedUrMain_Form::pRunMenu(int code)
@@ -357,6 +437,9 @@ void TMC_ZedUrMain_Form::pRunMenu(int code)
         break;
     case 511:
         pShow_511();
+        break;
+    case 512:
+        pShow_512();
         break;
     case 900:
         pClose();
@@ -482,6 +565,10 @@ void TMC_ZedUrMain_Form::pShow_510()
 void TMC_ZedUrMain_Form::pShow_511()
 {
     showScreen<TMC_MonthMaGam_Form>();
+}
+void TMC_ZedUrMain_Form::pShow_512()
+{
+    showScreen<TMC_BackUpReStore_Form>();
 }
 
 } // namespace zedur

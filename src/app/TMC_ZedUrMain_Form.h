@@ -9,6 +9,8 @@ class QPlainTextEdit;
 namespace zedur {
 
 class Db;
+class PreparedRestore;
+struct BackupInfo;
 
 // The tree menu: a click on a group toggles it, a click on an expand button only expands
 // or collapses, a click on an entry runs it; moving with the keyboard opens nothing.
@@ -38,6 +40,11 @@ public:
 
     void pRunMenu(int code);
 
+    // The start-up check found the books damaged (`damage`: what it found): logged, and the
+    // newest whole backup offered; when the user takes it the books are restored and opened,
+    // otherwise no screen opens on them.
+    void booksFoundDamaged(const QStringList &damage);
+
     QWidget *Panel1;
     MenuTreeView *tvGroup;
     QWidget *Panel3;
@@ -49,6 +56,7 @@ protected:
 
 private:
     template <class ScreenClass> void showScreen();
+    void openBooks();
     void pClose();
     void pShow_110();
     void pShow_111();
@@ -78,6 +86,10 @@ private:
     void pShow_356();
     void pShow_510();
     void pShow_511();
+    void pShow_512();
+    // A restore a screen prepared and the user confirmed: every connection of the program
+    // closed, the books replaced, opened again.
+    void performRestore(std::unique_ptr<PreparedRestore> prepared);
 
     std::unique_ptr<Db> m_connection; // ADOConnection1: held for the program's life
     QString m_damageWarning;          // set when the start-up check found the books damaged
@@ -89,5 +101,7 @@ QString mainDescriptionText();
 // The warning for books the start-up check found damaged, naming the file and the newest
 // backup (empty when there is none).
 QString damagedBooksText(const QString &databaseFile, const QString &backup);
+// The question that offers the newest whole backup for damaged books.
+QString damagedBooksOffer(const QString &databaseFile, const BackupInfo &backup);
 
 } // namespace zedur

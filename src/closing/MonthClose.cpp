@@ -61,7 +61,10 @@ CloseOutcome close(Db &db, const Period &month, const CloseOptions &options, con
             return outcome;
         }
         report(progress, QStringLiteral("데이타베이스 백업"));
-        outcome.backupPath = writeTimestampedBackup(db);
+        const BackupWritten backup =
+            writeBackup(db, {BackupReason::Close, month.year.trimmed() + u'-' + month.month.trimmed()});
+        outcome.backupPath = backup.file;
+        outcome.backupWarning = backup.folderWarning;
     }
 
     const Period m{month.year.trimmed(), month.month.trimmed()};

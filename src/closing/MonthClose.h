@@ -16,6 +16,7 @@ struct CloseOptions {
 
 struct CloseOutcome : RunOutcome {
     QString backupPath;
+    QString backupWarning; // the backup folder outgrew its limit
     int carriedReceipts = 0;
     int carriedLots = 0;
     int carriedProducts = 0;

@@ -107,6 +107,17 @@ QVector<CopiedTable> compareBooks(Db &source, Db &target)
     return out;
 }
 
+QVector<CopiedTable> replaceRows(Db &source, Db &target)
+{
+    // Rows deleted, not tables dropped: another desk's reading waits on no table lock and
+    // sees the old rows until the caller commits.
+    for (const TableDef &t : schema::baseTables()) {
+        target.exec(QStringLiteral("DELETE FROM %1").arg(t.name));
+        copyRows(source, target, t);
+    }
+    return compareBooks(source, target);
+}
+
 CopyOutcome copyBooks(const QString &from, const QString &to)
 {
     // Only read: books that may not be written are copied as well (off an archive, say).

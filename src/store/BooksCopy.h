@@ -29,6 +29,11 @@ struct CopyOutcome {
 // again on both sides and compared.
 CopyOutcome copyBooks(const QString &from, const QString &to);
 
+// Every row of every base table of `target` replaced by the rows of `source`, in the
+// caller's transaction on `target` (a restore of server books); then every table compared
+// as `copyBooks` compares them.
+QVector<CopiedTable> replaceRows(Db &source, Db &target);
+
 // Compares every base table of two sets of books, value for value.
 QVector<CopiedTable> compareBooks(Db &source, Db &target);
 

@@ -83,19 +83,6 @@ void prepareAndBind(QSqlQuery &q, const QString &sql, const Params &params)
     bindParams(q, sql, params);
 }
 
-// The crash tests end the process, as a power cut would, before a chosen statement (or before
-// the step that names a finished backup): they prove that no interruption leaves the books
-// half changed. Only they set the variable; without it a statement costs one comparison more.
-void killWhenTheCrashTestSaysSo()
-{
-    static const int statementsBeforeKill = qEnvironmentVariableIntValue("ZEDUR_TEST_KILL_AFTER_STATEMENTS");
-    if (statementsBeforeKill <= 0)
-        return;
-    static int statementsRun = 0;
-    if (++statementsRun > statementsBeforeKill)
-        ::raise(SIGKILL);
-}
-
 void run(QSqlQuery &q, const QString &sql)
 {
     killWhenTheCrashTestSaysSo();
@@ -118,6 +105,18 @@ void runStatement(QSqlQuery &q, Engine engine, const QString &sql, const Params 
 }
 
 } // namespace
+
+// They prove that no interruption leaves the books half changed. Only they set the variable;
+// without it a statement costs one comparison more.
+void killWhenTheCrashTestSaysSo()
+{
+    static const int statementsBeforeKill = qEnvironmentVariableIntValue("ZEDUR_TEST_KILL_AFTER_STATEMENTS");
+    if (statementsBeforeKill <= 0)
+        return;
+    static int statementsRun = 0;
+    if (++statementsRun > statementsBeforeKill)
+        ::raise(SIGKILL);
+}
 
 Db::Db(const QString &path)
     : m_path(path), m_connectionName(nextConnectionName()),

@@ -8,6 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
 
 namespace zedur {
 
@@ -21,16 +23,36 @@ bool isCorruption(const QSqlError &error)
     return error.nativeErrorCode().toInt() % 256 == sqliteCorrupt;
 }
 
+// `immutable`: a file nothing changes (a backup), read without locks or side files.
+QSqlDatabase readOnlyConnection(const QString &connectionName, const QString &databaseFile, bool immutable)
+{
+    QString uri;
+    if (immutable) {
+        uri = QUrl::fromLocalFile(QFileInfo(databaseFile).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+              QStringLiteral("?mode=ro&immutable=1");
+    } else {
+        // Read as the books themselves are read where they lie; books that cannot be read there
+        // are reported by opening them.
+        const SqliteOpening opening = sqliteOpening(databaseFile, OpenMode::ReadOnly);
+        if (!opening.unreadable.isEmpty())
+            return {};
+        uri = opening.uri;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setDatabaseName(uri);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    return db;
+}
+
+QString nextCheckName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("zedur_check_%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
 QStringList quickCheck(const QString &connectionName, const QString &databaseFile)
 {
-    // Read as the books themselves are read where they lie; books that cannot be read there
-    // are reported by opening them.
-    const SqliteOpening opening = sqliteOpening(databaseFile, OpenMode::ReadOnly);
-    if (!opening.unreadable.isEmpty())
-        return {};
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    db.setDatabaseName(opening.uri);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    QSqlDatabase db = readOnlyConnection(connectionName, databaseFile, false);
     if (!db.open())
         return isCorruption(db.lastError()) ? QStringList{db.lastError().text()} : QStringList{};
     QStringList found;
@@ -59,8 +81,7 @@ QStringList damageFound(const QString &databaseFile)
 {
     if (!QFileInfo(databaseFile).isFile())
         return {};
-    static QAtomicInt counter;
-    const QString name = QStringLiteral("zedur_check_%1").arg(counter.fetchAndAddRelaxed(1));
+    const QString name = nextCheckName();
     const QStringList found = quickCheck(name, databaseFile);
     QSqlDatabase::removeDatabase(name);
     return found;
@@ -69,6 +90,24 @@ QStringList damageFound(const QString &databaseFile)
 QString newestBackup(const QString &databaseFile)
 {
     return backupsOf(databaseFile).value(0);
+}
+
+QVariantList readOnlyRow(const QString &databaseFile, const QString &sql)
+{
+    const QString name = nextCheckName();
+    QVariantList row;
+    {
+        QSqlDatabase db = readOnlyConnection(name, databaseFile, true);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                for (int i = 0; i < q.record().count(); ++i)
+                    row << q.value(i);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return row;
 }
 
 } // namespace zedur

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 namespace zedur {
 
@@ -10,7 +11,11 @@ namespace zedur {
 // file is sound, and also when it is missing or no database at all (opening it reports those).
 QStringList damageFound(const QString &databaseFile);
 
-// The newest backup of the books in the backup folder beside them; empty when there is none.
+// The newest whole backup of the books in the backup folder beside them; empty when there is none.
 QString newestBackup(const QString &databaseFile);
+
+// The first row of a query on a database file opened only to read (nothing, not even a side
+// file, is written); empty when there is no row or the file cannot be read.
+QVariantList readOnlyRow(const QString &databaseFile, const QString &sql);
 
 } // namespace zedur

@@ -37,4 +37,9 @@ public:
     using StoreError::StoreError;
 };
 
+// The crash tests end the process here, as a power cut would, once the statements and steps
+// they name have run (the store counts its statements; the file steps of a backup or a
+// restore call this between them). Without the tests' variable it does nothing.
+void killWhenTheCrashTestSaysSo();
+
 } // namespace zedur

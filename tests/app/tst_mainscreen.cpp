@@ -1,11 +1,15 @@
+#include "DiskFaults.h"
 #include "MessageRecorder.h"
 #include "TestBooks.h"
 #include "app/MenuTree.h"
 #include "app/TMC_ZedUrMain_Form.h"
 #include "common/ErrorLog.h"
 #include "common/SystemInfo.h"
+#include "store/Backup.h"
+#include "store/BackupFile.h"
 #include "store/Books.h"
 #include "store/Db.h"
+#include "store/Integrity.h"
 #include "ui/ScreenDriver.h"
 
 #include <QDir>
@@ -47,6 +51,11 @@ QString screenOpenedBy(const std::function<void()> &action)
 }
 } // namespace
 
+QByteArray damageTheBooks()
+{
+    return damageTablePage(databasePath(), QStringLiteral("MC_AcNameCode"));
+}
+
 class MainScreenTest : public QObject
 {
     Q_OBJECT
@@ -71,7 +80,7 @@ private slots:
             for (const MenuNode &entry : group.children)
                 codes << entry.code;
         QCOMPARE(codes, (QList<int>{110, 111, 112, 113, 114, 210, 211, 212, 213, 214, 215, 216, 217, 218,
-                                    310, 311, 312, 313, 314, 315, 351, 352, 353, 354, 355, 356, 510, 511}));
+                                    310, 311, 312, 313, 314, 315, 351, 352, 353, 354, 355, 356, 510, 511, 512}));
         QCOMPARE(itemWithText(tree, "배부액을 재공품과 제품등에 업데이트 등록 ")->data(0, Qt::UserRole).toInt(), 217);
         const QString memo = main.Memo3->toPlainText();
         QVERIFY(memo.startsWith("  본\n  원가계산 프로그램은\n  사칙연산의 제어 가능한 \n"));
@@ -200,13 +209,16 @@ private slots:
         setAppDirForTesting(QString());
     }
 
-    void damagedBooksWarnNameTheNewestBackupAndStayUntouched_data()
+    // The start-up check finds a page of the books overwritten, as a failing disk leaves it:
+    // the newest whole backup is offered; declined (or with none), nothing is written to the
+    // books and no screen opens on them.
+    void damagedBooksOfferTheNewestBackupAndStayUntouchedWhenDeclined_data()
     {
-        QTest::addColumn<QStringList>("backups");
+        QTest::addColumn<QStringList>("backups"); // plain copies as older versions wrote them, or files cut short
         QTest::addColumn<QString>("newest");
         QTest::newRow("two backups and a cut-short one")
             << QStringList{"ZedUr_DB_20050401_100000_000.mdb", "ZedUr_DB_20050417_100000_000.mdb",
-                           "ZedUr_DB_20050418_100000_000.mdb.partial"}
+                           "ZedUr_DB_20050418_100000_000.mdb.partial", "ZedUr_DB_20050419_100000_000.mdb.zst"}
             << "ZedUr_DB_20050417_100000_000.mdb";
         QTest::newRow("a user's copy and other books' backups beside them")
             << QStringList{"ZedUr_DB_20050417_100000_000.mdb", "ZedUr_DB_copy.mdb", "ZedUr_DB_99999999.mdb",
@@ -214,44 +226,37 @@ private slots:
             << "ZedUr_DB_20050417_100000_000.mdb";
         QTest::newRow("no backup") << QStringList{} << "";
     }
-    void damagedBooksWarnNameTheNewestBackupAndStayUntouched()
+    void damagedBooksOfferTheNewestBackupAndStayUntouchedWhenDeclined()
     {
         QFETCH(QStringList, backups);
         QFETCH(QString, newest);
         QTemporaryDir dir;
         setAppDirForTesting(dir.path());
         createDatabase(databasePath(), {"2005", "04"}, TestBooks::fixedAudit());
-        int accountsPage = 0;
-        {
-            auto db = Db::openDefault();
-            accountsPage = db->scalar("SELECT rootpage FROM sqlite_master WHERE name = 'MC_AcNameCode'").toInt();
-        }
-        QVERIFY(accountsPage > 1);
         QDir().mkpath(appDir() + "Access_Db/backup");
         for (const QString &name : backups) {
-            QFile f(appDir() + "Access_Db/backup/" + name);
-            QVERIFY(f.open(QIODevice::WriteOnly));
+            const QString path = appDir() + "Access_Db/backup/" + name;
+            if (name.endsWith(".mdb")) {
+                Db::openDefault()->backupTo(path);
+            } else {
+                QFile f(path); // cut short: a name alone is no backup
+                QVERIFY(f.open(QIODevice::WriteOnly));
+            }
         }
-        // A page of the chart of accounts overwritten, as a failing disk leaves it.
-        QByteArray damaged;
-        {
-            QFile f(databasePath());
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            damaged = f.readAll();
-            const int pageSize = (uchar(damaged[16]) << 8) | uchar(damaged[17]);
-            damaged.replace((accountsPage - 1) * pageSize, 64, QByteArray(64, char(0x5a)));
-            QVERIFY(f.seek(0));
-            f.write(damaged);
-        }
-        const QString expectedBackup = newest.isEmpty() ? QString() : appDir() + "Access_Db/backup/" + newest;
+        const QByteArray damaged = damageTheBooks();
+        const QVector<BackupInfo> listed = listBackups(databasePath());
+        QCOMPARE(listed.isEmpty() ? QString() : listed.first().file,
+                 newest.isEmpty() ? QString() : appDir() + "Access_Db/backup/" + newest);
         MessageRecorder messages;
+        messages.answers = {false};
         {
             TMC_ZedUrMain_Form main;
             QVERIFY(!main.connected());
-            const QString warning = damagedBooksText(databasePath(), expectedBackup);
-            QCOMPARE(messages.texts(), QStringList{warning});
-            QVERIFY(warning.contains(databasePath()));
-            QVERIFY(newest.isEmpty() || warning.contains(expectedBackup));
+            const QString warning = damagedBooksText(databasePath(), newest.isEmpty() ? QString() : listed.first().file);
+            QCOMPARE(messages.texts(),
+                     QStringList{newest.isEmpty() ? warning : damagedBooksOffer(databasePath(), listed.first())});
+            QVERIFY(messages.texts().first().contains(databasePath()));
+            QVERIFY(newest.isEmpty() || messages.texts().first().contains(listed.first().file));
             QCOMPARE(nextErrorNumber(errorLogPath()), 2);
             // No screen opens on the damaged books; leaving the program still works.
             messages.clear();
@@ -265,6 +270,40 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll() == damaged);
         setAppDirForTesting(QString());
+    }
+
+    // Taken: the books are the backup's and open; the damaged ones are kept as a backup.
+    void damagedBooksRestoredFromTheNewestBackupWhenTaken()
+    {
+        TestBooks books;
+        books.db().exec("UPDATE MC_AcNameCode SET Ac_TextMemo = 'backed up'");
+        const QString backup = writeBackup(books.db(), {BackupReason::Close, "2005-03"}).file;
+        books.db().exec("UPDATE MC_AcNameCode SET Ac_TextMemo = 'lost'");
+        books.disconnect();
+        const QByteArray damaged = damageTheBooks();
+        MessageRecorder messages;
+        messages.answers = {true};
+        {
+            TMC_ZedUrMain_Form main;
+            QVERIFY(main.connected());
+            QCOMPARE(messages.messages.size(), 2);
+            QCOMPARE(messages.messages.at(1).kind, MessageKind::Information);
+            QVERIFY2(messages.texts().at(1).startsWith(QStringLiteral("장부를 복원하였습니다. 열린 월: 2005-04")),
+                     qPrintable(messages.texts().at(1)));
+            QCOMPARE(screenOpenedBy([&] { main.pRunMenu(110); }), QStringLiteral("TMC_WonJaJeyCode_Form"));
+        }
+        QCOMPARE(damageFound(databasePath()), QStringList());
+        books.reconnect();
+        QCOMPARE(books.db().scalar("SELECT MIN(Ac_TextMemo) FROM MC_AcNameCode").toString(), QStringLiteral("backed up"));
+        const QVector<BackupInfo> listed = listBackups(databasePath());
+        QCOMPARE(listed.size(), 2);
+        QCOMPARE(listed.at(1).file, backup);
+        QCOMPARE(listed.at(0).why(), QStringLiteral("복원 전"));
+        const QString kept = books.dir() + "kept.mdb";
+        backupfile::expand(listed.at(0).file, kept);
+        QFile f(kept);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == damaged);
     }
 };
 

@@ -139,6 +139,7 @@ private slots:
         QTest::newRow("no path after --db") << QStringList{"status", "--db"};
         QTest::newRow("copy without --to") << QStringList{"copy", "--from", "a.mdb"};
         QTest::newRow("--to on another command") << QStringList{"status", "--to", "b.mdb"};
+        QTest::newRow("restore without a file") << QStringList{"restore"};
     }
 
     void wrongUseIsRefusedWithTheHelp()
@@ -207,6 +208,9 @@ private slots:
             QSKIP("the books file's disk: on a server the backup is the only file the close writes");
         TestBooks books;
         generateBooks(books.db(), 4, 1, MonthShape{.lots = 30});
+        // Bytes no compression makes smaller, so that the backup itself passes the limit.
+        books.db().exec("CREATE TABLE filler (x BLOB)");
+        books.db().exec("INSERT INTO filler VALUES (randomblob(300000))");
         const QString db = books.location();
         books.db().exec("PRAGMA wal_checkpoint(TRUNCATE)"); // all of the books in their file
         const qint64 limit = 64 * 1024;                     // above what opening the books writes, below their copy
@@ -351,6 +355,41 @@ private slots:
         }
         QCOMPARE(picture(books.db()), picturedBefore);
         QCOMPARE(run(installedBeside(books), {"--db", db, "status"}).exitCode, 0);
+    }
+
+    // The close's backup listed, its restore refused while the program runs, then done: the
+    // month is open again and the books before it are a backup of their own.
+    void backupsAndRestoreFromTheCommandLine()
+    {
+        TestBooks books;
+        generateBooks(books.db(), 6, 1, MonthShape{.lots = 8});
+        const QString db = books.location();
+        const auto cli = [&](const QStringList &args) {
+            return run(installedBeside(books), args);
+        };
+        QCOMPARE(cli({"--db", db, "close", "2005-04"}).exitCode, 0);
+        const Result listed = cli({"--db", db, "backups"});
+        QCOMPARE(listed.exitCode, 0);
+        QVERIFY2(listed.out.contains(QStringLiteral("2005-04 마감 전  2005-04 미마감")), qPrintable(listed.out));
+        const QString backup = backupsOf(db).value(0);
+        QVERIFY(listed.out.contains(backup));
+
+        books.disconnect();
+        {
+            const BooksClaim program(db, programsClaim, BooksClaim::Mode::Shared, BooksHolder::theProgram());
+            QVERIFY(program.held());
+            const Result r = cli({"--db", db, "restore", backup});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(r.err.contains(QStringLiteral("실행 중입니다")));
+        }
+        const Result r = cli({"--db", db, "restore", backup});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY2(r.out.contains(QStringLiteral("취소되는 마감: 2005-04")), qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("복원 완료: 열린 월 2005-04 미마감")));
+        books.reconnect();
+        QCOMPARE(openState(books.db()), QStringLiteral("미마감"));
+        QCOMPARE(period::theOpenPeriod(books.db())->period.text(), QStringLiteral("200504"));
+        QCOMPARE(listBackups(db).first().why(), QStringLiteral("복원 전"));
     }
 
     void aMissingBooksFileIsAnErrorAndIsNotCreated()

@@ -2,7 +2,8 @@
 // after a chosen number of statements) and checks what it leaves: a sound file holding the
 // books either exactly as before the action or exactly as after it; and, for the actions that
 // copy the books first, beside changed books a whole backup, and never a copy cut short taken
-// for one.
+// for one. A restore, killed at any step, leaves the old books or the restored ones, never a
+// mix of the two (a log of the old books read into the restored file) nor a damaged file.
 //
 // The test program is its own child: "--child ACTION FILE" runs one action on FILE.
 
@@ -15,13 +16,16 @@
 #include "entries/Issues.h"
 #include "entries/WarehouseReceipts.h"
 #include "store/Backup.h"
+#include "store/BackupFile.h"
 #include "store/Books.h"
 #include "store/Db.h"
+#include "store/Restore.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -97,7 +101,7 @@ void takeBackASale(Db &db)
 // As the initialisation screen does it: the books copied first, then started afresh.
 void initialise(Db &db)
 {
-    writeTimestampedBackup(db);
+    writeBackup(db, {BackupReason::Initialisation, {}});
     initialiseBooks(db, May, TestBooks::fixedAudit());
 }
 
@@ -131,11 +135,22 @@ void closeMonth(Db &db)
         throw std::runtime_error(outcome.refusal->text.toStdString());
 }
 
+// As the backups screen does it once the program's connections are closed: the newest
+// backup of the books restored over them.
+void restoreNewest(const QString &file)
+{
+    PreparedRestore(file, backupsOf(file).value(0)).commit();
+}
+
 struct Action {
     const char *name;
     std::function<void(Db &)> prepare; // the books before, on fresh books of April 2005
     std::function<void(Db &)> run;
     bool backsUp = false; // copies the books before it changes them
+    // A restore: the books are backed up after `prepare` and then changed by `change`; the
+    // action restores that backup over them, with no connection open.
+    std::function<void(Db &)> change = {};
+    std::function<void(const QString &)> runOnFile = {};
 };
 
 const QVector<Action> &actions()
@@ -147,6 +162,7 @@ const QVector<Action> &actions()
         {"sales return", monthWithASaleBefore, takeBackASale},
         {"allocation", [](Db &db) { generatedMonths(db, false); }, allocate},
         {"close", [](Db &db) { generatedMonths(db, true); }, closeMonth, true},
+        {"restore", [](Db &db) { generatedMonths(db, true); }, {}, true, closeMonth, restoreNewest},
     };
     return list;
 }
@@ -165,8 +181,12 @@ int runChild(const QString &name, const QString &file)
     if (!action)
         return 2;
     try {
-        auto db = Db::open(file);
-        action->run(*db);
+        if (action->runOnFile) {
+            action->runOnFile(file);
+        } else {
+            auto db = Db::open(file);
+            action->run(*db);
+        }
     } catch (const std::exception &e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
@@ -241,12 +261,29 @@ struct Run {
     int copiesCutShort = 0; // left beside them, never taken for a backup
 };
 
-Run runAction(const QString &base, const QString &workDir, const char *action, int statements)
+// The books of a backup file, as readBooks reads books.
+Books readBackup(const QString &backup)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("expanded.mdb"));
+    try {
+        backupfile::expand(backup, file);
+    } catch (const Failure &f) {
+        return {f.message(), {}};
+    }
+    return readBooks(file);
+}
+
+// `restoring`: a backup to put beside the books first, under its own name.
+Run runAction(const QString &base, const QString &workDir, const char *action, int statements,
+              const QString &restoring = {})
 {
     QDir(workDir).removeRecursively();
-    QDir().mkpath(workDir);
+    QDir().mkpath(workDir + QStringLiteral("/backup"));
     const QString file = workDir + QStringLiteral("/ZedUr_DB.mdb");
     QFile::copy(base, file);
+    if (!restoring.isEmpty())
+        QFile::copy(restoring, workDir + QStringLiteral("/backup/") + QFileInfo(restoring).fileName());
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(KillVariable, QString::number(statements));
@@ -266,18 +303,24 @@ Run runAction(const QString &base, const QString &workDir, const char *action, i
         qWarning("%s: %s", action, child.readAllStandardError().constData());
     run.books = readBooks(file);
     for (const QString &backup : backupsOf(file))
-        run.backups << readBooks(backup);
+        run.backups << readBackup(backup);
     run.copiesCutShort = int(QDir(workDir + QStringLiteral("/backup")).entryList({QStringLiteral("*.partial")}).size());
     return run;
 }
 
-// A backup is whole when it is a sound file holding the books as they were before the action.
-bool backupsWhole(const Run &run, const Books &before)
+// A backup is whole when it is a sound file holding the books as they were before the action
+// (or, for a restore, the backup it restores, which holds the books as they are after it).
+bool backupsWhole(const Run &run, const QList<Books> &wholeStates)
 {
     for (const Books &backup : run.backups)
-        if (backup.integrity != u"ok" || !(backup == before))
+        if (backup.integrity != u"ok" || !wholeStates.contains(backup))
             return false;
     return true;
+}
+
+bool hasBackupOf(const Run &run, const Books &books)
+{
+    return run.backups.contains(books);
 }
 
 int killPointsTried = 0;
@@ -305,30 +348,38 @@ private slots:
         QVERIFY(a);
         QTemporaryDir dir;
         const QString base = dir.filePath("base.mdb");
+        QString restoring;
         {
             TestBooks fresh;
             a->prepare(fresh.db());
+            if (a->change) {
+                const QString written = writeBackup(fresh.db(), {BackupReason::Initialisation, {}}).file;
+                restoring = dir.filePath(QFileInfo(written).fileName());
+                QVERIFY(QFile::copy(written, restoring));
+                a->change(fresh.db());
+            }
             fresh.db().backupTo(base);
         }
         const Books before = readBooks(base);
         QCOMPARE(before.integrity, QStringLiteral("ok"));
-        const Run whole = runAction(base, dir.filePath("run"), a->name, 0);
+        const Run whole = runAction(base, dir.filePath("run"), a->name, 0, restoring);
         QVERIFY2(whole.finished, "the action fails without being killed");
         const Books after = whole.books;
         QVERIFY2(!(after == before), "the action changes nothing");
-        QCOMPARE(whole.backups.size(), a->backsUp ? 1 : 0);
-        QVERIFY(backupsWhole(whole, before));
+        QCOMPARE(whole.backups.size(), a->backsUp ? (restoring.isEmpty() ? 1 : 2) : 0);
+        const QList<Books> wholeStates = restoring.isEmpty() ? QList<Books>{before} : QList<Books>{before, after};
+        QVERIFY(backupsWhole(whole, wholeStates));
 
         // How many statements the action runs: the smallest count it is not killed after.
         int low = 0; // killed after this many
         int high = 1;
-        while (runAction(base, dir.filePath("run"), a->name, high).killed) {
+        while (runAction(base, dir.filePath("run"), a->name, high, restoring).killed) {
             low = high;
             high *= 2;
         }
         while (high - low > 1) {
             const int middle = (low + high) / 2;
-            (runAction(base, dir.filePath("run"), a->name, middle).killed ? low : high) = middle;
+            (runAction(base, dir.filePath("run"), a->name, middle, restoring).killed ? low : high) = middle;
         }
         const int statements = high;
 
@@ -348,7 +399,7 @@ private slots:
         int brokenBackups = 0;
         int copiesCutShort = 0;
         for (int k : points) {
-            const Run run = runAction(base, dir.filePath("run"), a->name, k);
+            const Run run = runAction(base, dir.filePath("run"), a->name, k, restoring);
             QVERIFY2(run.killed, qPrintable(QStringLiteral("not killed after %1 statements").arg(k)));
             const bool sound = run.books.integrity == u"ok" && (run.books == before || run.books == after);
             if (!sound) {
@@ -357,7 +408,7 @@ private slots:
                          k, statements, qPrintable(run.books.integrity));
             }
             // Changed books always have their backup beside them; a copy cut short is no backup.
-            if (!backupsWhole(run, before) || (a->backsUp && !(run.books == before) && run.backups.isEmpty())) {
+            if (!backupsWhole(run, wholeStates) || (a->backsUp && !(run.books == before) && !hasBackupOf(run, before))) {
                 ++brokenBackups;
                 qWarning("%s: killed after %d of %d statements, a backup is missing or not whole", a->name, k,
                          statements);

@@ -1,19 +1,23 @@
-// The backups taken before the initialisation and the close: only the newest twenty of these
-// books are kept, and a folder nobody may write into or a full disk fails the backup with the
-// user's message and leaves nothing half-written.
+// The backups taken before the initialisation, the close and a restore: compressed, labelled
+// and listed only when whole; retention keeps the last twelve closes and five others; a
+// folder nobody may write into or a full disk fails the backup with the user's message and
+// leaves nothing half-written.
 //
 // The test program is its own child: "--child-backup FILE" backs FILE up as the actions do.
 
 #include "DiskFaults.h"
 #include "MonthGenerator.h"
 #include "TestBooks.h"
+#include "BooksDifference.h"
 #include "store/Backup.h"
+#include "store/BackupFile.h"
 #include "store/Db.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QTest>
 #include <cstdio>
@@ -47,7 +51,7 @@ int runChild(const QString &file)
 {
     try {
         auto db = Db::open(file);
-        writeTimestampedBackup(*db);
+        writeBackup(*db, {BackupReason::Close, QStringLiteral("2005-04")});
     } catch (const BackupError &e) {
         std::printf("%s", e.message().toUtf8().constData());
         return 1;
@@ -64,46 +68,118 @@ class BackupTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void keepsTheNewestTwentyOfTheseBooks_data()
+    // Retention over the kinds of backup: "C04" is the backup of the close of 2005-04, "I" an
+    // initialisation's, "R" one before a restore, "U" a plain copy of an older version; newest
+    // first. The one just written is marked with "*".
+    void retentionKeepsTwelveClosesAndFiveOthers_data()
     {
-        QTest::addColumn<int>("earlier");       // backups already in the folder
-        QTest::addColumn<bool>("stampedLater"); // their moments after now: the clock was set back
-        QTest::addColumn<int>("kept");
-        QTest::newRow("the first") << 0 << false << 1;
-        QTest::newRow("nineteen before") << 19 << false << 20;
-        QTest::newRow("twenty before") << 20 << false << 20;
-        QTest::newRow("thirty before") << 30 << false << 20;
-        QTest::newRow("twenty-five stamped after now") << 25 << true << 20;
+        QTest::addColumn<QStringList>("newestFirst");
+        QTest::addColumn<QStringList>("letGo");
+        QTest::newRow("nothing to let go") << QStringList{"*C05", "C04", "I", "R"} << QStringList{};
+        QTest::newRow("thirteen closes: the oldest goes")
+            << QStringList{"*C13", "C12", "C11", "C10", "C09", "C08", "C07", "C06", "C05", "C04", "C03", "C02", "C01"}
+            << QStringList{"C01"};
+        QTest::newRow("a month closed twice: the earlier close's backup goes")
+            << QStringList{"*C05", "R", "C05", "C04"} << QStringList{"C05"};
+        QTest::newRow("seven others: the two oldest go, closes stay")
+            << QStringList{"*R", "C06", "R", "I", "U", "C05", "R", "I", "U"} << QStringList{"I", "U"};
+        QTest::newRow("the one just written keeps its place when the clock was set back")
+            << QStringList{"R", "R", "R", "R", "R", "*I"} << QStringList{"R"};
     }
-    void keepsTheNewestTwentyOfTheseBooks()
+    void retentionKeepsTwelveClosesAndFiveOthers()
     {
-        QFETCH(int, earlier);
-        QFETCH(bool, stampedLater);
-        QFETCH(int, kept);
+        QFETCH(QStringList, newestFirst);
+        QFETCH(QStringList, letGo);
+        QVector<BackupInfo> backups;
+        QString written;
+        QHash<QString, QString> kindOf; // file -> its code in the table
+        for (int i = 0; i < newestFirst.size(); ++i) {
+            QString code = newestFirst.at(i);
+            BackupInfo b;
+            b.file = QStringLiteral("backup%1").arg(i);
+            if (code.startsWith(u'*')) {
+                code = code.mid(1);
+                written = b.file;
+            }
+            kindOf.insert(b.file, code);
+            if (code.startsWith(u'C'))
+                b.purpose = {BackupReason::Close, QStringLiteral("2005-") + code.mid(1)};
+            else if (code == u"I")
+                b.purpose = {BackupReason::Initialisation, {}};
+            else if (code == u"R")
+                b.purpose = {BackupReason::BeforeRestore, {}};
+            backups.append(b);
+        }
+        QStringList gone;
+        for (const QString &file : backupsPastRetention(backups, written, BackupRetention{}))
+            gone << kindOf.value(file);
+        QCOMPARE(gone, letGo);
+    }
+
+    // Written by the close: the books come back whole from the file, and the list shows why
+    // and the open month inside; pruning leaves the folder's other files alone.
+    void aBackupIsListedWithItsLabelAndHoldsTheBooks()
+    {
         TestBooks books;
+        MonthGenerator(books.db(), 5).fillOpenMonth(MonthShape{.lots = 10});
         QVERIFY(QDir().mkpath(backupFolder(books)));
         for (const QString &name : othersInTheFolder)
             QVERIFY(putFile(backupFolder(books) + u'/' + name));
-        const QDateTime first =
-            stampedLater ? QDateTime::currentDateTime().addYears(1) : QDateTime(QDate(2005, 1, 31), QTime(18, 0));
-        QStringList before; // newest first
-        for (int i = 0; i < earlier; ++i) {
-            before.prepend(backupPathFor(books.db().path(), first.addDays(i)));
-            QVERIFY(putFile(before.first()));
-        }
-
-        const QString written = writeTimestampedBackup(books.db());
-
-        QStringList expected = before.mid(0, kept - 1);
-        if (stampedLater)
-            expected.append(written);
-        else
-            expected.prepend(written);
-        QCOMPARE(backupsOf(books.db().path()), expected);
+        const BackupWritten written = writeBackup(books.db(), {BackupReason::Close, QStringLiteral("2005-04")});
+        QVERIFY(written.file.endsWith(QStringLiteral(".mdb.zst")));
+        QVERIFY(written.folderWarning.isEmpty());
+        const QVector<BackupInfo> list = listBackups(books.db().path());
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.first().file, written.file);
+        QCOMPARE(list.first().why(), QStringLiteral("2005-04 마감 전"));
+        QCOMPARE(list.first().openMonth, QStringLiteral("2005-04"));
+        QCOMPARE(list.first().size, QFileInfo(written.file).size());
         for (const QString &name : othersInTheFolder)
             QVERIFY2(QFileInfo::exists(backupFolder(books) + u'/' + name), qPrintable(name));
-        auto copy = Db::open(written);
-        QVERIFY(copy->count("SELECT * FROM MC_AcNameCode") > 0);
+
+        const QString expanded = books.dir() + "expanded.mdb";
+        backupfile::expand(written.file, expanded);
+        auto copy = Db::open(expanded);
+        QCOMPARE(firstDifference(*copy, books.db()), QString());
+    }
+
+    // A copy that is not whole is never listed, whatever cut it short.
+    void backupsCutShortAreNotListed_data()
+    {
+        QTest::addColumn<qint64>("keptBytes"); // of the whole file; -1: the whole file renamed ".partial"
+        QTest::newRow("the temporary name") << qint64(-1);
+        QTest::newRow("cut in the middle") << qint64(2000);
+        QTest::newRow("only its label") << qint64(200);
+        QTest::newRow("all but the end mark's last byte") << qint64(-2);
+    }
+    void backupsCutShortAreNotListed()
+    {
+        QFETCH(qint64, keptBytes);
+        TestBooks books;
+        MonthGenerator(books.db(), 5).fillOpenMonth(MonthShape{.lots = 10});
+        const QString file = writeBackup(books.db(), {BackupReason::Initialisation, {}}).file;
+        if (keptBytes == -1) {
+            QVERIFY(QFile::rename(file, file + ".partial"));
+        } else {
+            QFile f(file);
+            QVERIFY(f.resize(keptBytes == -2 ? f.size() - 1 : keptBytes));
+        }
+        QCOMPARE(listBackups(books.db().path()).size(), 0);
+        if (keptBytes >= 0)
+            QVERIFY_THROWS_EXCEPTION(backupfile::BackupFileError,
+                                     backupfile::expand(file, books.dir() + "expanded.mdb"));
+    }
+
+    void aFolderPastItsLimitIsWarnedOf()
+    {
+        TestBooks books;
+        BackupRetention keep;
+        keep.folderLimitBytes = 1024;
+        const BackupWritten written = writeBackup(books.db(), {BackupReason::Initialisation, {}}, keep);
+        QVERIFY2(written.folderWarning.contains(QStringLiteral("한도 1.0 KB를 넘었습니다")),
+                 qPrintable(written.folderWarning));
+        QVERIFY(written.folderWarning.contains(backupFolder(books)));
+        QCOMPARE(backupFolderWarning(books.db().path()), QString()); // under the usual limit
     }
 
     void anUnwritableFolderFailsTheBackupWithTheUsersMessage()
@@ -111,7 +187,7 @@ private slots:
         TestBooks books;
         QVERIFY(makeUnwritable(backupFolder(books)));
         try {
-            writeTimestampedBackup(books.db());
+            writeBackup(books.db(), {BackupReason::Initialisation, {}});
             QFAIL("a backup was written into a folder nobody may write into");
         } catch (const BackupError &e) {
             QVERIFY2(e.message().startsWith(QStringLiteral("데이타베이스를 백업할 수 없어서 작업을 하지 않았습니다.")),
@@ -126,6 +202,9 @@ private slots:
     {
         TestBooks books;
         MonthGenerator(books.db(), 5).fillOpenMonth(MonthShape{.lots = 30});
+        // Bytes no compression makes smaller, so that the backup itself passes the limit.
+        books.db().exec("CREATE TABLE filler (x BLOB)");
+        books.db().exec("INSERT INTO filler VALUES (randomblob(300000))");
         QVERIFY(QDir().mkpath(backupFolder(books)));
         for (const QString &name : othersInTheFolder)
             QVERIFY(putFile(backupFolder(books) + u'/' + name));

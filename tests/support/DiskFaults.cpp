@@ -1,5 +1,7 @@
 #include "DiskFaults.h"
 
+#include "store/Db.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -39,6 +41,25 @@ void limitFileSize(QProcess &process, long long bytes)
         const rlimit limit{rlim_t(bytes), rlim_t(bytes)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
+}
+
+QByteArray damageTablePage(const QString &booksFile, const QString &table)
+{
+    int page = 0;
+    {
+        auto db = Db::open(booksFile);
+        page = db->scalar("SELECT rootpage FROM sqlite_master WHERE name = :name", {{":name", table}}).toInt();
+        db->exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    QFile f(booksFile);
+    if (page < 2 || !f.open(QIODevice::ReadWrite))
+        return {};
+    QByteArray bytes = f.readAll();
+    const int pageSize = (uchar(bytes[16]) << 8) | uchar(bytes[17]);
+    bytes.replace((page - 1) * pageSize, 64, QByteArray(64, char(0x5a)));
+    if (!f.seek(0) || f.write(bytes) != bytes.size())
+        return {};
+    return bytes;
 }
 
 } // namespace zedur::test

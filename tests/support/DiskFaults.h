@@ -16,4 +16,9 @@ bool makeUnwritable(const QString &folder);
 // writes past the limit fail instead of killing it.
 void limitFileSize(QProcess &process, long long bytes);
 
+// A page of a table's in the books file overwritten, as a failing disk leaves it (the books
+// first written back from their log, no connection left open). Answers the file's bytes
+// afterwards; empty when it could not be done.
+QByteArray damageTablePage(const QString &booksFile, const QString &table);
+
 } // namespace zedur::test

@@ -25,6 +25,10 @@ public:
     Db &db() { return *m_db; }
     // Another connection to the same file, as a second screen would have.
     std::unique_ptr<Db> connect() const;
+    // The test's own connection closed (a restore of a file wants every connection closed)
+    // and opened again.
+    void disconnect() { m_db.reset(); }
+    void reconnect() { m_db = connect(); }
 
     static AuditValues fixedAudit();
 

@@ -15,9 +15,12 @@
 #include "reports/ReportCatalogue.h"
 #include "reports/ReportMonth.h"
 #include "reports/Ties.h"
+#include "store/Backup.h"
 #include "store/BooksCopy.h"
 #include "store/Db.h"
+#include "store/Integrity.h"
 #include "store/Periods.h"
+#include "store/Restore.h"
 #include "store/StoreError.h"
 
 #include <cmath>
@@ -35,6 +38,7 @@ struct Command {
     bool writes;
     bool month;  // takes YYYY-MM
     bool report; // takes a report's name before the month
+    bool file;   // takes a file after the command
     std::function<int(Db &db, const Invocation &invocation, const Period &month)> run;
     // A command that opens the books itself, instead of `run`.
     std::function<int(const Invocation &invocation)> runOnLocations = {};
@@ -165,6 +169,37 @@ int verify(Db &db, const Invocation &, const Period &month)
     return v.holds() ? Done : Untied;
 }
 
+int backups(const Invocation &invocation)
+{
+    const QVector<BackupInfo> list = listBackups(invocation.database);
+    for (const BackupInfo &b : list)
+        out(QStringLiteral("%1  %2  %3  %4  %5")
+                .arg(b.moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), b.why(),
+                     (b.openMonth + u' ' + b.openState).trimmed(), backupSizeText(b.size), b.file));
+    out(QStringLiteral("백업 %1개: %2").arg(list.size()).arg(backupFolderOf(invocation.database)));
+    if (const QString warning = backupFolderWarning(invocation.database); !warning.isEmpty())
+        msg::warning(warning);
+    return Done;
+}
+
+int restore(const Invocation &invocation)
+{
+    try {
+        const bool damaged = !damageFound(invocation.database).isEmpty();
+        PreparedRestore prepared(invocation.database, invocation.file, damaged, terminalProgress());
+        out(plainLines(restoreConfirmationText(prepared.preview(), QString())).trimmed());
+        const RestoreDone done = prepared.commit(terminalProgress());
+        out(QStringLiteral("복원 완료: 열린 월 ") + done.openNow);
+        out(QStringLiteral("복원 전 장부의 백업: ") + done.backupOfPresent);
+        if (!done.folderWarning.isEmpty())
+            msg::warning(done.folderWarning);
+    } catch (const RestoreRefused &refused) {
+        msg::warning(refused.message());
+        return Refused;
+    }
+    return Done;
+}
+
 int copy(const Invocation &invocation)
 {
     CopyOutcome outcome;
@@ -192,13 +227,15 @@ int copy(const Invocation &invocation)
 
 const QVector<Command> &commands()
 {
-    static const QVector<Command> all{{QStringLiteral("status"), false, false, false, status},
-                                      {QStringLiteral("allocate"), true, true, false, allocate},
-                                      {QStringLiteral("close"), true, true, false, close},
-                                      {QStringLiteral("export"), false, true, true, exportReport},
-                                      {QStringLiteral("verify"), false, true, false, verify},
-                                      {QStringLiteral("copy"), false, false, false, {}, copy},
-                                      {QStringLiteral("import"), true, false, false, importFile}};
+    static const QVector<Command> all{{QStringLiteral("status"), false, false, false, false, status},
+                                      {QStringLiteral("allocate"), true, true, false, false, allocate},
+                                      {QStringLiteral("close"), true, true, false, false, close},
+                                      {QStringLiteral("export"), false, true, true, false, exportReport},
+                                      {QStringLiteral("verify"), false, true, false, false, verify},
+                                      {QStringLiteral("copy"), false, false, false, false, {}, copy},
+                                      {QStringLiteral("backups"), false, false, false, false, {}, backups},
+                                      {QStringLiteral("restore"), true, false, false, true, {}, restore},
+                                      {QStringLiteral("import"), true, false, false, false, importFile}};
     return all;
 }
 
@@ -231,8 +268,13 @@ bool needsReport(const QString &command)
 
 bool needsTarget(const QString &command)
 {
+    return command == u"copy";
+}
+
+bool needsFile(const QString &command)
+{
     const Command *c = commandNamed(command);
-    return c && c->runOnLocations;
+    return c && c->file;
 }
 
 bool takesFile(const QString &command)

@@ -16,14 +16,14 @@ enum Exit {
 };
 
 struct Invocation {
-    QString command;  // status, allocate, close, export, verify, copy
+    QString command;  // status, allocate, close, export, verify, copy, backups, restore
     QString month;    // YYYY-MM for every command but status
     QString database; // the books file
     QString report;   // export: the report's name
     QString out;      // export: the file to write; empty: a new file under Data_Save/
     QString to;       // copy: where the new books go (the books copied are `database`)
     QString importKind; // import: raw-materials, products, trees, accounts, opening
-    QString file;       // import: the spreadsheet read
+    QString file;       // import: the spreadsheet read; restore: the backup file
     bool checkOnly = false; // import --check: judge every row, write nothing
     bool update = false;    // import --update: change codes already in the books
 };
@@ -33,6 +33,8 @@ bool knownCommand(const QString &command);
 bool needsMonth(const QString &command);
 bool needsReport(const QString &command);
 bool needsTarget(const QString &command);
+// restore takes a backup file.
+bool needsFile(const QString &command);
 // import takes a kind and a file, and the options --check and --update.
 bool takesFile(const QString &command);
 // The names export knows, each with its report's title.

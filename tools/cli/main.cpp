@@ -15,6 +15,7 @@ namespace {
 const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서] [YYYY-MM] [--out 파일]
        zedur-cli copy --from 위치 --to 위치
        zedur-cli [--db 위치] import 종류 파일 [--check] [--update]
+       zedur-cli [--db 위치] restore 백업화일
 
 명령:
   status             열려 있는 월과 그 상태를 보여 줍니다.
@@ -38,6 +39,12 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
                      오류가 하나라도 있으면 아무것도 쓰지 않습니다 (한 트랜잭션).
                      --check는 점검만 하고 쓰지 않습니다. 장부에 이미 있는 코드는 --update를
                      주었을 때만, 그 코드의 화면이 허락하는 만큼 고칩니다. 종류는 아래와 같습니다.
+  backups            이 장부의 백업을 새것부터 보여 줍니다: 일시, 왜 썼는지(초기화 전, 마감 전,
+                     복원 전), 백업 안의 열린 월과 그 상태, 크기, 화일.
+  restore 백업화일   장부를 그 백업으로 되돌립니다. 무엇을 잃는지(취소되는 마감, 백업 후에
+                     입력된 행의 수) 보여 준 뒤, 지금의 장부를 먼저 백업하고(복원도 되돌릴 수
+                     있도록) 바꿉니다. 장부 파일은 검사한 복사본으로 한 번에 바꾸고, 서버의
+                     장부는 다른 자리를 막은 채 한 트랜잭션으로 모든 행을 바꿉니다.
 
 선택:
   --db 위치          장부 파일, 또는 PostgreSQL 서버의 장부
@@ -50,7 +57,7 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
   --check, --update  import의 점검만, 있는 코드 고치기
   -h, --help         이 도움말을 보여 줍니다.
 
-쓰는 명령(allocate, close, --check 없는 import)은 이 컴퓨터에서 프로그램 zedur나 다른 쓰는 명령이 같은 장부를
+쓰는 명령(allocate, close, restore, --check 없는 import)은 이 컴퓨터에서 프로그램 zedur나 다른 쓰는 명령이 같은 장부를
 쓰고 있는 동안에만 거부되며, 무엇이 그 장부를 쓰고 있는지 알려 줍니다. 잠금은 장부마다
 하나(장부 파일의 실제 경로, 서버의 장부는 호스트·포트·데이터베이스)이므로, 다른 장부에
 쓰는 명령은 함께 실행할 수 있습니다.
@@ -58,7 +65,7 @@ const char *const Help = R"(사용법: zedur-cli [--db 위치] 명령 [보고서
 export는 장부 파일, 장부 곁의 -wal·-shm·-journal 파일, 백업이나 다른 SQLite 데이터베이스
 위에는 쓰지 않고(종료 코드 1), 이미 있는 .xlsx 파일은 새 파일을 다 쓴 뒤에 한 번에 바꿉니다.
 
-export와 verify는 장부를 바꾸지 않으므로 프로그램이 실행 중이어도 됩니다.
+export, verify와 backups는 장부를 바꾸지 않으므로 프로그램이 실행 중이어도 됩니다.
 status, export, verify는 장부를 읽기만 하므로 쓸 수 없는 장부(읽기 전용 매체, 쓰기 권한이
 없는 파일이나 폴더)에서도 됩니다.
 
@@ -152,6 +159,11 @@ int main(int argc, char *argv[])
         if (positional.isEmpty() || !shape.match(positional.first()).hasMatch())
             return usage(invocation.command + QStringLiteral(" 명령에는 YYYY-MM 형식의 년월이 있어야 합니다."));
         invocation.month = positional.takeFirst();
+    }
+    if (zedur::cli::needsFile(invocation.command)) {
+        if (positional.isEmpty())
+            return usage(invocation.command + QStringLiteral(" 명령에는 백업 화일이 있어야 합니다."));
+        invocation.file = positional.takeFirst();
     }
     if (zedur::cli::needsTarget(invocation.command) && invocation.to.isEmpty())
         return usage(invocation.command + QStringLiteral(" 명령에는 --to 위치가 있어야 합니다."));

@@ -35,8 +35,10 @@ void sampleReports(zedur::Db &db);
 
 void shootMasters(const QString &out);
 void shootEntries(const QString &out);
-// The allocation and the close, run on the sample month.
+// The allocation and the close, run on the sample month, the backups and their restore.
 void shootClosing(const QString &out);
+// The start-up's offer of a backup for damaged books (books of their own).
+void shootDamagedBooksOffer(const QString &out);
 // The completion into the warehouse and the WIP transfers, with their viewers.
 void shootWip(const QString &out);
 void shootReports(const QString &out);

@@ -54,5 +54,6 @@ int main(int argc, char *argv[])
         shots::shoot(screen, out + "/table-init.png");
     }
     shots::shootHistory(out);
+    shots::shootDamagedBooksOffer(out);
     return 0;
 }

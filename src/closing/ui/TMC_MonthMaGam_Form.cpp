@@ -1,11 +1,16 @@
 #include "closing/ui/TMC_MonthMaGam_Form.h"
 
+#include "closing/CloseUndo.h"
 #include "closing/MonthClose.h"
+#include "common/Messages.h"
+#include "common/SystemInfo.h"
 #include "common/ui/BoxLook.h"
 #include "common/ui/ListCombo.h"
+#include "common/ui/StepProgress.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 namespace zedur {
 
@@ -33,6 +38,11 @@ TMC_MonthMaGam_Form::TMC_MonthMaGam_Form(QWidget *parent)
     extraRow()->addWidget(Label2);
     extraRow()->addWidget(Panel_YearMonth);
     extraRow()->addStretch(1);
+    UndoBtn = new QPushButton(QStringLiteral("마감 취소"), this);
+    UndoBtn->setObjectName(QStringLiteral("UndoBtn"));
+    UndoBtn->setEnabled(false);
+    extraRow()->addWidget(UndoBtn);
+    connect(UndoBtn, &QPushButton::clicked, this, &TMC_MonthMaGam_Form::UndoBtnClick);
     for (ListCombo *list : {cbYear, cbMonth})
         exits().onLeave(list, [this, list] {
             if (!list->checkPick())
@@ -42,10 +52,53 @@ TMC_MonthMaGam_Form::TMC_MonthMaGam_Form(QWidget *parent)
         });
 }
 
+TMC_MonthMaGam_Form::~TMC_MonthMaGam_Form() = default;
+
 void TMC_MonthMaGam_Form::onFirstShow()
 {
     MonthRunScreen::onFirstShow();
     showFollowingMonth();
+    offerUndo();
+}
+
+void TMC_MonthMaGam_Form::offerUndo()
+{
+    bool undoable = false;
+    perform(QStringLiteral("FormShow(Sender: TObject)"), [&] { undoable = undoableClose(db()).has_value(); });
+    UndoBtn->setEnabled(undoable);
+}
+
+void TMC_MonthMaGam_Form::UndoBtnClick()
+{
+    std::optional<BackupInfo> close;
+    std::unique_ptr<PreparedRestore> prepared;
+    perform(QStringLiteral("UndoBtnClick(Sender: TObject)"), [&] {
+        // The newest change of period, as it stands now.
+        close = undoableClose(db());
+        if (!close)
+            return;
+        StepProgress progress(this, windowTitle());
+        try {
+            prepared = std::make_unique<PreparedRestore>(databasePath(), close->file, false, progress.reporter());
+        } catch (const RestoreRefused &refused) {
+            msg::warning(refused.message());
+        }
+    });
+    if (!close) {
+        msg::warning(QStringLiteral("취소할 수 있는 마감이 없습니다.") + LB +
+                     QStringLiteral("가장 최근의 마감만, 그 뒤에 초기화나 복원을 하지 않았을 때 취소할 수 있습니다......."));
+        UndoBtn->setEnabled(false);
+        return;
+    }
+    if (!prepared)
+        return;
+    if (!msg::ask(undoCloseHeading(*close) +
+                      restoreConfirmationText(prepared->preview(), close->purpose.closedMonth +
+                                                                       QStringLiteral(" 마감을 취소할까요?")),
+                  MessageKind::Warning))
+        return;
+    m_restore = std::move(prepared);
+    accept();
 }
 
 void TMC_MonthMaGam_Form::showFollowingMonth()
@@ -57,11 +110,19 @@ void TMC_MonthMaGam_Form::showFollowingMonth()
 void TMC_MonthMaGam_Form::PrintBtnClick()
 {
     const Period month = chosenMonth();
-    if (!runEngine(QStringLiteral("PrintBtnClick(Sender: TObject)"),
-                   [&](const Progress &progress) { return runMonthClose(db(), month, {}, progress); }))
+    QString backupWarning;
+    const bool closed = runEngine(QStringLiteral("PrintBtnClick(Sender: TObject)"), [&](const Progress &progress) {
+        const CloseOutcome outcome = runMonthClose(db(), month, {}, progress);
+        backupWarning = outcome.backupWarning;
+        return outcome;
+    });
+    if (!backupWarning.isEmpty())
+        msg::warning(backupWarning);
+    if (!closed)
         return;
     showOpenMonth();
     showFollowingMonth();
+    offerUndo();
 }
 
 } // namespace zedur

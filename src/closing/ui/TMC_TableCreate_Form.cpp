@@ -1,5 +1,6 @@
 #include "closing/ui/TMC_TableCreate_Form.h"
 
+#include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "common/ui/KeyFilters.h"
 #include "common/ui/ListCombo.h"
@@ -24,7 +25,8 @@ const QString explanation = QStringLiteral(
     "  아래에서 선택한 년월을 첫 달(미마감)로 하여 새로 시작합니다.\n\n"
     "  수익비용 계정과목 코드는 지워지지 않습니다.\n\n"
     "  실행하기 전의 데이타베이스 전체는 Access_Db/backup 폴더에\n"
-    "  실행한 날짜와 시간이 붙은 백업 화일로 먼저 저장됩니다.");
+    "  실행한 날짜와 시간이 붙은 백업 화일로 먼저 저장되며,\n"
+    "  \"백업 및 복원\" 화면에서 되살릴 수 있습니다.");
 }
 
 TMC_TableCreate_Form::TMC_TableCreate_Form(QWidget *parent)
@@ -93,8 +95,11 @@ void TMC_TableCreate_Form::BitBtn1Click()
         return;
     perform(QStringLiteral("BitBtn1Click(Sender: TObject)"), [&] {
         // One wrong click must lose nothing: the whole database is copied first.
-        m_lastBackup = writeTimestampedBackup(db());
+        const BackupWritten backup = writeBackup(db(), {BackupReason::Initialisation, {}});
+        m_lastBackup = backup.file;
         initialiseBooks(db(), start, AuditValues::now());
+        if (!backup.folderWarning.isEmpty())
+            msg::warning(backup.folderWarning);
     });
 }
 
