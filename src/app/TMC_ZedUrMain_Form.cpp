@@ -1,6 +1,7 @@
 #include "app/TMC_ZedUrMain_Form.h"
 
 #include "app/MenuTree.h"
+#include "closing/ui/BooksFileCheck.h"
 #include "closing/ui/TMC_BackUpReStore_Form.h"
 #include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
 #include "closing/ui/TMC_MonthMaGam_Form.h"
@@ -36,10 +37,12 @@
 #include "reports/ui/TMC_ReportWonJaJeyYbChulGo_Form.h"
 #include "store/Db.h"
 #include "store/Integrity.h"
+#include "store/IntegrityCheckRecord.h"
 #include "store/Restore.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -237,17 +240,36 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
     connect(tvGroup, &MenuTreeView::entryClicked, this, &TMC_ZedUrMain_Form::pRunMenu);
 
     ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
-    // Once, before any connection writes to the file: damaged books are left as they are
-    // unless the user restores a backup over them, and no screen opens on them.
-    if (const QStringList damage = damageFound(databasePath()); !damage.isEmpty()) {
-        booksFoundDamaged(damage);
-        return;
-    }
-    openBooks();
+    if (booksLookSound())
+        openBooks();
+}
+
+bool TMC_ZedUrMain_Form::booksLookSound()
+{
+    if (!QFileInfo(databasePath()).isFile())
+        return true; // books on a server, or none: opening them tells
+    m_checkRecord = std::make_unique<IntegrityCheckRecord>(databasePath());
+    if (!m_checkRecord->due())
+        return true;
+    // Before any connection writes to the file: damaged books are left as they are unless
+    // the user restores a backup over them, and no screen opens on them.
+    const IntegrityCheck check = checkBooksFile(this, databasePath(), *m_checkRecord);
+    if (check.damage.isEmpty())
+        return true;
+    booksFoundDamaged(check.damage);
+    return false;
+}
+
+void TMC_ZedUrMain_Form::stoppedCleanly()
+{
+    if (m_checkRecord)
+        m_checkRecord->stoppedCleanly();
 }
 
 void TMC_ZedUrMain_Form::openBooks()
 {
+    if (m_checkRecord)
+        m_checkRecord->inUse();
     try {
         m_connection = Db::openDefault();
         // Said where it stays in sight: only the refusals would tell otherwise.

@@ -9,6 +9,7 @@ class QPlainTextEdit;
 namespace zedur {
 
 class Db;
+class IntegrityCheckRecord;
 class PreparedRestore;
 struct BackupInfo;
 
@@ -40,6 +41,10 @@ public:
 
     void pRunMenu(int code);
 
+    // The program ends as it should: the next start need not check the books for damage a
+    // crash might have left.
+    void stoppedCleanly();
+
     // The start-up check found the books damaged (`damage`: what it found): logged, and the
     // newest whole backup offered; when the user takes it the books are restored and opened,
     // otherwise no screen opens on them.
@@ -56,6 +61,8 @@ protected:
 
 private:
     template <class ScreenClass> void showScreen();
+    // Whether the books file is sound, checked only when a check is due.
+    bool booksLookSound();
     void openBooks();
     void pClose();
     void pShow_110();
@@ -93,6 +100,7 @@ private:
 
     std::unique_ptr<Db> m_connection; // ADOConnection1: held for the program's life
     QString m_damageWarning;          // set when the start-up check found the books damaged
+    std::unique_ptr<IntegrityCheckRecord> m_checkRecord; // books in a file only
 };
 
 // The main screen's description text.

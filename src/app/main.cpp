@@ -27,6 +27,7 @@ int startAndExit()
         window.show();
         QTimer::singleShot(0, qApp, [&window] { QCoreApplication::exit(window.connected() ? 0 : 1); });
         code = QCoreApplication::exec();
+        window.stoppedCleanly();
     }
     zedur::setMessageSink(nullptr);
     std::printf("%s %s\n", code == 0 ? "opened" : "could not open", qPrintable(zedur::databasePath()));
@@ -91,5 +92,7 @@ int main(int argc, char *argv[])
         return 0;
     instance.serve(&window);
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    window.stoppedCleanly();
+    return code;
 }

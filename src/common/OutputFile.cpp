@@ -1,5 +1,6 @@
 #include "common/OutputFile.h"
 
+#include "common/BackupSignature.h"
 #include "common/BooksLocation.h"
 #include "common/FilePaths.h"
 #include "common/Messages.h"
@@ -116,6 +117,8 @@ std::optional<QString> refusalToWrite(const QString &path, const OutputKind &kin
     if (isDatabase(target))
         return QStringLiteral("장부나 백업 같은 SQLite 데이터베이스 파일이라 덮어쓸 수 없습니다:") + LB +
                named(path, target) + again;
+    if (backupsignature::looksLikeBackup(target))
+        return QStringLiteral("장부의 백업 파일이라 덮어쓸 수 없습니다:") + LB + named(path, target) + again;
     const bool sameKind = !kind.signature.isEmpty() && headOf(target, kind.signature.size()) == kind.signature;
     if (existing.size() > 0 && !sameKind)
         return kind.label + QStringLiteral(" 파일이 아니라서 덮어쓰지 않습니다:") + LB + named(path, target) + again;

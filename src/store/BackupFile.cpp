@@ -1,5 +1,7 @@
 #include "store/BackupFile.h"
 
+#include "common/BackupSignature.h"
+
 #include <QFile>
 #include <QFileDevice>
 #include <QJsonDocument>
@@ -18,9 +20,9 @@ namespace {
 
 // Skippable frames (zstd's format): a magic number from this range, the length of what
 // follows, and bytes a decompressor passes over.
-constexpr quint32 labelMagic = 0x184D2A50;
+using backupsignature::labelMagic;
+using backupsignature::labelTag;
 constexpr quint32 endMagic = 0x184D2A5E;
-const QByteArray labelTag = QByteArrayLiteral("ZEDUR-BACKUP-1\n");
 const QByteArray endTag = QByteArrayLiteral("ZEDUR-BACKUP-END");
 constexpr int endFrameSize = 8 + 16 + 8; // header, tag, length of the whole file
 
@@ -132,12 +134,7 @@ bool write(QIODevice &out, const QJsonObject &label, qint64 booksBytes, const Bo
 
 bool looksLikeBackupFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(8 + labelTag.size());
-    return head.size() == 8 + labelTag.size() && qFromLittleEndian<quint32>(head.constData()) == labelMagic &&
-           head.mid(8) == labelTag;
+    return backupsignature::looksLikeBackup(path);
 }
 
 std::optional<QJsonObject> label(const QString &path)

@@ -6,10 +6,12 @@
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+#include <sqlite3.h>
 
 namespace zedur {
 
@@ -50,11 +52,42 @@ QString nextCheckName()
     return QStringLiteral("zedur_check_%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-QStringList quickCheck(const QString &connectionName, const QString &databaseFile)
+// How often the engine reports, in its own steps: often enough for a bar to move smoothly,
+// seldom enough to cost nothing.
+constexpr int stepsPerTick = 20000;
+
+struct Ticking {
+    const std::function<void(qint64)> *tick;
+    qint64 steps = 0;
+};
+
+int onSteps(void *context)
+{
+    auto *ticking = static_cast<Ticking *>(context);
+    ticking->steps += stepsPerTick;
+    if (*ticking->tick)
+        (*ticking->tick)(ticking->steps);
+    return 0; // go on
+}
+
+sqlite3 *handleOf(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+IntegrityCheck quickCheck(const QString &connectionName, const QString &databaseFile,
+                          const std::function<void(qint64)> &tick)
 {
     QSqlDatabase db = readOnlyConnection(connectionName, databaseFile, false);
     if (!db.open())
-        return isCorruption(db.lastError()) ? QStringList{db.lastError().text()} : QStringList{};
+        return {isCorruption(db.lastError()) ? QStringList{db.lastError().text()} : QStringList{}, 0};
+    Ticking ticking{&tick};
+    sqlite3 *handle = handleOf(db);
+    if (handle)
+        sqlite3_progress_handler(handle, stepsPerTick, onSteps, &ticking);
     QStringList found;
     {
         QSqlQuery q(db);
@@ -71,20 +104,27 @@ QStringList quickCheck(const QString &connectionName, const QString &databaseFil
                 found.clear();
         }
     }
+    if (handle)
+        sqlite3_progress_handler(handle, 0, nullptr, nullptr);
     db.close();
-    return found;
+    return {found, ticking.steps};
 }
 
 } // namespace
 
-QStringList damageFound(const QString &databaseFile)
+IntegrityCheck checkIntegrity(const QString &databaseFile, const std::function<void(qint64)> &tick)
 {
     if (!QFileInfo(databaseFile).isFile())
         return {};
     const QString name = nextCheckName();
-    const QStringList found = quickCheck(name, databaseFile);
+    const IntegrityCheck found = quickCheck(name, databaseFile, tick);
     QSqlDatabase::removeDatabase(name);
     return found;
+}
+
+QStringList damageFound(const QString &databaseFile)
+{
+    return checkIntegrity(databaseFile).damage;
 }
 
 QString newestBackup(const QString &databaseFile)

@@ -10,6 +10,7 @@
 #include "store/Books.h"
 #include "store/Db.h"
 #include "store/Integrity.h"
+#include "store/IntegrityCheckRecord.h"
 #include "ui/ScreenDriver.h"
 
 #include <QDir>
@@ -270,6 +271,43 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll() == damaged);
         setAppDirForTesting(QString());
+    }
+
+    // The whole file is read at start-up only when damage is likely or has had time to build
+    // up, as this user's record of these books tells; a clean stop leaves nothing due.
+    void theStartUpCheckRunsOnlyWhenDue_data()
+    {
+        QTest::addColumn<bool>("everChecked");
+        QTest::addColumn<int>("daysSincePassed");
+        QTest::addColumn<bool>("leftInUse");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("never checked") << false << 0 << false << true;
+        QTest::newRow("checked three days ago, stopped cleanly") << true << 3 << false << false;
+        QTest::newRow("checked a week ago") << true << 7 << false << true;
+        QTest::newRow("checked yesterday, the program did not stop") << true << 1 << true << true;
+        QTest::newRow("checked in a month to come: the clock was put back") << true << -30 << false << true;
+    }
+
+    void theStartUpCheckRunsOnlyWhenDue()
+    {
+        QFETCH(bool, everChecked);
+        QFETCH(int, daysSincePassed);
+        QFETCH(bool, leftInUse);
+        QFETCH(bool, checked);
+        TestBooks books;
+        IntegrityCheckRecord record(databasePath());
+        if (everChecked)
+            record.passed(0, QDateTime::currentDateTime().addDays(-daysSincePassed));
+        if (leftInUse)
+            record.inUse();
+        {
+            TMC_ZedUrMain_Form main;
+            QVERIFY(main.connected());
+            main.stoppedCleanly();
+        }
+        // Checked now, a check is due only a week from now; not checked, the old date stands.
+        QCOMPARE(!record.due(QDateTime::currentDateTime().addDays(6)), checked);
+        QVERIFY(!record.due());
     }
 
     // Taken: the books are the backup's and open; the damaged ones are kept as a backup.

@@ -306,13 +306,13 @@ private slots:
         QTest::addColumn<QString>("refusal");
         const QString books = "장부 파일에는 쓸 수 없습니다:";
         const QString side = "장부(SQLite 데이터베이스)가 곁에 두는 파일이라 쓸 수 없습니다:";
-        const QString database = "장부나 백업 같은 SQLite 데이터베이스 파일이라 덮어쓸 수 없습니다:";
         const QStringList exportTo{"--db", "BOOKS", "export", "raw-materials", "2005-04", "--out"};
         QTest::newRow("export over the books") << exportTo + QStringList{"BOOKS"} << "BOOKS" << books;
         QTest::newRow("export over their log") << exportTo + QStringList{"BOOKS-wal"} << "BOOKS-wal" << side;
         QTest::newRow("export through a link") << exportTo + QStringList{"LINK"} << "BOOKS" << books;
         QTest::newRow("export by ../") << exportTo + QStringList{"../Access_Db/ZedUr_DB.mdb"} << "BOOKS" << books;
-        QTest::newRow("export over a backup") << exportTo + QStringList{"BACKUP"} << "BACKUP" << database;
+        QTest::newRow("export over a backup") << exportTo + QStringList{"BACKUP"} << "BACKUP"
+                                              << "장부의 백업 파일이라 덮어쓸 수 없습니다:";
         QTest::newRow("copy as their journal")
             << QStringList{"copy", "--from", "BOOKS", "--to", "BOOKS-journal"} << "BOOKS-journal" << side;
     }
@@ -328,7 +328,7 @@ private slots:
         twoLots(books.db());
         const QString db = books.location();
         QVERIFY(QFile::link(db, books.dir() + "link.xlsx"));
-        const QString backup = writeTimestampedBackup(books.db());
+        const QString backup = writeBackup(books.db(), {BackupReason::Close, "2005-04"}).file;
         const auto placed = [&](QString text) {
             return text.replace("BOOKS", db).replace("LINK", books.dir() + "link.xlsx").replace("BACKUP", backup);
         };

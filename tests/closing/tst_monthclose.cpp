@@ -5,6 +5,8 @@
 #include "common/Failure.h"
 #include "common/Messages.h"
 #include "common/TextNumber.h"
+#include "store/BackupFile.h"
+#include "store/Db.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -538,7 +540,9 @@ private slots:
         QVERIFY2(outcome.backupPath.startsWith(books.dir() + "Access_Db/backup/" + name + "_"),
                  qPrintable(outcome.backupPath));
         QVERIFY(!QFileInfo::exists(outcome.backupPath + ".partial"));
-        auto backup = Db::open(outcome.backupPath);
+        const QString expanded = books.dir() + "expanded.mdb";
+        backupfile::expand(outcome.backupPath, expanded);
+        auto backup = Db::open(expanded);
         QCOMPARE(backup->scalar("Select count(*) From MC_WonJaJeyInPut").toInt(), 1);
         QCOMPARE(period::theOpenPeriod(*backup)->period, April);
     }

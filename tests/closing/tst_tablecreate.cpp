@@ -3,6 +3,8 @@
 #include "TestBooks.h"
 #include "closing/ui/TMC_TableCreate_Form.h"
 #include "common/ui/ListCombo.h"
+#include "store/BackupFile.h"
+#include "store/Db.h"
 #include "store/Periods.h"
 #include "ui/ScreenDriver.h"
 
@@ -39,7 +41,9 @@ private slots:
         QCOMPARE(period::find(books.db(), {"2005", "11"})->state, period::Closed);
         QVERIFY(books.db().count("SELECT * FROM MC_AcNameCode") > 0);
         // The backup holds the books as they were before.
-        auto backup = Db::open(screen.lastBackup());
+        const QString expanded = books.dir() + "expanded.mdb";
+        backupfile::expand(screen.lastBackup(), expanded);
+        auto backup = Db::open(expanded);
         QCOMPARE(backup->count("SELECT * FROM MC_WonJaJeyCode"), 1);
         QVERIFY(screen.lastBackup().contains("/Access_Db/backup/ZedUr_DB_"));
     }

@@ -63,7 +63,8 @@ private slots:
         QTest::newRow("their write-ahead log") << "Access_Db/ZedUr_DB.mdb-wal" << side;
         QTest::newRow("their shared memory") << "Access_Db/ZedUr_DB.mdb-shm" << side;
         QTest::newRow("their journal, not there") << "Access_Db/ZedUr_DB.mdb-journal" << side;
-        QTest::newRow("a backup") << "backup" << database;
+        QTest::newRow("a backup") << "backup"
+                                  << "장부의 백업 파일이라 덮어쓸 수 없습니다:";
         QTest::newRow("other books") << "other.mdb" << database;
         QTest::newRow("another database's log") << "other.mdb-wal" << side;
         QTest::newRow("a link to the books") << "link.xlsx" << books;
@@ -94,7 +95,7 @@ private slots:
         QDir::setCurrent(dir + "Data_Save");
         QString path = dir + target;
         if (target == u"backup")
-            path = writeTimestampedBackup(books.db());
+            path = writeBackup(books.db(), {BackupReason::Close, "2005-04"}).file;
         else if (target == u"relative")
             path = "../Access_Db/ZedUr_DB.mdb";
         QVERIFY(QFileInfo::exists(books.location() + "-wal")); // the books are open

@@ -1,9 +1,12 @@
 #include "closing/ui/TMC_BackUpReStore_Form.h"
 
+#include "closing/ui/BooksFileCheck.h"
+#include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
 #include "common/ui/BoxLook.h"
 #include "common/ui/StepProgress.h"
+#include "store/IntegrityCheckRecord.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -57,6 +60,10 @@ TMC_BackUpReStore_Form::TMC_BackUpReStore_Form(QWidget *parent)
     ReStoreBtn = new QPushButton(QStringLiteral("복원"), this);
     ReStoreBtn->setObjectName(QStringLiteral("ReStoreBtn"));
     ReStoreBtn->setMinimumHeight(40);
+    CheckBtn = new QPushButton(QStringLiteral("장부 검사"), this);
+    CheckBtn->setObjectName(QStringLiteral("CheckBtn"));
+    CheckBtn->setMinimumHeight(40);
+    CheckBtn->setToolTip(QStringLiteral("장부 파일 전체를 읽어 손상된 곳이 없는지 검사합니다."));
     CloseBtn = new QPushButton(QStringLiteral("&X 종료"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     exits().setExempt({CloseBtn});
@@ -67,12 +74,14 @@ TMC_BackUpReStore_Form::TMC_BackUpReStore_Form(QWidget *parent)
     layout->addWidget(Panel_Folder);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(ReStoreBtn);
+    buttons->addWidget(CheckBtn);
     buttons->addStretch(1);
     buttons->addWidget(CloseBtn);
     layout->addLayout(buttons);
 
     connect(ReStoreBtn, &QPushButton::clicked, this, &TMC_BackUpReStore_Form::ReStoreBtnClick);
     connect(DBGrid1, &QTableWidget::cellDoubleClicked, this, &TMC_BackUpReStore_Form::ReStoreBtnClick);
+    connect(CheckBtn, &QPushButton::clicked, this, &TMC_BackUpReStore_Form::CheckBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -102,6 +111,10 @@ void TMC_BackUpReStore_Form::pQuery()
     if (!m_backups.isEmpty())
         DBGrid1->selectRow(0);
     ReStoreBtn->setEnabled(!m_backups.isEmpty());
+    const bool inAFile = QFileInfo(databasePath()).isFile();
+    CheckBtn->setEnabled(inAFile);
+    if (!inAFile)
+        CheckBtn->setToolTip(QStringLiteral("서버의 장부는 서버가 지킵니다: 장부 파일만 검사합니다."));
     const QString warning = backupFolderWarning(databasePath());
     Panel_Folder->setText(QStringLiteral("백업 폴더: %1    백업 %2개, %3")
                               .arg(backupFolderOf(databasePath()))
@@ -137,6 +150,25 @@ void TMC_BackUpReStore_Form::ReStoreBtnClick()
         return;
     m_restore = std::move(prepared);
     accept();
+}
+
+// The check the start-up makes only now and then, at the user's word: books damaged since
+// are found now rather than by a failure in the middle of the month's work.
+void TMC_BackUpReStore_Form::CheckBtnClick()
+{
+    IntegrityCheckRecord record(databasePath());
+    const IntegrityCheck check = checkBooksFile(this, databasePath(), record);
+    if (check.damage.isEmpty()) {
+        msg::information(QStringLiteral("장부 파일에 손상된 곳이 없습니다......."));
+        return;
+    }
+    if (!LogError({QStringLiteral("procedure TMC_BackUpReStore_Form.CheckBtnClick(Sender: TObject);"),
+                   QStringLiteral("장부 파일 손상"), QStringLiteral("IntegrityCheck"), check.damage.join(u'\n')}))
+        msg::error(QStringLiteral("오류 기록 파일에 기록할 수 없습니다.") + LB + errorLogPath());
+    msg::warning(QStringLiteral("장부 파일이 손상되었습니다:") + LB + databasePath() + LB + LB +
+                 QStringLiteral("검사에서 찾은 것:") + LB + check.damage.mid(0, 5).join(LB) + LB + LB +
+                 QStringLiteral("위의 목록에서 손상되기 전의 백업을 골라 \"복원\"을 누르거나,") + LB +
+                 QStringLiteral("프로그램을 다시 시작하여 가장 최근의 온전한 백업으로 복원하세요......."));
 }
 
 } // namespace zedur

@@ -25,6 +25,7 @@ public:
     QTableWidget *DBGrid1;
     QLabel *Panel_Folder;
     QPushButton *ReStoreBtn;
+    QPushButton *CheckBtn;
     QPushButton *CloseBtn;
 
     // The restore the user confirmed, for the main window to carry out.
@@ -36,6 +37,7 @@ protected:
 private:
     void pQuery();
     void ReStoreBtnClick();
+    void CheckBtnClick();
 
     QVector<BackupInfo> m_backups;
     std::unique_ptr<PreparedRestore> m_restore;
