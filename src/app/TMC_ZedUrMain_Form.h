@@ -55,7 +55,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    template <class ScreenClass> void showScreen();
+    // Opens the screen of menu entry `code` modally; F1 on it opens that entry's section of the manual.
+    template <class ScreenClass> void showScreen(int code);
     void openBooks();
     void pClose();
     void pShow_110();

@@ -74,7 +74,7 @@ private slots:
             QVERIFY(!tree->topLevelItem(i)->isExpanded());
         }
         QCOMPARE(top, (QStringList{"기초 코드 등록", "자료 등록 및 생성", "레포트 현황 정보",
-                                   "마감이월 및 테이블 초기화 작업", "종료"}));
+                                   "마감이월 및 테이블 초기화 작업", "도움말", "종료"}));
         QList<int> codes;
         for (const MenuNode &group : mainMenu())
             for (const MenuNode &entry : group.children)
