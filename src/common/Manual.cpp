@@ -43,11 +43,14 @@ void setManualFolderForTesting(const QString &folder)
 
 QString manualFolder()
 {
-    if (!folderOverride().isEmpty())
-        return folderOverride();
-    const QDir program(QCoreApplication::applicationDirPath());
-    for (const QString &place : {QStringLiteral("manual"), QStringLiteral("../share/zedur/manual")}) {
-        const QString folder = QDir::cleanPath(program.filePath(place));
+    const QStringList places =
+        !folderOverride().isEmpty()
+            ? QStringList{folderOverride()}
+            : QStringList{
+                  QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("manual")),
+                  QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/zedur/manual"))};
+    for (const QString &place : places) {
+        const QString folder = QDir::cleanPath(place);
         if (QFile::exists(folder + u'/' + startPage))
             return folder;
     }

@@ -197,7 +197,7 @@ private slots:
                                      LB + LB + "  확인해 보세요........     " + LB;
             QCOMPARE(messages.texts(), QStringList{expected});
             QCOMPARE(nextErrorNumber(errorLogPath()), 2);
-            QCOMPARE(main.tvGroup->topLevelItemCount(), 5);
+            QCOMPARE(main.tvGroup->topLevelItemCount(), 6);
         }
         // Never created, never written by the program.
         QCOMPARE(QFile::exists(databasePath()), exists);

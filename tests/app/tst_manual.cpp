@@ -58,7 +58,7 @@ QString sectionF1Shows(TMC_ZedUrMain_Form &main, int code)
         QWidget *target = screen->focusWidget() ? screen->focusWidget() : screen;
         QTest::keyClick(target, Qt::Key_F1);
         auto *help = screen->findChild<HelpWindow *>();
-        shown = !help ? QStringLiteral("(no help window)")
+        shown = !help               ? QStringLiteral("(no help window)")
                 : help->isVisible() ? help->tbManual->source().fragment()
                                     : QStringLiteral("(hidden)");
         screen->close();
@@ -145,8 +145,7 @@ private slots:
         for (const auto &[chapter, href] : links) {
             const QUrl url(href);
             QVERIFY2(url.scheme().isEmpty(), qPrintable(chapter + QStringLiteral(": leads outside ") + href));
-            const QString target =
-                url.path().isEmpty() ? chapter : QFileInfo(chapter).dir().filePath(url.path());
+            const QString target = url.path().isEmpty() ? chapter : QFileInfo(chapter).dir().filePath(url.path());
             QVERIFY2(QFile::exists(target), qPrintable(chapter + QStringLiteral(": no chapter ") + href));
             if (url.hasFragment())
                 QVERIFY2(readChapter(target).contains(QStringLiteral("<a name=\"%1\"").arg(url.fragment())),

@@ -20,9 +20,10 @@ const char *const sectionProperty = "zedurHelpSection";
 
 void sayManualMissing()
 {
-    const QString text = QStringLiteral("사용 설명서를 찾을 수 없습니다.") + LB +
-                         QStringLiteral("프로그램 폴더의 manual 폴더나 설치된 share/zedur/manual 폴더에 있어야 합니다.") +
-                         LB + QStringLiteral("프로그램을 다시 설치하거나 다시 빌드해 주세요.");
+    const QString text =
+        QStringLiteral("사용 설명서를 찾을 수 없습니다.") + LB +
+        QStringLiteral("프로그램 폴더의 manual 폴더나 설치된 share/zedur/manual 폴더에 있어야 합니다.") + LB +
+        QStringLiteral("프로그램을 다시 설치하거나 다시 빌드해 주세요.");
     msg::warning(text);
     if (!LogError({QStringLiteral("procedure HelpWindow.showSection;"), QStringLiteral("사용 설명서 열기"),
                    QStringLiteral("ManualMissing"), QCoreApplication::applicationDirPath()}))
@@ -56,7 +57,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("도움말 - 제조원가 계산 사용 설명서"));
-    resize(880, 720);
+    resize(940, 760);
 
     btnContents = new QPushButton(QStringLiteral("목차"), this);
     btnContents->setObjectName(QStringLiteral("btnContents"));
