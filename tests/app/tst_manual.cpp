@@ -1,9 +1,12 @@
+#include "DiskFaults.h"
 #include "MessageRecorder.h"
 #include "TestBooks.h"
 #include "app/MenuTree.h"
 #include "app/TMC_ZedUrMain_Form.h"
 #include "common/Manual.h"
+#include "common/SystemInfo.h"
 #include "common/ui/HelpWindow.h"
+#include "store/Books.h"
 
 #include <QDir>
 #include <QImage>
@@ -112,6 +115,25 @@ private slots:
         QCOMPARE(main.findChildren<HelpWindow *>().size(), 1);
         QCOMPARE(help->tbManual->source(), manualStart());
         QVERIFY(messages.texts().isEmpty());
+    }
+
+    // Damaged books open no screen, but the manual, which says what to do about them, opens.
+    void theManualOpensOnDamagedBooks()
+    {
+        QTemporaryDir dir;
+        setAppDirForTesting(dir.path());
+        createDatabase(databasePath(), {"2005", "04"}, TestBooks::fixedAudit());
+        damageTablePage(databasePath(), QStringLiteral("MC_AcNameCode"));
+        MessageRecorder messages;
+        {
+            TMC_ZedUrMain_Form main;
+            QVERIFY(!main.connected());
+            messages.clear();
+            main.pRunMenu(800);
+            QVERIFY(main.findChild<HelpWindow *>());
+            QVERIFY(messages.texts().isEmpty());
+        }
+        setAppDirForTesting(QString());
     }
 
     void aMissingManualIsSaidAndLogged()
