@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -61,9 +62,11 @@ QString sectionF1Shows(TMC_ZedUrMain_Form &main, int code)
         QWidget *target = screen->focusWidget() ? screen->focusWidget() : screen;
         QTest::keyClick(target, Qt::Key_F1);
         auto *help = screen->findChild<HelpWindow *>();
-        shown = !help               ? QStringLiteral("(no help window)")
-                : help->isVisible() ? help->tbManual->source().fragment()
-                                    : QStringLiteral("(hidden)");
+        // Every section lies below its chapter's title: at the section, the chapter is scrolled.
+        shown = !help                                               ? QStringLiteral("(no help window)")
+                : !help->isVisible()                                ? QStringLiteral("(hidden)")
+                : help->tbManual->verticalScrollBar()->value() == 0 ? QStringLiteral("(not scrolled to it)")
+                                                                    : help->tbManual->source().fragment();
         screen->close();
     });
     main.pRunMenu(code);
