@@ -112,8 +112,13 @@ private slots:
         QCOMPARE(help->tbManual->source(), manualStart());
         QVERIFY(help->tbManual->toPlainText().contains(QStringLiteral("차례")));
 
+        // A link of the contents, as a click follows it: to its chapter, at its section.
+        help->tbManual->setSource(
+            help->tbManual->source().resolved(QUrl(QStringLiteral("02-masters.html#원자재코드 등록"))));
+        QCOMPARE(help->tbManual->source().fileName(), QStringLiteral("02-masters.html"));
+        QVERIFY(help->tbManual->verticalScrollBar()->value() > 0);
+
         // Back on the main screen, the menu entry reuses the same window.
-        help->tbManual->setSource(manualSection(QStringLiteral("원자재코드 등록")));
         main.pRunMenu(800);
         QCOMPARE(main.findChildren<HelpWindow *>().size(), 1);
         QCOMPARE(help->tbManual->source(), manualStart());
