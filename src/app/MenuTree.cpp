@@ -40,9 +40,22 @@ const QVector<MenuNode> &mainMenu()
         {"마감이월 및 테이블 초기화 작업",
          -1,
          {{"기본 테이블들 초기화 작업", 510, {}}, {"마감 및 이월 작업", 511, {}}, {"백업 및 복원", 512, {}}}},
+        {"도움말", 800, {}},
         {"종료", 900, {}},
     };
     return menu;
+}
+
+QString menuEntryText(int code)
+{
+    for (const MenuNode &node : mainMenu()) {
+        if (node.code == code)
+            return node.text;
+        for (const MenuNode &child : node.children)
+            if (child.code == code)
+                return child.text;
+    }
+    return {};
 }
 
 } // namespace zedur

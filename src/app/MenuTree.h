@@ -5,7 +5,8 @@
 
 namespace zedur {
 
-// The fixed menu of the main screen: groups (code -1) with their entries, then "종료".
+// The fixed menu of the main screen: groups (code -1) with their entries, then "도움말" and
+// "종료".
 struct MenuNode {
     QString text;
     int code;
@@ -13,5 +14,8 @@ struct MenuNode {
 };
 
 const QVector<MenuNode> &mainMenu();
+// The text of the entry with `code` (empty for none): also the name of its screen's section
+// in the manual.
+QString menuEntryText(int code);
 
 } // namespace zedur

@@ -9,6 +9,7 @@
 #include "common/ErrorLog.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
+#include "common/ui/HelpWindow.h"
 #include "common/ui/StepProgress.h"
 #include "entries/ui/TMC_AcNameAmtInPut_Form.h"
 #include "entries/ui/TMC_BanPumSaleAmtInPut_Form.h"
@@ -238,6 +239,7 @@ TMC_ZedUrMain_Form::TMC_ZedUrMain_Form(QWidget *parent) : QMainWindow(parent)
     }
     tvGroup->collapseAll();
     connect(tvGroup, &MenuTreeView::entryClicked, this, &TMC_ZedUrMain_Form::pRunMenu);
+    installHelpKey();
 
     ChangeDateFormat(QStringLiteral("yyyy-MM-dd"));
     if (booksLookSound())
@@ -353,11 +355,12 @@ void TMC_ZedUrMain_Form::keyPressEvent(QKeyEvent *event)
     QMainWindow::keyPressEvent(event);
 }
 
-template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
+template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen(int code)
 {
     std::unique_ptr<PreparedRestore> restore;
     {
         ScreenClass screen(this);
+        setHelpSection(&screen, menuEntryText(code));
         screen.exec();
         if constexpr (requires { screen.takeRestore(); })
             restore = screen.takeRestore();
@@ -371,7 +374,7 @@ template <class ScreenClass> void TMC_ZedUrMain_Form::showScreen()
 
 void TMC_ZedUrMain_Form::pRunMenu(int code)
 {
-    if (!m_damageWarning.isEmpty() && code != 900) {
+    if (!m_damageWarning.isEmpty() && code != 800 && code != 900) {
         msg::warning(m_damageWarning);
         return;
     }
@@ -463,6 +466,9 @@ void TMC_ZedUrMain_Form::pRunMenu(int code)
     case 512:
         pShow_512();
         break;
+    case 800:
+        HelpWindow::showSection(this, QString());
+        break;
     case 900:
         pClose();
         break;
@@ -478,119 +484,119 @@ void TMC_ZedUrMain_Form::pClose()
 
 void TMC_ZedUrMain_Form::pShow_110()
 {
-    showScreen<TMC_WonJaJeyCode_Form>();
+    showScreen<TMC_WonJaJeyCode_Form>(110);
 }
 void TMC_ZedUrMain_Form::pShow_111()
 {
-    showScreen<TMC_JeyPumCode_Form>();
+    showScreen<TMC_JeyPumCode_Form>(111);
 }
 void TMC_ZedUrMain_Form::pShow_112()
 {
-    showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>();
+    showScreen<TMC_JeyPumTreeWonJaJey_Unit_Form>(112);
 }
 void TMC_ZedUrMain_Form::pShow_113()
 {
-    showScreen<TMC_AcNameCode_Form>();
+    showScreen<TMC_AcNameCode_Form>(113);
 }
 void TMC_ZedUrMain_Form::pShow_114()
 {
-    showScreen<TMC_DataImport_Form>();
+    showScreen<TMC_DataImport_Form>(114);
 }
 void TMC_ZedUrMain_Form::pShow_210()
 {
-    showScreen<TMC_WonJaJeyInPut_Form>();
+    showScreen<TMC_WonJaJeyInPut_Form>(210);
 }
 void TMC_ZedUrMain_Form::pShow_211()
 {
-    showScreen<TMC_WonJaJeyTaJeyGongVw_Form>();
+    showScreen<TMC_WonJaJeyTaJeyGongVw_Form>(211);
 }
 void TMC_ZedUrMain_Form::pShow_212()
 {
-    showScreen<TMC_JeyGongPumWoulInPut_Form>();
+    showScreen<TMC_JeyGongPumWoulInPut_Form>(212);
 }
 void TMC_ZedUrMain_Form::pShow_213()
 {
-    showScreen<TMC_JeyGongPumToJeyPumInPut_Form>();
+    showScreen<TMC_JeyGongPumToJeyPumInPut_Form>(213);
 }
 void TMC_ZedUrMain_Form::pShow_214()
 {
-    showScreen<TMC_JeyGongPumToTaAcInPut_Form>();
+    showScreen<TMC_JeyGongPumToTaAcInPut_Form>(214);
 }
 void TMC_ZedUrMain_Form::pShow_215()
 {
-    showScreen<TMC_ChaongGoJeyPumChulGoTaAc_Form>();
+    showScreen<TMC_ChaongGoJeyPumChulGoTaAc_Form>(215);
 }
 void TMC_ZedUrMain_Form::pShow_216()
 {
-    showScreen<TMC_AcNameAmtInPut_Form>();
+    showScreen<TMC_AcNameAmtInPut_Form>(216);
 }
 void TMC_ZedUrMain_Form::pShow_217()
 {
-    showScreen<TMC_JeyJoAmtUpDate_Form>();
+    showScreen<TMC_JeyJoAmtUpDate_Form>(217);
 }
 void TMC_ZedUrMain_Form::pShow_218()
 {
-    showScreen<TMC_BanPumSaleAmtInPut_Form>();
+    showScreen<TMC_BanPumSaleAmtInPut_Form>(218);
 }
 void TMC_ZedUrMain_Form::pShow_310()
 {
-    showScreen<TMC_ReportWonJaJeyYbChulGo_Form>();
+    showScreen<TMC_ReportWonJaJeyYbChulGo_Form>(310);
 }
 void TMC_ZedUrMain_Form::pShow_311()
 {
-    showScreen<TMC_ReportJeyGongPumYbChulGo_Form>();
+    showScreen<TMC_ReportJeyGongPumYbChulGo_Form>(311);
 }
 void TMC_ZedUrMain_Form::pShow_312()
 {
-    showScreen<TMC_ReportJeyPumYbChulGo_Form>();
+    showScreen<TMC_ReportJeyPumYbChulGo_Form>(312);
 }
 void TMC_ZedUrMain_Form::pShow_313()
 {
-    showScreen<TMC_ReportJeyJoVwList_Form>();
+    showScreen<TMC_ReportJeyJoVwList_Form>(313);
 }
 void TMC_ZedUrMain_Form::pShow_314()
 {
-    showScreen<TMC_ReportPLVwList_Form>();
+    showScreen<TMC_ReportPLVwList_Form>(314);
 }
 void TMC_ZedUrMain_Form::pShow_315()
 {
-    showScreen<TMC_ReportJeyPumTrend_Form>();
+    showScreen<TMC_ReportJeyPumTrend_Form>(315);
 }
 void TMC_ZedUrMain_Form::pShow_351()
 {
-    showScreen<TMC_ReportBeyBu01_Form>();
+    showScreen<TMC_ReportBeyBu01_Form>(351);
 }
 void TMC_ZedUrMain_Form::pShow_352()
 {
-    showScreen<TMC_ReportBeyBu02_Form>();
+    showScreen<TMC_ReportBeyBu02_Form>(352);
 }
 void TMC_ZedUrMain_Form::pShow_353()
 {
-    showScreen<TMC_ReportBeyBu03_Form>();
+    showScreen<TMC_ReportBeyBu03_Form>(353);
 }
 void TMC_ZedUrMain_Form::pShow_354()
 {
-    showScreen<TMC_ReportBeyBu04_Form>();
+    showScreen<TMC_ReportBeyBu04_Form>(354);
 }
 void TMC_ZedUrMain_Form::pShow_355()
 {
-    showScreen<TMC_ReportBeyBu05_Form>();
+    showScreen<TMC_ReportBeyBu05_Form>(355);
 }
 void TMC_ZedUrMain_Form::pShow_356()
 {
-    showScreen<TMC_ReportJeyJoAmtVw_Form>();
+    showScreen<TMC_ReportJeyJoAmtVw_Form>(356);
 }
 void TMC_ZedUrMain_Form::pShow_510()
 {
-    showScreen<TMC_TableCreate_Form>();
+    showScreen<TMC_TableCreate_Form>(510);
 }
 void TMC_ZedUrMain_Form::pShow_511()
 {
-    showScreen<TMC_MonthMaGam_Form>();
+    showScreen<TMC_MonthMaGam_Form>(511);
 }
 void TMC_ZedUrMain_Form::pShow_512()
 {
-    showScreen<TMC_BackUpReStore_Form>();
+    showScreen<TMC_BackUpReStore_Form>(512);
 }
 
 } // namespace zedur

@@ -60,7 +60,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    template <class ScreenClass> void showScreen();
+    // Opens the screen of menu entry `code` modally; F1 on it opens that entry's section of the manual.
+    template <class ScreenClass> void showScreen(int code);
     // Whether the books file is sound, checked only when a check is due.
     bool booksLookSound();
     void openBooks();

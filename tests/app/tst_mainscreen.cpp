@@ -75,7 +75,7 @@ private slots:
             QVERIFY(!tree->topLevelItem(i)->isExpanded());
         }
         QCOMPARE(top, (QStringList{"기초 코드 등록", "자료 등록 및 생성", "레포트 현황 정보",
-                                   "마감이월 및 테이블 초기화 작업", "종료"}));
+                                   "마감이월 및 테이블 초기화 작업", "도움말", "종료"}));
         QList<int> codes;
         for (const MenuNode &group : mainMenu())
             for (const MenuNode &entry : group.children)
@@ -198,7 +198,7 @@ private slots:
                                      LB + LB + "  확인해 보세요........     " + LB;
             QCOMPARE(messages.texts(), QStringList{expected});
             QCOMPARE(nextErrorNumber(errorLogPath()), 2);
-            QCOMPARE(main.tvGroup->topLevelItemCount(), 5);
+            QCOMPARE(main.tvGroup->topLevelItemCount(), 6);
         }
         // Never created, never written by the program.
         QCOMPARE(QFile::exists(databasePath()), exists);

@@ -48,5 +48,8 @@ void shootShipments(const QString &out);
 void shootHistory(const QString &out);
 // 자료 가져오기 with a checked file of good and bad rows.
 void shootImports(const QString &out);
+// F1 on a screen: the help window at its section, and at the table of contents (only where
+// OUTDIR lies in the manual's folder).
+void shootHelp(const QString &out);
 
 } // namespace shots

@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
         shots::shoot(main, out + "/main.png");
     }
     shots::shootMasters(out);
+    shots::shootHelp(out);
     shots::shootEntries(out);
     shots::shootClosing(out);
     shots::shootWip(out);
