@@ -164,4 +164,10 @@ QString workTableNameForDrop(Engine engine, const QString &table)
     return engine == Engine::Sqlite ? tableNameForDrop(engine, table) : QStringLiteral("pg_temp.") + table;
 }
 
+QString temporaryTableName(Engine engine, const QString &table)
+{
+    return engine == Engine::Sqlite ? QStringLiteral("temp.") + tableNameForDrop(engine, table)
+                                    : QStringLiteral("pg_temp.") + table;
+}
+
 } // namespace zedur::dialect

@@ -58,6 +58,10 @@ QString createWorkTableStatement(Engine engine);
 // A work table's name as DROP TABLE names it: on the server only the connection's own.
 QString workTableNameForDrop(Engine engine, const QString &table);
 
+// A table of the connection's own (CREATE TEMPORARY TABLE) named so that no table of the
+// books can be meant: SQLite's temp schema, the server's pg_temp.
+QString temporaryTableName(Engine engine, const QString &table);
+
 // Whether a statement failed because a lock was not granted within the wait: the server's
 // lock_not_available (lock_timeout), SQLite's busy (its busy timeout).
 bool isLockTimeout(const QString &nativeErrorCode);
