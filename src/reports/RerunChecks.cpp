@@ -5,6 +5,7 @@
 #include "entries/LotBalances.h"
 #include "entries/ProductBalances.h"
 #include "entries/ReceiptBalances.h"
+#include "store/Dialect.h"
 
 #include <limits>
 
@@ -115,14 +116,24 @@ void compareCarried(Db &db, const CarriedTable &carried, const ScratchCopy &copy
         columns << t.column(stem);
     const Compared c = compared(columns);
     const QString link = t.column(carried.link);
-    const QString inNext = QStringLiteral("%1.%2 = :tbNextYear And %1.%3 = :tbNextMonth");
+    const auto inNext = [&](const QString &alias) {
+        return QStringLiteral("%1.%2 = :tbNextYear And %1.%3 = :tbNextMonth")
+            .arg(alias, t.column("Year"), t.column("Month"));
+    };
+    // The same where a row is looked up by its link: the link's index finds the row, not the
+    // period's, which would read the whole next month for each one.
+    const auto linkedInNext = [&](const QString &alias) {
+        const auto column = [&](const char *stem) {
+            return dialect::notIndexed(db.engine(), alias + u'.' + t.column(stem));
+        };
+        return QStringLiteral("%1 = :tbNextYear And %2 = :tbNextMonth").arg(column("Year"), column("Month"));
+    };
     const Params carriedNext = next + Params{{":tbKind", BroughtForward}};
     const Params p = carriedNext + Params{{":tbNoise", Noise}};
     db.forEachRow(QStringLiteral("Select S.%1 As Source, B.%2 As Serial, %3 From %4 S Left Join %5 B On B.%1 = S.%1 "
                                  "And %6 And B.%7 = :tbKind Where %8 And (B.%2 Is Null Or %9)")
                       .arg(link, t.column("Serial"), c.select, copy.name(), t.name,
-                           inNext.arg(QStringLiteral("B"), t.column("Year"), t.column("Month")), t.column("Kubun"),
-                           inNext.arg(QStringLiteral("S"), t.column("Year"), t.column("Month")), c.apart),
+                           linkedInNext("B"), t.column("Kubun"), inNext("S"), c.apart),
                   p, [&](const RowReader &r) {
                       if (r.value("Serial").isNull()) {
                           findings.differs(t.name, link + u'=' + r.text("Source"), columns.first(), None,
@@ -137,17 +148,14 @@ void compareCarried(Db &db, const CarriedTable &carried, const ScratchCopy &copy
     // Brought-forward rows the close would not have written.
     db.forEachRow(QStringLiteral("Select B.%1 As Serial, B.%2 As Figure From %3 B Where %4 And B.%5 = :tbKind And "
                                  "Not Exists (Select 1 From %6 S Where S.%7 = B.%7 And %8)")
-                      .arg(t.column("Serial"), columns.first(), t.name,
-                           inNext.arg(QStringLiteral("B"), t.column("Year"), t.column("Month")), t.column("Kubun"),
-                           copy.name(), link, inNext.arg(QStringLiteral("S"), t.column("Year"), t.column("Month"))),
+                      .arg(t.column("Serial"), columns.first(), t.name, inNext("B"), t.column("Kubun"), copy.name(),
+                           link, linkedInNext("S")),
                   carriedNext, [&](const RowReader &r) {
                       findings.differs(t.name, r.text("Serial"), columns.first(), figure(r, "Figure"), None,
                                        carried.figures.first().second);
                   });
     findings.counted(
-        db.scalar(QStringLiteral("Select count(*) From %1 S Where %2")
-                      .arg(copy.name(), inNext.arg(QStringLiteral("S"), t.column("Year"), t.column("Month"))),
-                  next)
+        db.scalar(QStringLiteral("Select count(*) From %1 S Where %2").arg(copy.name(), inNext("S")), next)
             .toInt());
 }
 

@@ -1,5 +1,6 @@
 #include "reports/RowCheckCopies.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zedur::reports::rowchecks {
@@ -13,10 +14,12 @@ const EntryTable *const Copied[] = {
 
 } // namespace
 
-MonthCopies::MonthCopies(Db &db, const Period &month)
+MonthCopies::MonthCopies(Db &db, const Period &month, bool rawMaterial)
 {
     const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
     for (const EntryTable *table : Copied) {
+        if (!rawMaterial && (table == &entryTables::Receipts || table == &entryTables::MaterialTransfers))
+            continue;
         m_copies.push_back(std::make_unique<ScratchCopy>(
             db, table->name,
             QStringLiteral("%1 = :tbYear And %2 = :tbMonth").arg(table->column("Year"), table->column("Month")), ym));
@@ -30,6 +33,12 @@ const ScratchCopy &MonthCopies::of(const EntryTable &table) const
         if (copy->table() == table.name)
             return *copy;
     throw std::logic_error("no scratch copy of " + table.name.toStdString());
+}
+
+bool MonthCopies::has(const EntryTable &table) const
+{
+    return std::any_of(m_copies.cbegin(), m_copies.cend(),
+                       [&](const auto &copy) { return copy->table() == table.name; });
 }
 
 QVector<const ScratchCopy *> MonthCopies::all() const

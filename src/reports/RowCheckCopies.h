@@ -15,10 +15,13 @@ namespace zedur::reports::rowchecks {
 class MonthCopies
 {
 public:
-    MonthCopies(Db &db, const Period &month);
+    // The raw-material receipts and their transfers only with `rawMaterial`: no engine but the
+    // close's carry reads them.
+    MonthCopies(Db &db, const Period &month, bool rawMaterial);
 
     // The copy of one of entryTables' tables.
     const ScratchCopy &of(const EntryTable &table) const;
+    bool has(const EntryTable &table) const;
     QVector<const ScratchCopy *> all() const;
     // How many rows were copied.
     int rows() const { return m_rows; }

@@ -6,19 +6,25 @@
 
 namespace zedur::reports::rowchecks {
 
+bool Findings::apart(double stored, double workedOut, double tolerance)
+{
+    if (std::isnan(stored) || std::isnan(workedOut))
+        return std::isnan(stored) != std::isnan(workedOut);
+    const double noise = Noise * (1.0 + std::max(std::fabs(stored), std::fabs(workedOut)));
+    return std::fabs(stored - workedOut) > tolerance + noise;
+}
+
 bool Findings::differs(const QString &table, const QString &serial, const QString &column, double stored,
                        double workedOut, double tolerance)
 {
-    bool apart = std::isnan(stored) != std::isnan(workedOut);
-    if (!apart && !std::isnan(stored)) {
-        const double noise = Noise * (1.0 + std::max(std::fabs(stored), std::fabs(workedOut)));
-        apart = std::fabs(stored - workedOut) > tolerance + noise;
-    }
-    if (apart && !m_named.contains(table + u'|' + serial + u'|' + column)) {
-        m_named.insert(table + u'|' + serial + u'|' + column);
+    if (!apart(stored, workedOut, tolerance))
+        return false;
+    const QString key = table + u'|' + serial + u'|' + column;
+    if (!m_named.contains(key)) {
+        m_named.insert(key);
         m_out.differences << RowDifference{table, serial, column, stored, workedOut, tolerance};
     }
-    return apart;
+    return true;
 }
 
 Repairs::Repairs(Db &db, const ScratchCopy &copy) : m_db(db), m_copy(copy) {}
@@ -26,7 +32,8 @@ Repairs::Repairs(Db &db, const ScratchCopy &copy) : m_db(db), m_copy(copy) {}
 void Repairs::set(const QString &serial, const QString &column, double value, double slack)
 {
     m_values.append({serial, column, value});
-    m_slack[serial] = std::max(m_slack.value(serial, 0.0), slack);
+    if (slack > 0)
+        m_slack[serial] = std::max(m_slack.value(serial, 0.0), slack);
 }
 
 void Repairs::apply()

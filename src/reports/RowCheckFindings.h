@@ -33,6 +33,8 @@ public:
     // again (the allocation's run compares every figure it might have written) adds nothing.
     bool differs(const QString &table, const QString &serial, const QString &column, double stored, double workedOut,
                  double tolerance);
+    // Whether they differ, without recording it: a row's serial is read only for a difference.
+    static bool apart(double stored, double workedOut, double tolerance);
     void note(const QString &text) { m_out.notes << text; }
     void counted(int rows) { m_out.rows += rows; }
 
@@ -53,6 +55,7 @@ public:
     void set(const QString &serial, const QString &column, double value, double slack = 0);
     // How far the repaired figures of a row may be from what was once stored.
     double slack(const QString &serial) const { return m_slack.value(serial, 0.0); }
+    bool anySlack() const { return !m_slack.isEmpty(); }
     // Writes the figures into the copy.
     void apply();
 

@@ -17,15 +17,16 @@ RowCheck checkRows(Db &db, const Period &month)
     // only when it runs again; until then the rows it made and the rows saved since do not
     // agree with a new run.
     const bool allocated = !row || row->state != period::Recalculate;
+    const bool carried = row && row->state == period::Closed && period::find(db, nextMonth(month));
     const MonthSizedCache cache(db);
     // Never committed: the copies and whatever the engines write into them go with it.
     Transaction scratch(db);
-    const MonthCopies copies(db, month);
+    const MonthCopies copies(db, month, carried);
     findings.counted(copies.rows());
 
-    SavedFigureChecks saved(db, copies, findings, allocated);
-    saved.issues();
-    saved.completionRates();
+    SavedFigureChecks saved(db, month, copies, findings, allocated);
+    saved.lots();
+    saved.materialTransfers();
     saved.lotTransfers();
     saved.slices();
     saved.productReceipts();
@@ -35,14 +36,12 @@ RowCheck checkRows(Db &db, const Period &month)
     if (allocated)
         rerunAllocation(db, month, copies, findings);
     else
-        findings.note(QStringLiteral("행 대조: 마지막 변경 뒤에 배부액 계산을 하지 않은 월이라 배부액 계산이 다시 쓰는 "
-                                     "배부액은 저장할 때의 규칙으로만 대조하였습니다."));
+        findings.note(QStringLiteral("행 대조: 마지막 변경 뒤에 배부액 계산을 하지 않은 월이라 재공품과 제품창고 입고 "
+                                     "재공품의 노무비·제조경비 배부액은 대조하지 않았습니다."));
 
-    if (!row || row->state != period::Closed)
-        return out;
-    if (period::find(db, nextMonth(month)))
+    if (carried)
         rerunCarry(db, month, copies, findings);
-    else
+    else if (row && row->state == period::Closed)
         findings.note(QStringLiteral("이월 행 대조 제외: 다음 월이 월별 체크 테이블에 없습니다."));
     return out;
 }

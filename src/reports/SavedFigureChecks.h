@@ -17,12 +17,13 @@ public:
     // `allocated`: the month's allocation is as recent as its last change, so that what it
     // rewrites is checked by running it again; otherwise those figures are checked here where
     // their rule says what they must be whenever they were written.
-    SavedFigureChecks(Db &db, const MonthCopies &copies, Findings &findings, bool allocated);
+    SavedFigureChecks(Db &db, const Period &month, const MonthCopies &copies, Findings &findings, bool allocated);
 
-    // Issues into lots and transfers of raw material: their price and amount from their receipt.
-    void issues();
-    // Every lot's cumulative rate and the cost of this month's rate.
-    void completionRates();
+    // Lots: an issue's price and amount from its receipt, the cumulative rate and the cost of
+    // the month's rate.
+    void lots();
+    // Transfers of raw material: their price and amount from their receipt (after lots()).
+    void materialTransfers();
     // WIP transfers: their share of their lot.
     void lotTransfers();
     // Completions into the warehouse: their slice of their lot.
@@ -35,13 +36,20 @@ public:
     void productMovements();
 
 private:
+    // Figures a row takes over unchanged from the row it was made from (a lot's rates and
+    // price): compared in one statement, only the rows that differ read.
+    void copiedFromLots(const EntryTable &table, const QStringList &stems);
+    // The issues and transfers taken from each receipt of the month that has more than one.
+    QHash<QString, int> takesPerReceipt();
+
     Db &m_db;
+    Params m_month;
     const MonthCopies &m_copies;
     Findings &m_findings;
     bool m_allocated;
     Repairs m_lots;
     Repairs m_productReceipts;
-    QHash<QString, int> m_fullTransfers;   // per lot: its transfers at 100 %, which the warehouse took from too
+    QHash<QString, int> m_takesPerReceipt;
     QHash<QString, double> m_receiptSlack; // per product receipt: the range of its repaired slices
 };
 

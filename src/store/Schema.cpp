@@ -246,8 +246,6 @@ bool isIndexed(const QString &column)
     return links.contains(column);
 }
 
-} // namespace
-
 QString createTableSql(Engine engine, const QString &create, const QString &name, const QVector<ColumnDef> &columns)
 {
     QStringList parts;
@@ -259,6 +257,8 @@ QString createTableSql(Engine engine, const QString &create, const QString &name
     }
     return QStringLiteral("%1 %2 (\n  %3\n)").arg(create, name, parts.join(QStringLiteral(",\n  ")));
 }
+
+} // namespace
 
 const QVector<TableDef> &baseTables()
 {

@@ -51,10 +51,6 @@ QStringList createStatements(Engine engine, const TableDef &table);
 // tables present in the file that it lacks, in one transaction. Answers how many it made.
 int addMissingIndexes(Db &db);
 
-// The statement that makes a table of these columns: `create` is the verb ("CREATE TABLE",
-// "CREATE TEMPORARY TABLE"); text columns ignore case and refuse texts over their width.
-QString createTableSql(Engine engine, const QString &create, const QString &name, const QVector<ColumnDef> &columns);
-
 // Drops and creates the table with its indexes (in the caller's transaction).
 void recreateTable(Db &db, const TableDef &table);
 
