@@ -189,6 +189,7 @@ void SavedFigureChecks::materialTransfers()
     if (copied)
         repairs.emplace(m_db, m_copies.of(t));
     const QHash<QString, int> &takes = m_takesPerReceipt;
+    int read = 0;
     m_db.forEachRow(
         QStringLiteral("Select T.TaInPut_Serial As Serial, T.TaInPut_InPutSerial As Receipt, T.TaInPut_SuKg As SuKg, "
                        "T.TaInPut_DanGa As DanGa, T.TaInPut_GaAmt As GaAmt, R.InPut_Serial As R_Serial, R.InPut_SuKg "
@@ -197,6 +198,7 @@ void SavedFigureChecks::materialTransfers()
                        "And T.TaInPut_Month = :tbMonth")
             .arg(copied ? m_copies.of(t).name() : t.name),
         m_month, [&](const RowReader &r) {
+            ++read;
             const QString serial = r.text("Serial");
             if (r.value("R_Serial").isNull()) {
                 m_findings.differs(t.name, serial, t.column("GaAmt"), r.number("GaAmt"), None, FourPlaces);
@@ -213,6 +215,8 @@ void SavedFigureChecks::materialTransfers()
         });
     if (repairs)
         repairs->apply();
+    else
+        m_findings.counted(read); // read from the books, not counted among the copies' rows
 }
 
 void SavedFigureChecks::copiedFromLots(const EntryTable &table, const QStringList &stems)
