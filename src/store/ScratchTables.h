@@ -10,8 +10,9 @@ namespace zedur {
 // Rows of one of the books' tables copied into a table of the connection's own (a temporary
 // table: it can be made on books that may only be read, and no other desk ever sees it), to be
 // worked on without touching the books. It has the books' table's columns, types and case
-// rules, its indexes and one on its serial. It goes with the transaction it was made in when
-// that is rolled back, and with the connection at the latest.
+// rules, a unique index on its serial and one on each link to the rows its rows were made
+// from. It goes with the transaction it was made in when that is rolled back, and with the
+// connection at the latest.
 class ScratchCopy
 {
 public:
