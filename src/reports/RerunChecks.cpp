@@ -132,8 +132,8 @@ void compareCarried(Db &db, const CarriedTable &carried, const ScratchCopy &copy
     const Params p = carriedNext + Params{{":tbNoise", Noise}};
     db.forEachRow(QStringLiteral("Select S.%1 As Source, B.%2 As Serial, %3 From %4 S Left Join %5 B On B.%1 = S.%1 "
                                  "And %6 And B.%7 = :tbKind Where %8 And (B.%2 Is Null Or %9)")
-                      .arg(link, t.column("Serial"), c.select, copy.name(), t.name,
-                           linkedInNext("B"), t.column("Kubun"), inNext("S"), c.apart),
+                      .arg(link, t.column("Serial"), c.select, copy.name(), t.name, linkedInNext("B"),
+                           t.column("Kubun"), inNext("S"), c.apart),
                   p, [&](const RowReader &r) {
                       if (r.value("Serial").isNull()) {
                           findings.differs(t.name, link + u'=' + r.text("Source"), columns.first(), None,
@@ -155,8 +155,7 @@ void compareCarried(Db &db, const CarriedTable &carried, const ScratchCopy &copy
                                        carried.figures.first().second);
                   });
     findings.counted(
-        db.scalar(QStringLiteral("Select count(*) From %1 S Where %2").arg(copy.name(), inNext("S")), next)
-            .toInt());
+        db.scalar(QStringLiteral("Select count(*) From %1 S Where %2").arg(copy.name(), inNext("S")), next).toInt());
 }
 
 } // namespace

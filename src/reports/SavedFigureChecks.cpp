@@ -66,9 +66,9 @@ QVector<double> partsOf(const productfigures::ProductCost &c)
 }
 
 // The sale a return took back from, as stored (aliased S, selected as Sale_*).
-const QString SaleColumns = QStringLiteral(
-    "S.ChulGo_Serial As Sale_Serial, S.ChulGo_SuKg As Sale_SuKg, S.ChulGo_DanGa As Sale_DanGa, "
-    "S.ChulGo_GaAmt As Sale_GaAmt, S.ChulGo_WonJaJeyAmt As Sale_Cost");
+const QString SaleColumns =
+    QStringLiteral("S.ChulGo_Serial As Sale_Serial, S.ChulGo_SuKg As Sale_SuKg, S.ChulGo_DanGa As Sale_DanGa, "
+                   "S.ChulGo_GaAmt As Sale_GaAmt, S.ChulGo_WonJaJeyAmt As Sale_Cost");
 
 productfigures::SaleTakenBack saleOf(const RowReader &row)
 {
@@ -129,9 +129,9 @@ void SavedFigureChecks::lots()
     const EntryTable &t = entryTables::Lots;
     m_takesPerReceipt = takesPerReceipt();
     const QHash<QString, int> &takes = m_takesPerReceipt;
-    const QString totals =
-        m_allocated ? QString()
-                    : QStringLiteral(", G.Gong_WoulAmtTot As WoulAmtTot, ") + picked("G", "Gong_", LabourAndOverhead, {});
+    const QString totals = m_allocated ? QString()
+                                       : QStringLiteral(", G.Gong_WoulAmtTot As WoulAmtTot, ") +
+                                             picked("G", "Gong_", LabourAndOverhead, {});
     m_db.forEachRow(
         QStringLiteral("Select G.Gong_Serial As Serial, G.Gong_InPutSerial As Receipt, G.Gong_SuKg As SuKg, "
                        "G.Gong_DanGa As DanGa, G.Gong_GaAmt As GaAmt, G.Gong_JenGiWoul As JenGiWoul, G.Gong_DaongWoul "
@@ -238,8 +238,8 @@ void SavedFigureChecks::copiedFromLots(const EntryTable &table, const QStringLis
                         for (int i = 0; i < stems.size(); ++i) {
                             const double workedOut = r.number(QStringLiteral("W%1").arg(i));
                             // Rates are kept to two places, prices to four.
-                            const double tolerance = stems.at(i).endsWith(QStringLiteral("Woul")) ? TwoPlaces
-                                                                                                    : FourPlaces;
+                            const double tolerance =
+                                stems.at(i).endsWith(QStringLiteral("Woul")) ? TwoPlaces : FourPlaces;
                             if (m_findings.differs(table.name, r.text("Serial"), table.column(stems.at(i)),
                                                    r.number(QStringLiteral("S%1").arg(i)), workedOut, tolerance))
                                 repairs.set(r.text("Serial"), table.column(stems.at(i)), workedOut);
@@ -254,10 +254,10 @@ void SavedFigureChecks::lotTransfers()
     // The rates, as all but the raw-material amount, are the allocation's to check.
     copiedFromLots(t, m_allocated ? QStringList{"DanGa"} : QStringList{"DanGa"} + RateStems);
     const QStringList costs = m_allocated ? QStringList() : CostStems;
-    const QString amounts = m_allocated ? QString()
-                                        : QStringLiteral(", T.TaGong_WoulAmtTot As WoulAmtTot, %1, %2")
-                                              .arg(picked("T", "TaGong_", CostStems, "T_"),
-                                                   picked("G", "Gong_", CostStems, "G_"));
+    const QString amounts =
+        m_allocated ? QString()
+                    : QStringLiteral(", T.TaGong_WoulAmtTot As WoulAmtTot, %1, %2")
+                          .arg(picked("T", "TaGong_", CostStems, "T_"), picked("G", "Gong_", CostStems, "G_"));
     Repairs repairs(m_db, m_copies.of(t));
     m_db.forEachRow(
         QStringLiteral("Select T.TaGong_Serial As Serial, T.TaGong_GongSerial As Lot, T.TaGong_SuKg As SuKg, "
@@ -270,8 +270,8 @@ void SavedFigureChecks::lotTransfers()
                 return;
             }
             const double slack = m_lots.anySlack() ? m_lots.slack(r.text("Lot")) : 0.0;
-            const wiptransfer::LotShare share = wiptransfer::shareOfLot(
-                r.number("G_SuKg"), r.number("G_GaAmt"), costsOf(r, "G_", costs), r.number("SuKg"));
+            const wiptransfer::LotShare share = wiptransfer::shareOfLot(r.number("G_SuKg"), r.number("G_GaAmt"),
+                                                                        costsOf(r, "G_", costs), r.number("SuKg"));
             const auto check = [&](const QString &stem, double stored, double workedOut) {
                 if (!Findings::apart(stored, workedOut, FourPlaces + slack))
                     return;
@@ -303,10 +303,11 @@ void SavedFigureChecks::slices()
 
     Repairs repairs(m_db, m_copies.of(t));
     m_db.forEachRow(
-        QStringLiteral("Select C.InGong_Serial As Serial, C.InGong_GongSerial As Lot, C.InGong_JeyPumSerial As Receipt, "
-                       "C.InGong_SuKg As SuKg, C.InGong_GaAmt As GaAmt, %1, G.Gong_Serial As G_Serial, G.Gong_SuKg As "
-                       "G_SuKg, G.Gong_GaAmt As G_GaAmt, %2 From %3 C Left Join %4 G On G.Gong_Serial = "
-                       "C.InGong_GongSerial")
+        QStringLiteral(
+            "Select C.InGong_Serial As Serial, C.InGong_GongSerial As Lot, C.InGong_JeyPumSerial As Receipt, "
+            "C.InGong_SuKg As SuKg, C.InGong_GaAmt As GaAmt, %1, G.Gong_Serial As G_Serial, G.Gong_SuKg As "
+            "G_SuKg, G.Gong_GaAmt As G_GaAmt, %2 From %3 C Left Join %4 G On G.Gong_Serial = "
+            "C.InGong_GongSerial")
             .arg(picked("C", "InGong_", SavedSliceStems, "C_"), picked("G", "Gong_", SavedSliceStems, "G_"), copy,
                  m_copies.of(entryTables::Lots).name()),
         {}, [&](const RowReader &r) {
@@ -452,8 +453,8 @@ void SavedFigureChecks::productMovements()
             // The raw-material amount is shared when the transfer is saved only.
             for (int i = 0; i < ProductStems.size() && (i == 0 || !m_allocated); ++i) {
                 const QString column = transfers.column(ProductStems.at(i));
-                if (m_findings.differs(transfers.name, serial, column, r.number("T_" + ProductStems.at(i)),
-                                       parts.at(i), FourPlaces + slack))
+                if (m_findings.differs(transfers.name, serial, column, r.number("T_" + ProductStems.at(i)), parts.at(i),
+                                       FourPlaces + slack))
                     repairs.set(serial, column, parts.at(i), slack);
             }
         });
@@ -468,13 +469,12 @@ void SavedFigureChecks::productMovements()
                                    ":tbKind")
                         .arg(m_copies.of(sales).name(), receipts),
                     {{":tbKind", shipments::ReturnKubun}}, [&](const RowReader &r) {
-                        const double cost = r.value("R_Serial").isNull()
-                                                ? None
-                                                : productfigures::share(r.number("R_TotGaAmt"), r.number("SuKg"),
-                                                                        r.number("R_SuKg"));
-                        m_findings.differs(sales.name, r.text("Serial"), sales.column("WonJaJeyAmt"),
-                                           r.number("Cost"), cost,
-                                           FourPlaces + m_productReceipts.slack(r.text("Receipt")));
+                        const double cost =
+                            r.value("R_Serial").isNull()
+                                ? None
+                                : productfigures::share(r.number("R_TotGaAmt"), r.number("SuKg"), r.number("R_SuKg"));
+                        m_findings.differs(sales.name, r.text("Serial"), sales.column("WonJaJeyAmt"), r.number("Cost"),
+                                           cost, FourPlaces + m_productReceipts.slack(r.text("Receipt")));
                     });
 }
 
