@@ -4,7 +4,9 @@
 // that brought-forward rows and returns of earlier sales exist; the second filled), copies
 // the file twice, runs the engines on one copy and the floor on the other, checks that both
 // wrote the same rows (leaving out the audit columns), and prints the times, their ratio,
-// rows per second and the growth from N to 10N.
+// rows per second and the growth from N to 10N. On the engines' copy it also times verify's
+// row checks of the month, allocated and then closed, and the whole of verify of the closed
+// month (all must find the rows sound), against the allocation.
 //
 // With --server postgresql://user@host[:port]/dbname the same generated books are also
 // copied to a PostgreSQL server and run there by the same engines, and the server's rows are
@@ -24,6 +26,8 @@
 #include "common/BooksLocation.h"
 #include "common/SystemInfo.h"
 #include "store/Backup.h"
+#include "reports/RowChecks.h"
+#include "reports/Ties.h"
 #include "store/Books.h"
 #include "store/BooksCopy.h"
 #include "store/Db.h"
@@ -242,6 +246,11 @@ struct Times {
     qint64 booksBytes = 0;
     qint64 backupBytes = 0;
     double total() const { return allocation + close; }
+    // verify's row checks of the month allocated (before its close) and closed (with the
+    // next month's brought-forward rows), and the whole of verify of the closed month.
+    double openRows = 0;
+    double closedRows = 0;
+    double closedVerify = 0;
 };
 
 double seconds(const QElapsedTimer &t)
@@ -274,6 +283,16 @@ private:
     QElapsedTimer m_timer;
 };
 
+// The row checks of the month, which must find the engines' rows sound.
+double timedRowChecks(Db &db)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (!reports::rowchecks::checkRows(db, Second).holds())
+        throw std::runtime_error("the row checks found differences in the engines' rows");
+    return seconds(timer);
+}
+
 Times runEngines(const QString &location)
 {
     std::unique_ptr<Db> db = Db::open(location);
@@ -297,11 +316,17 @@ Times runEngines(const QString &location)
         t.booksBytes = QFileInfo(location).size();
         t.backupBytes = QFileInfo(backup.file).size();
     }
+    t.openRows = timedRowChecks(*db);
     timer.restart();
     if (!runMonthClose(*db, Second, CloseOptions{false}, progress).done())
         throw std::runtime_error("close refused");
     clock.finish();
     t.close = seconds(timer);
+    t.closedRows = timedRowChecks(*db);
+    timer.restart();
+    if (!reports::ties::verifyMonth(*db, Second).holds())
+        throw std::runtime_error("verify of the closed month found differences");
+    t.closedVerify = seconds(timer);
     return t;
 }
 
@@ -415,6 +440,13 @@ void printFigures(const Figures &f)
     std::fflush(stdout);
 }
 
+void printVerifyFigures(int lots, const char *engine, const Times &t)
+{
+    std::printf("%8d  %-10s %9.3f %9.3f %7.2f %9.3f %7.2f %9.3f %7.2f\n", lots, engine, t.allocation, t.openRows,
+                t.openRows / t.allocation, t.closedRows, t.closedRows / t.allocation, t.closedVerify,
+                t.closedVerify / t.allocation);
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: bench_closing [--steps] [--server postgresql://user@host[:port]/dbname] [lots ...]\n");
@@ -470,6 +502,15 @@ int main(int argc, char *argv[])
                     f.engine.backupBytes / 1048576.0, double(f.engine.booksBytes) / double(f.engine.backupBytes),
                     f.engine.backup, f.engine.close, f.engine.backup / f.engine.close);
     std::printf("\n");
+    std::printf("\nverify of the month against its allocation: its row checks when allocated and when closed (with "
+                "the next month's brought-forward rows), and the whole of it (ties and rows) when closed\n");
+    std::printf("%8s  %-10s %9s %9s %7s %9s %7s %9s %7s\n", "lots", "books on", "alloc s", "open s", "/alloc",
+                "closed s", "/alloc", "verify s", "/alloc");
+    for (const Figures &f : all) {
+        printVerifyFigures(f.lots, "SQLite", f.engine);
+        if (f.server)
+            printVerifyFigures(f.lots, "PostgreSQL", *f.server);
+    }
     for (int i = 1; i < all.size(); ++i) {
         const Figures &from = all[i - 1];
         const Figures &to = all[i];

@@ -17,15 +17,6 @@ namespace {
 
 using namespace allocation;
 
-// The eleven amounts a WIP transfer takes from its lot, and the five a completion does.
-const QStringList TransferAmounts{"JenGiWonAmt",   "JenGiNoMu_01",  "JenGiNoMu_02", "JenGiJeyJo_01",
-                                  "JenGiJeyJo_02", "DaongWonAmt",   "DaongNoMu_01", "DaongNoMu_02",
-                                  "DaongJeyJo_01", "DaongJeyJo_02", "WoulAmtTot"};
-const QStringList CompletionAmounts{"DaongNoMu_01", "DaongNoMu_02", "DaongJeyJo_01", "DaongJeyJo_02", "WoulAmtTot"};
-const QStringList Rates{"JenGiWoul", "DaongWoul", "TotWoul"};
-// Product rows: direct labour, indirect labour, direct overhead, indirect overhead, total.
-const QStringList ProductAmounts{"JenGiNoMu", "DaongNoMu", "JenGiJeyJo", "DaongJeyJo", "TotGaAmt"};
-
 void recreateWorkTables(Db &db)
 {
     schema::recreateWorkTable(db, DirectWorkTable,
@@ -260,7 +251,6 @@ void carryToShipments(Db &db, const Params &ym)
 
 RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
 {
-    const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
     const MonthSizedCache cache(db);
     Transaction t(db);
     const BooksHold hold = holdBooks(db, BooksUse::Run);
@@ -269,26 +259,8 @@ RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
         return {Refusal(closing::closedMonthWarning(*closed, month, QStringLiteral("배부액 계산 업데이트가"))), {}};
     if (Verdict refused = closing::wrongPeriod(db, month, QStringLiteral("배부액 계산할 연도와 월은")))
         return {refused, {}};
-
-    recreateWorkTables(db);
-    report(progress, QStringLiteral("재공품 간접(공통)비 배부"));
-    allocateCommon(db, ym);
-    report(progress, QStringLiteral("재공품 직접비 배부"));
-    allocateDirect(db, ym);
-    if (Verdict refused = unsharableLot(db, ym))
+    if (Verdict refused = allocation::allocateRows(db, month, progress))
         return {refused, {}};
-    report(progress, QStringLiteral("재공품 타 계정 대체 배부액"));
-    carryToTransfers(db, ym);
-    report(progress, QStringLiteral("제품창고 입고 재공품 배부액"));
-    carryToCompletions(db, ym);
-    report(progress, QStringLiteral("제품창고 입고 제품 원가"));
-    sumReceipts(db, ym);
-    if (Verdict refused = unsharableReceipt(db, ym))
-        return {refused, {}};
-    report(progress, QStringLiteral("제품 타 계정 대체 원가"));
-    carryToProductTransfers(db, ym);
-    report(progress, QStringLiteral("제품매출원가"));
-    carryToShipments(db, ym);
     period::markAllocationDone(db);
     t.commit();
     const std::optional<PeriodRow> open = period::theOpenPeriod(db);
@@ -296,6 +268,31 @@ RunOutcome allocate(Db &db, const Period &month, const Progress &progress)
 }
 
 } // namespace
+
+Verdict allocation::allocateRows(Db &db, const Period &month, const Progress &progress)
+{
+    const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
+    recreateWorkTables(db);
+    report(progress, QStringLiteral("재공품 간접(공통)비 배부"));
+    allocateCommon(db, ym);
+    report(progress, QStringLiteral("재공품 직접비 배부"));
+    allocateDirect(db, ym);
+    if (Verdict refused = unsharableLot(db, ym))
+        return refused;
+    report(progress, QStringLiteral("재공품 타 계정 대체 배부액"));
+    carryToTransfers(db, ym);
+    report(progress, QStringLiteral("제품창고 입고 재공품 배부액"));
+    carryToCompletions(db, ym);
+    report(progress, QStringLiteral("제품창고 입고 제품 원가"));
+    sumReceipts(db, ym);
+    if (Verdict refused = unsharableReceipt(db, ym))
+        return refused;
+    report(progress, QStringLiteral("제품 타 계정 대체 원가"));
+    carryToProductTransfers(db, ym);
+    report(progress, QStringLiteral("제품매출원가"));
+    carryToShipments(db, ym);
+    return std::nullopt;
+}
 
 RunOutcome runAllocation(Db &db, const Period &month, const Progress &progress)
 {

@@ -35,13 +35,19 @@ Checked<CompletionFigures> leaveRateBox(const QString &typedRate, double earlier
         refused.kind = MessageKind::Plain;
         return {refused, {}};
     }
-    CompletionFigures f;
-    f.rate = roundDown(-2, typed);
-    f.cumulative = roundDecimals(roundDecimals(earlierRate, 2) + f.rate, 2);
+    const CompletionFigures f = completionFigures(roundDown(-2, typed), earlierRate, lotAmount);
     if (f.cumulative > 100.0)
-        return {Refusal{{}, RateBox}, f};
-    f.monthCost = productRounded(f.rate / 100.0, roundDecimals(lotAmount, 4), 4);
+        return {Refusal{{}, RateBox}, {f.rate, f.cumulative}};
     return {std::nullopt, f};
+}
+
+CompletionFigures completionFigures(double rate, double earlierRate, double lotAmount)
+{
+    CompletionFigures f;
+    f.rate = rate;
+    f.cumulative = roundDecimals(roundDecimals(earlierRate, 2) + f.rate, 2);
+    f.monthCost = productRounded(f.rate / 100.0, roundDecimals(lotAmount, 4), 4);
+    return f;
 }
 
 QString leaveMonthCostBox(const QString &typedCost)

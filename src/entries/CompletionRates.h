@@ -24,6 +24,10 @@ struct CompletionFigures {
 // below zero, which the box cannot be typed, is refused as a refused key is.
 Checked<CompletionFigures> leaveRateBox(const QString &typedRate, double earlierRate, double lotAmount);
 
+// The figures a lot gets for this month's rate (already cut to two decimals) as the save
+// writes them, the cumulative rate unchecked.
+CompletionFigures completionFigures(double rate, double earlierRate, double lotAmount);
+
 // Leaving this month's cost box: the text it shows (cut to four decimals). The save
 // works the cost out from the rate again.
 QString leaveMonthCostBox(const QString &typedCost);

@@ -108,7 +108,7 @@ RowValues transferRow(const IssueFigures &f, const StoredRow &receipt, const Iss
 
 void writeIssue(Db &db, const IssueRequest &r, const StoredRow &receipt, const QString &date, double quantity)
 {
-    const double price = roundDecimals(receipt.number("DanGa"), 4);
+    const double price = issuedPrice(receipt.number("DanGa"));
     const ReceiptLeft left = receiptLeft(db, receipt.serial());
     const taken::Source source{receipt.number("SuKg"), price, receipt.number("GaAmt"), left.quantity, left.amount};
     IssueFigures f{{}, date, quantity, price, taken::amountTaken(source, quantity)};
@@ -168,6 +168,11 @@ const QStringList &kindItems()
 QString kindText(IssueKind kind)
 {
     return kind == IssueKind::None ? QString() : kindItems().at(int(kind));
+}
+
+double issuedPrice(double receiptPrice)
+{
+    return roundDecimals(receiptPrice, 4);
 }
 
 IssueNumbers proposeIssue(const taken::Source &receipt)

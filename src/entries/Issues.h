@@ -27,6 +27,10 @@ struct IssueNumbers {
     QString amount;   // shown "#,##0.0000"
 };
 
+// The unit price an issue or transfer is written with: its receipt's, at four decimals. Its
+// amount is what taken::amountTaken gives for its quantity from the receipt at that price.
+double issuedPrice(double receiptPrice);
+
 // Picking a receipt proposes all that is left of it.
 IssueNumbers proposeIssue(const taken::Source &receipt);
 

@@ -47,13 +47,13 @@ const QStringList LabourAndOverhead{"JenGiNoMu_01", "JenGiNoMu_02", "JenGiJeyJo_
 RowValues transferRow(const TransferRequest &r, const StoredRow &lot, const QString &serial, const QString &date,
                       double quantity)
 {
-    const double whole = lot.number(QStringLiteral("SuKg"));
-    const auto share = [&](long double amount) {
-        return roundDecimals(double(static_cast<long double>(quantity) * amount / whole), 4);
-    };
     const auto lotValue = [&](const QString &stem) {
         return lot.number(stem);
     };
+    warehouse::Costs lotCosts{};
+    for (int i = 0; i < warehouse::CostStems.size(); ++i)
+        lotCosts[size_t(i)] = lotValue(warehouse::CostStems.at(i));
+    const LotShare share = shareOfLot(lotValue("SuKg"), lotValue("GaAmt"), lotCosts, quantity);
     RowValues row{{"TaGong_Serial", serial},
                   {"TaGong_Date", date},
                   {"TaGong_Year", r.shown.year.trimmed()},
@@ -62,18 +62,14 @@ RowValues transferRow(const TransferRequest &r, const StoredRow &lot, const QStr
                              "SaleCode", "SaleName", "SaleNumber", "SaleDyiPou"})
         row.append({QStringLiteral("TaGong_") + stem, lot.text(QString::fromLatin1(stem))});
     row << RowValues{{"TaGong_TextMemo", r.textMemo.trimmed()}, {"TaGong_SuKg", quantity},
-                     {"TaGong_DanGa", lotValue("DanGa")},       {"TaGong_GaAmt", share(lotValue("GaAmt"))},
+                     {"TaGong_DanGa", lotValue("DanGa")},       {"TaGong_GaAmt", share.gaAmt},
                      {"TaGong_Kubun", TransferKubun},           {"TaGong_Bigo", r.bigo.trimmed()}};
     for (const QString &stem : warehouse::RateStems)
         row.append({QStringLiteral("TaGong_") + stem, lotValue(stem)});
-    long double totalCost = lotValue("GaAmt");
-    for (const QString &stem : warehouse::CostStems) {
-        row.append({QStringLiteral("TaGong_") + stem, share(lotValue(stem))});
-        if (LabourAndOverhead.contains(stem))
-            totalCost += lotValue(stem);
-    }
+    for (int i = 0; i < warehouse::CostStems.size(); ++i)
+        row.append({QStringLiteral("TaGong_") + warehouse::CostStems.at(i), share.costs[size_t(i)]});
     row << RowValues{
-        {"TaGong_WoulAmtTot", share(totalCost)}, {"TaGong_Check_01", QString("")},
+        {"TaGong_WoulAmtTot", share.woulAmtTot}, {"TaGong_Check_01", QString("")},
         {"TaGong_Check_02", QString("")},        {"TaGong_Check_03", r.audit.volumeSerial},
         {"TaGong_SaveDate", r.audit.saveDate},   {"TaGong_InPutSerial", lot.text(QStringLiteral("InPutSerial"))},
         {"TaGong_GongSerial", lot.serial()},     {"TaGong_JeyPumCode", QString("")},
@@ -88,6 +84,23 @@ Checked<TransferSaved> refused(Refusal refusal, bool clearsSelection = false)
 }
 
 } // namespace
+
+LotShare shareOfLot(double lotQuantity, double lotGaAmt, const warehouse::Costs &lotCosts, double quantity)
+{
+    const auto share = [&](long double amount) {
+        return roundDecimals(double(static_cast<long double>(quantity) * amount / lotQuantity), 4);
+    };
+    LotShare s;
+    s.gaAmt = share(lotGaAmt);
+    long double totalCost = lotGaAmt;
+    for (int i = 0; i < warehouse::CostStems.size(); ++i) {
+        s.costs[size_t(i)] = share(lotCosts[size_t(i)]);
+        if (LabourAndOverhead.contains(warehouse::CostStems.at(i)))
+            totalCost += lotCosts[size_t(i)];
+    }
+    s.woulAmtTot = share(totalCost);
+    return s;
+}
 
 Checked<QString> leaveQuantity(const QString &typed, double remaining)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/SystemInfo.h"
+#include "entries/LotConsumption.h"
 #include "entries/Refusal.h"
 #include "store/Periods.h"
 
@@ -16,6 +17,16 @@ inline const QString TransferKubun = QStringLiteral("당월입고");
 inline const QString QuantityBox = QStringLiteral("edIn_SuKg");
 inline const QString DayBox = QStringLiteral("edIn_Date");
 inline const QString ViewerSerialBox = QStringLiteral("edJ_Serial");
+
+// What a transfer of `quantity` takes from a lot, each the quantity's share of the lot's whole
+// quantity at four decimals: the raw-material amount, the ten cost components and the total
+// cost (the raw-material amount with the eight labour and overhead amounts).
+struct LotShare {
+    double gaAmt = 0;
+    warehouse::Costs costs{};
+    double woulAmtTot = 0;
+};
+LotShare shareOfLot(double lotQuantity, double lotGaAmt, const warehouse::Costs &lotCosts, double quantity);
 
 // Leaving the quantity box: refused when more than what is left of the lot is typed (the
 // shown figures compared at their four decimals), silently when the text is no number;

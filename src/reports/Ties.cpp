@@ -291,19 +291,22 @@ bool Tie::holds() const
 
 bool Verification::holds() const
 {
-    return std::all_of(ties.begin(), ties.end(), [](const Tie &t) { return t.holds(); });
+    return rows.holds() && std::all_of(ties.begin(), ties.end(), [](const Tie &t) { return t.holds(); });
 }
 
 Verification verifyMonth(Db &db, const Period &month)
 {
     Verification out;
     Checks checks(out);
+    // Never committed: the work tables the reports fill go back to what the screens left.
+    Transaction untouched(db);
+    // A desk saving meanwhile must not make the reports or the rows disagree.
+    if (const QString statement = dialect::snapshotStatement(db.engine()); !statement.isEmpty())
+        db.exec(statement);
     const std::optional<PeriodRow> row = period::find(db, month);
     if (row && row->state == period::Recalculate)
         checks.note(QStringLiteral("마지막 변경 뒤에 배부액 계산을 하지 않은 월입니다: 대조가 맞지 않을 수 있습니다."));
 
-    // Never committed: the work tables the reports fill go back to what the screens left.
-    Transaction untouched(db);
     recreateWorkTables(db);
     const Reports now = movementsOf(db, month);
     const ResultSet cost = statements::costOfGoodsManufactured(db, month).rows;
@@ -323,6 +326,7 @@ Verification verifyMonth(Db &db, const Period &month)
         checks.note(QStringLiteral("이월 대조 제외: 다음 월이 월별 체크 테이블에 없습니다."));
     else
         carryTies(checks, now, movementsOf(db, following));
+    out.rows = rowchecks::checkRows(db, month);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/RowChecks.h"
 #include "store/Periods.h"
 
 #include <QString>
@@ -31,12 +32,15 @@ struct Verification {
     // What the reader should know: ties that do not apply to this month and why, or a
     // month not allocated since its last change.
     QStringList notes;
+    // Every derived figure of the month's rows worked out again (RowChecks.h).
+    rowchecks::RowCheck rows;
     bool holds() const;
 };
 
 // Builds the month's reports (and the next month's, when the month is closed) and compares
-// them. The reports' work tables are left as they were: nothing of the books changes.
-// The month must be in the period table.
+// them, and checks the month's rows. The reports' work tables are left as they were: nothing
+// of the books changes. Everything is read at one moment of the books, in a transaction of its
+// own: call it outside any. The month must be in the period table.
 Verification verifyMonth(Db &db, const Period &month);
 
 } // namespace zedur::reports::ties

@@ -58,7 +58,7 @@ QString lockRowsClause(Engine engine)
     return engine == Engine::Sqlite ? QString() : QStringLiteral(" FOR UPDATE");
 }
 
-QString columnType(Engine engine, const ColumnDef &c)
+QString valueType(Engine engine, const ColumnDef &c)
 {
     switch (c.type) {
     case ColumnType::Real:
@@ -68,9 +68,14 @@ QString columnType(Engine engine, const ColumnDef &c)
     case ColumnType::Text:
         break;
     }
-    const QString text =
-        engine == Engine::Sqlite ? QStringLiteral("TEXT COLLATE NOCASE") : QStringLiteral("CITEXT COLLATE \"C\"");
-    return QStringLiteral("%1 CHECK (length(%2) <= %3)").arg(text, c.name).arg(c.width);
+    return engine == Engine::Sqlite ? QStringLiteral("TEXT COLLATE NOCASE") : QStringLiteral("CITEXT COLLATE \"C\"");
+}
+
+QString columnType(Engine engine, const ColumnDef &c)
+{
+    if (c.type != ColumnType::Text)
+        return valueType(engine, c);
+    return QStringLiteral("%1 CHECK (length(%2) <= %3)").arg(valueType(engine, c), c.name).arg(c.width);
 }
 
 QString catalogueQuery(Engine engine)
@@ -121,6 +126,11 @@ QString stableSum(Engine engine, const QString &aggregate, const QString &expres
     if (engine == Engine::Sqlite)
         return QStringLiteral("%1(%2)").arg(aggregate, expression);
     return QStringLiteral("%1(%2 ORDER BY %2)").arg(aggregate, expression);
+}
+
+QString notIndexed(Engine engine, const QString &column)
+{
+    return engine == Engine::Sqlite ? u'+' + column : column;
 }
 
 QString stableTotals(Engine engine, const QStringList &expressions)
@@ -201,6 +211,12 @@ QString mayNotChangeQuery(Engine)
 bool isWriteRefused(const QString &nativeErrorCode)
 {
     return nativeErrorCode == u"8" || nativeErrorCode == u"25006";
+}
+
+QString temporaryTableName(Engine engine, const QString &table)
+{
+    return engine == Engine::Sqlite ? QStringLiteral("temp.") + tableNameForDrop(engine, table)
+                                    : QStringLiteral("pg_temp.") + table;
 }
 
 } // namespace zedur::dialect

@@ -17,6 +17,8 @@ namespace dialect {
 // TEXT COLLATE NOCASE; on the server citext (case-insensitive =, <, LIKE and GROUP BY) in
 // the "C" collation, which orders by code point as SQLite does. Both refuse an over-long text.
 QString columnType(Engine engine, const ColumnDef &column);
+// The same without the width check: for copies of rows the books already hold.
+QString valueType(Engine engine, const ColumnDef &column);
 
 // Rows (type 'table' or 'index', name) of the tables and indexes of the books.
 QString catalogueQuery(Engine engine);
@@ -69,6 +71,9 @@ QString mayNotChangeQuery(Engine engine);
 // database, the server's read-only transaction. (A missing privilege on the server is found
 // when the books are opened: mayNotChangeQuery.)
 bool isWriteRefused(const QString &nativeErrorCode);
+// A table of the connection's own (CREATE TEMPORARY TABLE) named so that no table of the
+// books can be meant: SQLite's temp schema, the server's pg_temp.
+QString temporaryTableName(Engine engine, const QString &table);
 
 // Whether a statement failed because a lock was not granted within the wait: the server's
 // lock_not_available (lock_timeout), SQLite's busy (its busy timeout).
@@ -92,6 +97,12 @@ QString serialLockStatement(Engine engine);
 // connection changes the row until this transaction ends: " FOR UPDATE", or nothing on
 // SQLite, where no other connection writes during a transaction.
 QString lockRowsClause(Engine engine);
+
+// A column as a condition names it when the column's own index must not be the one that
+// finds the rows (another index of the statement finds them better): SQLite's unary plus,
+// which its planner follows; the server weighs its indexes by their statistics, and has no
+// unary plus for text.
+QString notIndexed(Engine engine, const QString &column);
 
 } // namespace dialect
 } // namespace zedur

@@ -507,6 +507,58 @@ private slots:
         QVERIFY(r.out.contains(QStringLiteral("참고: 이월 대조 제외: 마감되지 않은 월입니다.")));
     }
 
+    // A product transfer's and a shipment's cost raised by 1,000 in the open month and a
+    // brought-forward lot's in the closed one: the reports still agree with each other, the
+    // rows do not, and verify prints each with its stored and worked-out figure.
+    void verifyPrintsTheRowsThatDiffer()
+    {
+        TestBooks books;
+        Db &db = books.db();
+        generateBooks(db, 12, 3, MonthShape{20});
+        const QString cli = installedBeside(books);
+        Result r = run(cli, {"--db", books.location(), "verify", "2005-06"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out));
+        QVERIFY(r.out.contains(QRegularExpression(QStringLiteral("2005-06 행 대조: 장부 행 [1-9]\\d*개를 다시 계산, "
+                                                                 "다른 값 0건\n"))));
+        QVERIFY(!r.out.contains(QStringLiteral("행 불일치")));
+
+        const auto raise = [&](const QString &table, const QString &prefix, const QString &column, const QString &month,
+                               const QString &which) {
+            const QString serial = db.scalar(QStringLiteral("Select Min(%1Serial) From %2 Where %1Month = :m And %3")
+                                                 .arg(prefix, table, which),
+                                             {{":m", month}})
+                                       .toString();
+            db.exec(QStringLiteral("UpDate %1 Set %2 = %2 + 1000 Where %3Serial = :s").arg(table, column, prefix),
+                    {{":s", serial}});
+            return serial;
+        };
+        const QString transfer = raise("MC_ChaongGoJeyPumInPut_TaAc", "TaJeyPum_", "TaJeyPum_TotGaAmt", "06", "1 = 1");
+        const QString sale = raise("MC_ChaongGoJeyPumInPut_ChulGo", "ChulGo_", "ChulGo_WonJaJeyAmt", "06",
+                                   "ChulGo_Kubun = '정기매출출고'");
+        r = run(cli, {"--db", books.location(), "verify", "2005-06"});
+        QCOMPARE(r.exitCode, 4);
+        // Every tie still holds: both of its sides read the same rows.
+        QVERIFY2(!r.out.contains(QRegularExpression(QStringLiteral("^불일치"), QRegularExpression::MultilineOption)),
+                 qPrintable(r.out));
+        for (const auto &[table, serial, column] :
+             {std::tuple{"MC_ChaongGoJeyPumInPut_TaAc", transfer, "TaJeyPum_TotGaAmt"},
+              std::tuple{"MC_ChaongGoJeyPumInPut_ChulGo", sale, "ChulGo_WonJaJeyAmt"}})
+            QVERIFY2(
+                r.out.contains(QRegularExpression(
+                    QStringLiteral("행 불일치  %1  %2  %3  저장 [\\d,.]+  계산 [\\d,.]+  \\(차이 1000\\.0000\\d\\d, "
+                                   "허용 0\\.0000\\d\\d\\)\n")
+                        .arg(QLatin1String(table), serial, QLatin1String(column)))),
+                qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("2005-06 행 대조: ")));
+        QVERIFY(r.out.contains(QStringLiteral("다른 값 2건\n")));
+
+        const QString lot = raise("MC_JeyGongPumInPut", "Gong_", "Gong_JenGiNoMu_02", "06", "Gong_Kubun = '전기이월'");
+        r = run(cli, {"--db", books.location(), "verify", "2005-05"});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY2(r.out.contains(QStringLiteral("행 불일치  MC_JeyGongPumInPut  %1  Gong_JenGiNoMu_02  ").arg(lot)),
+                 qPrintable(r.out));
+    }
+
     // To the other engine and back: every row comes back as it was, audit columns included,
     // and the command says that every table holds the same rows.
     void copyMovesTheBooksToTheOtherEngineAndBack()

@@ -163,8 +163,15 @@ int verify(Db &db, const Invocation &, const Period &month)
                 .arg(figure(t.left), figure(t.right), QString::number(t.left - t.right, 'f', 6),
                      QString::number(t.tolerance, 'f', 6)));
     }
-    for (const QString &note : v.notes)
+    for (const reports::rowchecks::RowDifference &d : v.rows.differences)
+        out(QStringLiteral("행 불일치  %1  %2  %3  저장 %4  계산 %5  (차이 %6, 허용 %7)")
+                .arg(d.table, d.serial, d.column, figure(d.stored), figure(d.workedOut),
+                     QString::number(d.stored - d.workedOut, 'f', 6), QString::number(d.tolerance, 'f', 6)));
+    for (const QString &note : v.notes + v.rows.notes)
         out(QStringLiteral("참고: ") + note);
+    out(monthText(month) + QStringLiteral(" 행 대조: 장부 행 %1개를 다시 계산, 다른 값 %2건")
+                               .arg(v.rows.rows)
+                               .arg(v.rows.differences.size()));
     out(monthText(month) + QStringLiteral(" 대조 %1건 중 %2건 일치").arg(v.ties.size()).arg(holding));
     return v.holds() ? Done : Untied;
 }

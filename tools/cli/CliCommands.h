@@ -11,8 +11,8 @@ enum Exit {
     Refused = 1, // a rule of the books stopped it; nothing was changed
     Usage = 2,
     Failed = 3, // the database or a file failed; shown and written to the error log
-    Untied = 4, // verify: at least one tie between the month's reports does not hold; copy: the
-                // copied books do not hold the same rows
+    Untied = 4, // verify: a tie between the month's reports does not hold, or a row's figure is not
+                // what its rule works out; copy: the copied books do not hold the same rows
 };
 
 struct Invocation {
