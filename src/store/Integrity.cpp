@@ -1,6 +1,7 @@
 #include "store/Integrity.h"
 
 #include "store/Backup.h"
+#include "store/SqliteSetup.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -23,6 +24,7 @@ bool isCorruption(const QSqlError &error)
 
 QStringList quickCheck(const QString &connectionName, const QString &databaseFile)
 {
+    configureSqlite();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(databaseFile).absoluteFilePath()).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=ro"));
