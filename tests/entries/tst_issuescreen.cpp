@@ -304,7 +304,7 @@ private slots:
         issues::saveIssue(f.books.db(), issueRequest(f.first, IssueKind::Lot, "5"));
         f.screen->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.screen.get()));
-        QCOMPARE(f.screen->DBGrid1->result().number(0, "InPut_SuKgJan"), 45.0);
+        QCOMPARE(f.screen->DBGrid1->rows().number(0, "InPut_SuKgJan"), 45.0);
         QCOMPARE(f.screen->edIn_Serial->text(), QString());
 
         // Not while the quantity is being typed, nor back from one of the screen's own windows.

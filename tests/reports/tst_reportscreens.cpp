@@ -162,10 +162,10 @@ private slots:
         ui.click("SearchBtn");
         QVERIFY(screen.DBGrid1->rowCount() > 10);
         // The group line of labour: aqua, bold; its account name keeps its indent.
-        const int group = screen.DBGrid1->result().find("Report_AcCode", "40403000");
+        const int group = screen.DBGrid1->rows().find("Report_AcCode", "40403000");
         QCOMPARE(screen.DBGrid1->model()->index(group, 0).data(Qt::BackgroundRole).value<QColor>(),
                  QColor(0x00, 0xFF, 0xFF));
-        const int detail = screen.DBGrid1->result().find("Report_AcCode", "40403001");
+        const int detail = screen.DBGrid1->rows().find("Report_AcCode", "40403001");
         QCOMPARE(screen.DBGrid1->model()->index(detail, 1).data().toString(), QStringLiteral("    임금"));
         QCOMPARE(screen.ChartView->bars().size(), 3);
         QCOMPARE(screen.ChartView->bars().at(1).value, 700.0);

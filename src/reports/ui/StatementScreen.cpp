@@ -25,7 +25,7 @@ StatementScreen::StatementScreen(const Setup &setup, QWidget *parent)
       m_setup(setup)
 {
     DBGrid1 = reportGrid(QStringLiteral("DBGrid1"), statements::columns(), this);
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (statements::isGroupLine(rs.text(row, QStringLiteral("Report_AcCode"))))
             return RowStyle{QColor(0x00, 0xFF, 0xFF), true, 9};
         return std::nullopt;
@@ -84,7 +84,7 @@ void StatementScreen::showMonth(const Period &month)
 
 StatementPages StatementScreen::pages() const
 {
-    return {m_setup.printTitle, m_shown, DBGrid1->result(), m_setup.chartTitle, ChartView->bars()};
+    return {m_setup.printTitle, m_shown, DBGrid1->rows().whole(), m_setup.chartTitle, ChartView->bars()};
 }
 
 void StatementScreen::PrintBtnClick()
