@@ -128,9 +128,9 @@ template <class S> Times timeScreen(const QString &books)
     month->setCurrentIndex(open);
     screen->list();
     drawn(screen.get());
-    // Another desk writes (a remark of one receipt rewritten as it was).
-    Db::open(books)->exec(QStringLiteral("UpDate MC_WonJaJeyInPut Set InPut_Bigo = InPut_Bigo Where InPut_Serial = "
-                                         "(Select Max(InPut_Serial) From MC_WonJaJeyInPut)"));
+    // Another desk writes (a remark of one receipt).
+    Db::open(books)->exec(QStringLiteral("UpDate MC_WonJaJeyInPut Set InPut_Bigo = InPut_Bigo || '.' Where "
+                                         "InPut_Serial = (Select Max(InPut_Serial) From MC_WonJaJeyInPut)"));
     t.refresh = seconds([&] {
         screen->list();
         drawn(screen.get());
