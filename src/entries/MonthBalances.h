@@ -34,7 +34,9 @@ private:
     Refill m_refill;
     Refresh m_refresh;
     Period m_month;
-    QString m_stamp; // the books' state when the balances were last brought up to date
+    // The books' state when the balances were last brought up to date (changestamp).
+    QString m_othersStamp;
+    QString m_stamp;
 };
 
 } // namespace zedur
