@@ -4,9 +4,13 @@
 // that brought-forward rows and returns of earlier sales exist; the second filled), copies
 // the file twice, runs the engines on one copy and the floor on the other, checks that both
 // wrote the same rows (leaving out the audit columns), and prints the times, their ratio,
-// rows per second and the growth from N to 10N. On the engines' copy it also times verify's
-// row checks of the month, allocated and then closed, and the whole of verify of the closed
-// month (all must find the rows sound), against the allocation.
+// rows per second and the growth from N to 10N. Beside that floor it prints a write floor:
+// what SQLite's C API takes to rewrite every row of the month and insert every
+// brought-forward row, one prepared statement a row in one transaction (WriteFloor.h), and
+// the engines' ratio to it; and the peak memory of the process while the engines ran. On the
+// engines' copy it also times verify's row checks of the month, allocated and then closed,
+// and the whole of verify of the closed month (all must find the rows sound), against the
+// allocation. The generated books are kept between runs (CachedBooks.h).
 //
 // With --server postgresql://user@host[:port]/dbname the same generated books are also
 // copied to a PostgreSQL server and run there by the same engines, and the server's rows are
@@ -19,8 +23,10 @@
 //
 // Build it in a Release folder of its own (see the README).
 #include "BooksDifference.h"
+#include "CachedBooks.h"
 #include "MonthGenerator.h"
 #include "TestServer.h"
+#include "WriteFloor.h"
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
 #include "common/BooksLocation.h"
@@ -46,6 +52,10 @@
 using namespace zedur;
 
 namespace {
+
+// What the books' users were promised for a month of 100,000 lots on the 2-core machine.
+constexpr double GoalSeconds = 3;
+constexpr double GoalPeakMiB = 500;
 
 const Period First{QStringLiteral("2005"), QStringLiteral("04")};
 const Period Second{QStringLiteral("2005"), QStringLiteral("05")};
@@ -245,6 +255,7 @@ struct Times {
     double backup = 0; // the close's backup, written before it (SQLite's books only)
     qint64 booksBytes = 0;
     qint64 backupBytes = 0;
+    double peakMiB = 0; // the process's peak resident memory while they ran
     double total() const { return allocation + close; }
     // verify's row checks of the month allocated (before its close) and closed (with the
     // next month's brought-forward rows), and the whole of verify of the closed month.
@@ -252,6 +263,26 @@ struct Times {
     double closedRows = 0;
     double closedVerify = 0;
 };
+
+// The process's peak resident memory is set back to what it holds now (Linux), so that the
+// next reading is the peak of what runs in between.
+void resetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+double peakMemoryMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    return 0;
+}
 
 double seconds(const QElapsedTimer &t)
 {
@@ -297,6 +328,7 @@ Times runEngines(const QString &location)
 {
     std::unique_ptr<Db> db = Db::open(location);
     Times t;
+    resetPeakMemory();
     StepClock clock;
     const Progress progress = [&clock](const QString &step) {
         clock(step);
@@ -322,6 +354,7 @@ Times runEngines(const QString &location)
         throw std::runtime_error("close refused");
     clock.finish();
     t.close = seconds(timer);
+    t.peakMiB = peakMemoryMiB();
     t.closedRows = timedRowChecks(*db);
     timer.restart();
     if (!reports::ties::verifyMonth(*db, Second).holds())
@@ -397,32 +430,35 @@ struct Figures {
     int rows;
     Times engine;
     Times floor;
+    test::WriteFloor writes;
     std::optional<Times> server;
 };
 
 Figures measure(int lots, const QString &server)
 {
     QTemporaryDir dir;
-    const QString base = dir.filePath("base.mdb");
-    createDatabase(base, First, AuditValues::now());
+    const QString base = test::cachedBooks(QStringLiteral("closing-%1-g1").arg(lots), [lots](const QString &path) {
+        createDatabase(path, First, test::MonthGenerator::fixedAudit());
+        test::generateBooks(*Db::open(path), 20050401u + unsigned(lots), 2, test::MonthShape{lots}, false);
+    });
     int rows = 0;
     {
         std::unique_ptr<Db> db = Db::open(base);
-        test::generateBooks(*db, 20050401u + unsigned(lots), 2, test::MonthShape{lots}, false);
         for (const QString &table : MonthTables) {
             const QString prefix = schema::table(table).columns.first().name.section(u'_', 0, 0) + u'_';
             rows += db->scalar(QStringLiteral("Select count(*) From %1 Where %2Year = '2005' And %2Month = '05'")
                                    .arg(table, prefix))
                         .toInt();
         }
-        db->exec("PRAGMA wal_checkpoint(TRUNCATE)");
     }
     const QString engineFile = dir.filePath("engine.mdb");
     const QString floorFile = dir.filePath("floor.mdb");
-    QFile::copy(base, engineFile);
-    QFile::copy(base, floorFile);
-    Figures f{lots, rows, runEngines(engineFile), runFloor(floorFile), std::nullopt};
+    const QString writeFile = dir.filePath("writes.mdb");
+    for (const QString &copy : {engineFile, floorFile, writeFile})
+        QFile::copy(base, copy);
+    Figures f{lots, rows, runEngines(engineFile), runFloor(floorFile), {}, std::nullopt};
     requireTheSameRows(engineFile, floorFile, "the engines and the floor", lots);
+    f.writes = test::measureWriteFloor(writeFile, engineFile, Second, Third);
     if (!server.isEmpty())
         f.server = runOnServer(server, base, engineFile, lots);
     return f;
@@ -430,12 +466,13 @@ Figures measure(int lots, const QString &server)
 
 void printFigures(const Figures &f)
 {
-    std::printf("%8d %9d  %-10s %9.3f %9.3f %9.3f %9.3f %7.2f %8s %9.0f\n", f.lots, f.rows, "SQLite",
-                f.engine.allocation, f.engine.close, f.engine.total(), f.floor.total(),
-                f.engine.total() / f.floor.total(), "", f.rows / f.engine.total());
+    std::printf("%8d %9d  %-10s %8.3f %8.3f %8.3f %8.3f %6.2f %8.3f %6.2f %7.0f %8s %9.0f\n", f.lots, f.rows,
+                "SQLite", f.engine.allocation, f.engine.close, f.engine.total(), f.floor.total(),
+                f.engine.total() / f.floor.total(), f.writes.seconds, f.engine.total() / f.writes.seconds,
+                f.engine.peakMiB, "", f.rows / f.engine.total());
     if (f.server)
-        std::printf("%8d %9d  %-10s %9.3f %9.3f %9.3f %9s %7s %8.2f %9.0f\n", f.lots, f.rows, "PostgreSQL",
-                    f.server->allocation, f.server->close, f.server->total(), "", "",
+        std::printf("%8d %9d  %-10s %8.3f %8.3f %8.3f %8s %6s %8s %6s %7s %8.2f %9.0f\n", f.lots, f.rows,
+                    "PostgreSQL", f.server->allocation, f.server->close, f.server->total(), "", "", "", "", "",
                     f.server->total() / f.engine.total(), f.rows / f.server->total());
     std::fflush(stdout);
 }
@@ -482,8 +519,8 @@ int main(int argc, char *argv[])
                 server.isEmpty() ? ""
                                  : ",\nand the same engines on the same books copied to the PostgreSQL server (same "
                                    "rows as on SQLite; the floor is SQLite's only)");
-    std::printf("%8s %9s  %-10s %9s %9s %9s %9s %7s %8s %9s\n", "lots", "rows", "books on", "alloc s", "close s",
-                "total s", "floor s", "/floor", "/SQLite", "rows/s");
+    std::printf("%8s %9s  %-10s %8s %8s %8s %8s %6s %8s %6s %7s %8s %9s\n", "lots", "rows", "books on", "alloc s",
+                "close s", "total s", "floor s", "/floor", "write s", "/write", "peak MB", "/SQLite", "rows/s");
     QList<Figures> all;
     try {
         for (int lots : sizes) {
@@ -518,7 +555,14 @@ int main(int argc, char *argv[])
                     to.engine.total() / from.engine.total(), to.floor.total() / from.floor.total());
         if (from.server && to.server)
             std::printf(", PostgreSQL x%.2f", to.server->total() / from.server->total());
-        std::printf(" (x%.0f is linear)\n", double(to.lots) / from.lots);
+        std::printf(" (x%.0f is linear; goal: at most x%.0f)\n", double(to.lots) / from.lots,
+                    1.1 * to.lots / from.lots);
     }
+    for (const Figures &f : all)
+        std::printf("write floor at %d lots: %d rows rewritten and %d inserted by prepared statements of SQLite's "
+                    "C API in one transaction\n",
+                    f.lots, f.writes.updated, f.writes.inserted);
+    std::printf("goals: 100,000 lots allocated and closed in at most %.0f s (total s), peak below %.0f MB\n",
+                GoalSeconds, GoalPeakMiB);
     return 0;
 }

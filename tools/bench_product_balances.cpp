@@ -96,7 +96,7 @@ Times timeMonth(int n, int months)
             refillProductBalances(*db, newest);
             t.commit();
         }
-        const Statement list = shipments::receiptList(newest, QStringLiteral("전체"), {}, QStringLiteral("기준일자"));
+        const Statement list = shipments::receiptList(newest, QStringLiteral("전체"), {}, QStringLiteral("기준일자")).whole();
         const ResultSet rows = db->query(list.sql, list.params);
         best.list = std::min(best.list, timer.nsecsElapsed() / 1e6);
         if (rows.size() != n) {

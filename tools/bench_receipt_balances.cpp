@@ -80,7 +80,7 @@ double timeList(int n)
             t.commit();
         }
         const Statement list =
-            issues::receiptBalanceList(Month, QStringLiteral("전체"), {}, QStringLiteral("기준일자"));
+            issues::receiptBalanceList(Month, QStringLiteral("전체"), {}, QStringLiteral("기준일자")).whole();
         const ResultSet rows = db->query(list.sql, list.params);
         best = std::min(best, timer.nsecsElapsed() / 1e6);
         if (rows.size() != n) {

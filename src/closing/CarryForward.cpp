@@ -7,6 +7,7 @@
 #include "entries/TakenAmount.h"
 #include "store/Db.h"
 #include "store/Dialect.h"
+#include "store/Schema.h"
 
 #include <QStringList>
 
@@ -16,7 +17,10 @@ namespace {
 
 using Assignments = QList<QPair<QString, QString>>; // column, value
 
-// One kind of movement of a source row in the month, as a row of the movements work table:
+// The serials of the rows a carry writes, numbered in the order they are written.
+const QString CarryOrder = QStringLiteral("MC_MonthCloseCarry_SumVw01");
+
+// One kind of movement of a source row in the month, as one row of the month's movements:
 // the source table, its column naming the row it moves, its period columns, its values for
 // the balance's value columns ("0" where it has none) and what else chooses its rows.
 struct Movement {
@@ -32,8 +36,7 @@ struct Movement {
 struct CarriedTable {
     QString step;
     QString kind; // as the refusal names a row
-    // The month's balances: one row per movement, then one per source row with the sums.
-    QString movementTable;
+    // The month's balances: one row per source row with the sums of its movements.
     QString balanceTable;
     QString key;
     QString year;
@@ -89,36 +92,36 @@ QString carriedAmount(const QString &prefix, const QString &leftQuantity, const 
              leftQuantity, prefix, leftAmount);
 }
 
+// The month's balances in one pass: the movements of every kind read as one list and summed
+// per source row as they are grouped, without writing them down first.
 void collect(Db &db, const CarriedTable &t, const Params &ym)
 {
-    db.exec(QStringLiteral("Delete From ") + t.movementTable);
     db.exec(QStringLiteral("Delete From ") + t.balanceTable);
-    QStringList columns{t.key, t.year, t.month};
-    columns += t.valueColumns;
-    for (const auto &[column, sum] : t.remainders)
-        columns << column;
-    const QString into =
-        QStringLiteral("Insert InTo %1 (%2) ").arg(t.movementTable, columns.join(QStringLiteral(", ")));
+    QStringList movements;
     for (const Movement &m : t.movements) {
-        QStringList values{m.key, m.year, m.month};
-        values += m.values;
-        for (qsizetype i = 0; i < t.remainders.size(); ++i)
-            values << QStringLiteral("0");
+        QStringList values{m.key + QStringLiteral(" As K"), m.year + QStringLiteral(" As Y"),
+                           m.month + QStringLiteral(" As M")};
+        for (qsizetype i = 0; i < t.valueColumns.size(); ++i)
+            values << m.values.at(i) + QStringLiteral(" As ") + t.valueColumns.at(i);
         QString where = QStringLiteral("%1 = :tbYear And %2 = :tbMonth").arg(m.year, m.month);
         if (!m.filter.isEmpty())
             where += QStringLiteral(" And ") + m.filter;
-        db.exec(into +
-                    QStringLiteral("Select %1 From %2 Where %3").arg(values.join(QStringLiteral(", ")), m.table, where),
-                ym);
+        movements << QStringLiteral("Select %1 From %2 Where %3").arg(values.join(QStringLiteral(", ")), m.table, where);
     }
-    QStringList sums{t.key, t.year, t.month};
+    QStringList columns{t.key, t.year, t.month};
+    columns += t.valueColumns;
+    // Every movement is of the month, so a source row's movements share its year and month.
+    QStringList sums{QStringLiteral("K"), QStringLiteral("Min(Y)"), QStringLiteral("Min(M)")};
     for (const QString &column : t.valueColumns)
         sums << dialect::stableSum(db.engine(), QStringLiteral("Sum"), column);
-    for (const auto &[column, sum] : t.remainders)
+    for (const auto &[column, sum] : t.remainders) {
+        columns << column;
         sums << dialect::stableSum(db.engine(), QStringLiteral("Sum"), sum);
-    db.exec(QStringLiteral("Insert InTo %1 (%2) Select %3 From %4 Group By %5, %6, %7")
+    }
+    db.exec(QStringLiteral("Insert InTo %1 (%2) Select %3 From (%4) Movements Group By K")
                 .arg(t.balanceTable, columns.join(QStringLiteral(", ")), sums.join(QStringLiteral(", ")),
-                     t.movementTable, t.key, t.year, t.month));
+                     movements.join(QStringLiteral(" Union All "))),
+            ym);
 }
 
 Verdict refuseUncarriable(Db &db, const CarriedTable &t)
@@ -132,8 +135,20 @@ Verdict refuseUncarriable(Db &db, const CarriedTable &t)
                    QStringLiteral("남은 재고를 다음 월로") + LB + QStringLiteral("이월할 수 없습니다......."));
 }
 
+// The rows to carry in the order of their sources' serials, numbered from 1: the new rows
+// are written in that order, and the k-th takes the serial that drawing one for each insert
+// in turn would give. Only the serials are sorted, not the rows they name.
+void numberCarriedRows(Db &db, const CarriedTable &t)
+{
+    db.exec(QStringLiteral("Delete From ") + CarryOrder);
+    db.exec(QStringLiteral("Insert InTo %1 (Carry_Seq, Carry_Serial) Select Row_Number() Over (Order By T.%2Serial), "
+                           "T.%2Serial From %3")
+                .arg(CarryOrder, t.prefix, sourcesWithRemainder(t)));
+}
+
 int carry(Db &db, const CarriedTable &t, const Params &next)
 {
+    numberCarriedRows(db, t);
     const QString serial = t.prefix + QStringLiteral("Serial");
     QStringList columns{serial,
                         t.prefix + QStringLiteral("Date"),
@@ -141,10 +156,8 @@ int carry(Db &db, const CarriedTable &t, const Params &next)
                         t.prefix + QStringLiteral("Month"),
                         prefixed(t.prefix, t.texts),
                         t.prefix + QStringLiteral("TextMemo")};
-    // The k-th new row, counted in the order of the source serials, gets the serial that
-    // drawing one for each insert in turn would give.
-    QStringList values{QStringLiteral("serial_plus(:tbLastSerial, Row_Number() Over (Order By T.%1))").arg(serial),
-                       QStringLiteral(":tbDate"), QStringLiteral(":tbNextYear"), QStringLiteral(":tbNextMonth")};
+    QStringList values{QStringLiteral("serial_plus(:tbLastSerial, T.Carry_Seq)"), QStringLiteral(":tbDate"),
+                       QStringLiteral(":tbNextYear"), QStringLiteral(":tbNextMonth")};
     for (const QString &stem : t.texts)
         values << QStringLiteral("COALESCE(Trim(T.%1%2), '')").arg(t.prefix, stem);
     values << QStringLiteral(":tbMemo");
@@ -162,7 +175,7 @@ int carry(Db &db, const CarriedTable &t, const Params &next)
         columns << t.prefix + stem;
         values << value;
     }
-    QStringList read{QStringLiteral("T.") + serial};
+    QStringList read{QStringLiteral("O.Carry_Seq"), QStringLiteral("T.") + serial};
     for (const QString &column : t.read)
         read << QStringLiteral("T.") + column;
     for (const QString &stem : t.texts)
@@ -170,9 +183,13 @@ int carry(Db &db, const CarriedTable &t, const Params &next)
     read += t.derived;
     Params p = next;
     p.append({":tbLastSerial", db.scalar(QStringLiteral("Select Max(%1) From %2").arg(serial, t.table)).toString()});
-    return db.exec(QStringLiteral("Insert InTo %1 (%2) Select %3 From (Select %4 From %5) T Order By T.%6")
+    // Read in the order of the numbers (Cross Join keeps SQLite to it), each source row and
+    // its balance looked up by its serial.
+    return db.exec(QStringLiteral("Insert InTo %1 (%2) Select %3 From (Select %4 From %5 O Cross Join %6 S "
+                                  "Cross Join %1 T Where S.%7 = O.Carry_Serial And T.%8 = O.Carry_Serial) T "
+                                  "Order By T.Carry_Seq")
                        .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
-                            read.join(QStringLiteral(", ")), sourcesWithRemainder(t), serial),
+                            read.join(QStringLiteral(", ")), CarryOrder, t.balanceTable, t.key, serial),
                    p);
 }
 
@@ -204,7 +221,6 @@ CarriedTable receipts()
     CarriedTable t;
     t.step = QStringLiteral("원자재 이월");
     t.kind = QStringLiteral("원자재");
-    t.movementTable = balances::Movements;
     t.balanceTable = balances::PerReceipt;
     t.key = QStringLiteral("InPut_InPutSerial");
     t.year = QStringLiteral("InPut_Year");
@@ -260,7 +276,6 @@ CarriedTable lots()
     CarriedTable t;
     t.step = QStringLiteral("재공품 이월");
     t.kind = QStringLiteral("재공품");
-    t.movementTable = lotbalances::Movements;
     t.balanceTable = lotbalances::PerLot;
     t.key = QStringLiteral("Gong_GongSerial");
     t.year = QStringLiteral("Gong_Year");
@@ -335,7 +350,6 @@ CarriedTable products()
     CarriedTable t;
     t.step = QStringLiteral("제품 이월");
     t.kind = QStringLiteral("제품");
-    t.movementTable = productbalances::Movements;
     t.balanceTable = productbalances::PerReceipt;
     t.key = QStringLiteral("JeyPum_JeyPumSerial");
     t.year = QStringLiteral("JeyPum_Year");
@@ -394,6 +408,16 @@ CarryStep stepFor(const CarriedTable &table)
 }
 
 } // namespace
+
+void recreateCarryTables(Db &db)
+{
+    recreateReceiptBalanceTables(db);
+    recreateLotBalanceTables(db);
+    recreateProductBalanceTables(db);
+    schema::recreateWorkTable(db, CarryOrder,
+                              {{"Carry_Seq", ColumnType::Integer}, {"Carry_Serial", ColumnType::Text, 50}},
+                              {QStringLiteral("Carry_Seq")});
+}
 
 const QVector<CarryStep> &carrySteps()
 {

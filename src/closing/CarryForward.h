@@ -7,14 +7,14 @@
 #include <functional>
 
 // The three carry-forwards of the monthly close: raw-material receipts, WIP lots and
-// product receipts. Each collects the month's movements per source row in its pair of work
-// tables, then writes every source row with a remainder into the next month as a row of
+// product receipts. Each sums the month's movements per source row into its balance work
+// table, then writes every source row with a remainder into the next month as a row of
 // kind "전기이월" carrying its share of cost. They run inside the close's transaction.
 namespace zedur::closing {
 
 struct CarryStep {
     QString name;
-    // Fills the work tables with the movements of the month (:tbYear, :tbMonth).
+    // Fills the balance work table from the movements of the month (:tbYear, :tbMonth).
     std::function<void(Db &db, const Params &month)> collect;
     // The first source row with a remainder that cannot be carried (a zero quantity to
     // divide by, a missing price or amount); nothing when every one can.
@@ -24,6 +24,9 @@ struct CarryStep {
     // :tbNextYear, :tbNextMonth, :tbDate (the first day), :tbMemo, :tbVolume, :tbSaveDate.
     std::function<int(Db &db, const Params &next)> carry;
 };
+
+// Drops and creates empty the work tables the carries fill, in the caller's transaction.
+void recreateCarryTables(Db &db);
 
 const QVector<CarryStep> &carrySteps();
 

@@ -34,12 +34,21 @@ const MonthTable *firstClosedTable(Db &db, const Period &month, int count)
     const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
     for (int i = 0; i < count && i < monthTables().size(); ++i) {
         const MonthTable &t = monthTables().at(i);
-        // A row without a state and one with empty text are in the same state.
-        const ResultSet states = db.query(QStringLiteral("Select DistInct Trim(COALESCE(%1, '')) As State From %2 "
-                                                         "Where %3 = ( :tbYear ) And %4 = ( :tbMonth )")
-                                              .arg(t.stateColumn, t.table, t.yearColumn, t.monthColumn),
-                                          ym);
-        if (states.size() >= 2 || (states.size() == 1 && states.text(0, "State") == period::Closed))
+        // A row without a state and one with empty text are in the same state. A table's month
+        // is closed when its rows are marked closed or are not all in one state: one row's
+        // state, then whether any other differs, read without gathering the states of a
+        // month of open rows.
+        const QString rows = QStringLiteral("From %1 Where %2 = :tbYear And %3 = :tbMonth")
+                                 .arg(t.table, t.yearColumn, t.monthColumn);
+        const QString state = QStringLiteral("Trim(COALESCE(%1, ''))").arg(t.stateColumn);
+        const QVariant first = db.scalar(QStringLiteral("Select %1 %2 Limit 1").arg(state, rows), ym);
+        if (!first.isValid())
+            continue;
+        if (first.toString() == period::Closed)
+            return &t;
+        Params other = ym;
+        other.append({":tbState", first.toString()});
+        if (db.scalar(QStringLiteral("Select 1 %1 And %2 <> :tbState Limit 1").arg(rows, state), other).isValid())
             return &t;
     }
     return nullptr;

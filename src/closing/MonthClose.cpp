@@ -4,9 +4,6 @@
 #include "closing/MonthChecks.h"
 #include "common/Messages.h"
 #include "common/SystemInfo.h"
-#include "entries/LotBalances.h"
-#include "entries/ProductBalances.h"
-#include "entries/ReceiptBalances.h"
 #include "store/Backup.h"
 #include "store/BooksLock.h"
 #include "store/Db.h"
@@ -87,9 +84,7 @@ CloseOutcome close(Db &db, const Period &month, const CloseOptions &options, con
         static_cast<RunOutcome &>(outcome) = *refused;
         return outcome;
     }
-    recreateReceiptBalanceTables(db);
-    recreateLotBalanceTables(db);
-    recreateProductBalanceTables(db);
+    closing::recreateCarryTables(db);
     int *counts[] = {&outcome.carriedReceipts, &outcome.carriedLots, &outcome.carriedProducts};
     for (int i = 0; i < closing::carrySteps().size(); ++i) {
         const closing::CarryStep &step = closing::carrySteps().at(i);

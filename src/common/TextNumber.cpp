@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -222,26 +223,54 @@ QString formatFloat(const QString &picture, double value)
     return applyPicture(positive, value);
 }
 
+namespace {
+// A whole number below 10^15 is its own fifteen-digit decimal form, already rounded at any
+// number of decimals: the engines round many of them (and many zeros), so they skip the
+// decimal text.
+bool isSmallWhole(double value)
+{
+    return std::fabs(value) < 1e15 && std::trunc(value) == value;
+}
+
+
+// The double nearest to the decimal digits x 10^exponent. Fifteen digits or fewer are a whole
+// number a double holds exactly, as it holds 10^0 to 10^22: one multiplication or division
+// of the two then rounds once, to the nearest, which is what reading the text gives (and
+// what the reader itself does for such numbers); other numbers are read as text.
+double decimalValue(const char *digits, int count, int exponent)
+{
+    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (count <= 15 && exponent >= -22 && exponent <= 22) {
+        std::int64_t whole = 0;
+        for (int i = 0; i < count; ++i)
+            whole = whole * 10 + (digits[i] - '0');
+        return exponent < 0 ? double(whole) / Powers[-exponent] : double(whole) * Powers[exponent];
+    }
+    char buf[40];
+    std::memcpy(buf, digits, size_t(count));
+    buf[count] = 'e';
+    const char *end = std::to_chars(buf + count + 1, buf + sizeof buf, exponent).ptr;
+    double value = 0.0;
+    std::from_chars(buf, end, value);
+    return value;
+}
+} // namespace
+
 double roundDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
+    if (decimals >= 0 && isSmallWhole(value))
+        return value == 0.0 ? 0.0 : value;
     const RoundedDigits r = roundedDigits(value, decimals);
-    double magnitude = 0.0;
-    if (r.count > 0) {
-        // The digits and their power of ten: the decimal the rounded text stands for.
-        char buf[40];
-        std::memcpy(buf, r.digits, size_t(r.count));
-        buf[r.count] = 'e';
-        const char *end = std::to_chars(buf + r.count + 1, buf + sizeof buf, r.point - r.count).ptr;
-        std::from_chars(buf, end, magnitude);
-    }
+    const double magnitude = r.count > 0 ? decimalValue(r.digits, r.count, r.point - r.count) : 0.0;
     return value < 0 ? -magnitude : magnitude;
 }
 
 double round15(double value)
 {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || isSmallWhole(value))
         return value;
     char buf[64];
     const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);

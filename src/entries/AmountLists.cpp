@@ -10,9 +10,10 @@ const QVector<SearchItem> &searchItems()
     return items;
 }
 
-Statement amountList(const Period &shown, const QString &searchItem, const QString &searchText)
+ListStatement amountList(const Period &shown, const QString &searchItem, const QString &searchText)
 {
-    return periodList(QStringLiteral("Select * From MC_AcNameAmtInPut"), QStringLiteral("Amt_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_AcNameAmtInPut"), QStringLiteral("Amt_Serial"),
+                      QStringLiteral("Amt_Year"),
                       QStringLiteral("Amt_Month"), shown, {}, itemNamed(searchItems(), searchItem),
                       searchText, QStringLiteral("Amt_Date, Amt_AcCode, Amt_AcName, Amt_Serial"));
 }
@@ -59,10 +60,11 @@ const QVector<SortItem> &lotDialogSortItems()
     return items;
 }
 
-Statement lotDialogList(const Period &shown, const QString &searchItem, const QString &searchText,
-                        const QString &sortItem)
+ListStatement lotDialogList(const Period &shown, const QString &searchItem, const QString &searchText,
+                            const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select * From MC_JeyGongPumInPut"), QStringLiteral("Gong_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial"),
+                      QStringLiteral("Gong_Year"),
                       QStringLiteral("Gong_Month"), shown, {}, itemNamed(lotDialogSearchItems(), searchItem),
                       searchText, itemNamed(lotDialogSortItems(), sortItem).orderBy);
 }

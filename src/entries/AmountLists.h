@@ -7,7 +7,7 @@ namespace zedur::amounts {
 
 // "전체", "코드", "이름", "일자", "적요", "비고".
 const QVector<SearchItem> &searchItems();
-Statement amountList(const Period &shown, const QString &searchItem, const QString &searchText);
+ListStatement amountList(const Period &shown, const QString &searchItem, const QString &searchText);
 
 // The account dialog: accounts amounts may be booked on ("호출"), by name.
 Statement accountDialogList(const QString &searchText);
@@ -18,7 +18,7 @@ QString accountNotChosenWarning();
 // "기준일자", "원자재코드", "원자재이름" and "" (no order).
 const QVector<SearchItem> &lotDialogSearchItems();
 const QVector<SortItem> &lotDialogSortItems();
-Statement lotDialogList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement lotDialogList(const Period &shown, const QString &searchItem, const QString &searchText,
                         const QString &sortItem);
 
 } // namespace zedur::amounts

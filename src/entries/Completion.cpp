@@ -55,10 +55,11 @@ const QVector<SortItem> &sortItems()
     return items;
 }
 
-Statement lotList(const Period &shown, const QString &rateItem, const QString &searchItem, const QString &searchText,
-                  const QString &sortItem)
+ListStatement lotList(const Period &shown, const QString &rateItem, const QString &searchItem,
+                      const QString &searchText, const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select * From MC_JeyGongPumInPut"), QStringLiteral("Gong_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial"),
+                      QStringLiteral("Gong_Year"),
                       QStringLiteral("Gong_Month"), shown, {itemNamed(rateItems(), rateItem).condition},
                       itemNamed(searchItems(), searchItem), searchText, itemNamed(sortItems(), sortItem).orderBy);
 }

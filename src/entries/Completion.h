@@ -15,7 +15,7 @@ const QVector<SearchItem> &searchItems();
 // "사업자번호", "모델명", "품명", "규격", "거래처상호".
 const QVector<SortItem> &sortItems();
 
-Statement lotList(const Period &shown, const QString &rateItem, const QString &searchItem, const QString &searchText,
+ListStatement lotList(const Period &shown, const QString &rateItem, const QString &searchItem, const QString &searchText,
                   const QString &sortItem);
 
 struct CompletionSave {

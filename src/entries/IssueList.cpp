@@ -56,21 +56,21 @@ const QVector<SortItem> &sortItems()
     return items;
 }
 
-Statement receiptBalanceList(const Period &shown, const QString &searchItem, const QString &searchText,
-                             const QString &sortItem)
+ListStatement receiptBalanceList(const Period &shown, const QString &searchItem, const QString &searchText,
+                                 const QString &sortItem)
 {
     // The received figures come from the work table: both tables name them alike.
-    const QString select = QStringLiteral(
-        "Select W.InPut_Serial, W.InPut_Date, W.InPut_WonName, W.InPut_DanWi, W.InPut_Model, "
+    const QString columns = QStringLiteral(
+        "W.InPut_Serial, W.InPut_Date, W.InPut_WonName, W.InPut_DanWi, W.InPut_Model, "
         "W.InPut_PumName, "
         "W.InPut_KuSize, W.InPut_SerialJen, W.InPut_TaxNumber, W.InPut_SaleCode, W.InPut_SaleName, "
         "W.InPut_SaleNumber, W.InPut_SaleDyiPou, W.InPut_TextMemo, W.InPut_Bigo, W.InPut_DanGa, "
         "W.InPut_Kubun, "
         "W.InPut_WonCode, T.InPut_SuKg, T.InPut_GaAmt, T.InPut_SuKgJeyGong, T.InPut_GaAmtJeyGong, "
-        "T.InPut_SuKgTaAc, T.InPut_GaAmtTaAc, T.InPut_SuKgJan, T.InPut_GaAmtJan "
-        "From MC_WonJaJeyInPut W Inner Join MC_WonJaJeyInPut_SumVw02 T On ( W.InPut_Serial = "
-        "T.InPut_InPutSerial )");
-    return periodList(select, QStringLiteral("W.InPut_Year"), QStringLiteral("W.InPut_Month"), shown, {},
+        "T.InPut_SuKgTaAc, T.InPut_GaAmtTaAc, T.InPut_SuKgJan, T.InPut_GaAmtJan");
+    const QString from = QStringLiteral(
+        "MC_WonJaJeyInPut W Inner Join MC_WonJaJeyInPut_SumVw02 T On ( W.InPut_Serial = T.InPut_InPutSerial )");
+    return periodList(columns, from, QStringLiteral("W.InPut_Serial"), QStringLiteral("W.InPut_Year"), QStringLiteral("W.InPut_Month"), shown, {},
                       itemNamed(searchItems(), searchItem), searchText,
                       itemNamed(sortItems(), sortItem).orderBy);
 }
@@ -87,10 +87,11 @@ const QVector<SortItem> &lotViewerSortItems()
     return items;
 }
 
-Statement lotViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
-                        const QString &sortItem)
+ListStatement lotViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+                            const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select * From MC_JeyGongPumInPut"), QStringLiteral("Gong_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_JeyGongPumInPut"), QStringLiteral("Gong_Serial"),
+                      QStringLiteral("Gong_Year"),
                       QStringLiteral("Gong_Month"), shown, {}, itemNamed(lotViewerSearchItems(), searchItem),
                       searchText, itemNamed(lotViewerSortItems(), sortItem).orderBy);
 }
@@ -107,10 +108,11 @@ const QVector<SortItem> &transferViewerSortItems()
     return items;
 }
 
-Statement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
-                             const QString &sortItem)
+ListStatement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+                                 const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select * From MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_WonJaJeyInPut_TaAc"), QStringLiteral("TaInPut_Serial"),
+                      QStringLiteral("TaInPut_Year"),
                       QStringLiteral("TaInPut_Month"), shown, {},
                       itemNamed(transferViewerSearchItems(), searchItem), searchText,
                       itemNamed(transferViewerSortItems(), sortItem).orderBy);

@@ -14,20 +14,20 @@ const QVector<SearchItem> &searchItems();
 const QVector<SortItem> &sortItems();
 
 // The receipts of the month with their balances; run refillReceiptBalances() first.
-Statement receiptBalanceList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement receiptBalanceList(const Period &shown, const QString &searchItem, const QString &searchText,
                              const QString &sortItem);
 
 // The WIP-lot viewer: as the issue screen, with "원재료코드" and "원재료이름" for code and name.
 const QVector<SearchItem> &lotViewerSearchItems();
 const QVector<SortItem> &lotViewerSortItems();
-Statement lotViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement lotViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                         const QString &sortItem);
 
 // The transfer viewer: "전체", "일자", "코드", "이름", "적요", "비고", "모델명", "품명", "규격",
 // "전표번호", "권번호", "상호명", "사업자NO".
 const QVector<SearchItem> &transferViewerSearchItems();
 const QVector<SortItem> &transferViewerSortItems();
-Statement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                              const QString &sortItem);
 
 } // namespace zedur::issues

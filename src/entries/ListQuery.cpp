@@ -54,18 +54,25 @@ const SortItem &itemNamed(const QVector<SortItem> &items, const QString &label)
     return named(items, label);
 }
 
-Statement periodList(const QString &select, const QString &yearColumn, const QString &monthColumn,
-                     const Period &shown, const QStringList &conditions, const SearchItem &search,
-                     const QString &searchText, const QString &orderBy)
+ListStatement periodList(const QString &columns, const QString &from, const QString &key, const QString &yearColumn,
+                         const QString &monthColumn, const Period &shown, const QStringList &conditions,
+                         const SearchItem &search, const QString &searchText, const QString &orderBy)
 {
-    QStringList where{yearColumn + QStringLiteral(" Like :tbYear"),
-                      monthColumn + QStringLiteral(" Like :tbMonth")};
+    ListStatement s;
+    s.columns = columns;
+    s.from = from;
+    s.key = key;
+    s.orderBy = orderBy;
+    // The period columns hold at most four and two characters.
+    const QString year = fDeleteBlank(shown.year);
+    const QString month = fDeleteBlank(shown.month);
+    const bool whole = year.size() == 4 && month.size() == 2;
+    QStringList where{yearColumn + (whole ? QStringLiteral(" = :tbYear") : QStringLiteral(" Like :tbYear")),
+                      monthColumn + (whole ? QStringLiteral(" = :tbMonth") : QStringLiteral(" Like :tbMonth"))};
     where << conditions << u'(' + search.condition + u')';
-    Statement s;
-    s.sql = select + QStringLiteral(" Where ") + where.join(QStringLiteral(" And "));
-    if (!orderBy.isEmpty())
-        s.sql += QStringLiteral(" Order By ") + orderBy;
-    s.params = {{":tbYear", likePattern(shown.year)}, {":tbMonth", likePattern(shown.month)}};
+    s.where = where.join(QStringLiteral(" And "));
+    s.params = {{":tbYear", whole ? year : likePattern(shown.year)},
+                {":tbMonth", whole ? month : likePattern(shown.month)}};
     if (search.usesText())
         s.params.append({":tbName", likePattern(searchText)});
     return s;

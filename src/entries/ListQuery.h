@@ -2,6 +2,7 @@
 
 #include "common/SearchItem.h"
 #include "store/Db.h"
+#include "store/ListPages.h"
 #include "store/Periods.h"
 
 #include <QString>
@@ -27,10 +28,13 @@ QStringList labelsOf(const QVector<SortItem> &items);
 const SearchItem &itemNamed(const QVector<SearchItem> &items, const QString &label);
 const SortItem &itemNamed(const QVector<SortItem> &items, const QString &label);
 
-// "<select> Where <year> Like :tbYear And <month> Like :tbMonth And <conditions...> And
-// (<search>) Order By <order>", the year and month matched as "%2005%" and "%04%".
-Statement periodList(const QString &select, const QString &yearColumn, const QString &monthColumn, const Period &shown,
-                     const QStringList &conditions, const SearchItem &search, const QString &searchText,
-                     const QString &orderBy);
+// "Select <columns> From <from> Where <year> = :tbYear And <month> = :tbMonth And
+// <conditions...> And (<search>) Order By <order>, <key>": the rows of the month shown, in
+// the parts a grid reads a page at a time (ListStatement). A year or month not written out
+// whole ("5") is matched anywhere in the column ("%5%"), as the lists always matched it; a
+// whole one can only be the column itself, which its index then finds.
+ListStatement periodList(const QString &columns, const QString &from, const QString &key, const QString &yearColumn,
+                         const QString &monthColumn, const Period &shown, const QStringList &conditions,
+                         const SearchItem &search, const QString &searchText, const QString &orderBy);
 
 } // namespace zedur

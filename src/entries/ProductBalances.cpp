@@ -1,5 +1,6 @@
 #include "entries/ProductBalances.h"
 
+#include "entries/KeyList.h"
 #include "store/Db.h"
 #include "store/Schema.h"
 
@@ -27,32 +28,61 @@ void recreateProductBalanceTables(Db &db)
         schema::recreateWorkTable(db, table, columns, {QStringLiteral("JeyPum_JeyPumSerial")});
 }
 
-void refillProductBalances(Db &db, const Period &month)
+namespace {
+
+// The movements and balances of the month's product receipts, or of the receipts named.
+void fill(Db &db, const Period &month, const KeyList &receipts)
 {
-    db.exec(QStringLiteral("Delete From MC_ChaongGoChulGoTaAc_SumVw01"));
-    db.exec(QStringLiteral("Delete From MC_ChaongGoChulGoTaAc_SumVw02"));
-    const Params ym{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}};
-    db.exec(Insert + QStringLiteral("Select JeyPum_Serial, JeyPum_Year, JeyPum_Month, JeyPum_SuKg, 0, 0, 0 "
-                                    "From MC_ChaongGoJeyPumInPut "
-                                    "Where JeyPum_Year = :tbYear And JeyPum_Month = :tbMonth"),
-            ym);
-    db.exec(Insert + QStringLiteral("Select TaJeyPum_JeyPumSerial, TaJeyPum_Year, TaJeyPum_Month, 0, 0, "
-                                    "TaJeyPum_SuKg, 0 From MC_ChaongGoJeyPumInPut_TaAc "
-                                    "Where TaJeyPum_Year = :tbYear And TaJeyPum_Month = :tbMonth"),
-            ym);
+    const Params p =
+        Params{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}} + receipts.params();
+    db.exec(Insert +
+                QStringLiteral("Select JeyPum_Serial, JeyPum_Year, JeyPum_Month, JeyPum_SuKg, 0, 0, 0 "
+                               "From MC_ChaongGoJeyPumInPut Where JeyPum_Year = :tbYear And JeyPum_Month = :tbMonth") +
+                receipts.andIn(QStringLiteral("JeyPum_Serial")),
+            p);
+    db.exec(Insert +
+                QStringLiteral("Select TaJeyPum_JeyPumSerial, TaJeyPum_Year, TaJeyPum_Month, 0, 0, "
+                               "TaJeyPum_SuKg, 0 From MC_ChaongGoJeyPumInPut_TaAc "
+                               "Where TaJeyPum_Year = :tbYear And TaJeyPum_Month = :tbMonth") +
+                receipts.andIn(QStringLiteral("TaJeyPum_JeyPumSerial")),
+            p);
     db.exec(Insert +
                 QStringLiteral("Select ChulGo_JeyPumSerial, ChulGo_Year, ChulGo_Month, 0, ChulGo_SuKg, 0, 0 "
                                "From MC_ChaongGoJeyPumInPut_ChulGo "
                                "Where ChulGo_Year = :tbYear And ChulGo_Month = :tbMonth And ") +
-                IsSale,
-            ym);
+                IsSale + receipts.andIn(QStringLiteral("ChulGo_JeyPumSerial")),
+            p);
     // Sum() of a group whose values are all NULL is NULL; a balance is a number.
     db.exec(QStringLiteral("Insert InTo MC_ChaongGoChulGoTaAc_SumVw02 (JeyPum_JeyPumSerial, JeyPum_Year, "
                            "JeyPum_Month, JeyPum_JeyPumSuKg, JeyPum_ChulGoSuKg, JeyPum_TaAcSuKg, JeyPum_JeyGoSuKg) "
                            "Select JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month, %1 "
-                           "From MC_ChaongGoChulGoTaAc_SumVw01 Group By JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month")
+                           "From MC_ChaongGoChulGoTaAc_SumVw01 Where 1 = 1%2 "
+                           "Group By JeyPum_JeyPumSerial, JeyPum_Year, JeyPum_Month")
                 .arg(dialect::stableTotals(db.engine(), {"JeyPum_JeyPumSuKg", "JeyPum_ChulGoSuKg", "JeyPum_TaAcSuKg",
-                                                         "JeyPum_JeyPumSuKg - JeyPum_ChulGoSuKg - JeyPum_TaAcSuKg"})));
+                                                         "JeyPum_JeyPumSuKg - JeyPum_ChulGoSuKg - JeyPum_TaAcSuKg"}),
+                     receipts.andIn(QStringLiteral("JeyPum_JeyPumSerial"))),
+            receipts.params());
+}
+
+} // namespace
+
+void refillProductBalances(Db &db, const Period &month)
+{
+    db.exec(QStringLiteral("Delete From MC_ChaongGoChulGoTaAc_SumVw01"));
+    db.exec(QStringLiteral("Delete From MC_ChaongGoChulGoTaAc_SumVw02"));
+    fill(db, month, KeyList());
+}
+
+void refreshProductBalances(Db &db, const Period &month, const QStringList &receipts)
+{
+    if (receipts.isEmpty())
+        return;
+    const KeyList keys(receipts);
+    for (const QString &table : {productbalances::Movements, productbalances::PerReceipt})
+        db.exec(QStringLiteral("Delete From %1 Where 1 = 1").arg(table) +
+                    keys.andIn(QStringLiteral("JeyPum_JeyPumSerial")),
+                keys.params());
+    fill(db, month, keys);
 }
 
 double remainingProductQuantity(Db &db, const QString &receiptSerial)

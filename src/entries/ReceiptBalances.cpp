@@ -1,5 +1,6 @@
 #include "entries/ReceiptBalances.h"
 
+#include "entries/KeyList.h"
 #include "store/Db.h"
 #include "store/Schema.h"
 
@@ -36,6 +37,48 @@ void recreateReceiptBalanceTables(Db &db)
         schema::recreateWorkTable(db, table, balanceColumns(), {QStringLiteral("InPut_InPutSerial")});
 }
 
+namespace {
+
+// The movements and balances of the month's receipts, or of the receipts named.
+void fill(Db &db, const Period &month, const KeyList &receipts)
+{
+    const Params p =
+        Params{{":tbYear", month.year.trimmed()}, {":tbMonth", month.month.trimmed()}} + receipts.params();
+    db.exec(MovementInsert +
+                QStringLiteral("Select InPut_Serial, InPut_Year, InPut_Month, InPut_SuKg, InPut_GaAmt, "
+                               "0, 0, 0, 0, 0, 0 From MC_WonJaJeyInPut "
+                               "Where InPut_Year = :tbYear And InPut_Month = :tbMonth") +
+                receipts.andIn(QStringLiteral("InPut_Serial")),
+            p);
+    db.exec(MovementInsert +
+                QStringLiteral(
+                    "Select TaInPut_InPutSerial, TaInPut_Year, TaInPut_Month, 0, 0, 0, 0, TaInPut_SuKg, "
+                    "TaInPut_GaAmt, 0, 0 From MC_WonJaJeyInPut_TaAc "
+                    "Where TaInPut_Year = :tbYear And TaInPut_Month = :tbMonth") +
+                receipts.andIn(QStringLiteral("TaInPut_InPutSerial")),
+            p);
+    db.exec(MovementInsert +
+                QStringLiteral("Select Gong_InPutSerial, Gong_Year, Gong_Month, 0, 0, Gong_SuKg, "
+                               "Gong_GaAmt, 0, 0, 0, 0 From MC_JeyGongPumInPut "
+                               "Where Gong_Year = :tbYear And Gong_Month = :tbMonth") +
+                receipts.andIn(QStringLiteral("Gong_InPutSerial")),
+            p);
+    // Sum() of a group whose values are all NULL is NULL; a balance is a number.
+    db.exec(QStringLiteral("Insert InTo MC_WonJaJeyInPut_SumVw02 (InPut_InPutSerial, InPut_Year, InPut_Month, "
+                           "InPut_SuKg, InPut_GaAmt, InPut_SuKgJeyGong, InPut_GaAmtJeyGong, InPut_SuKgTaAc, "
+                           "InPut_GaAmtTaAc, InPut_SuKgJan, InPut_GaAmtJan) Select InPut_InPutSerial, InPut_Year, "
+                           "InPut_Month, %1 From MC_WonJaJeyInPut_SumVw01 Where 1 = 1%2 "
+                           "Group By InPut_InPutSerial, InPut_Year, InPut_Month")
+                .arg(dialect::stableTotals(db.engine(), {"InPut_SuKg", "InPut_GaAmt", "InPut_SuKgJeyGong",
+                                                         "InPut_GaAmtJeyGong", "InPut_SuKgTaAc", "InPut_GaAmtTaAc",
+                                                         "InPut_SuKg - InPut_SuKgJeyGong - InPut_SuKgTaAc",
+                                                         "InPut_GaAmt - InPut_GaAmtJeyGong - InPut_GaAmtTaAc"}),
+                     receipts.andIn(QStringLiteral("InPut_InPutSerial"))),
+            receipts.params());
+}
+
+} // namespace
+
 void refillReceiptBalances(Db &db, const Period &month)
 {
     db.exec(QStringLiteral("Delete From MC_WonJaJeyInPut_SumVw01"));
@@ -46,33 +89,18 @@ void refillReceiptBalances(Db &db, const Period &month)
                    ym)
              .isValid())
         return;
+    fill(db, month, KeyList());
+}
 
-    db.exec(MovementInsert +
-                QStringLiteral("Select InPut_Serial, InPut_Year, InPut_Month, InPut_SuKg, InPut_GaAmt, "
-                               "0, 0, 0, 0, 0, 0 From MC_WonJaJeyInPut "
-                               "Where InPut_Year = :tbYear And InPut_Month = :tbMonth"),
-            ym);
-    db.exec(MovementInsert +
-                QStringLiteral(
-                    "Select TaInPut_InPutSerial, TaInPut_Year, TaInPut_Month, 0, 0, 0, 0, TaInPut_SuKg, "
-                    "TaInPut_GaAmt, 0, 0 From MC_WonJaJeyInPut_TaAc "
-                    "Where TaInPut_Year = :tbYear And TaInPut_Month = :tbMonth"),
-            ym);
-    db.exec(MovementInsert +
-                QStringLiteral("Select Gong_InPutSerial, Gong_Year, Gong_Month, 0, 0, Gong_SuKg, "
-                               "Gong_GaAmt, 0, 0, 0, 0 From MC_JeyGongPumInPut "
-                               "Where Gong_Year = :tbYear And Gong_Month = :tbMonth"),
-            ym);
-    // Sum() of a group whose values are all NULL is NULL; a balance is a number.
-    db.exec(QStringLiteral("Insert InTo MC_WonJaJeyInPut_SumVw02 (InPut_InPutSerial, InPut_Year, InPut_Month, "
-                           "InPut_SuKg, InPut_GaAmt, InPut_SuKgJeyGong, InPut_GaAmtJeyGong, InPut_SuKgTaAc, "
-                           "InPut_GaAmtTaAc, InPut_SuKgJan, InPut_GaAmtJan) Select InPut_InPutSerial, InPut_Year, "
-                           "InPut_Month, %1 From MC_WonJaJeyInPut_SumVw01 "
-                           "Group By InPut_InPutSerial, InPut_Year, InPut_Month")
-                .arg(dialect::stableTotals(db.engine(), {"InPut_SuKg", "InPut_GaAmt", "InPut_SuKgJeyGong",
-                                                         "InPut_GaAmtJeyGong", "InPut_SuKgTaAc", "InPut_GaAmtTaAc",
-                                                         "InPut_SuKg - InPut_SuKgJeyGong - InPut_SuKgTaAc",
-                                                         "InPut_GaAmt - InPut_GaAmtJeyGong - InPut_GaAmtTaAc"})));
+void refreshReceiptBalances(Db &db, const Period &month, const QStringList &receipts)
+{
+    if (receipts.isEmpty())
+        return;
+    const KeyList keys(receipts);
+    for (const QString &table : {balances::Movements, balances::PerReceipt})
+        db.exec(QStringLiteral("Delete From %1 Where 1 = 1").arg(table) + keys.andIn(QStringLiteral("InPut_InPutSerial")),
+                keys.params());
+    fill(db, month, keys);
 }
 
 ReceiptLeft receiptLeft(Db &db, const QString &receiptSerial)

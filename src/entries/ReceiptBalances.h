@@ -3,6 +3,7 @@
 #include "store/Periods.h"
 
 #include <QString>
+#include <QStringList>
 
 // What is left of each raw-material receipt of a month: the work tables
 // MC_WonJaJeyInPut_SumVw01 (one row per movement) and MC_WonJaJeyInPut_SumVw02 (one row
@@ -23,6 +24,9 @@ void recreateReceiptBalanceTables(Db &db);
 // Empties both tables and fills them with the movements and balances of a month. A month
 // without receipts leaves them empty. Runs in the caller's transaction.
 void refillReceiptBalances(Db &db, const Period &month);
+// The movements and balances of these receipts of the month made anew (after a save that
+// drew on them), the same figures a refill gives them, without reading the rest of the month.
+void refreshReceiptBalances(Db &db, const Period &month, const QStringList &receipts);
 
 // What is left of one receipt after the issues and transfers of its own month, read from
 // the base tables (the same figures the work tables give, without refilling them).

@@ -24,9 +24,10 @@ const QVector<SearchItem> &searchItems()
     return items;
 }
 
-Statement receiptList(const Period &shown, const QString &searchItem, const QString &searchText)
+ListStatement receiptList(const Period &shown, const QString &searchItem, const QString &searchText)
 {
-    return periodList(QStringLiteral("Select * From MC_WonJaJeyInPut"), QStringLiteral("InPut_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_WonJaJeyInPut"), QStringLiteral("InPut_Serial"),
+                      QStringLiteral("InPut_Year"),
                       QStringLiteral("InPut_Month"), shown, {}, itemNamed(searchItems(), searchItem),
                       searchText, QStringLiteral("InPut_Date, InPut_WonName, InPut_WonCode, InPut_Serial"));
 }

@@ -9,7 +9,7 @@ namespace zedur::receipts {
 const QVector<SearchItem> &searchItems();
 
 // The receipts of the month shown, by date, name, code and serial.
-Statement receiptList(const Period &shown, const QString &searchItem, const QString &searchText);
+ListStatement receiptList(const Period &shown, const QString &searchItem, const QString &searchText);
 
 // Whether any raw material is in a product tree: the search dialog only lists those, so
 // without one the screen sends the user to the product trees first.

@@ -53,15 +53,16 @@ const QVector<SortItem> &receiptSortItems()
     return items;
 }
 
-Statement receiptList(const Period &shown, const QString &searchItem, const QString &searchText,
-                      const QString &sortItem)
+ListStatement receiptList(const Period &shown, const QString &searchItem, const QString &searchText,
+                          const QString &sortItem)
 {
     // A receipt without quantity has no unit cost: SQLite divides by zero to NULL, shown blank.
-    const QString select =
-        QStringLiteral("Select W.*, (W.JeyPum_TotGaAmt / W.JeyPum_SuKg) As JeyPum_DanGa, T.JeyPum_JeyPumSuKg, "
-                       "T.JeyPum_ChulGoSuKg, T.JeyPum_TaAcSuKg, T.JeyPum_JeyGoSuKg From MC_ChaongGoJeyPumInPut W "
-                       "Inner Join MC_ChaongGoChulGoTaAc_SumVw02 T On ( W.JeyPum_Serial = T.JeyPum_JeyPumSerial )");
-    return periodList(select, QStringLiteral("W.JeyPum_Year"), QStringLiteral("W.JeyPum_Month"), shown, {},
+    const QString columns =
+        QStringLiteral("W.*, (W.JeyPum_TotGaAmt / W.JeyPum_SuKg) As JeyPum_DanGa, T.JeyPum_JeyPumSuKg, "
+                       "T.JeyPum_ChulGoSuKg, T.JeyPum_TaAcSuKg, T.JeyPum_JeyGoSuKg");
+    const QString from = QStringLiteral("MC_ChaongGoJeyPumInPut W Inner Join MC_ChaongGoChulGoTaAc_SumVw02 T On "
+                                        "( W.JeyPum_Serial = T.JeyPum_JeyPumSerial )");
+    return periodList(columns, from, QStringLiteral("W.JeyPum_Serial"), QStringLiteral("W.JeyPum_Year"), QStringLiteral("W.JeyPum_Month"), shown, {},
                       itemNamed(receiptSearchItems(), searchItem), searchText,
                       itemNamed(receiptSortItems(), sortItem).orderBy);
 }
@@ -94,19 +95,20 @@ const QVector<SortItem> &transferViewerSortItems()
     return items;
 }
 
-Statement shipmentViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
-                             const QString &sortItem)
+ListStatement shipmentViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+                                 const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select * From MC_ChaongGoJeyPumInPut_ChulGo"), QStringLiteral("ChulGo_Year"),
+    return periodList(QStringLiteral("*"), QStringLiteral("MC_ChaongGoJeyPumInPut_ChulGo"),
+                      QStringLiteral("ChulGo_Serial"), QStringLiteral("ChulGo_Year"),
                       QStringLiteral("ChulGo_Month"), shown, {}, itemNamed(shipmentViewerSearchItems(), searchItem),
                       searchText, itemNamed(shipmentViewerSortItems(), sortItem).orderBy);
 }
 
-Statement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
-                             const QString &sortItem)
+ListStatement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+                                 const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select *, (TaJeyPum_TotGaAmt / TaJeyPum_SuKg) As TaJeyPum_DanGa "
-                                     "From MC_ChaongGoJeyPumInPut_TaAc"),
+    return periodList(QStringLiteral("*, (TaJeyPum_TotGaAmt / TaJeyPum_SuKg) As TaJeyPum_DanGa"),
+                      QStringLiteral("MC_ChaongGoJeyPumInPut_TaAc"), QStringLiteral("TaJeyPum_Serial"),
                       QStringLiteral("TaJeyPum_Year"), QStringLiteral("TaJeyPum_Month"), shown, {},
                       itemNamed(transferViewerSearchItems(), searchItem), searchText,
                       itemNamed(transferViewerSortItems(), sortItem).orderBy);
@@ -135,11 +137,12 @@ const QStringList &kindItems()
     return items;
 }
 
-Statement saleList(const Period &shown, const QString &kindItem, const QString &searchItem, const QString &searchText,
-                   const QString &sortItem)
+ListStatement saleList(const Period &shown, const QString &kindItem, const QString &searchItem,
+                       const QString &searchText, const QString &sortItem)
 {
-    Statement s =
-        periodList(QStringLiteral("Select * From MC_ChaongGoJeyPumInPut_ChulGo"), QStringLiteral("ChulGo_Year"),
+    ListStatement s =
+        periodList(QStringLiteral("*"), QStringLiteral("MC_ChaongGoJeyPumInPut_ChulGo"), QStringLiteral("ChulGo_Serial"),
+                   QStringLiteral("ChulGo_Year"),
                    QStringLiteral("ChulGo_Month"), shown, {QStringLiteral("ChulGo_Kubun Like :tbKubun")},
                    itemNamed(searchItems(), searchItem), searchText, itemNamed(sortItems(), sortItem).orderBy);
     const QString kind = kindItem == kindItems().first() ? QString() : kindItem;

@@ -12,7 +12,7 @@ const QVector<SortItem> &receiptSortItems();
 // The product receipts of the month with what went out of each and what is left, and the
 // unit cost "JeyPum_DanGa" (NULL for a receipt without quantity); run refillProductBalances()
 // first.
-Statement receiptList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement receiptList(const Period &shown, const QString &searchItem, const QString &searchText,
                       const QString &sortItem);
 
 // The viewers: the same searches on the shipments (the transfers say "거래처명" for the
@@ -21,10 +21,10 @@ const QVector<SearchItem> &shipmentViewerSearchItems();
 const QVector<SearchItem> &transferViewerSearchItems();
 const QVector<SortItem> &shipmentViewerSortItems();
 const QVector<SortItem> &transferViewerSortItems();
-Statement shipmentViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement shipmentViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                              const QString &sortItem);
 // With the unit cost "TaJeyPum_DanGa" (NULL for a transfer without quantity).
-Statement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                              const QString &sortItem);
 
 } // namespace zedur::shipments
@@ -36,7 +36,7 @@ const QVector<SearchItem> &searchItems();
 const QVector<SortItem> &sortItems();
 // "전체", "정기매출", "반품매출": which rows of the month are listed.
 const QStringList &kindItems();
-Statement saleList(const Period &shown, const QString &kindItem, const QString &searchItem, const QString &searchText,
+ListStatement saleList(const Period &shown, const QString &kindItem, const QString &searchItem, const QString &searchText,
                    const QString &sortItem);
 
 } // namespace zedur::salesreturns

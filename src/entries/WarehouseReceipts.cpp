@@ -326,14 +326,17 @@ Checked<ReceiptSaved> saveReceipt(Db &db, const ReceiptRequest &r)
                      &r};
     QString component =
         Serial_MaxValue(db, QStringLiteral("MC_ChaongGoJeyGongPumInJeyGong"), QStringLiteral("InGong_Serial"));
+    QStringList drawnOn;
     for (const Take &take : consumption.takes) {
         insertEntryRow(db, entryTables::LotCompletions,
                        componentRow(component, head, materials.at(take.need), lots.at(take.lot), take.quantity));
         component = serialAfter(component);
+        if (!drawnOn.contains(lots.at(take.lot).serial))
+            drawnOn << lots.at(take.lot).serial;
     }
     insertEntryRow(db, entryTables::ProductReceipts, receiptRow(db, head, product));
     t.commit();
-    return {std::nullopt, {head.serial, true}};
+    return {std::nullopt, {head.serial, true, drawnOn}};
 }
 
 Verdict deleteReceipt(Db &db, const Period &shown, const QString &serial)

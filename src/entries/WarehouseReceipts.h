@@ -62,6 +62,7 @@ struct ReceiptRequest {
 struct ReceiptSaved {
     QString serial;           // the product receipt written
     bool clearsCheck = false; // filled in when refused: the refusal clears the check flag
+    QStringList lots;         // the lots it drew on
 };
 
 // "&S 저장": the screen's tests in order, then, with the availability rebuilt for the product

@@ -29,11 +29,11 @@ QVector<SortItem> sortsOf(const QVector<QPair<QString, QString>> &orders)
     return items;
 }
 
-Statement listOf(const QString &table, const QString &prefix, const QVector<SearchItem> &items,
-                 const QVector<SortItem> &sorts, const Period &shown, const QString &searchItem,
-                 const QString &searchText, const QString &sortItem)
+ListStatement listOf(const QString &table, const QString &prefix, const QVector<SearchItem> &items,
+                     const QVector<SortItem> &sorts, const Period &shown, const QString &searchItem,
+                     const QString &searchText, const QString &sortItem)
 {
-    return periodList(QStringLiteral("Select * From ") + table, prefix + QStringLiteral("Year"),
+    return periodList(QStringLiteral("*"), table, prefix + QStringLiteral("Serial"), prefix + QStringLiteral("Year"),
                       prefix + QStringLiteral("Month"), shown, {}, itemNamed(items, searchItem), searchText,
                       itemNamed(sorts, sortItem).orderBy);
 }
@@ -80,14 +80,16 @@ const QVector<SortItem> &transferSortItems()
     return items;
 }
 
-Statement lotBalanceList(const Period &shown, const SearchItem &search, const QString &searchText, const SortItem &sort)
+ListStatement lotBalanceList(const Period &shown, const SearchItem &search, const QString &searchText,
+                             const SortItem &sort)
 {
-    const QString select = QStringLiteral(
-        "Select JJ.*, TT.Gong_GongSuKg, TT.Gong_GongGaAmt, TT.Gong_GongWoulAmtTot, TT.ChaongGo_SuKg, "
+    const QString columns = QStringLiteral(
+        "JJ.*, TT.Gong_GongSuKg, TT.Gong_GongGaAmt, TT.Gong_GongWoulAmtTot, TT.ChaongGo_SuKg, "
         "TT.ChaongGo_GaAmt, TT.ChaongGo_WoulAmtTot, TT.TaAc_SuKg, TT.TaAc_GaAmt, TT.TaAc_WoulAmtTot, TT.JeyGo_SuKg, "
-        "TT.JeyGo_GaAmt, TT.JeyGo_WoulAmtTot From MC_JeyGongPumInPut JJ Inner Join MC_JeyGongPumChaongGoTaAc_SumVw02 "
-        "TT On JJ.Gong_Serial = TT.Gong_GongSerial");
-    return periodList(select, QStringLiteral("JJ.Gong_Year"), QStringLiteral("JJ.Gong_Month"), shown, {}, search,
+        "TT.JeyGo_GaAmt, TT.JeyGo_WoulAmtTot");
+    const QString from = QStringLiteral(
+        "MC_JeyGongPumInPut JJ Inner Join MC_JeyGongPumChaongGoTaAc_SumVw02 TT On JJ.Gong_Serial = TT.Gong_GongSerial");
+    return periodList(columns, from, QStringLiteral("JJ.Gong_Serial"), QStringLiteral("JJ.Gong_Year"), QStringLiteral("JJ.Gong_Month"), shown, {}, search,
                       searchText, sort.orderBy);
 }
 
@@ -114,7 +116,7 @@ const QVector<SortItem> &receiptViewerSortItems()
     return items;
 }
 
-Statement receiptViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement receiptViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                             const QString &sortItem)
 {
     return listOf(QStringLiteral("MC_ChaongGoJeyPumInPut"), QStringLiteral("JeyPum_"), receiptViewerSearchItems(),
@@ -146,7 +148,7 @@ const QVector<SortItem> &transferViewerSortItems()
     return items;
 }
 
-Statement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                              const QString &sortItem)
 {
     return listOf(QStringLiteral("MC_JeyGongPumInPut_TaAc"), QStringLiteral("TaGong_"), transferViewerSearchItems(),

@@ -20,21 +20,21 @@ const QVector<SortItem> &transferSortItems();
 
 // Every lot of the month with the twelve balance columns of MC_JeyGongPumChaongGoTaAc_SumVw02;
 // run refillWipBalances() first.
-Statement lotBalanceList(const Period &shown, const SearchItem &search, const QString &searchText,
+ListStatement lotBalanceList(const Period &shown, const SearchItem &search, const QString &searchText,
                          const SortItem &sort);
 
 // The product-receipt viewer: "전체", "일자", "코드", "이름", "모델", "품명", "규격", "적요", "비고";
 // "저장순서", "기준일자", "제품코드", "제품이름".
 const QVector<SearchItem> &receiptViewerSearchItems();
 const QVector<SortItem> &receiptViewerSortItems();
-Statement receiptViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement receiptViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                             const QString &sortItem);
 
 // The WIP-transfer viewer: "전체", "일자", "원자재코드", "원자재이름", "적요", "비고", "모델", "품명",
 // "규격", "전표번호", "권번호", "거래처상호", "사업자번호"; "저장순서", "기준일자", "코드", "이름".
 const QVector<SearchItem> &transferViewerSearchItems();
 const QVector<SortItem> &transferViewerSortItems();
-Statement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
+ListStatement transferViewerList(const Period &shown, const QString &searchItem, const QString &searchText,
                              const QString &sortItem);
 
 } // namespace zedur::wiplist

@@ -7,7 +7,7 @@
 
 namespace zedur::accounts {
 
-Group groupAt(const ResultSet &rows, int row)
+Group groupAt(const Rows &rows, int row)
 {
     return {rows.text(row, "Ac_AcCode"),  rows.text(row, "Ac_AcName"),  rows.text(row, "Ac_Kubun_A"),
             rows.text(row, "Ac_Kubun_B"), rows.text(row, "Ac_Kubun_C"), rows.text(row, "Ac_Kubun_D"),

@@ -40,7 +40,7 @@ struct Group {
     QString kubunD;
     QString statement; // "01제조" or "03손익"
 };
-Group groupAt(const ResultSet &rows, int row);
+Group groupAt(const Rows &rows, int row);
 
 // The group accounts of both statements, by code.
 ResultSet groups(Db &db);

@@ -128,7 +128,7 @@ ResultSet queryTreeItems(Db &db, TreeItemFilter filter, const QString &searchTex
          {QStringLiteral(":tbWonName"), rawMaterials ? pattern : kPatternOfNothing}});
 }
 
-TreeItem treeItemAt(const ResultSet &items, int row)
+TreeItem treeItemAt(const Rows &items, int row)
 {
     return {items.text(row, QStringLiteral("Kubun_Name")), items.text(row, QStringLiteral("Tr_Code")),
             items.text(row, QStringLiteral("Tr_Name")),    items.text(row, QStringLiteral("Tr_DanWi")),

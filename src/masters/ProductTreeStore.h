@@ -79,7 +79,7 @@ struct TreeItem {
     QString kuSize;
     QString textMemo;
 };
-TreeItem treeItemAt(const ResultSet &items, int row);
+TreeItem treeItemAt(const Rows &items, int row);
 
 // Counts behind the refusals. `except` leaves one position out (the node being edited).
 int rawMaterialReceiptCount(Db &db, const QString &code);

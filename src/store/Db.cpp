@@ -8,6 +8,7 @@
 #include "store/BooksLock.h"
 #include "store/Schema.h"
 #include "store/SqlFunctions.h"
+#include "store/SqliteSetup.h"
 #include "store/StoreError.h"
 
 #include <QAtomicInt>
@@ -210,6 +211,7 @@ void Db::connect(bool mustExist, OpenMode mode)
     if (mustExist && !(info.exists() && info.isFile() && info.isReadable()))
         throw StoreError(QStringLiteral("database file not found or not readable: %1").arg(m_path));
 
+    configureSqlite();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (mustExist) {
         // Through a URI, which never creates a missing file.

@@ -2,6 +2,7 @@
 
 #include "store/Backup.h"
 #include "store/BooksAccess.h"
+#include "store/SqliteSetup.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -28,6 +29,7 @@ bool isCorruption(const QSqlError &error)
 // `immutable`: a file nothing changes (a backup), read without locks or side files.
 QSqlDatabase readOnlyConnection(const QString &connectionName, const QString &databaseFile, bool immutable)
 {
+    configureSqlite();
     QString uri;
     if (immutable) {
         uri = QUrl::fromLocalFile(QFileInfo(databaseFile).absoluteFilePath()).toString(QUrl::FullyEncoded) +

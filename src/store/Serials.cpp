@@ -13,7 +13,9 @@ namespace {
 // followed by "B0000000000".
 constexpr qint64 PerLetter = 10000000000LL;
 
-qint64 positionOf(const QString &current)
+} // namespace
+
+qint64 serialPosition(const QString &current)
 {
     const QString serial = current.trimmed();
     if (serial.isEmpty())
@@ -24,8 +26,6 @@ qint64 positionOf(const QString &current)
     return (serial.at(0).unicode() - u'A') * PerLetter + serial.mid(1).toLongLong();
 }
 
-} // namespace
-
 QString serialAfter(const QString &current)
 {
     return serialPlus(current, 1);
@@ -33,11 +33,19 @@ QString serialAfter(const QString &current)
 
 QString serialPlus(const QString &current, qint64 steps)
 {
-    const qint64 position = positionOf(current) + steps;
+    return serialAt(serialPosition(current) + steps);
+}
+
+QString serialAt(qint64 position)
+{
     if (position >= 26 * PerLetter)
         throw StoreError(QStringLiteral("더 이상 일련번호를 만들 수 없습니다 (Z9999999999 다음)."));
-    return QChar(u'A' + int(position / PerLetter)) +
-           QStringLiteral("%1").arg(position % PerLetter, 10, 10, QChar(u'0'));
+    // Written digit by digit: the close numbers a month's new rows with it.
+    char serial[11];
+    serial[0] = char('A' + position / PerLetter);
+    for (qint64 rest = position % PerLetter, i = 10; i >= 1; --i, rest /= 10)
+        serial[i] = char('0' + rest % 10);
+    return QString::fromLatin1(serial, 11);
 }
 
 QString Serial_MaxValue(Db &db, const QString &table, const QString &serialColumn)

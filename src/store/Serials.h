@@ -12,6 +12,11 @@ QString serialAfter(const QString &current);
 // The serial `steps` after `current`, as that many calls of serialAfter would give: the
 // serials a set of rows inserted one by one would get.
 QString serialPlus(const QString &current, qint64 steps);
+// The same in two steps, for many serials after one: where a serial stands in the count
+// (StoreError for a text that is no serial; an empty text stands before the first), and
+// the serial at a place in the count (StoreError past the last one).
+qint64 serialPosition(const QString &serial);
+QString serialAt(qint64 position);
 
 // The next serial of a table: one more than the greatest in the serial column. Inside a
 // transaction the table's serials stay locked until it ends (on a server, where other

@@ -33,10 +33,18 @@ void sqlRoundDecimals(sqlite3_context *context, int, sqlite3_value **args)
 
 void sqlSerialPlus(sqlite3_context *context, int, sqlite3_value **args)
 {
-    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(args[0]));
     try {
-        const QByteArray serial =
-            serialPlus(QString::fromUtf8(text ? text : ""), sqlite3_value_int64(args[1])).toUtf8();
+        // A statement numbers its new rows after one serial: SQLite keeps where that serial
+        // stands while it is the same, instead of reading it again for every row.
+        qint64 start = 0;
+        if (const auto *kept = static_cast<const qint64 *>(sqlite3_get_auxdata(context, 0))) {
+            start = *kept;
+        } else {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(args[0]));
+            start = serialPosition(QString::fromUtf8(text ? text : ""));
+            sqlite3_set_auxdata(context, 0, new qint64(start), [](void *p) { delete static_cast<qint64 *>(p); });
+        }
+        const QByteArray serial = serialAt(start + sqlite3_value_int64(args[1])).toUtf8();
         sqlite3_result_text(context, serial.constData(), int(serial.size()), SQLITE_TRANSIENT);
     } catch (const StoreError &e) {
         const QByteArray message = e.message().toUtf8();

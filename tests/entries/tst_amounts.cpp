@@ -347,9 +347,9 @@ private slots:
         QVERIFY(db.query(all).size() > 30);
 
         QVERIFY(!saveNewAmount(db, wages(db)));
-        const Statement byName = amountList(April, "이름", "임금");
+        const Statement byName = amountList(April, "이름", "임금").whole();
         QCOMPARE(db.query(byName).size(), 1);
-        const Statement march = amountList({"2005", "03"}, "전체", "");
+        const Statement march = amountList({"2005", "03"}, "전체", "").whole();
         QCOMPARE(db.query(march).size(), 0);
 
         const QString r = test::addReceipt(db, 10, 2);
@@ -357,10 +357,10 @@ private slots:
         req.bigo = "야간 작업";
         QVERIFY(!issues::saveIssue(db, req));
         for (const QString &sort : labelsOf(lotDialogSortItems())) {
-            const Statement lots = lotDialogList(April, "모든적요문자", "투입야간", sort);
+            const Statement lots = lotDialogList(April, "모든적요문자", "투입야간", sort).whole();
             QCOMPARE(db.query(lots).size(), 1);
         }
-        const Statement none = lotDialogList(April, "모든적요문자", "주간", "");
+        const Statement none = lotDialogList(April, "모든적요문자", "주간", "").whole();
         QCOMPARE(db.query(none).size(), 0);
     }
 };

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(after.number(0, "Gong_DaongWonAmt"), 493.8271);
         // Later screens pick finished lots with an exact comparison.
         QCOMPARE(db.count("Select * From MC_JeyGongPumInPut Where Gong_TotWoul = 100"), 1);
-        const Statement done = lotList(April, "완성분", "전체", "", "저장순서");
+        const Statement done = lotList(April, "완성분", "전체", "", "저장순서").whole();
         QCOMPARE(db.query(done).size(), 1);
 
         // The worked example, saved.
@@ -225,7 +225,7 @@ private slots:
         lot(db, 0);
         lot(db, 10);
         QVERIFY(!saveCompletion(db, {April, false, done, "W001", "40", "공정투입", "", ""}));
-        const Statement list = lotList(April, rate, item, text, "완성율미만");
+        const Statement list = lotList(April, rate, item, text, "완성율미만").whole();
         QCOMPARE(db.query(list).size(), rows);
     }
 };

@@ -137,7 +137,7 @@ private slots:
         QVERIFY(!receipts::saveNewReceipt(db, {April, e, {}, {}, TestBooks::fixedAudit()}));
         refillReceiptBalances(db, April);
 
-        const Statement list = receiptBalanceList(April, item, text, sort);
+        const Statement list = receiptBalanceList(April, item, text, sort).whole();
         const ResultSet rs = db.query(list);
         QStringList listed;
         for (int i = 0; i < rs.size(); ++i)
@@ -541,10 +541,11 @@ private slots:
         hundredReceived(db);
         QVERIFY(!saveIssue(db, test::issueRequest(test::addReceipt(db, 1, 1), IssueKind::Lot, "1")));
         const Statement list =
-            lots ? lotViewerList(April, item, text, "저장순서") : transferViewerList(April, item, text, "기준일자");
+            (lots ? lotViewerList(April, item, text, "저장순서") : transferViewerList(April, item, text, "기준일자")).whole();
         QCOMPARE(db.query(list).size(), rows);
-        const Statement march = lots ? lotViewerList({"2005", "03"}, item, text, "모델명")
-                                     : transferViewerList({"2005", "03"}, item, text, "모델명");
+        const Statement march = (lots ? lotViewerList({"2005", "03"}, item, text, "모델명")
+                                      : transferViewerList({"2005", "03"}, item, text, "모델명"))
+                                    .whole();
         QCOMPARE(db.query(march).size(), 0);
     }
 

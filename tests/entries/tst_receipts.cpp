@@ -447,7 +447,7 @@ private slots:
         // A receipt of another month never shows.
         db.exec("Insert InTo MC_WonJaJeyInPut (InPut_Serial, InPut_Date, InPut_Year, InPut_Month, InPut_WonCode, "
                 "InPut_TextMemo) Values ('A0000000009', '2005-03-02', '2005', '03', 'W001', '지난달')");
-        const Statement list = receiptList(April, item, text);
+        const Statement list = receiptList(April, item, text).whole();
         const ResultSet rs = db.query(list);
         QStringList listed;
         for (int i = 0; i < rs.size(); ++i)

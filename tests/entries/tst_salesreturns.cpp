@@ -166,7 +166,7 @@ private slots:
         QVERIFY(!saveReturn(db, test::returnRequest(sale, "-3")));
         test::ship(db,
                    test::movement(test::tenAtThousand(db, May), shipments::MovementKind::Sale, "1", "90", "20", May));
-        const ResultSet list = db.query(saleList({"2005", month}, kind, "전체", "", "저장순서"));
+        const ResultSet list = db.query(saleList({"2005", month}, kind, "전체", "", "저장순서").whole());
         QStringList shown;
         for (int i = 0; i < list.size(); ++i)
             shown << list.text(i, "ChulGo_Kubun");

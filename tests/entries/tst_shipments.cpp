@@ -135,7 +135,7 @@ private slots:
         test::ship(db, test::movement(r, MovementKind::Sale, "3"));
         test::ship(db, test::movement(r, MovementKind::Transfer, "1.5"));
         refillProductBalances(db, April);
-        const ResultSet list = db.query(receiptList(April, item, text, sort));
+        const ResultSet list = db.query(receiptList(April, item, text, sort).whole());
         QStringList shown;
         for (int i = 0; i < list.size(); ++i)
             shown << list.text(i, "JeyPum_Date");

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(f.ui->column("JeyPum_Serial"), (QStringList{f.ten, f.empty, f.overdrawn}));
         QCOMPARE(f.ui->column("JeyPum_JeyGoSuKg"), (QStringList{"6", "0", "-0.5"}));
         // A receipt of no quantity has no unit cost: blank, not 0.
-        QCOMPARE(f.screen->DBGrid1->result().value(1, "JeyPum_DanGa").isNull(), true);
+        QCOMPARE(f.screen->DBGrid1->rows().value(1, "JeyPum_DanGa").isNull(), true);
         const QAbstractItemModel *model = f.screen->DBGrid1->model();
         QVERIFY(model->index(2, 0).data(Qt::FontRole).value<QFont>().bold());
         QVERIFY(!model->index(0, 0).data(Qt::FontRole).isValid());
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(sale.text(0, "ChulGo_Date"), QStringLiteral("2005-04-05"));
         // The list again, on the receipt sold from, with the entry emptied.
         QCOMPARE(f.screen->DBGrid1->currentText("JeyPum_Serial"), f.ten);
-        QCOMPARE(f.screen->DBGrid1->result().number(0, "JeyPum_JeyGoSuKg"), 3.0);
+        QCOMPARE(f.screen->DBGrid1->rows().number(0, "JeyPum_JeyGoSuKg"), 3.0);
         QCOMPARE(f.ui->text("edIn_SuKg"), QString());
     }
 

@@ -118,8 +118,8 @@ private slots:
         QVERIFY(!f.screen->checked());
         QVERIFY(!f.screen->DBGrid_Sum->isOpen());
         QCOMPARE(f.ui->text("edIn_SuKg"), QString());
-        QCOMPARE(f.screen->DBGrid1->result().number(0, "ChaongGo_SuKg"), 2.0);
-        QCOMPARE(f.screen->DBGrid1->result().number(2, "JeyGo_SuKg"), 4.0);
+        QCOMPARE(f.screen->DBGrid1->rows().number(0, "ChaongGo_SuKg"), 2.0);
+        QCOMPARE(f.screen->DBGrid1->rows().number(2, "JeyGo_SuKg"), 4.0);
     }
 
     void theCheckShowsWhatFallsShortAndTheSaveRefusesIt_data()
@@ -336,7 +336,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.screen.get()));
         QVERIFY(!f.screen->checked());
         QVERIFY(!f.screen->DBGrid_Sum->isOpen());
-        QCOMPARE(f.screen->DBGrid1->result().number(0, "ChaongGo_SuKg"), 1.5);
+        QCOMPARE(f.screen->DBGrid1->rows().number(0, "ChaongGo_SuKg"), 1.5);
     }
 
     // A refusal shown in a real box while a box is left: when the box closes the window is

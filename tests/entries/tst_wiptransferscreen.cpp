@@ -100,7 +100,7 @@ private slots:
                  400.0);
         QVERIFY(!f.screen->selected());
         QCOMPARE(f.ui->text("edIn_SuKg"), QString());
-        QCOMPARE(f.screen->DBGrid1->result().number(0, "JeyGo_SuKg"), 6.0);
+        QCOMPARE(f.screen->DBGrid1->rows().number(0, "JeyGo_SuKg"), 6.0);
     }
 
     void refusalsOfTheBoxesAndTheSave()

@@ -130,7 +130,7 @@ struct Fixture : ScreenFixture<TMC_JeyPumTreeWonJaJey_Unit_Form> {
         QVERIFY(d);
         ui->type("edSearch", code);
         ui->clickWidget(d->SearchBtn);
-        const int row = d->DBGrid1->result().find("Tr_Code", code);
+        const int row = d->DBGrid1->rows().find("Tr_Code", code);
         QVERIFY2(row >= 0, qPrintable(code));
         const QRect cell = d->DBGrid1->visualRect(d->DBGrid1->model()->index(row, 2));
         QTest::mouseClick(d->DBGrid1->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
@@ -176,7 +176,7 @@ struct Fixture : ScreenFixture<TMC_JeyPumTreeWonJaJey_Unit_Form> {
     // the same depths with the same texts, and the grid the table as it is. Empty when so.
     QString disagreement()
     {
-        const ResultSet grid = screen->DBGrid1->result();
+        const ResultSet grid = screen->DBGrid1->rows().whole();
         const ResultSet table = books.db().query("SELECT * FROM MC_JeyPumTreeWonJaJey ORDER BY Tr_Index, Tr_Level");
         if (grid.rows() != table.rows())
             return "the grid is not the table";

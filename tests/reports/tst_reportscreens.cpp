@@ -163,14 +163,14 @@ private slots:
         ui.click("SearchBtn");
         QVERIFY(screen.DBGrid1->rowCount() > 10);
         // The group line of labour: aqua, bold; its account name keeps its indent.
-        const int group = screen.DBGrid1->result().find("Report_AcCode", "40403000");
+        const int group = screen.DBGrid1->rows().find("Report_AcCode", "40403000");
         QCOMPARE(screen.DBGrid1->model()->index(group, 0).data(Qt::BackgroundRole).value<QColor>(),
                  QColor(0x00, 0xFF, 0xFF));
-        const int detail = screen.DBGrid1->result().find("Report_AcCode", "40403001");
+        const int detail = screen.DBGrid1->rows().find("Report_AcCode", "40403001");
         QCOMPARE(screen.DBGrid1->model()->index(detail, 1).data().toString(), QStringLiteral("    임금"));
         // The month before the books' first is empty; the year to date is the month alone.
-        QVERIFY(screen.DBGrid1->result().value(group, "PrevTotal").isNull());
-        QCOMPARE(screen.DBGrid1->result().number(group, "YtdTotal"), 700.0);
+        QVERIFY(screen.DBGrid1->rows().whole().value(group, "PrevTotal").isNull());
+        QCOMPARE(screen.DBGrid1->rows().whole().number(group, "YtdTotal"), 700.0);
         QCOMPARE(screen.ChartView->monthChart().months, QStringList{"2005-04"});
         QCOMPARE(screen.ChartView->monthChart().series.size(), 3);
         QCOMPARE(screen.ChartView->monthChart().series.at(1).values, QVector<double>{700.0});

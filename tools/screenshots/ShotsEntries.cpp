@@ -72,7 +72,7 @@ void shootEntries(const QString &out)
     {
         zedur::TMC_JeyGongPumWoulInPut_Form screen;
         shoot(screen, out + "/completion.png");
-        const int carried = screen.DBGrid1->result().find("Gong_Serial", "A0000000099");
+        const int carried = screen.DBGrid1->rows().find("Gong_Serial", "A0000000099");
         screen.DBGrid1->setFocus();
         screen.DBGrid1->setCurrentIndex(screen.DBGrid1->model()->index(carried, 11));
         emit screen.DBGrid1->rowPicked();

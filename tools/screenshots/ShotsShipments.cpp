@@ -19,7 +19,7 @@ void shootShipments(const QString &out)
     {
         zedur::TMC_ChaongGoJeyPumChulGoTaAc_Form screen;
         shoot(screen, out + "/shipment.png");
-        const int made = screen.DBGrid1->result().find("JeyPum_Kubun", "당월입고");
+        const int made = screen.DBGrid1->rows().find("JeyPum_Kubun", "당월입고");
         pickRow(screen.DBGrid1, made, 2);
         shoot(screen, out + "/shipment-picked.png");
         std::printf("shipment: more than is left, then 5 at 50,000 (below cost) on day 29\n");
@@ -32,7 +32,7 @@ void shootShipments(const QString &out)
         press(screen.SaveBtn);
         shoot(screen, out + "/shipment-saved.png");
         std::printf("shipment: a transfer of 2 at a typed price, which goes back to cost\n");
-        pickRow(screen.DBGrid1, screen.DBGrid1->result().find("JeyPum_Kubun", "전기이월"), 2);
+        pickRow(screen.DBGrid1, screen.DBGrid1->rows().find("JeyPum_Kubun", "전기이월"), 2);
         screen.cbInKubun->setFocus();
         screen.cbInKubun->setCurrentIndex(1);
         typeAndLeave(screen.edIn_SuKg, "2");

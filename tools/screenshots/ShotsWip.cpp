@@ -20,7 +20,7 @@ void shootWip(const QString &out)
         zedur::TMC_JeyGongPumToJeyPumInPut_Form screen;
         shoot(screen, out + "/warehouse.png");
         // The shelf (P100), its frame included: every raw material has finished lots.
-        pickRow(screen.DBGrid_Tree, screen.DBGrid_Tree->result().find("Tr_Code", "P100"), 1);
+        pickRow(screen.DBGrid_Tree, screen.DBGrid_Tree->rows().find("Tr_Code", "P100"), 1);
         typeAndLeave(screen.edIn_SuKg, "100");
         press(screen.TreeSearchBtn);
         typeAndLeave(screen.edIn_Date, "20");
@@ -29,12 +29,12 @@ void shootWip(const QString &out)
         press(screen.SaveBtn);
         shoot(screen, out + "/warehouse-saved.png");
         std::printf("warehouse: 100 cabinets (P300) need more steel than is left\n");
-        pickRow(screen.DBGrid_Tree, screen.DBGrid_Tree->result().find("Tr_Code", "P300"), 1);
+        pickRow(screen.DBGrid_Tree, screen.DBGrid_Tree->rows().find("Tr_Code", "P300"), 1);
         typeAndLeave(screen.edIn_SuKg, "100");
         press(screen.TreeSearchBtn);
         shoot(screen, out + "/warehouse-short.png");
         std::printf("warehouse: shelves, a day before the newest receipt, the 31st, 1.2.3\n");
-        pickRow(screen.DBGrid_Tree, screen.DBGrid_Tree->result().find("Tr_Code", "P100"), 1);
+        pickRow(screen.DBGrid_Tree, screen.DBGrid_Tree->rows().find("Tr_Code", "P100"), 1);
         typeAndLeave(screen.edIn_SuKg, "10");
         press(screen.TreeSearchBtn);
         typeAndLeave(screen.edIn_Date, "5");
@@ -53,7 +53,7 @@ void shootWip(const QString &out)
     {
         zedur::TMC_JeyGongPumToTaAcInPut_Form screen;
         shoot(screen, out + "/wip-transfer.png");
-        const int bolts = screen.DBGrid1->result().find("Gong_WonCode", "BT10");
+        const int bolts = screen.DBGrid1->rows().find("Gong_WonCode", "BT10");
         pickRow(screen.DBGrid1, bolts, 2);
         shoot(screen, out + "/wip-transfer-picked.png");
         std::printf("wip transfer: more than is left, then 500 on day 02 (before the lot)\n");
@@ -63,7 +63,7 @@ void shootWip(const QString &out)
         press(screen.SaveBtn);
         typeAndLeave(screen.edIn_Date, "22");
         press(screen.SaveBtn);
-        pickRow(screen.DBGrid1, screen.DBGrid1->result().find("Gong_WonCode", "BT10"), 2);
+        pickRow(screen.DBGrid1, screen.DBGrid1->rows().find("Gong_WonCode", "BT10"), 2);
         shoot(screen, out + "/wip-transfer-saved.png");
     }
     {

@@ -1,10 +1,13 @@
 #include "common/ui/DataGrid.h"
 
+#include "common/Messages.h"
 #include "common/TextNumber.h"
+#include "common/ui/Screen.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace zedur {
 
@@ -24,10 +27,10 @@ void GridModel::setColumns(const QVector<GridColumn> &columns)
     endResetModel();
 }
 
-void GridModel::setResult(const ResultSet &result)
+void GridModel::setRows(std::shared_ptr<const Rows> rows)
 {
     beginResetModel();
-    m_result = result;
+    m_rows = std::move(rows);
     indexFields();
     endResetModel();
 }
@@ -36,10 +39,10 @@ void GridModel::indexFields()
 {
     m_fieldIndex.clear();
     for (const GridColumn &c : m_columns)
-        m_fieldIndex << m_result.columnIndex(c.field);
+        m_fieldIndex << m_rows->columnIndex(c.field);
 }
 
-void GridModel::setRowStyle(std::function<std::optional<RowStyle>(const ResultSet &, int)> style)
+void GridModel::setRowStyle(std::function<std::optional<RowStyle>(const Rows &, int)> style)
 {
     m_rowStyle = std::move(style);
 }
@@ -58,7 +61,7 @@ void GridModel::setHighlightedColumn(int column)
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_result.size();
+    return parent.isValid() ? 0 : m_rows->size();
 }
 
 int GridModel::columnCount(const QModelIndex &parent) const
@@ -72,7 +75,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
         return {};
     const GridColumn &column = m_columns.at(index.column());
     const int field = m_fieldIndex.at(index.column());
-    const QVariant value = field >= 0 ? m_result.rows().at(index.row()).at(field) : QVariant();
+    const QVariant value = field >= 0 ? m_rows->at(index.row(), field) : QVariant();
     switch (role) {
     case Qt::DisplayRole:
         if (value.isNull())
@@ -92,14 +95,14 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
         return int((column.picture.isEmpty() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         if (m_rowStyle)
-            if (auto style = m_rowStyle(m_result, index.row()); style && style->background.isValid())
+            if (auto style = m_rowStyle(*m_rows, index.row()); style && style->background.isValid())
                 return style->background;
         if (column.background.isValid())
             return column.background;
         return {};
     case Qt::FontRole:
         if (m_rowStyle) {
-            if (auto style = m_rowStyle(m_result, index.row()); style && (style->bold || style->pointSize > 0)) {
+            if (auto style = m_rowStyle(*m_rows, index.row()); style && (style->bold || style->pointSize > 0)) {
                 QFont font;
                 font.setBold(style->bold);
                 if (style->pointSize > 0)
@@ -119,7 +122,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return m_columns.at(section).title;
-    if (role == Qt::BackgroundRole && section == m_highlighted && !m_result.isEmpty())
+    if (role == Qt::BackgroundRole && section == m_highlighted && !m_rows->isEmpty())
         return QColor(Qt::yellow);
     return {};
 }
@@ -153,26 +156,55 @@ void DataGrid::setColumns(const QVector<GridColumn> &columns)
 
 void DataGrid::setResult(const ResultSet &result)
 {
+    showRows(std::make_shared<ResultSet>(result));
+}
+
+void DataGrid::setList(Db &db, const ListStatement &list)
+{
+    auto rows = std::make_shared<ListPages>(db, list);
+    rows->onReadFailure([this](const Failure &failure) { reportReadFailure(failure); });
+    // Its first page sets the widths, not a thousand rows read for it.
+    verticalHeader()->setResizeContentsPrecision(ListPages::PageSize - 1);
+    showRows(std::move(rows));
+}
+
+void DataGrid::showRows(std::shared_ptr<const Rows> rows)
+{
     m_open = true;
-    m_model.setResult(result);
+    m_failureShown = false;
+    m_model.setRows(std::move(rows));
+    const int count = m_model.rowCount();
     // Columns take the width of their contents once, then stay as the user leaves them.
-    if (!m_sized && result.size() > 0) {
+    if (!m_sized && count > 0) {
         m_sized = true;
         resizeColumnsToContents();
         for (int c = 0; c < m_model.columnCount(); ++c)
             setColumnWidth(c, qMin(columnWidth(c) + 8, 400));
     }
-    if (result.size() > 0)
+    if (count > 0)
         setCurrentIndex(m_model.index(0, 0));
+}
+
+void DataGrid::reportReadFailure(const Failure &failure) const
+{
+    if (m_failureShown)
+        return;
+    m_failureShown = true;
+    QTimer::singleShot(0, this, [this, failure] {
+        if (auto *screen = qobject_cast<Screen *>(window()))
+            screen->perform(objectName(), [&failure] { throw failure; });
+        else
+            msg::error(failure.message() + LB + LB + failure.className());
+    });
 }
 
 void DataGrid::close()
 {
     m_open = false;
-    m_model.setResult(ResultSet());
+    m_model.setRows(std::make_shared<ResultSet>());
 }
 
-void DataGrid::setRowStyle(std::function<std::optional<RowStyle>(const ResultSet &, int)> style)
+void DataGrid::setRowStyle(std::function<std::optional<RowStyle>(const Rows &, int)> style)
 {
     m_model.setRowStyle(std::move(style));
     viewport()->update();
@@ -186,17 +218,17 @@ int DataGrid::currentRowIndex() const
 
 QString DataGrid::currentText(const QString &field) const
 {
-    return result().text(currentRowIndex(), field);
+    return rows().text(currentRowIndex(), field);
 }
 
 QVariant DataGrid::currentValue(const QString &field) const
 {
-    return result().value(currentRowIndex(), field);
+    return rows().value(currentRowIndex(), field);
 }
 
 bool DataGrid::moveTo(const QString &field, const QString &value)
 {
-    const int row = result().find(field, value);
+    const int row = rows().find(field, value);
     if (row < 0)
         return false;
     const int column = currentIndex().isValid() ? currentIndex().column() : 0;
@@ -207,17 +239,17 @@ bool DataGrid::moveTo(const QString &field, const QString &value)
 
 ExportSheet DataGrid::exportSheet(const QString &baseName) const
 {
-    ExportSheet sheet = exportSheet(baseName, result());
+    ExportSheet sheet = exportSheet(baseName, rows());
     sheet.open = m_open;
     return sheet;
 }
 
-ExportSheet DataGrid::exportSheet(const QString &baseName, const ResultSet &rows) const
+ExportSheet DataGrid::exportSheet(const QString &baseName, const Rows &rows) const
 {
     QVector<ExportField> fields;
     for (const GridColumn &c : m_model.columns())
         fields << ExportField{c.field, c.title};
-    ExportSheet sheet = exportSheetOf(rows, fields);
+    ExportSheet sheet = exportSheetOf(rows.whole(), fields);
     sheet.baseName = baseName;
     return sheet;
 }

@@ -400,7 +400,7 @@ void RecordScreen::pClear()
 
 void RecordScreen::pDisplay()
 {
-    const ResultSet &rs = DBGrid1->result();
+    const Rows &rs = DBGrid1->rows();
     const int row = DBGrid1->currentRowIndex();
     if (row < 0)
         return;

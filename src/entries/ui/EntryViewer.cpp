@@ -38,8 +38,7 @@ void EntryViewer::pQuery()
 {
     const QString text = searchText(m_searchItems);
     perform(QStringLiteral("pQuery"), [&] {
-        const Statement s = list(cbSSearch->currentText(), text, cbSSort->currentText());
-        DBGrid1->setResult(db().query(s));
+        DBGrid1->setList(db(), list(cbSSearch->currentText(), text, cbSSort->currentText()));
     });
 }
 

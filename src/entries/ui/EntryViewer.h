@@ -30,7 +30,7 @@ protected:
 
     QLineEdit *box(const QString &name) const;
 
-    virtual Statement list(const QString &searchItem, const QString &text, const QString &sortItem) const = 0;
+    virtual ListStatement list(const QString &searchItem, const QString &text, const QString &sortItem) const = 0;
     virtual Verdict deleteRow(Db &db, const QString &serial) = 0;
     // After a delete went through: the list again, the boxes emptied.
     virtual void rowDeleted();

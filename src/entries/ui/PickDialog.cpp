@@ -34,7 +34,7 @@ QString PickDialog::pickedText(const QString &field) const
 
 double PickDialog::pickedNumber(const QString &field) const
 {
-    return DBGrid1->result().number(DBGrid1->currentRowIndex(), field);
+    return DBGrid1->rows().number(DBGrid1->currentRowIndex(), field);
 }
 
 void PickDialog::showInFront()
@@ -128,7 +128,7 @@ void PickDialog::rowPicked()
     const int row = DBGrid1->currentRowIndex();
     if (row < 0)
         return;
-    const ResultSet &rs = DBGrid1->result();
+    const Rows &rs = DBGrid1->rows();
     for (const ShownBox &s : m_shown) {
         if (s.picture.isEmpty())
             s.box->setText(rs.text(row, s.field));

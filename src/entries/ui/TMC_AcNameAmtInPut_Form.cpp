@@ -95,7 +95,7 @@ void TMC_AcNameAmtInPut_Form::onFirstShow()
     pQuery();
 }
 
-Statement TMC_AcNameAmtInPut_Form::listStatement()
+ListStatement TMC_AcNameAmtInPut_Form::listStatement()
 {
     const QString item = cbSearch->pickOrFirst();
     if (!itemNamed(amounts::searchItems(), item).usesText())
@@ -106,8 +106,7 @@ Statement TMC_AcNameAmtInPut_Form::listStatement()
 void TMC_AcNameAmtInPut_Form::pQuery()
 {
     perform(QStringLiteral("pQuery"), [this] {
-        const Statement s = listStatement();
-        DBGrid1->setResult(db().query(s));
+        DBGrid1->setList(db(), listStatement());
     });
 }
 
@@ -252,8 +251,7 @@ void TMC_AcNameAmtInPut_Form::printClicked()
 {
     ResultSet rows;
     if (!perform(QStringLiteral("PrintBtnClick"), [&] {
-            const Statement s = listStatement();
-            rows = db().query(s);
+            rows = db().query(listStatement().whole());
         }))
         return;
     if (!rows.isEmpty())

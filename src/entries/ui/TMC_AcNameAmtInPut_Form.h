@@ -47,7 +47,7 @@ protected:
     void printClicked() override;
 
 private:
-    Statement listStatement();
+    ListStatement listStatement();
     bool accountNameLeft();
     void accountPicked();
     void kindLeft();

@@ -102,8 +102,7 @@ void TMC_AcNameAmtInPut_Form_JeyGongPum::pQuery()
         const QString item = cbSSearch->pickOrFirst();
         if (!itemNamed(amounts::lotDialogSearchItems(), item).usesText())
             edSSearch->clear();
-        const Statement s = amounts::lotDialogList(m_month, item, edSSearch->text(), cbSSort->pickOrFirst());
-        DBGrid1->setResult(db().query(s));
+        DBGrid1->setList(db(), amounts::lotDialogList(m_month, item, edSSearch->text(), cbSSort->pickOrFirst()));
     });
 }
 

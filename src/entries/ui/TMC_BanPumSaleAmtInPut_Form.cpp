@@ -140,7 +140,7 @@ void TMC_BanPumSaleAmtInPut_Form::onFirstShow()
     pQuery();
 }
 
-Statement TMC_BanPumSaleAmtInPut_Form::listStatement()
+ListStatement TMC_BanPumSaleAmtInPut_Form::listStatement()
 {
     const QString text = searchText(salesreturns::searchItems());
     return salesreturns::saleList(shownPeriod(), cbSKubun->pickOrFirst(), cbSSearch->pickOrFirst(), text,
@@ -149,7 +149,7 @@ Statement TMC_BanPumSaleAmtInPut_Form::listStatement()
 
 void TMC_BanPumSaleAmtInPut_Form::pQuery()
 {
-    perform(QStringLiteral("pQuery"), [&] { DBGrid1->setResult(db().query(listStatement())); });
+    perform(QStringLiteral("pQuery"), [&] { DBGrid1->setList(db(), listStatement()); });
     clearEntry();
 }
 
@@ -183,7 +183,7 @@ bool TMC_BanPumSaleAmtInPut_Form::quantityLeft()
     const int row = DBGrid1->currentRowIndex();
     productfigures::SaleTakenBack sale;
     if (row >= 0) {
-        const ResultSet &rows = DBGrid1->result();
+        const Rows &rows = DBGrid1->rows();
         sale = {rows.number(row, "ChulGo_SuKg"), rows.number(row, "ChulGo_DanGa"), rows.number(row, "ChulGo_GaAmt")};
     }
     const Checked<salesreturns::ReturnBoxes> left =
@@ -240,7 +240,7 @@ void TMC_BanPumSaleAmtInPut_Form::printClicked()
 {
     // The list as it stands in the books now, whatever the grid shows.
     perform(QStringLiteral("PrintBtnClick"), [this] {
-        const ResultSet rows = db().query(listStatement());
+        const ResultSet rows = db().query(listStatement().whole());
         if (!rows.isEmpty())
             pExcelExport(DBGrid1->exportSheet(setup().className, rows));
     });

@@ -62,7 +62,7 @@ private:
     bool dayLeft();
     // The month returns are dated in: the open month, as shown when the screen opened.
     Period openPeriod() const;
-    Statement listStatement();
+    ListStatement listStatement();
 
     QString m_shownSale;
 };

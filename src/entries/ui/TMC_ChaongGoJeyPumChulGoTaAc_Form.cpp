@@ -105,7 +105,7 @@ TMC_ChaongGoJeyPumChulGoTaAc_Form::TMC_ChaongGoJeyPumChulGoTaAc_Form(QWidget *pa
     addEntrySearch(shipments::receiptSearchItems(), shipments::receiptSortItems());
     setGridColumns(receiptColumns());
     // A receipt of which more went out than came in stands out; what shows as zero is not negative.
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (roundDecimals(rs.number(row, "JeyPum_JeyGoSuKg"), 4) < 0)
             return RowStyle{Red, true};
         return std::nullopt;
@@ -138,6 +138,7 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form::onFirstShow()
             recreateProductBalanceTables(db());
             t.commit();
         });
+    m_balances.forget();
     resetSearch();
     cbInKubun->setCurrentIndex(0);
     clearEntry();
@@ -153,10 +154,8 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form::pQuery()
     const QString search = cbSSearch->pickOrFirst();
     const QString sort = cbSSort->pickOrFirst();
     perform(QStringLiteral("pQuery"), [&] {
-        Transaction t(db());
-        refillProductBalances(db(), shown);
-        DBGrid1->setResult(db().query(shipments::receiptList(shown, search, text, sort)));
-        t.commit();
+        m_balances.show(db(), shown);
+        DBGrid1->setList(db(), shipments::receiptList(shown, search, text, sort));
     });
     clearEntry();
 }
@@ -191,7 +190,7 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form::rowPicked()
 double TMC_ChaongGoJeyPumChulGoTaAc_Form::remaining() const
 {
     const int row = DBGrid1->currentRowIndex();
-    return row < 0 ? 0.0 : DBGrid1->result().number(row, "JeyPum_JeyGoSuKg");
+    return row < 0 ? 0.0 : DBGrid1->rows().number(row, "JeyPum_JeyGoSuKg");
 }
 
 std::optional<double> TMC_ChaongGoJeyPumChulGoTaAc_Form::unitCost() const
@@ -200,7 +199,7 @@ std::optional<double> TMC_ChaongGoJeyPumChulGoTaAc_Form::unitCost() const
     if (row < 0)
         return std::nullopt;
     // Divided by a receipt's zero quantity the unit cost is NULL: there is none, not 0.
-    const QVariant cost = DBGrid1->result().value(row, "JeyPum_DanGa");
+    const QVariant cost = DBGrid1->rows().value(row, "JeyPum_DanGa");
     if (cost.isNull())
         return std::nullopt;
     return cost.toDouble();
@@ -287,6 +286,7 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form::saveClicked()
     });
     if (!done)
         return;
+    perform(QStringLiteral("SaveBtnClick"), [&] { m_balances.moved(db(), {request.receiptSerial}); });
     runSearch();
     DBGrid1->moveTo("JeyPum_Serial", request.receiptSerial);
     focusButtonPanel();

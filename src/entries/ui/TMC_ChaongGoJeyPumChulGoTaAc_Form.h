@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entries/MonthBalances.h"
+#include "entries/ProductBalances.h"
 #include "entries/ui/EntryScreen.h"
 
 #include <optional>
@@ -67,6 +69,7 @@ private:
     std::optional<double> unitCost() const;
     void showNumbers(const QString &quantity, const QString &price, const QString &amount);
     KindPanel *m_kind = nullptr;
+    MonthBalances m_balances{refillProductBalances, refreshProductBalances};
 };
 
 } // namespace zedur

@@ -76,7 +76,7 @@ TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo::TMC_ChaongGoJeyPumChulGoTaAc_Form_Chul
     edG_Serial = box(shipments::ShipmentViewerSerialBox);
 }
 
-Statement TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo::list(const QString &searchItem, const QString &text,
+ListStatement TMC_ChaongGoJeyPumChulGoTaAc_Form_ChulGo::list(const QString &searchItem, const QString &text,
                                                          const QString &sortItem) const
 {
     return shipments::shipmentViewerList(shown(), searchItem, text, sortItem);

@@ -16,7 +16,7 @@ public:
     QLineEdit *edG_Serial;
 
 protected:
-    Statement list(const QString &searchItem, const QString &text, const QString &sortItem) const override;
+    ListStatement list(const QString &searchItem, const QString &text, const QString &sortItem) const override;
     Verdict deleteRow(Db &db, const QString &serial) override;
 };
 

@@ -81,7 +81,7 @@ TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc::TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc(c
     edT_DanGa = findChild<NumberBox *>(QStringLiteral("edT_DanGa"));
 }
 
-Statement TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc::list(const QString &searchItem, const QString &text,
+ListStatement TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc::list(const QString &searchItem, const QString &text,
                                                        const QString &sortItem) const
 {
     return shipments::transferViewerList(shown(), searchItem, text, sortItem);
@@ -99,7 +99,7 @@ void TMC_ChaongGoJeyPumChulGoTaAc_Form_TaAc::pDisplay()
     if (row < 0)
         return;
     // The unit cost the transfer went at; none for a transfer of no quantity, shown blank.
-    const QVariant unitCost = DBGrid1->result().value(row, "TaJeyPum_DanGa");
+    const QVariant unitCost = DBGrid1->rows().value(row, "TaJeyPum_DanGa");
     if (unitCost.isNull())
         edT_DanGa->clear();
     else

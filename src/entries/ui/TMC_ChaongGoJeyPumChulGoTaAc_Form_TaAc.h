@@ -18,7 +18,7 @@ public:
     NumberBox *edT_DanGa;
 
 protected:
-    Statement list(const QString &searchItem, const QString &text, const QString &sortItem) const override;
+    ListStatement list(const QString &searchItem, const QString &text, const QString &sortItem) const override;
     Verdict deleteRow(Db &db, const QString &serial) override;
     void pDisplay() override;
 };

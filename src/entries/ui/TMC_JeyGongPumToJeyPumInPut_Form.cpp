@@ -274,7 +274,8 @@ void TMC_JeyGongPumToJeyPumInPut_Form::saveClicked()
     request.checked = m_checked;
     request.productCode = DBGrid_Tree->rowCount() > 0 ? DBGrid_Tree->currentText("Tr_Code") : QString();
     saveEntry<warehouse::ReceiptSaved>([&] { return warehouse::saveReceipt(db(), request); },
-                                       &warehouse::ReceiptSaved::clearsCheck, m_checked);
+                                       &warehouse::ReceiptSaved::clearsCheck, m_checked,
+                                       [](const warehouse::ReceiptSaved &saved) { return saved.lots; });
 }
 
 } // namespace zedur

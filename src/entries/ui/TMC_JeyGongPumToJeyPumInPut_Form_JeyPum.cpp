@@ -75,7 +75,7 @@ TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::TMC_JeyGongPumToJeyPumInPut_Form_JeyPum
     edJ_DanGa = findChild<NumberBox *>(QStringLiteral("edJ_DanGa"));
 }
 
-Statement TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::list(const QString &searchItem, const QString &text,
+ListStatement TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::list(const QString &searchItem, const QString &text,
                                                         const QString &sortItem) const
 {
     return wiplist::receiptViewerList(shown(), searchItem, text, sortItem);
@@ -93,11 +93,11 @@ void TMC_JeyGongPumToJeyPumInPut_Form_JeyPum::pDisplay()
     if (row < 0)
         return;
     // The unit cost the receipt stands for; none for a receipt of no quantity.
-    const double quantity = DBGrid1->result().number(row, "JeyPum_SuKg");
+    const double quantity = DBGrid1->rows().number(row, "JeyPum_SuKg");
     if (quantity == 0.0)
         edJ_DanGa->clear();
     else
-        edJ_DanGa->showValue(DBGrid1->result().number(row, "JeyPum_TotGaAmt") / quantity);
+        edJ_DanGa->showValue(DBGrid1->rows().number(row, "JeyPum_TotGaAmt") / quantity);
 }
 
 } // namespace zedur

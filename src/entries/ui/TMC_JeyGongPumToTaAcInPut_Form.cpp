@@ -187,7 +187,8 @@ void TMC_JeyGongPumToTaAcInPut_Form::saveClicked()
     request.lotSerial = heldSerial();
     request.selected = m_selected;
     saveEntry<wiptransfer::TransferSaved>([&] { return wiptransfer::saveTransfer(db(), request); },
-                                          &wiptransfer::TransferSaved::clearsSelection, m_selected);
+                                          &wiptransfer::TransferSaved::clearsSelection, m_selected,
+                                          [&](const wiptransfer::TransferSaved &) { return QStringList{request.lotSerial}; });
 }
 
 } // namespace zedur

@@ -127,7 +127,7 @@ TMC_JeyGongPumToTaAcInPut_Form_TaAc::TMC_JeyGongPumToTaAcInPut_Form_TaAc(const P
     }
 }
 
-Statement TMC_JeyGongPumToTaAcInPut_Form_TaAc::list(const QString &searchItem, const QString &text,
+ListStatement TMC_JeyGongPumToTaAcInPut_Form_TaAc::list(const QString &searchItem, const QString &text,
                                                     const QString &sortItem) const
 {
     return wiplist::transferViewerList(shown(), searchItem, text, sortItem);

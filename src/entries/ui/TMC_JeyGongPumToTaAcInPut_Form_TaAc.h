@@ -15,7 +15,7 @@ public:
     QLineEdit *edJ_Serial;
 
 protected:
-    Statement list(const QString &searchItem, const QString &text, const QString &sortItem) const override;
+    ListStatement list(const QString &searchItem, const QString &text, const QString &sortItem) const override;
     Verdict deleteRow(Db &db, const QString &serial) override;
 };
 

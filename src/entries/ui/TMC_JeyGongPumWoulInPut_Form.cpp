@@ -153,9 +153,8 @@ void TMC_JeyGongPumWoulInPut_Form::pQuery()
 {
     const QString text = searchText(completion::searchItems());
     perform(QStringLiteral("pQuery"), [&] {
-        const Statement list = completion::lotList(shownPeriod(), cbWoul->currentText(), cbSSearch->currentText(), text,
-                                                   cbSSort->currentText());
-        DBGrid1->setResult(db().query(list));
+        DBGrid1->setList(db(), completion::lotList(shownPeriod(), cbWoul->currentText(), cbSSearch->currentText(),
+                                                   text, cbSSort->currentText()));
     });
 }
 

@@ -109,8 +109,7 @@ void TMC_WonJaJeyInPut_Form::pQuery()
         const QString item = cbSearch->pickOrFirst();
         if (!itemNamed(receipts::searchItems(), item).usesText())
             edSearch->clear();
-        const Statement s = receipts::receiptList(shownPeriod(), item, edSearch->text());
-        DBGrid1->setResult(db().query(s));
+        DBGrid1->setList(db(), receipts::receiptList(shownPeriod(), item, edSearch->text()));
     });
 }
 

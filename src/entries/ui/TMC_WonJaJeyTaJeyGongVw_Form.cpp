@@ -99,7 +99,7 @@ TMC_WonJaJeyTaJeyGongVw_Form::TMC_WonJaJeyTaJeyGongVw_Form(QWidget *parent)
                     {"InPut_Bigo", "비                고"},
                     {"InPut_Serial", "저장순서"}});
     // A lot of which more went out than came in stands out; what shows as zero is not negative.
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (roundDecimals(rs.number(row, "InPut_SuKgJan"), 4) < 0)
             return RowStyle{Red, true, 9};
         return std::nullopt;
@@ -127,6 +127,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::onFirstShow()
 {
     if (connected())
         perform(QStringLiteral("FormShow(Sender: TObject)"), [this] { recreateReceiptBalanceTables(db()); });
+    m_balances.forget();
     resetSearch();
     cbInKubun->setCurrentIndex(0);
     if (!applyPeriodRuleOnShow(cbSYear, cbSMonth))
@@ -140,12 +141,9 @@ void TMC_WonJaJeyTaJeyGongVw_Form::pQuery()
     const Period shown = shownPeriod();
     const QString text = searchText(issues::searchItems());
     perform(QStringLiteral("pQuery"), [&] {
-        Transaction t(db());
-        refillReceiptBalances(db(), shown);
-        const Statement list =
-            issues::receiptBalanceList(shown, cbSSearch->currentText(), text, cbSSort->currentText());
-        DBGrid1->setResult(db().query(list));
-        t.commit();
+        m_balances.show(db(), shown);
+        DBGrid1->setList(db(),
+                         issues::receiptBalanceList(shown, cbSSearch->currentText(), text, cbSSort->currentText()));
     });
     clearEntry();
 }
@@ -182,7 +180,7 @@ taken::Source TMC_WonJaJeyTaJeyGongVw_Form::receiptPicked() const
 {
     if (DBGrid1->rowCount() == 0)
         return {};
-    const ResultSet &rows = DBGrid1->result();
+    const Rows &rows = DBGrid1->rows();
     const int row = DBGrid1->currentRowIndex();
     return {rows.number(row, "InPut_SuKg"), roundDecimals(rows.number(row, "InPut_DanGa"), 4),
             rows.number(row, "InPut_GaAmt"), rows.number(row, "InPut_SuKgJan"), rows.number(row, "InPut_GaAmtJan")};
@@ -229,6 +227,7 @@ void TMC_WonJaJeyTaJeyGongVw_Form::saveClicked()
     request.audit = AuditValues::now();
     if (!carriedOut(QStringLiteral("SaveBtnClick"), [&] { return issues::saveIssue(db(), request); }))
         return;
+    perform(QStringLiteral("SaveBtnClick"), [&] { m_balances.moved(db(), {request.receiptSerial}); });
     pQuery();
     DBGrid1->moveTo("InPut_Serial", request.receiptSerial);
     focusButtonPanel();

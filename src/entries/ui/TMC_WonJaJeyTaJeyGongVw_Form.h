@@ -1,6 +1,8 @@
 #pragma once
 
 #include "entries/TakenAmount.h"
+#include "entries/MonthBalances.h"
+#include "entries/ReceiptBalances.h"
 #include "entries/ui/EntryScreen.h"
 
 class QLabel;
@@ -60,6 +62,7 @@ private:
     // What is left of the grid's current lot.
     taken::Source receiptPicked() const; // what the grid's current receipt offers
     KindPanel *m_kind = nullptr;
+    MonthBalances m_balances{refillReceiptBalances, refreshReceiptBalances};
 };
 
 } // namespace zedur

@@ -35,7 +35,7 @@ TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::TMC_WonJaJeyTaJeyGongVw_Form_JeyGong(const
     edGong_Serial = stemBox(QStringLiteral("Serial"));
 }
 
-Statement TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::list(const QString &searchItem, const QString &text,
+ListStatement TMC_WonJaJeyTaJeyGongVw_Form_JeyGong::list(const QString &searchItem, const QString &text,
                                                      const QString &sortItem) const
 {
     return issues::lotViewerList(shown(), searchItem, text, sortItem);

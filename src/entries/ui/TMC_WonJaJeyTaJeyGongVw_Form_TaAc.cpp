@@ -39,7 +39,7 @@ TMC_WonJaJeyTaJeyGongVw_Form_TaAc::TMC_WonJaJeyTaJeyGongVw_Form_TaAc(const Perio
     edTaInPut_Serial = stemBox(QStringLiteral("Serial"));
 }
 
-Statement TMC_WonJaJeyTaJeyGongVw_Form_TaAc::list(const QString &searchItem, const QString &text,
+ListStatement TMC_WonJaJeyTaJeyGongVw_Form_TaAc::list(const QString &searchItem, const QString &text,
                                                   const QString &sortItem) const
 {
     return issues::transferViewerList(shown(), searchItem, text, sortItem);

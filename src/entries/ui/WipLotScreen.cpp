@@ -99,7 +99,7 @@ void WipLotScreen::setLotColumns(const QVector<GridColumn> &columns)
     setGridColumns(columns);
     // Lots not yet complete are set apart; a lot of which more went out than came in stands
     // out (what shows as zero is not negative).
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         const bool unfinished = rs.number(row, "Gong_TotWoul") != 100.0;
         const bool overdrawn = roundDecimals(rs.number(row, "JeyGo_SuKg"), 4) < 0;
         if (!unfinished && !overdrawn)
@@ -121,6 +121,7 @@ void WipLotScreen::onFirstShow()
             recreateWorkTables(db());
             t.commit();
         });
+    m_balances.forget();
     resetSearch();
     clearEntry();
     if (!applyPeriodRuleOnShow(cbSYear, cbSMonth))
@@ -136,10 +137,8 @@ void WipLotScreen::pQuery()
     const SearchItem &search = itemNamed(m_searchItems, cbSSearch->pickOrFirst());
     const SortItem &sort = itemNamed(m_sortItems, cbSSort->pickOrFirst());
     perform(QStringLiteral("pQuery"), [&] {
-        Transaction t(db());
-        refillWipBalances(db(), shown);
-        DBGrid1->setResult(db().query(wiplist::lotBalanceList(shown, search, text, sort)));
-        t.commit();
+        m_balances.show(db(), shown);
+        DBGrid1->setList(db(), wiplist::lotBalanceList(shown, search, text, sort));
     });
     clearEntry();
 }
@@ -158,6 +157,12 @@ void WipLotScreen::rowPicked()
     setMode(2);
 }
 
+void WipLotScreen::lotsMoved(const QStringList &lots)
+{
+    perform(QStringLiteral("SaveBtnClick"), [&] { m_balances.moved(db(), lots); });
+    runSearch();
+}
+
 void WipLotScreen::clearEntry()
 {
     EntryScreen::clearEntry();
@@ -167,7 +172,7 @@ void WipLotScreen::clearEntry()
 double WipLotScreen::listedRemainder() const
 {
     const int row = DBGrid1->currentRowIndex();
-    return row < 0 ? 0.0 : DBGrid1->result().number(row, "JeyGo_SuKg");
+    return row < 0 ? 0.0 : DBGrid1->rows().number(row, "JeyGo_SuKg");
 }
 
 } // namespace zedur

@@ -2,6 +2,8 @@
 
 #include "common/SystemInfo.h"
 #include "common/ui/NumberBox.h"
+#include "entries/MonthBalances.h"
+#include "entries/WipBalances.h"
 #include "entries/ui/EntryScreen.h"
 
 #include <QLineEdit>
@@ -100,18 +102,20 @@ protected:
         request.bigo = edIn_Bigo->text();
         request.audit = AuditValues::now();
     }
-    // "&S 저장" through the core's `save`, one user action: a save done searches the lists
-    // again; a refusal is shown, and where the core says it made the screen's pick stale
-    // (`stale`), `picked` is cleared so that the save needs a new pick.
+    // "&S 저장" through the core's `save`, one user action: a save done brings the balances
+    // of the lots it moved (`moved`) up to date and searches the lists again; a refusal is
+    // shown, and where the core says it made the screen's pick stale (`stale`), `picked` is
+    // cleared so that the save needs a new pick.
     template <typename Saved>
-    void saveEntry(const std::function<Checked<Saved>()> &save, bool Saved::*stale, bool &picked)
+    void saveEntry(const std::function<Checked<Saved>()> &save, bool Saved::*stale, bool &picked,
+                   const std::function<QStringList(const Saved &)> &moved)
     {
         Checked<Saved> saved;
         if (carriedOut(QStringLiteral("SaveBtnClick"), [&] {
                 saved = save();
                 return saved.refusal;
             })) {
-            runSearch();
+            lotsMoved(moved(saved.value));
             return;
         }
         if (saved.value.*stale)
@@ -119,8 +123,11 @@ protected:
     }
 
 private:
+    void lotsMoved(const QStringList &lots);
+
     QVector<SearchItem> m_searchItems;
     QVector<SortItem> m_sortItems;
+    MonthBalances m_balances{refillWipBalances, refreshWipBalances};
 };
 
 } // namespace zedur

@@ -90,7 +90,7 @@ TMC_DataImport_Form::TMC_DataImport_Form(QWidget *parent)
                          {"Im_Column", "열"},
                          {"Im_Reason", "오류 이유"}});
     DBGrid1->horizontalHeader()->setStretchLastSection(true); // the reasons are long
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         const QString action = rs.text(row, "Im_Action");
         if (action == imports::actionText(imports::RowAction::Refused))
             return RowStyle{RefusedRow};

@@ -97,7 +97,7 @@ TMC_AcNameCode_Form::TMC_AcNameCode_Form(QWidget *parent)
                     {"Ac_AcName", "계정과목 이름"},
                     {"Ac_AcNameCall", "계정과목 깊이 메모"},
                     {"Ac_TextMemo", "적요 및 메모"}});
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (rs.text(row, "Ac_Kubun_D") != accounts::groupDetailNumber)
             return std::nullopt;
         return RowStyle{QColor(Qt::cyan), true, 9};
@@ -137,7 +137,7 @@ void TMC_AcNameCode_Form::pClear()
 void TMC_AcNameCode_Form::pDisplay()
 {
     RecordScreen::pDisplay();
-    const ResultSet &rs = DBGrid1->result();
+    const Rows &rs = DBGrid1->rows();
     const int row = DBGrid1->currentRowIndex();
     if (row < 0)
         return;
@@ -342,7 +342,7 @@ void TMC_AcNameCode_Form::deleteClicked()
 
 ExportSheet TMC_AcNameCode_Form::exportSheet() const
 {
-    ExportSheet sheet = exportSheetOf(DBGrid1->result(), exportFields);
+    ExportSheet sheet = exportSheetOf(DBGrid1->rows().whole(), exportFields);
     sheet.baseName = setup().className;
     return sheet;
 }

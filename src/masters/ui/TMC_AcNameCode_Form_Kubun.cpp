@@ -86,7 +86,7 @@ void TMC_AcNameCode_Form_Kubun::choose()
     const int row = DBGrid1->currentRowIndex();
     if (row < 0)
         return;
-    const accounts::Group group = accounts::groupAt(DBGrid1->result(), row);
+    const accounts::Group group = accounts::groupAt(DBGrid1->rows(), row);
     edAc_Code2->setText(group.code);
     edAc_Name2->setText(group.name);
     edKubun_A->setText(group.kubunA);

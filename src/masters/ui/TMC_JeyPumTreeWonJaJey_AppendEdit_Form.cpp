@@ -251,7 +251,7 @@ void TMC_JeyPumTreeWonJaJey_AppendEdit_Form::DBGrid1Picked()
     const int row = DBGrid1->currentRowIndex();
     if (DBGrid1->rowCount() == 0 || row < 0)
         return;
-    m_item = treeItemAt(DBGrid1->result(), row);
+    m_item = treeItemAt(DBGrid1->rows(), row);
     edCode->setText(m_item->code);
     edName->setText(m_item->name);
     edKubun->setText(m_item->kubun);

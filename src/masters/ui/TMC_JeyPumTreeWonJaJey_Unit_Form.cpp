@@ -66,7 +66,7 @@ TMC_JeyPumTreeWonJaJey_Unit_Form::TMC_JeyPumTreeWonJaJey_Unit_Form(QWidget *pare
                          {"Tr_SuKg", "소유량(중량)", "#,##0.0000"},
                          {"Tr_NameText", "노드 텍스트 적요"},
                          {"Tr_Bigo", "비                    고"}});
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (rs.value(row, QStringLiteral("Tr_Level")).toInt() != 0)
             return std::nullopt;
         return RowStyle{QColor(Qt::cyan), false, 9};

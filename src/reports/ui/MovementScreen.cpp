@@ -64,7 +64,7 @@ void MovementScreen::PrintBtnClick()
         return;
     BusyCursor busy;
     pExcelExport(movementSheets(
-        MovementReport{{m_setup.detailColumns, DBGrid1->result()}, {m_setup.summaryColumns, DBGrid2->result()}},
+        MovementReport{{m_setup.detailColumns, DBGrid1->rows().whole()}, {m_setup.summaryColumns, DBGrid2->rows().whole()}},
         setup().className, m_setup.exportSummary));
 }
 

@@ -44,10 +44,10 @@ RowStyle totalRowStyle()
     return {QColor(0xC0, 0xC0, 0xC0), true, 9};
 }
 
-std::function<std::optional<RowStyle>(const ResultSet &, int)> styleWhere(const QString &field, const QString &value,
+std::function<std::optional<RowStyle>(const Rows &, int)> styleWhere(const QString &field, const QString &value,
                                                                           const RowStyle &style)
 {
-    return [field, value, style](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    return [field, value, style](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (rs.text(row, field) == value)
             return style;
         return std::nullopt;

@@ -13,7 +13,7 @@ DataGrid *reportGrid(const QString &objectName, const ReportColumns &columns, QW
 // A total or summary row: silver, bold, 9 point.
 RowStyle totalRowStyle();
 // A row style that marks the rows whose field holds the value.
-std::function<std::optional<RowStyle>(const ResultSet &, int)> styleWhere(const QString &field, const QString &value,
+std::function<std::optional<RowStyle>(const Rows &, int)> styleWhere(const QString &field, const QString &value,
                                                                           const RowStyle &style);
 
 } // namespace zedur::reports

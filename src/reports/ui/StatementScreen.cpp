@@ -22,7 +22,7 @@ StatementScreen::StatementScreen(const Setup &setup, QWidget *parent)
       m_setup(setup)
 {
     DBGrid1 = reportGrid(QStringLiteral("DBGrid1"), statements::historyColumns(), this);
-    DBGrid1->setRowStyle([](const ResultSet &rs, int row) -> std::optional<RowStyle> {
+    DBGrid1->setRowStyle([](const Rows &rs, int row) -> std::optional<RowStyle> {
         if (statements::isGroupLine(rs.text(row, QStringLiteral("Report_AcCode"))))
             return RowStyle{QColor(0x00, 0xFF, 0xFF), true, 9};
         return std::nullopt;
@@ -86,7 +86,7 @@ ReportPages StatementScreen::pages() const
     p.period = monthPeriodText(m_shown);
     p.columns = statements::historyColumns();
     p.widths = {22, 62, 12, 42, 42, 42, 42};
-    p.rows = DBGrid1->result();
+    p.rows = DBGrid1->rows().whole();
     p.setApart = [](const ResultSet &rows, int row) {
         return statements::isGroupLine(rows.text(row, QStringLiteral("Report_AcCode")));
     };

@@ -132,7 +132,7 @@ ReportPages TMC_ReportJeyPumTrend_Form::pages() const
     p.period = monthText(m_shown.first) + QStringLiteral(" ~ ") + monthText(m_shown.last);
     p.columns = productTrend::columns();
     p.widths = {14, 30, 13, 19, 19, 19, 19, 19, 19, 19, 19, 19, 19, 19};
-    p.rows = DBGrid1->result();
+    p.rows = DBGrid1->rows().whole();
     p.numberPicture = Amount2ZeroBlank;
     p.fontPoints = 6.5;
     p.charts = m_charts;

@@ -67,7 +67,7 @@ void ScreenDriver::pickRow(int row, int column, const QString &gridName)
 
 QStringList ScreenDriver::column(const QString &field, const QString &gridName) const
 {
-    const ResultSet &rs = grid(gridName)->result();
+    const Rows &rs = grid(gridName)->rows();
     QStringList out;
     for (int r = 0; r < rs.size(); ++r)
         out << rs.text(r, field);
