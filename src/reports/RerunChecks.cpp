@@ -2,9 +2,6 @@
 
 #include "closing/Allocation.h"
 #include "closing/CarryForward.h"
-#include "entries/LotBalances.h"
-#include "entries/ProductBalances.h"
-#include "entries/ReceiptBalances.h"
 #include "store/Dialect.h"
 
 #include <limits>
@@ -193,9 +190,7 @@ void rerunCarry(Db &db, const Period &month, const MonthCopies &copies, Findings
                           {":tbSaveDate", QString()}};
     {
         const StandIns standIns(db, copies.all());
-        recreateReceiptBalanceTables(db);
-        recreateLotBalanceTables(db);
-        recreateProductBalanceTables(db);
+        closing::recreateCarryTables(db);
         for (const closing::CarryStep &step : closing::carrySteps()) {
             step.collect(db, ym);
             if (Verdict refused = step.refuseUncarriable(db)) {
