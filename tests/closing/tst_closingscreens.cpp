@@ -1,9 +1,13 @@
 #include "ClosingFixture.h"
 #include "DiskFaults.h"
 #include "MessageRecorder.h"
+#include "closing/ui/TMC_BackUpReStore_Form.h"
 #include "closing/ui/TMC_JeyJoAmtUpDate_Form.h"
 #include "closing/ui/TMC_MonthMaGam_Form.h"
+#include "common/ErrorLog.h"
+#include "common/SystemInfo.h"
 #include "common/ui/ListCombo.h"
+#include "store/IntegrityCheckRecord.h"
 #include "ui/ScreenDriver.h"
 
 #include <QLabel>
@@ -158,6 +162,39 @@ private slots:
         QCOMPARE(books.db().count("Select * From MC_JeyGongPumInPut Where Gong_Kubun = '전기이월'"), 0);
         QCOMPARE(books.db().count("Select * From MC_JeyGongPumInPut Where Gong_Check_01 = '마감완료'"), 0);
         QCOMPARE(screen.cbMonth->currentText(), QStringLiteral("04"));
+    }
+
+    // 장부 검사 reads the whole file at the user's word: sound books are said to be so and the
+    // next start need not check them; damage is named and logged, and the next start checks.
+    void theBooksCheckSaysWhatItFound_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("sound books") << false;
+        QTest::newRow("a damaged page") << true;
+    }
+
+    void theBooksCheckSaysWhatItFound()
+    {
+        QFETCH(bool, damaged);
+        TestBooks books;
+        books.disconnect();
+        if (damaged)
+            damageTablePage(databasePath(), QStringLiteral("MC_AcNameCode"));
+        MessageRecorder messages;
+        {
+            TMC_BackUpReStore_Form screen;
+            ScreenDriver ui(&screen);
+            screen.show();
+            ui.click("CheckBtn");
+        }
+        QCOMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages.first().kind, damaged ? MessageKind::Warning : MessageKind::Information);
+        QVERIFY2(messages.lastText().startsWith(damaged ? QStringLiteral("장부 파일이 손상되었습니다:")
+                                                        : QStringLiteral("장부 파일에 손상된 곳이 없습니다")),
+                 qPrintable(messages.lastText()));
+        QCOMPARE(nextErrorNumber(errorLogPath()), damaged ? 2 : 1);
+        QCOMPARE(IntegrityCheckRecord(databasePath()).due(), damaged);
+        books.reconnect();
     }
 
     void closeScreenListsTakeNoKeysAndNameTheFollowingMonth()
