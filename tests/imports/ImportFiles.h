@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/Workbook.h"
+#include "masters/ProductTreeStore.h"
+#include "masters/TreeNodeText.h"
 #include "store/Db.h"
 #include "store/Schema.h"
 
@@ -11,6 +13,26 @@
 // Files to import, written the ways a user's files come: the program's own export, a hand-made
 // workbook, CSV text.
 namespace zedur::test {
+
+// The product tree the import tests' books start with: the shelf P100 made of two units of
+// steel ST01 (both codes already in the books).
+inline void addShelfTree(Db &db)
+{
+    TreeNodeValues root;
+    root.code = "P100";
+    root.name = "철제선반";
+    root.kubun = kTreeProductKind;
+    root.check01 = "P100";
+    insertTreeNode(db, 0, root);
+    TreeNodeValues steel;
+    steel.level = 1;
+    steel.code = "ST01";
+    steel.name = "냉연강판";
+    steel.kubun = kTreeRawMaterialKind;
+    steel.suKg = 2;
+    steel.check01 = "P100";
+    insertTreeNode(db, 1, steel);
+}
 
 inline void writeBytes(const QString &path, const QByteArray &bytes)
 {

@@ -57,20 +57,7 @@ struct Books {
         addRow(db, "MC_WonJaJeyCode", {{"Won_Code", "BT10"}, {"Won_Name", "볼트"}, {"Won_DanGa", 85.25}});
         addRow(db, "MC_JeyPumCode", {{"Jey_Code", "P100"}, {"Jey_Name", "철제선반"}});
         addRow(db, "MC_JeyPumCode", {{"Jey_Code", "P200"}, {"Jey_Name", "의자"}});
-        TreeNodeValues root;
-        root.code = "P100";
-        root.name = "철제선반";
-        root.kubun = kTreeProductKind;
-        root.check01 = "P100";
-        insertTreeNode(db, 0, root);
-        TreeNodeValues steel;
-        steel.level = 1;
-        steel.code = "ST01";
-        steel.name = "냉연강판";
-        steel.kubun = kTreeRawMaterialKind;
-        steel.suKg = 2;
-        steel.check01 = "P100";
-        insertTreeNode(db, 1, steel);
+        addShelfTree(db);
     }
     Db &db() { return books.db(); }
 };

@@ -5,8 +5,6 @@
 #include "closing/Allocation.h"
 #include "closing/MonthClose.h"
 #include "imports/ImportRun.h"
-#include "masters/ProductTreeStore.h"
-#include "masters/TreeNodeText.h"
 #include "reports/Statements.h"
 #include "reports/Ties.h"
 
@@ -28,20 +26,7 @@ struct Books {
         addRow(db, "MC_WonJaJeyCode",
                {{"Won_Code", "ST01"}, {"Won_Name", "냉연강판"}, {"Won_DanWi", "kg"}, {"Won_DanGa", 95.0}});
         addRow(db, "MC_JeyPumCode", {{"Jey_Code", "P100"}, {"Jey_Name", "철제선반"}, {"Jey_Model", "S-1"}});
-        TreeNodeValues root;
-        root.code = "P100";
-        root.name = "철제선반";
-        root.kubun = kTreeProductKind;
-        root.check01 = "P100";
-        insertTreeNode(db, 0, root);
-        TreeNodeValues steel;
-        steel.level = 1;
-        steel.code = "ST01";
-        steel.name = "냉연강판";
-        steel.kubun = kTreeRawMaterialKind;
-        steel.suKg = 2;
-        steel.check01 = "P100";
-        insertTreeNode(db, 1, steel);
+        addShelfTree(db);
     }
     Db &db() { return books.db(); }
 };
